@@ -1,0 +1,28 @@
+// The content folder on the local disk. Backslash paths are turned into platform paths here, at
+// the boundary: separators are converted, doubled separators collapse, and a component that does
+// not exist under its exact name is matched ignoring letter case.
+#pragma once
+
+#include "common/files/FileSystem.h"
+
+class DiskFileSystem : public FileSystem {
+public:
+    // Relative paths are taken from `root`, the content folder.
+    explicit DiskFileSystem(std::filesystem::path root);
+
+    std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override;
+    std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
+                                                   std::uint32_t& error) override;
+    std::vector<std::u16string> list(std::u16string_view pattern,
+                                     FolderEntries folders) const override;
+    std::filesystem::path resolve(std::u16string_view path) const override;
+
+    const std::filesystem::path& root() const { return root_; }
+
+private:
+    std::filesystem::path root_;
+};
+
+// The UTF-16 form of a name found on disk: UTF-8 where it is valid, otherwise the bytes as the
+// 8-bit code page reads them, so that no file is hidden for its odd name.
+std::u16string nameFromDisk(const std::filesystem::path& name);

@@ -1,0 +1,65 @@
+// The one door through which both programs open, create and list files in the content folder.
+// Paths are written the way the content folder names them: relative, with backslashes, in any
+// letter case (content made on Windows works unchanged). Tests can hand in a layer that fails on
+// purpose, to show that nothing is lost when a disk misbehaves.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An open file read from the start. Owns its handle.
+class InputStream {
+public:
+    virtual ~InputStream() = default;
+    // Reads up to `size` bytes; returns how many came (0 at the end), or -1 with `error` set to
+    // the system error code.
+    virtual std::ptrdiff_t read(unsigned char* buffer, std::size_t size, std::uint32_t& error) = 0;
+    // Goes back to the first byte; false with `error` set when it cannot.
+    virtual bool rewind(std::uint32_t& error) = 0;
+};
+
+// A file being written. Nothing reaches the target until `commit` succeeds; a stream destroyed
+// without a successful commit leaves the previous file as it was.
+class OutputStream {
+public:
+    virtual ~OutputStream() = default;
+    // Writes all bytes, or returns false with `error` set.
+    virtual bool write(const unsigned char* bytes, std::size_t size, std::uint32_t& error) = 0;
+    virtual bool commit(std::uint32_t& error) = 0;
+};
+
+enum class FolderEntries { Skip, Keep };
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Null when the path names no regular file (a folder, a missing file, a path ending in a
+    // separator).
+    virtual std::unique_ptr<InputStream> openForReading(std::u16string_view path) const = 0;
+
+    // Null, with `error` set, when the file cannot be replaced: its folder is missing, it is a
+    // folder, or it is read-only.
+    virtual std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
+                                                           std::uint32_t& error) = 0;
+
+    // The bare names of the entries that match the last component of `pattern` (`*` and `?`,
+    // letter case ignored, a pattern ending in ".*" also matching names without a dot), in the
+    // order a Windows disk lists them. Folders are left out or kept as the caller asks.
+    virtual std::vector<std::u16string> list(std::u16string_view pattern,
+                                             FolderEntries folders) const = 0;
+
+    // The platform path that `path` names, for libraries that open files themselves.
+    virtual std::filesystem::path resolve(std::u16string_view path) const = 0;
+
+    // True when something matches `path` (a folder counts); false for a path ending in a
+    // separator, which names no file.
+    bool exists(std::u16string_view path) const;
+};
+
+bool endsWithSeparator(std::u16string_view path);

@@ -1,0 +1,78 @@
+// The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
+// part-way through a file) and writes that fail after a given number of bytes (a full disk).
+#pragma once
+
+#include "common/files/DiskFileSystem.h"
+
+#include <cerrno>
+#include <limits>
+
+class FaultyFileSystem : public DiskFileSystem {
+public:
+    using DiskFileSystem::DiskFileSystem;
+
+    // Reads fail once this many bytes of a file have been delivered.
+    std::size_t readFailsAfter = std::numeric_limits<std::size_t>::max();
+    // Writes fail once this many bytes would have been written to one file.
+    std::size_t writeFailsAfter = std::numeric_limits<std::size_t>::max();
+
+    std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override {
+        auto real = DiskFileSystem::openForReading(path);
+        if (!real) {
+            return nullptr;
+        }
+        return std::make_unique<FailingInput>(std::move(real), readFailsAfter);
+    }
+
+    std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
+                                                   std::uint32_t& error) override {
+        auto real = DiskFileSystem::openForReplacing(path, error);
+        if (!real) {
+            return nullptr;
+        }
+        return std::make_unique<FailingOutput>(std::move(real), writeFailsAfter);
+    }
+
+private:
+    class FailingInput : public InputStream {
+    public:
+        FailingInput(std::unique_ptr<InputStream> real, std::size_t budget)
+            : real_(std::move(real)), budget_(budget) {}
+        std::ptrdiff_t read(unsigned char* buffer, std::size_t size,
+                            std::uint32_t& error) override {
+            if (budget_ == 0) {
+                error = EIO;
+                return -1;
+            }
+            const std::ptrdiff_t got = real_->read(buffer, std::min(size, budget_), error);
+            if (got > 0) {
+                budget_ -= static_cast<std::size_t>(got);
+            }
+            return got;
+        }
+        bool rewind(std::uint32_t& error) override { return real_->rewind(error); }
+
+    private:
+        std::unique_ptr<InputStream> real_;
+        std::size_t budget_;
+    };
+
+    class FailingOutput : public OutputStream {
+    public:
+        FailingOutput(std::unique_ptr<OutputStream> real, std::size_t budget)
+            : real_(std::move(real)), budget_(budget) {}
+        bool write(const unsigned char* bytes, std::size_t size, std::uint32_t& error) override {
+            if (size > budget_) {
+                error = ENOSPC;
+                return false;
+            }
+            budget_ -= size;
+            return real_->write(bytes, size, error);
+        }
+        bool commit(std::uint32_t& error) override { return real_->commit(error); }
+
+    private:
+        std::unique_ptr<OutputStream> real_;
+        std::size_t budget_;
+    };
+};
