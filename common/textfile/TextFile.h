@@ -1,0 +1,81 @@
+// Reads line-oriented text (lists, settings, language texts) in whatever encoding the file was
+// saved: the byte-order mark tells UTF-8 or UTF-16 in either byte order, and a file without one
+// is 8-bit text in the system code page. Lines may end in CR, LF or CR LF and be of any length.
+// A read failure part-way through closes the file and raises CTextFileException.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "common/textfile/TextEncoding.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class TextFile {
+public:
+    TextFile() = default;
+    virtual ~TextFile() = default;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    // Opens `path` and detects its encoding; false when it cannot be opened, and then every
+    // readLine returns false.
+    bool openForReading(const FileSystem& files, std::u16string_view path);
+
+    bool isOpen() const { return open_; }
+    bool isAtEnd() const { return endOfFile_; }
+    int encoding() const { return encoding_; }
+
+    // The next line without its terminator; false at the end. A file whose last line ends with a
+    // terminator yields one more, empty, line.
+    bool readLine(std::u16string& line);
+    // The same, in the system code page (the list reader takes its colour lines this way).
+    bool readLine(std::string& line);
+
+    virtual void close();
+
+protected:
+    static constexpr int kBufferSize = 1024;
+
+    int encoding_ = AnsiText;
+    bool open_ = false;
+    bool endOfFile_ = true;
+    std::array<unsigned char, kBufferSize> buffer_{};
+    int position_ = -1;      // index of the last byte taken (reader) or written (writer)
+    int bytesInBuffer_ = 0;  // what the last read delivered
+
+private:
+    void detectEncoding();
+    void rewind();
+    void refill();
+    [[noreturn]] void failRead(std::uint32_t error);
+
+    unsigned char readByte() {
+        if (pushedBack_) {
+            pushedBack_ = false;
+            return static_cast<unsigned char>(pushedBackChar_);
+        }
+        if (position_ == -1 || position_ == kBufferSize - 1) {
+            refill();
+            if (endOfFile_) {
+                return 0;
+            }
+        } else if (position_ + 1 >= bytesInBuffer_) {
+            endOfFile_ = true;
+            return 0;
+        } else {
+            ++position_;
+        }
+        return buffer_[static_cast<std::size_t>(position_)];
+    }
+
+    char16_t readChar();
+
+    template <typename Unit, typename Next> bool readUnits(std::basic_string<Unit>& line, Next next);
+
+    std::unique_ptr<InputStream> input_;
+    bool pushedBack_ = false;
+    bool firstLine_ = true;
+    char16_t pushedBackChar_ = 0;
+};

@@ -1,0 +1,45 @@
+// Writes line-oriented text in a chosen encoding, with its byte-order mark. The file on disk is
+// replaced only when `close` succeeds: a failure part-way through raises CTextFileException and
+// leaves the previous file whole.
+#pragma once
+
+#include "common/textfile/TextFile.h"
+
+#include <cstdint>
+
+class TextFileWriter : public TextFile {
+public:
+    TextFileWriter() = default;
+    // Closes the file if the caller did not; a failure then is swallowed and the previous file
+    // stays, so callers that must know call close() themselves.
+    ~TextFileWriter() override;
+
+    // False (and nothing written) when the file cannot be created or replaced.
+    bool openForWriting(FileSystem& files, std::u16string_view path, int encoding);
+
+    void write(std::u16string_view text);
+    // 8-bit text in the system code page.
+    void write(std::string_view bytes);
+    void write(int value);
+    // A 32-bit long, as on the system this format comes from.
+    void write(long value);
+    // 12 significant digits in the shortest form ("0.20000000298", "1.").
+    void write(double value);
+    void writeEndOfLine();
+
+    // Flushes and puts the file in place; raises CTextFileException when that fails.
+    void close() override;
+
+private:
+    void writeByte(unsigned char byte) {
+        if (position_ + 1 >= kBufferSize) {
+            flush();
+        }
+        buffer_[static_cast<std::size_t>(++position_)] = byte;
+    }
+    void writeUnit(char16_t unit);
+    void flush();
+    [[noreturn]] void failWrite(std::uint32_t error);
+
+    std::unique_ptr<OutputStream> output_;
+};
