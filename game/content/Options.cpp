@@ -1,0 +1,157 @@
+#include "Options.h"
+
+#include "common/text/NumberText.h"
+#include "common/textfile/CTextFileException.h"
+#include "common/textfile/TextFile.h"
+#include "common/textfile/TextFileWriter.h"
+#include "game/content/Language.h"
+
+#include <limits>
+
+namespace {
+
+// The settings of lines 5 to 15 of the file, in file order.
+constexpr std::array<int Options::*, 11> kLateScalars = {
+    &Options::textOn,     &Options::capsOn,     &Options::speechOn, &Options::numPatterns,
+    &Options::numFinds,   &Options::speedGame1, &Options::speedGame6, &Options::movie,
+    &Options::lineWidth,  &Options::contactMode, &Options::findPause};
+
+float toFloat(double value) {
+    // A value beyond the float range becomes infinity rather than undefined behaviour.
+    constexpr double kMax = 3.4028234663852886e38;
+    if (value > kMax) {
+        return std::numeric_limits<float>::infinity();
+    }
+    if (value < -kMax) {
+        return -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+Options::Options(FileSystem& files) : files_(files) {
+    setDefaultOptions();
+    language = readLanguage(files_);
+    if (language != u"other") {
+        selectCharacterRules(language);
+    }
+    switch (readSettings(optionsPath)) {
+    case ReadOutcome::Complete:
+        return;
+    case ReadOutcome::Interrupted:
+        // What could be read stands, defaults fill the rest; the file that failed is not
+        // written over, so nothing in it is lost to a passing disk error.
+        return;
+    case ReadOutcome::NotOpened:
+        break;
+    }
+    if (readSettings(u"options\\" + language + u".opt") == ReadOutcome::NotOpened) {
+        setDefaultOptions();
+    }
+    writeOptionsFile();
+}
+
+Options::~Options() { resetCharacterRules(); }
+
+void Options::setDefaultOptions() {
+    oneContact = 0;
+    useStop = 0;
+    scanTime = 3;
+    keyTime = 0.2f;
+    textOn = 1;
+    capsOn = 0;
+    speechOn = 1;
+    numPatterns = 4;
+    numFinds = 3;
+    speedGame1 = 50;
+    speedGame6 = 50;
+    movie = 0;
+    lineWidth = 20;
+    contactMode = 0;
+    findPause = 3;
+    soundOn.fill(1);
+    musicOn.fill(1);
+    random.fill(1);
+    backgroundColour = {0xFF2236AA, 0xFF000000, 0xFF000000, 0xFF000000,
+                        0xFFBC3FFD, 0xFF3FCEFD, 0xFF3FCEFD};
+    listName.fill(u"vimo");
+}
+
+bool Options::readOptionsFile(std::u16string_view path) {
+    return readSettings(path) != ReadOutcome::NotOpened;
+}
+
+Options::ReadOutcome Options::readSettings(std::u16string_view path) {
+    TextFile file;
+    if (!file.openForReading(files_, path)) {
+        return ReadOutcome::NotOpened;
+    }
+    // Lines the file lacks keep these.
+    setDefaultOptions();
+    std::u16string line;
+    // The next setting's line; false when the file has no more. The empty line that follows a
+    // file's last line end is not a setting: a short file gives defaults, not zeros.
+    auto nextLine = [&] { return file.readLine(line) && !(line.empty() && file.isAtEnd()); };
+    try {
+        auto integer = [&](int& field) {
+            if (nextLine()) {
+                field = parseLong(line);
+            }
+        };
+        integer(oneContact);
+        integer(useStop);
+        integer(scanTime);
+        if (nextLine()) {
+            keyTime = toFloat(parseDecimal(line));
+        }
+        for (int Options::*field : kLateScalars) {
+            integer(this->*field);
+        }
+        for (int i = 0; i < kScreens; ++i) {
+            integer(soundOn[i]);
+            integer(musicOn[i]);
+            integer(random[i]);
+            if (nextLine()) {
+                backgroundColour[i] = static_cast<std::uint32_t>(parseLong(line));
+            }
+            if (nextLine()) {
+                listName[i] = line;
+            }
+        }
+    } catch (const CTextFileException&) {
+        return ReadOutcome::Interrupted;
+    }
+    return ReadOutcome::Complete;
+}
+
+bool Options::writeOptionsFile() {
+    TextFileWriter file;
+    if (!file.openForWriting(files_, optionsPath, Utf8Text)) {
+        return false;
+    }
+    try {
+        auto lineOf = [&](auto value) {
+            file.write(value);
+            file.writeEndOfLine();
+        };
+        lineOf(oneContact);
+        lineOf(useStop);
+        lineOf(scanTime);
+        lineOf(static_cast<double>(keyTime));
+        for (int Options::*field : kLateScalars) {
+            lineOf(this->*field);
+        }
+        for (int i = 0; i < kScreens; ++i) {
+            lineOf(soundOn[i]);
+            lineOf(musicOn[i]);
+            lineOf(random[i]);
+            lineOf(static_cast<int>(backgroundColour[i]));
+            lineOf(std::u16string_view(listName[i]));
+        }
+        file.close();
+    } catch (const CTextFileException&) {
+        return false;
+    }
+    return true;
+}

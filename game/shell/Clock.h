@@ -1,0 +1,24 @@
+// The clocks the game runs on: milliseconds for scanning, pauses and the key-time guard, a
+// high-resolution counter for motion, and the wall clock's seconds for seeding the random
+// generator. Screens get a Clock from the screen factory, so tests can drive time by hand.
+#pragma once
+
+#include <cstdint>
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Milliseconds since some fixed moment; wraps after 49 days, so differences are taken with
+    // elapsedMilliseconds.
+    virtual std::uint32_t milliseconds() const = 0;
+    virtual std::uint64_t performanceCounter() const = 0;
+    // Counts per second of performanceCounter.
+    virtual std::uint64_t performanceFrequency() const = 0;
+    // Seconds of the wall clock, for seeding.
+    virtual std::uint32_t wallSeconds() const = 0;
+};
+
+// later - earlier in unsigned 32 bits, right across the wrap.
+inline std::uint32_t elapsedMilliseconds(std::uint32_t later, std::uint32_t earlier) {
+    return later - earlier;
+}

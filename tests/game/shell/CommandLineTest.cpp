@@ -1,0 +1,25 @@
+#include "game/shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, TakesTheWindowAndContentFolderOptions) {
+    std::string error;
+    auto line = parseCommandLine({}, error);
+    ASSERT_TRUE(line);
+    EXPECT_FALSE(line->windowed);
+    EXPECT_TRUE(line->contentFolder.empty());
+
+    line = parseCommandLine({"--content", "/usr/share/vimo", "--windowed"}, error);
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->windowed);
+    EXPECT_EQ(line->contentFolder, "/usr/share/vimo");
+}
+
+TEST(CommandLine, RejectsWhatItDoesNotUnderstandWithAMessage) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--content"}, {"--content", ""}, {"--fullscreen"}, {"content"}}) {
+        std::string error;
+        EXPECT_FALSE(parseCommandLine(arguments, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
