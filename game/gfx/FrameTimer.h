@@ -1,0 +1,22 @@
+// Seconds between two ticks, for things that move by elapsed time rather than by turns.
+#pragma once
+
+#include "game/shell/Clock.h"
+
+class FrameTimer {
+public:
+    explicit FrameTimer(const Clock& clock) : clock_(&clock) { start(); }
+
+    void start();
+    // dt becomes the seconds since the previous tick (or restart).
+    void tick();
+    // The next tick measures from now.
+    void restart();
+
+    float dt = 0;
+
+private:
+    const Clock* clock_;
+    std::uint64_t previous_ = 0;
+    std::uint64_t start_ = 0;
+};

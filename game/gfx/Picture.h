@@ -1,0 +1,95 @@
+// Everything visible in the game is a Picture: a positioned, sized item that can hold an image
+// (drawn scaled, or cached and drawn at its own size), a hover frame drawn while the pointer is
+// over it, a linear motion driven by elapsed time, and a text box. The picture owns what it
+// creates; its target surface is borrowed.
+#pragma once
+
+#include "game/gfx/FrameTimer.h"
+#include "game/gfx/Graphics.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class Picture {
+public:
+    explicit Picture(const Clock& clock);
+    Picture(Picture&&) noexcept = default;
+    Picture& operator=(Picture&&) noexcept = default;
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+    ~Picture();
+
+    // Loads the image and takes its pixel size. 0 (nothing changed) when target is null; 1
+    // otherwise, also when the file is missing (the size is then 0 x 0).
+    int load(std::u16string_view path, Graphics* target, bool cached);
+    void setTarget(Graphics* target) { target_ = target; }
+    Graphics* target() const { return target_; }
+
+    void setPosition(float newX, float newY) { x = newX, y = newY; }
+    void setSize(float newWidth, float newHeight) { width = newWidth, height = newHeight; }
+    void setVelocity(float vx, float vy) { velocityX = vx, velocityY = vy; }
+    void setFrameMargin(int margin) { frameMargin = margin; }
+    void setFrameColour(std::uint32_t argb);
+    // Changes the frame pen's width only; the stored pen width stays.
+    void setFramePenWidth(int width);
+
+    float centreX() const { return x + width * 0.5f; }
+    float centreY() const { return y + height * 0.5f; }
+    // Both edges included.
+    int contains(int px, int py) const;
+    void hoverTest(int px, int py) { hover = contains(px, py); }
+
+    void draw();
+    void drawAt(float atX, float atY);
+    void drawFrame();
+    void move();
+    void restartMotionClock() { motionClock_.restart(); }
+    // Frees the image, pens, brushes and font; hover becomes 0. Position, size, motion and text
+    // stay.
+    void release();
+
+    // The text box. Set the font size before the text, the text before its position.
+    void setText(std::u16string_view newText);
+    void setFontSize(int pixels);
+    void setTextColour(std::uint32_t argb);
+    void setBoxColours(std::uint32_t fill, std::uint32_t outline);
+    void setTextPosition(float tx, float ty) { textRect.x = tx, textRect.y = ty; }
+    void centreTextOnPicture();
+    void centreTextHorizontallyOnPicture();
+    void centreTextVerticallyOnPicture();
+    void centreTextInWidth(int w);
+    void drawText();
+    void drawBox();
+
+    bool hasImage() const { return image_ != nullptr; }
+
+    int hover = 0;
+    int mark = 0; // free for the owning screen
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float height = 0;
+    float velocityX = 0;
+    float velocityY = 0;
+    int penWidth = 4;
+    int frameMargin = 0;
+    std::u16string text;
+    RectF textRect;
+
+private:
+    struct Pen {
+        std::uint32_t argb;
+        float width;
+    };
+
+    Graphics* target_ = nullptr;
+    std::unique_ptr<Image> image_;
+    bool cached_ = false;
+    std::unique_ptr<Pen> framePen_;
+    std::unique_ptr<Pen> textBoxPen_;
+    std::unique_ptr<Font> font_;
+    std::unique_ptr<std::uint32_t> textBrush_;
+    std::unique_ptr<std::uint32_t> boxBrush_;
+    FrameTimer motionClock_;
+};

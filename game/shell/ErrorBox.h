@@ -1,0 +1,11 @@
+// A message the adult must acknowledge (the only error the game ever shows: a missing list).
+#pragma once
+
+#include <string_view>
+
+class ErrorBox {
+public:
+    virtual ~ErrorBox() = default;
+    // An error message with an OK button; returns when it has been closed.
+    virtual void showError(std::u16string_view text, std::u16string_view caption) = 0;
+};

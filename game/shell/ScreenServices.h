@@ -1,0 +1,28 @@
+// What every screen gets from the screen factory: the content folder, clocks, sound, pointer,
+// message box, the program-wide random generator and the state that outlives a screen. Nothing
+// reaches a screen through globals, so tests hand in fakes and never leak state between them.
+#pragma once
+
+#include "common/audio/Sound.h"
+#include "common/files/FileSystem.h"
+#include "game/content/RandomGenerator.h"
+#include "game/shell/Clock.h"
+#include "game/shell/ErrorBox.h"
+#include "game/shell/Pointer.h"
+
+#include <array>
+#include <cstdint>
+
+// The time of each activity's last accepted press, kept across its screens so that leaving and
+// re-entering an activity does not defeat the key-time guard. Indexed by screen id.
+using LastPressTimes = std::array<std::uint32_t, 7>;
+
+struct ScreenServices {
+    FileSystem& files;
+    const Clock& clock;
+    Sound& sound;
+    Pointer& pointer;
+    ErrorBox& errorBox;
+    RandomGenerator& random;
+    LastPressTimes& lastPressTimes;
+};
