@@ -33,10 +33,10 @@ constexpr std::array<LanguageLocale, 22> kLocales = {{
 std::u16string readLanguage(const FileSystem& files) {
     std::u16string language = u"English";
     TextFile file;
-    if (!file.openForReading(files, u"data\\lang.txt")) {
-        return language;
-    }
     try {
+        if (!file.openForReading(files, u"data\\lang.txt")) {
+            return language;
+        }
         std::u16string line;
         if (file.readLine(line)) {
             language = std::move(line);

@@ -84,21 +84,21 @@ bool Options::readOptionsFile(std::u16string_view path) {
 
 Options::ReadOutcome Options::readSettings(std::u16string_view path) {
     TextFile file;
-    if (!file.openForReading(files_, path)) {
-        return ReadOutcome::NotOpened;
-    }
-    // Lines the file lacks keep these.
-    setDefaultOptions();
     std::u16string line;
     // The next setting's line; false when the file has no more. The empty line that follows a
     // file's last line end is not a setting: a short file gives defaults, not zeros.
     auto nextLine = [&] { return file.readLine(line) && !(line.empty() && file.isAtEnd()); };
+    auto integer = [&](int& field) {
+        if (nextLine()) {
+            field = parseLong(line);
+        }
+    };
     try {
-        auto integer = [&](int& field) {
-            if (nextLine()) {
-                field = parseLong(line);
-            }
-        };
+        if (!file.openForReading(files_, path)) {
+            return ReadOutcome::NotOpened;
+        }
+        // Lines the file lacks keep these.
+        setDefaultOptions();
         integer(oneContact);
         integer(useStop);
         integer(scanTime);

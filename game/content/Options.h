@@ -6,6 +6,8 @@
 
 #include "common/files/FileSystem.h"
 #include "game/content/Exercise.h"
+#include "game/content/RandomGenerator.h"
+#include "game/shell/ErrorBox.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +34,14 @@ public:
     bool writeOptionsFile();
     // Every setting to its default; the language, the options path and the exercises stay.
     void setDefaultOptions();
+
+    // Replaces the exercises by those of data\<language>\<listName>. When the list cannot be
+    // read, shows "A list is missing: " + its path and returns false, the exercises unchanged.
+    bool loadList(std::u16string_view name, ErrorBox& errorBox);
+    // A new random order from the program-wide generator.
+    void shuffleExercises(RandomGenerator& generator);
+    // Every exercise's text in capitals, by the character rules of the language.
+    void upperCaseTexts();
 
     // The settings; setDefaultOptions gives their defaults.
     std::u16string language;

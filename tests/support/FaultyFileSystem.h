@@ -11,7 +11,7 @@ class FaultyFileSystem : public DiskFileSystem {
 public:
     using DiskFileSystem::DiskFileSystem;
 
-    // Reads fail once this many bytes of a file have been delivered.
+    // A read that would go past this many bytes of a file fails.
     std::size_t readFailsAfter = std::numeric_limits<std::size_t>::max();
     // Writes fail once this many bytes would have been written to one file.
     std::size_t writeFailsAfter = std::numeric_limits<std::size_t>::max();
@@ -40,11 +40,12 @@ private:
             : real_(std::move(real)), budget_(budget) {}
         std::ptrdiff_t read(unsigned char* buffer, std::size_t size,
                             std::uint32_t& error) override {
-            if (budget_ == 0) {
+            // The disk fails inside the request that crosses the budget, as a real one would.
+            if (size > budget_) {
                 error = EIO;
                 return -1;
             }
-            const std::ptrdiff_t got = real_->read(buffer, std::min(size, budget_), error);
+            const std::ptrdiff_t got = real_->read(buffer, size, error);
             if (got > 0) {
                 budget_ -= static_cast<std::size_t>(got);
             }

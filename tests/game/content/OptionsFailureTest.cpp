@@ -39,14 +39,28 @@ TEST_F(OptionsFailureTest, ASettingsFileThatIsAFolderFallsBackToTheTemplate) {
 }
 
 TEST_F(OptionsFailureTest, AReadErrorPartWayKeepsWhatWasReadAndDoesNotOverwriteTheFile) {
-    folder.write("options/vimo.opt", kOwnSettings);
-    files.readFailsAfter = 20; // the mark and the first lines arrive, then the disk fails
+    // A long list name carries the file past the first read.
+    const std::string settings = kOwnSettings.substr(0, kOwnSettings.size() - 6) +
+                                 std::string(2000, 'x') + "\r\n";
+    folder.write("options/vimo.opt", settings);
+    files.readFailsAfter = 1024; // the first buffer arrives, then the disk fails
     Options options(files);
     EXPECT_EQ(options.oneContact, 1);
     EXPECT_EQ(options.useStop, 1);
     EXPECT_EQ(options.scanTime, 5);
-    EXPECT_EQ(options.findPause, 3); // cut off: the default
-    EXPECT_EQ(options.listName[0], u"vimo");
+    EXPECT_EQ(options.findPause, 7);
+    EXPECT_EQ(options.backgroundColour[0], 0xFFFFFFFFu);
+    EXPECT_EQ(options.listName[0], u"vimo"); // cut off: the default
+    EXPECT_EQ(options.soundOn[1], 1);
+    EXPECT_EQ(folder.read("options/vimo.opt"), settings);
+}
+
+TEST_F(OptionsFailureTest, AReadErrorAtOnceGivesTheDefaultsAndKeepsTheFile) {
+    folder.write("options/vimo.opt", kOwnSettings);
+    files.readFailsAfter = 0;
+    Options options(files);
+    EXPECT_EQ(options.oneContact, 0);
+    EXPECT_EQ(options.scanTime, 3);
     EXPECT_EQ(folder.read("options/vimo.opt"), kOwnSettings);
 }
 

@@ -1,0 +1,189 @@
+#include "game/content/Options.h"
+
+#include "FaultyFileSystem.h"
+#include "RecordingErrorBox.h"
+#include "TemporaryFolder.h"
+#include "common/files/DiskFileSystem.h"
+
+#include <cwctype>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The same two exercises in every encoding a list may come in.
+const std::u16string kFarm = u"Cow\r\ncow.png\r\nmoo.wav\r\nko.wav\r\nKo p\u00e5 bete\r\n-16777216\r\n"
+                             u"Hen\r\nhen.png\r\n\r\n\r\n\r\n16777215\r\n";
+
+std::string encode(const std::u16string& text, int encoding) {
+    std::string bytes;
+    switch (encoding) {
+    case 0:
+        for (char16_t c : text) {
+            bytes += static_cast<char>(c);
+        }
+        return bytes;
+    case 2:
+        bytes = "\xFF\xFE";
+        for (char16_t c : text) {
+            bytes += static_cast<char>(c & 0xFF);
+            bytes += static_cast<char>(c >> 8);
+        }
+        return bytes;
+    default:
+        bytes = "\xEF\xBB\xBF";
+        for (char16_t c : text) {
+            if (c < 0x80) {
+                bytes += static_cast<char>(c);
+            } else {
+                bytes += static_cast<char>(0xC0 | (c >> 6));
+                bytes += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        return bytes;
+    }
+}
+
+} // namespace
+
+class ContentListTest : public ::testing::Test {
+protected:
+    void SetUp() override { folder.makeFolder("options"); }
+
+    std::vector<Exercise> load(const std::string& bytes, const std::string& name = "vimo") {
+        folder.write("data/English/" + name, bytes);
+        Options options(files);
+        EXPECT_TRUE(options.loadList(std::u16string(name.begin(), name.end()), errorBox));
+        return options.exercises;
+    }
+
+    TemporaryFolder folder;
+    DiskFileSystem files{folder.path()};
+    RecordingErrorBox errorBox;
+};
+
+TEST_F(ContentListTest, ReadsSixLinesPerExerciseInEveryEncoding) {
+    for (int encoding : {0, 2, 3}) {
+        const auto exercises = load(encode(kFarm, encoding));
+        ASSERT_EQ(exercises.size(), 2u) << encoding;
+        EXPECT_EQ(exercises[0].name, u"Cow");
+        EXPECT_EQ(exercises[0].image, u"cow.png");
+        EXPECT_EQ(exercises[0].sound, u"moo.wav");
+        EXPECT_EQ(exercises[0].speech, u"ko.wav");
+        EXPECT_EQ(exercises[0].text, u"Ko p\u00e5 bete");
+        EXPECT_EQ(exercises[0].colour, 0xFF000000u);
+        EXPECT_EQ(exercises[1].sound, u"");
+        EXPECT_EQ(exercises[1].colour, 0x00FFFFFFu);
+    }
+    EXPECT_TRUE(errorBox.messages.empty());
+}
+
+TEST_F(ContentListTest, WhereAListEnds) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::size_t count;
+    };
+    const Case cases[] = {
+        {"final line end or not", "A\r\na\r\n\r\n\r\n\r\n-1", 1},
+        {"empty file", "", 0},
+        {"only a mark", "\xEF\xBB\xBF", 0},
+        {"an empty name ends it", "A\r\n\r\n\r\n\r\n\r\n0\r\n\r\nB\r\n\r\n\r\n\r\n0\r\n", 1},
+        {"a name of blanks is a name", "  \r\n\r\n\r\n\r\n\r\n0\r\n", 1},
+        {"cut short after the name", "A\r\na.png", 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(load(c.bytes).size(), c.count) << c.what;
+    }
+    // A colour line cut off by the end of the file leaves the exercise without a colour.
+    EXPECT_EQ(load("A\r\na.png\r\n\r\n\r\nText\r\n")[0].colour, 0x00FFFFFFu);
+    EXPECT_EQ(load("A\r\na.png\r\n\r\n\r\nText")[0].colour, 0x00FFFFFFu);
+}
+
+TEST_F(ContentListTest, ColourLinesReadAsTheCLibraryReadsLongs) {
+    struct Case {
+        const char* line;
+        std::uint32_t colour;
+    };
+    const Case cases[] = {{"-16777216", 0xFF000000}, {"4278190080", 0xFF000000},
+                          {" -16777216", 0xFF000000}, {"16777215", 0x00FFFFFF},
+                          {"red", 0},                 {"12abc", 12}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(load(std::string("A\r\n\r\n\r\n\r\n\r\n") + c.line + "\r\n")[0].colour, c.colour)
+            << c.line;
+    }
+}
+
+TEST_F(ContentListTest, AListNameIsTheFileNameWithoutAnythingAdded) {
+    EXPECT_EQ(load("Cow\r\n\r\n\r\n\r\n\r\n0\r\n", "farm.txt").size(), 1u);
+    // Content made on Windows: other letter case, spaces, non-ASCII letters.
+    folder.write("data/English/Djur p\xC3\xA5 g\xC3\xA5rden", "Cow\r\n\r\n\r\n\r\n\r\n0\r\n");
+    Options options(files);
+    EXPECT_TRUE(options.loadList(u"DJUR P\u00c5 G\u00c5RDEN", errorBox));
+    EXPECT_EQ(options.exercises.size(), 1u);
+}
+
+TEST_F(ContentListTest, AMissingListIsReportedAndChangesNothing) {
+    folder.write("data/English/vimo", "Cow\r\n\r\n\r\n\r\n\r\n0\r\n");
+    folder.makeFolder("data/English/afolder");
+    Options options(files);
+    ASSERT_TRUE(options.loadList(u"vimo", errorBox));
+    for (const char16_t* name : {u"missing", u"afolder"}) {
+        EXPECT_FALSE(options.loadList(name, errorBox));
+        EXPECT_EQ(options.exercises.size(), 1u);
+    }
+    ASSERT_EQ(errorBox.messages.size(), 2u);
+    EXPECT_EQ(errorBox.messages[0].text, u"A list is missing: data\\English\\missing");
+    EXPECT_EQ(errorBox.messages[0].caption, u"Error - list is missing.");
+}
+
+TEST_F(ContentListTest, AListThatBreaksOffPartWayIsReportedLikeAMissingOne) {
+    std::string big;
+    for (int i = 0; i < 200; ++i) {
+        big += "Exercise\r\npicture.png\r\n\r\n\r\nText\r\n-1\r\n";
+    }
+    folder.write("data/English/vimo", big);
+    FaultyFileSystem faulty(folder.path());
+    faulty.readFailsAfter = 3000;
+    Options options(faulty);
+    EXPECT_FALSE(options.loadList(u"vimo", errorBox));
+    EXPECT_TRUE(options.exercises.empty());
+    EXPECT_EQ(errorBox.messages.size(), 1u);
+}
+
+TEST_F(ContentListTest, ShufflingSwapsTwoExercisesAboutHalfTheTime) {
+    Options options(files);
+    options.exercises.resize(2);
+    options.exercises[0].name = u"first";
+    RandomGenerator random(99);
+    int swapped = 0;
+    for (int i = 0; i < 1000; ++i) {
+        options.shuffleExercises(random);
+        swapped += options.exercises[0].name != u"first";
+        options.exercises[0].name == u"first" ? void() : std::swap(options.exercises[0],
+                                                                   options.exercises[1]);
+    }
+    EXPECT_GT(swapped, 400);
+    EXPECT_LT(swapped, 600);
+    options.exercises.resize(1);
+    options.shuffleExercises(random); // one exercise stays as it is
+    EXPECT_EQ(options.exercises[0].name, u"first");
+}
+
+TEST_F(ContentListTest, CapitalsFollowTheLanguage) {
+    folder.write("data/lang.txt", "Swedish");
+    {
+        Options options(files);
+        options.exercises.resize(1);
+        options.exercises[0].text = u"\u00e5sna och \u00e4pple";
+        options.exercises[0].name = u"\u00e5sna";
+        options.upperCaseTexts();
+        EXPECT_EQ(options.exercises[0].text, u"\u00c5SNA OCH \u00c4PPLE");
+        EXPECT_EQ(options.exercises[0].name, u"\u00e5sna");
+    }
+    folder.write("data/lang.txt", "other");
+    Options options(files);
+    options.exercises.resize(1);
+    options.exercises[0].text = u"\u00e5sna";
+    options.upperCaseTexts();
+    EXPECT_EQ(options.exercises[0].text, u"\u00e5SNA"); // only a to z without a language
+}
