@@ -1,0 +1,191 @@
+"""Text files of the content folder: the language file, the content lists,
+the options screen's help lines, the editor's texts and the starting
+settings of each language.
+
+All are written as the programs write text: UTF-8 with the byte-order mark
+EF BB BF and every line, the last one included, ended by CR LF."""
+
+import os
+
+import catalog
+
+BOM = b"\xef\xbb\xbf"
+
+
+def write_lines(path, lines):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    data = BOM + b"".join(line.encode("utf-8") + b"\r\n" for line in lines)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+# ------------------------------------------------------------------- lists
+
+def list_lines(exercises, language):
+    """Six lines per exercise: name, image, sound, speech, text, colour."""
+    lines = []
+    for e in exercises:
+        word = e.word(language)
+        lines += [word, e.id + ".png", e.id + ".wav", e.id + ".wav", word, str(e.colour)]
+    return lines
+
+
+# ------------------------------------------------ help lines of the options
+
+# One line per control, in the order the options screen numbers them: stop
+# button, reset button, colour box, music, sound, random order, list order,
+# stop button shown, Esc only, switches, scan time, key time, list, count,
+# speech, text, capitals, speed, movie, line width, switch mode, pause.
+HELP = {
+    "English": [
+        "Stop: leave the settings and go back to the menu.",
+        "Reset: go back to the starting settings.",
+        "Background colour. Stripes: each picture's own colour.",
+        "Music on or off.",
+        "Sounds on or off.",
+        "Pictures in random order.",
+        "Pictures in the order of the list.",
+        "A stop button on the screen ends the activity.",
+        "No stop button: only the Esc key ends the activity.",
+        "One switch that scans by itself, or two switches.",
+        "Scan time: seconds between the automatic steps.",
+        "Key time: quicker presses after a press are ignored.",
+        "The list of pictures and words. Click for the next list.",
+        "How many pictures at a time.",
+        "Say the word of each picture.",
+        "Write the word under the picture.",
+        "Capital letters: ABC or abc.",
+        "Speed: slow, medium or fast.",
+        "One press carries the picture across, or hold to move.",
+        "Width of the rings' lines.",
+        "Draw while held, start over on release, or one press.",
+        "Pause after a right answer.",
+    ],
+    "Swedish": [
+        "Stopp: lämna inställningarna och gå tillbaka till menyn.",
+        "Återställ: gå tillbaka till startinställningarna.",
+        "Bakgrundsfärg. Ränder: varje bilds egen färg.",
+        "Musik på eller av.",
+        "Ljud på eller av.",
+        "Bilderna i slumpvis ordning.",
+        "Bilderna i listans ordning.",
+        "En stoppknapp på skärmen avslutar aktiviteten.",
+        "Ingen stoppknapp: bara Esc-tangenten avslutar.",
+        "En kontakt som stegar själv, eller två kontakter.",
+        "Stegtid: sekunder mellan de automatiska stegen.",
+        "Tangenttid: snabbare tryck efter ett tryck räknas inte.",
+        "Listan med bilder och ord. Klicka för nästa lista.",
+        "Hur många bilder åt gången.",
+        "Säg ordet till varje bild.",
+        "Skriv ordet under bilden.",
+        "Stora bokstäver: ABC eller abc.",
+        "Hastighet: långsam, mellan eller snabb.",
+        "Ett tryck för bilden hela vägen, eller håll in.",
+        "Linjebredd för ringarna.",
+        "Rita medan kontakten hålls, börja om, eller ett tryck.",
+        "Paus efter ett rätt svar.",
+    ],
+}
+
+# ------------------------------------------------------------ editor texts
+
+# Column titles (list, exercise, image, sound, speech, text), the entry for
+# no speech (it starts with a blank so that it sorts first), the prompt for a
+# new name, the three questions before deleting, the question before deleting
+# a list (the list's name and "?" follow) and the message when a list cannot
+# be saved (the file's path follows).
+TOOL = {
+    "English": [
+        "List",
+        "Exercise",
+        "Image",
+        "Sound",
+        "Speech",
+        "Text",
+        " None",
+        "Please enter the name for the new item.",
+        "Really delete list ",
+        "Really delete image file?",
+        "Really delete sound file?",
+        "Really delete speech file?",
+        "The output file could not be opened. Save aborted. File: ",
+    ],
+    "Swedish": [
+        "Lista",
+        "Övning",
+        "Bild",
+        "Ljud",
+        "Tal",
+        "Text",
+        " Inget",
+        "Skriv namnet på det nya.",
+        "Vill du verkligen ta bort listan ",
+        "Vill du verkligen ta bort bildfilen?",
+        "Vill du verkligen ta bort ljudfilen?",
+        "Vill du verkligen ta bort talfilen?",
+        "Utfilen kunde inte öppnas. Sparandet avbröts. Fil: ",
+    ],
+}
+
+# -------------------------------------------------------- starting settings
+
+MENU_BLUE = -14534998        # 0xFF2236AA
+BLACK = -16777216
+OWN_COLOUR = -8355712        # 0xFF808080: each exercise's own colour
+VIOLET = -4440067            # 0xFFBC3FFD
+LIGHT_BLUE = -12595459       # 0xFF3FCEFD
+
+
+def key_time_text(seconds):
+    """The float value as the options file holds it: 12 significant digits of
+    the single-precision value widened to double, trailing zeros removed, the
+    decimal point kept (0.2 -> 0.20000000298, 1.0 -> 1.)."""
+    import struct
+    value = struct.unpack("<f", struct.pack("<f", seconds))[0]
+    text = "%.12g" % value
+    if "." not in text:
+        text += "."
+    return text
+
+
+def options_lines(language):
+    """Settings a new installation starts from: two switches, a stop button
+    on the activity screens so that an adult with a mouse can always get back
+    to the menu, a key time of 0.4 s that swallows the bounce of a shaky press,
+    and the exercises' own colours behind picture steps and picture and word."""
+    general = [
+        0,      # oneContact: two switches
+        1,      # useStop: stop button shown
+        3,      # scanTime
+        key_time_text(0.4),
+        1,      # textOn
+        0,      # capsOn
+        1,      # speechOn
+        4,      # numPatterns
+        3,      # numFinds
+        50,     # speedGame1
+        50,     # speedGame6
+        0,      # movie
+        20,     # lineWidth
+        0,      # contactMode
+        3,      # findPause
+    ]
+    backgrounds = [MENU_BLUE, BLACK, OWN_COLOUR, BLACK, VIOLET, OWN_COLOUR, LIGHT_BLUE]
+    lines = [str(v) for v in general]
+    for i in range(7):
+        lines += ["1", "1", "1", str(backgrounds[i]), "vimo"]
+    assert len(lines) == 50
+    return lines
+
+
+def build(root):
+    data = os.path.join(root, "data")
+    write_lines(os.path.join(data, "lang.txt"), ["English"])
+    for language in catalog.LANGUAGES:
+        for name, exercises in catalog.lists_for(language):
+            write_lines(os.path.join(data, language, name), list_lines(exercises, language))
+        assert len(HELP[language]) == 22
+        write_lines(os.path.join(data, language, "Options", "options.txt"), HELP[language])
+        assert len(TOOL[language]) == 13
+        write_lines(os.path.join(data, language, "Tool", "tool.txt"), TOOL[language])
+        write_lines(os.path.join(root, "options", language + ".opt"), options_lines(language))
