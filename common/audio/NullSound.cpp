@@ -1,0 +1,15 @@
+#include "NullSound.h"
+
+void NullSound::stop() {}
+
+void NullSound::playOnce(std::u16string_view) {}
+
+void NullSound::playOnceUnlessBusy(std::u16string_view) {}
+
+void NullSound::playLooping(std::u16string_view) {}
+
+void NullSound::playToEnd(std::u16string_view) {}
+
+int NullSound::sendCommand(std::u16string_view) {
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "MixChunk.h"
+
+#include <SDL_mixer.h>
+
+void ChunkDeleter::operator()(Mix_Chunk* chunk) const {
+    Mix_FreeChunk(chunk);
+}

@@ -1,0 +1,14 @@
+// One owner for each sound SDL_mixer has decoded. Freeing a chunk makes SDL_mixer halt any
+// channel still playing it, so an owner that goes away silences its sound instead of leaving the
+// mixer reading freed memory.
+#pragma once
+
+#include <memory>
+
+struct Mix_Chunk;
+
+struct ChunkDeleter {
+    void operator()(Mix_Chunk* chunk) const;
+};
+
+using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;

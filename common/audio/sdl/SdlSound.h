@@ -1,0 +1,85 @@
+// The sound services on SDL_mixer. Mixer channel 0 is the shared channel; every open wave
+// device gets a reserved channel of its own, so a screen's start music plays on beside effects
+// and speech. When no audio device opens, every call is silent and nothing fails.
+#pragma once
+
+#include "common/audio/Sound.h"
+#include "common/audio/sdl/AudioSubsystem.h"
+#include "common/audio/sdl/ChunkCache.h"
+#include "common/audio/sdl/MixChunk.h"
+#include "common/audio/sdl/MixerDevice.h"
+#include "common/files/FileSystem.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DeviceCommand;
+
+class SdlSound : public Sound {
+public:
+    // Starts SDL's audio subsystem and opens the mixer; sound files are read through `files`.
+    explicit SdlSound(const FileSystem& files);
+    ~SdlSound() override;
+    SdlSound(const SdlSound&) = delete;
+    SdlSound& operator=(const SdlSound&) = delete;
+
+    // False when no audio device opened: then every call is silent.
+    bool isOpen() const;
+
+    void stop() override;
+    void playOnce(std::u16string_view path) override;
+    void playOnceUnlessBusy(std::u16string_view path) override;
+    void playLooping(std::u16string_view path) override;
+    // Never waits longer than the sound lasts plus half a second, nor ten seconds in all, in
+    // case the device stops taking samples.
+    void playToEnd(std::u16string_view path) override;
+    // Refused (a number other than 0): text that is none of the forms, a type other than
+    // "Waveaudio", an alias already open, a file that is missing or not a playable wave file,
+    // an alias that is not open, a position past the end. Seek stops the device; Play starts
+    // from the last position sought (the start, unless another was).
+    int sendCommand(std::u16string_view command) override;
+
+    bool sharedChannelPlaying() const;
+    // The path of the sound the shared channel plays now; empty when it is silent.
+    std::u16string sharedChannelSound() const;
+    bool devicePlaying(std::u16string_view alias) const;
+
+private:
+    struct Device {
+        std::u16string alias;
+        int channel = 0;
+        ChunkPtr chunk;
+        // The part of `chunk` from the last position sought; null when that is the start.
+        ChunkPtr fromPosition;
+    };
+
+    void playShared(std::u16string_view path, int loops);
+    int open(const DeviceCommand& command);
+    int seek(Device& device, std::uint32_t position);
+    int play(Device& device);
+    void close(std::vector<Device>::iterator device);
+    std::vector<Device>::iterator findDevice(std::u16string_view alias);
+    std::vector<Device>::const_iterator findDevice(std::u16string_view alias) const;
+    int takeChannel();
+
+    // Declared in start-up order, so that chunks are freed before the mixer closes and the
+    // mixer closes before the subsystem stops.
+    const FileSystem& files_;
+    AudioSubsystem subsystem_;
+    std::optional<MixerDevice> mixer_;
+    ChunkCache cache_;
+    std::vector<Device> devices_;
+    std::vector<int> freeChannels_;
+    int channelCount_ = 0;
+    // What the shared channel was last given, to tell whether that is what it still plays.
+    std::u16string sharedPath_;
+    const Mix_Chunk* sharedChunk_ = nullptr;
+};
+
+// The sound services of a program: SDL_mixer when an audio device opens, otherwise a silent
+// back end.
+std::unique_ptr<Sound> openSound(const FileSystem& files);

@@ -1,0 +1,32 @@
+// Wave files made by the tests themselves: 16-bit mono PCM holding a square wave, so the mixer
+// has real samples to play.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+inline std::string pcmWave(std::uint32_t sampleRate, std::uint32_t frames) {
+    std::string bytes;
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    const std::uint32_t dataBytes = frames * 2;
+    bytes += "RIFF";
+    put(36 + dataBytes, 4);
+    bytes += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(sampleRate, 4);
+    put(sampleRate * 2, 4);
+    put(2, 2);
+    put(16, 2);
+    bytes += "data";
+    put(dataBytes, 4);
+    for (std::uint32_t i = 0; i < frames; ++i) {
+        put((i / 50) % 2 == 0 ? 8000u : static_cast<std::uint16_t>(-8000), 2);
+    }
+    return bytes;
+}

@@ -1,0 +1,208 @@
+#include "common/audio/sdl/SdlSound.h"
+
+#include "FaultyFileSystem.h"
+#include "PcmWave.h"
+#include "TemporaryFolder.h"
+#include "common/audio/NullSound.h"
+#include "common/audio/WavePlayer.h"
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+using SharedForm = void (Sound::*)(std::u16string_view);
+
+constexpr std::u16string_view kIntro = u"music\\intro1.wav";
+constexpr std::u16string_view kLong = u"sfx\\long.wav";
+constexpr std::u16string_view kShort = u"sfx\\short.wav";
+constexpr std::array<SharedForm, 4> kSharedForms = {&Sound::playOnce, &Sound::playOnceUnlessBusy,
+                                                    &Sound::playLooping, &Sound::playToEnd};
+
+class SdlSoundTest : public ::testing::Test {
+protected:
+    SdlSoundTest() {
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        folder.write("music/intro1.wav", pcmWave(22050, 44100)); // two seconds
+        folder.write("sfx/long.wav", pcmWave(44100, 88200));     // two seconds
+        folder.write("sfx/short.wav", pcmWave(22050, 2205));     // a tenth of a second
+    }
+
+    TemporaryFolder folder;
+    FaultyFileSystem files{folder.path()};
+};
+
+TEST_F(SdlSoundTest, TheWavePlayersChannelPlaysAfterPlayAndIsSilentAfterStop) {
+    const std::unique_ptr<Sound> opened = openSound(files);
+    auto& sound = dynamic_cast<SdlSound&>(*opened);
+    {
+        WavePlayer player(sound);
+        player.open(kIntro);
+        player.play();
+        EXPECT_TRUE(sound.devicePlaying(kIntro));
+        EXPECT_FALSE(sound.sharedChannelPlaying());
+        player.stop();
+        EXPECT_FALSE(sound.devicePlaying(kIntro));
+        player.play();
+        EXPECT_TRUE(sound.devicePlaying(kIntro));
+        EXPECT_EQ(player.lastResult(), 0);
+    }
+    EXPECT_NE(sound.sendCommand(u"Play music\\intro1.wav"), 0);
+}
+
+TEST_F(SdlSoundTest, WaveDevicesAndTheSharedChannelPlayIndependently) {
+    SdlSound sound(files);
+    WavePlayer intro(sound);
+    WavePlayer other(sound);
+    intro.open(kIntro);
+    other.open(kLong);
+    intro.play();
+    other.play();
+    sound.playOnce(kShort);
+    EXPECT_TRUE(sound.devicePlaying(kIntro) && sound.devicePlaying(kLong));
+    other.stop();
+    sound.stop();
+    EXPECT_TRUE(sound.devicePlaying(kIntro));
+    EXPECT_FALSE(sound.devicePlaying(kLong) || sound.sharedChannelPlaying());
+}
+
+TEST_F(SdlSoundTest, ANewSoundCutsOffTheSharedChannelUnlessAskedNotTo) {
+    struct TwoRequests {
+        SharedForm first;
+        SharedForm second;
+        std::u16string_view heard;
+    };
+    const std::vector<TwoRequests> cases = {
+        {&Sound::playOnce, &Sound::playOnce, kShort},
+        {&Sound::playOnce, &Sound::playOnceUnlessBusy, kLong},
+        {&Sound::playLooping, &Sound::playOnceUnlessBusy, kLong},
+        {&Sound::playLooping, &Sound::playOnce, kShort},
+        {&Sound::playOnceUnlessBusy, &Sound::playLooping, kShort},
+    };
+    SdlSound sound(files);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        (sound.*cases[i].first)(kLong);
+        (sound.*cases[i].second)(kShort);
+        EXPECT_EQ(sound.sharedChannelSound(), cases[i].heard) << "case " << i;
+        sound.stop();
+        EXPECT_FALSE(sound.sharedChannelPlaying());
+    }
+}
+
+TEST_F(SdlSoundTest, LoopingKeepsPlayingPastTheSoundsLengthAndPlayToEndWaitsForTheEnd) {
+    SdlSound sound(files);
+    const auto start = std::chrono::steady_clock::now();
+    sound.playToEnd(kShort);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 80ms);
+    EXPECT_FALSE(sound.sharedChannelPlaying());
+    sound.playLooping(kShort);
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(sound.sharedChannelSound(), kShort);
+}
+
+TEST_F(SdlSoundTest, AFileThatCannotBePlayedStaysSilentWithoutFailing) {
+    const std::string wave = pcmWave(22050, 2205);
+    const std::vector<std::pair<const char*, std::function<void(FaultyFileSystem&)>>> cases = {
+        {"missing", [](auto&) {}},
+        {"not a wave file", [&](auto&) { folder.write("sfx/bad.wav", "just some text"); }},
+        {"empty", [&](auto&) { folder.write("sfx/bad.wav", ""); }},
+        {"no samples", [&](auto&) { folder.write("sfx/bad.wav", pcmWave(22050, 0)); }},
+        {"cut short", [&](auto&) { folder.write("sfx/bad.wav", wave.substr(0, 30)); }},
+        {"a folder", [&](auto&) { folder.makeFolder("sfx/bad.wav/x"); }},
+        {"the disk fails",
+         [&](auto& disk) {
+             folder.write("sfx/bad.wav", wave);
+             disk.readFailsAfter = 100;
+         }},
+    };
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove_all(folder.path() / "sfx/bad.wav");
+        FaultyFileSystem disk(folder.path());
+        make(disk);
+        SdlSound sound(disk);
+        for (SharedForm form : kSharedForms) {
+            (sound.*form)(u"sfx\\bad.wav");
+            EXPECT_FALSE(sound.sharedChannelPlaying());
+        }
+        EXPECT_NE(sound.sendCommand(u"Open sfx\\bad.wav ALIAS sfx\\bad.wav TYPE Waveaudio wait"),
+                  0);
+        EXPECT_NE(sound.sendCommand(u"Play sfx\\bad.wav"), 0);
+        EXPECT_NE(sound.sendCommand(u"Stop sfx\\bad.wav"), 0);
+    }
+}
+
+TEST_F(SdlSoundTest, WaveDevicesAnswerEachCommand) {
+    folder.write("music/intro1.mp3", pcmWave(22050, 44100));
+    const std::u16string open =
+        u"Open music\\intro1.wav ALIAS music\\intro1.wav TYPE Waveaudio wait";
+    const std::u16string play = u"Play music\\intro1.wav";
+    const std::u16string close = u"Close music\\intro1.wav";
+    struct Step {
+        std::u16string command;
+        int answeredZero;
+    };
+    // Each run ends with whether music\intro1.wav plays.
+    const std::vector<std::pair<std::vector<Step>, bool>> runs = {
+        {{{u"Open music\\intro1.mp3 ALIAS music\\intro1.mp3 TYPE .mp3 wait", 0},
+          {u"Play music\\intro1.mp3", 0}},
+         false},
+        {{{u"open music\\intro1.wav alias music\\intro1.wav type waveaudio wait", 1},
+          {u"play music\\intro1.wav", 1}},
+         true},
+        {{{open, 1}, {u"Seek music\\intro1.wav to 1000", 1}, {play, 1}}, true},
+        {{{open, 1}, {u"Seek music\\intro1.wav to 2001", 0}}, false},
+        {{{open, 1}, {play, 1}, {u"Seek music\\intro1.wav to 0", 1}}, false},
+        {{{open, 1}, {play, 1}, {open, 0}}, true},
+        {{{open, 1}, {close, 1}, {play, 0}, {close, 0}, {open, 1}, {play, 1}}, true},
+    };
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SdlSound sound(files);
+        for (const Step& step : runs[i].first) {
+            EXPECT_EQ(sound.sendCommand(step.command) == 0, step.answeredZero == 1)
+                << "run " << i << ": " << std::string(step.command.begin(), step.command.end());
+        }
+        EXPECT_EQ(sound.devicePlaying(kIntro), runs[i].second) << "run " << i;
+    }
+}
+
+TEST_F(SdlSoundTest, ASoundFileReplacedOnDiskIsReadAgain) {
+    SdlSound sound(files);
+    sound.playOnce(kShort);
+    EXPECT_EQ(sound.sharedChannelSound(), kShort);
+    folder.write("sfx/short.wav", "no longer a sound");
+    sound.playOnce(kShort);
+    EXPECT_FALSE(sound.sharedChannelPlaying());
+}
+
+TEST_F(SdlSoundTest, WithoutAUsableAudioDriverEveryCallIsSilent) {
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    EXPECT_NE(dynamic_cast<NullSound*>(openSound(files).get()), nullptr);
+    SdlSound sound(files);
+    EXPECT_FALSE(sound.isOpen());
+    for (SharedForm form : kSharedForms) {
+        (sound.*form)(kShort);
+        EXPECT_FALSE(sound.sharedChannelPlaying());
+    }
+    WavePlayer player(sound);
+    player.open(kIntro);
+    player.play();
+    EXPECT_EQ(player.lastResult(), 0);
+    EXPECT_FALSE(sound.devicePlaying(kIntro));
+}
+
+TEST_F(SdlSoundTest, ASecondBackEndWhileTheFirstLivesStaysSilent) {
+    SdlSound first(files);
+    SdlSound second(files);
+    EXPECT_FALSE(second.isOpen());
+    first.playOnce(kLong);
+    second.stop();
+    EXPECT_EQ(first.sharedChannelSound(), kLong);
+}
+
+} // namespace

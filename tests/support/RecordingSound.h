@@ -1,0 +1,58 @@
+// A sound sink for screen tests: it plays nothing and writes down every call in order, as text
+// ("playOnce music\menu.wav", "stop", device commands as they were sent). It also keeps track of
+// what the shared channel would be playing: a started sound keeps the channel busy until the
+// test lets it end, so a play-unless-busy request can be shown not to restart it.
+#pragma once
+
+#include "common/audio/Sound.h"
+#include "common/text/Utf8.h"
+
+#include <string>
+#include <vector>
+
+class RecordingSound : public Sound {
+public:
+    // Every call, in the order made (UTF-8, paths as given).
+    std::vector<std::string> calls;
+    // True while the shared channel plays; set by the play calls, cleared by stop and by
+    // finishSharedSound. Tests may set it themselves.
+    bool sharedChannelBusy = false;
+    // The sound the shared channel plays now, or played last when it was let end; empty after
+    // stop.
+    std::string sharedSound;
+    // What sendCommand answers.
+    int commandResult = 0;
+
+    // The sound on the shared channel reaches its end.
+    void finishSharedSound() { sharedChannelBusy = false; }
+
+    void stop() override {
+        calls.push_back("stop");
+        sharedChannelBusy = false;
+        sharedSound.clear();
+    }
+    void playOnce(std::u16string_view path) override { start("playOnce", path); }
+    void playOnceUnlessBusy(std::u16string_view path) override {
+        if (sharedChannelBusy) {
+            calls.push_back("playOnceUnlessBusy " + toUtf8(path));
+            return;
+        }
+        start("playOnceUnlessBusy", path);
+    }
+    void playLooping(std::u16string_view path) override { start("playLooping", path); }
+    void playToEnd(std::u16string_view path) override {
+        start("playToEnd", path);
+        sharedChannelBusy = false;
+    }
+    int sendCommand(std::u16string_view command) override {
+        calls.push_back(toUtf8(command));
+        return commandResult;
+    }
+
+private:
+    void start(const char* form, std::u16string_view path) {
+        calls.push_back(form + (" " + toUtf8(path)));
+        sharedChannelBusy = true;
+        sharedSound = toUtf8(path);
+    }
+};
