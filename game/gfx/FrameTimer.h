@@ -3,6 +3,8 @@
 
 #include "game/shell/Clock.h"
 
+#include <cstdint>
+
 class FrameTimer {
 public:
     explicit FrameTimer(const Clock& clock) : clock_(&clock) { start(); }
@@ -16,7 +18,11 @@ public:
     float dt = 0;
 
 private:
+    // A clock without a high-resolution counter (frequency 0) is measured in milliseconds.
+    bool highResolution_ = true;
     const Clock* clock_;
     std::uint64_t previous_ = 0;
     std::uint64_t start_ = 0;
+    std::uint32_t previousMs_ = 0;
+    std::uint32_t startMs_ = 0;
 };

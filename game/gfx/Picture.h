@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class Picture {
@@ -83,13 +84,19 @@ private:
         float width;
     };
 
+    // The font is made by the target surface, so a picture given its text before its target
+    // remembers the size it wants and makes the font once it can.
+    void makeFontIfWanted();
+
     Graphics* target_ = nullptr;
     std::unique_ptr<Image> image_;
     bool cached_ = false;
-    std::unique_ptr<Pen> framePen_;
-    std::unique_ptr<Pen> textBoxPen_;
+    std::optional<Pen> framePen_ = Pen{0xFFFFFFFF, 4.0f};
+    std::optional<Pen> textBoxPen_;
     std::unique_ptr<Font> font_;
-    std::unique_ptr<std::uint32_t> textBrush_;
-    std::unique_ptr<std::uint32_t> boxBrush_;
+    bool fontWanted_ = false;
+    int fontPixels_ = 24;
+    std::optional<std::uint32_t> textBrush_;
+    std::optional<std::uint32_t> boxBrush_;
     FrameTimer motionClock_;
 };

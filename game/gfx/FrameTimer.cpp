@@ -1,0 +1,32 @@
+#include "game/gfx/FrameTimer.h"
+
+void FrameTimer::start() {
+    highResolution_ = clock_->performanceFrequency() != 0;
+    if (highResolution_) {
+        start_ = previous_ = clock_->performanceCounter();
+    } else {
+        startMs_ = previousMs_ = clock_->milliseconds();
+    }
+    dt = 0;
+}
+
+void FrameTimer::tick() {
+    if (highResolution_) {
+        const std::uint64_t now = clock_->performanceCounter();
+        dt = static_cast<float>(static_cast<double>(now - previous_) /
+                                static_cast<double>(clock_->performanceFrequency()));
+        previous_ = now;
+    } else {
+        const std::uint32_t now = clock_->milliseconds();
+        dt = static_cast<float>(elapsedMilliseconds(now, previousMs_)) * 0.001f;
+        previousMs_ = now;
+    }
+}
+
+void FrameTimer::restart() {
+    if (highResolution_) {
+        previous_ = clock_->performanceCounter();
+    } else {
+        previousMs_ = clock_->milliseconds();
+    }
+}

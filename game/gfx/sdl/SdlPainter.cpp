@@ -1,0 +1,224 @@
+#include "game/gfx/sdl/SdlPainter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+// Far beyond any surface, small enough that no conversion to int overflows.
+constexpr float kFarAway = 1.0e6f;
+
+float rounded(float value) {
+    if (std::isnan(value)) {
+        return 0.0f;
+    }
+    return std::floor(std::clamp(value, -kFarAway, kFarAway) + 0.5f);
+}
+
+int pixel(float value) {
+    return static_cast<int>(rounded(value));
+}
+
+// A pen thinner than a pixel still draws one pixel wide.
+float penOf(const DrawCommand& command) {
+    return std::max(command.penWidth, 1.0f);
+}
+
+// Enough straight pieces that the polygon stays within a fraction of a pixel of the curve.
+int segmentsFor(float radius, int least) {
+    const float circumference = 2.0f * std::numbers::pi_v<float> * std::min(radius, kFarAway);
+    return std::clamp(static_cast<int>(circumference / 3.0f), least, 1024);
+}
+
+} // namespace
+
+void SdlPainter::run(const DrawCommand& command) {
+    switch (command.kind) {
+    case DrawCommand::Kind::Clear:
+        clear(command.argb);
+        break;
+    case DrawCommand::Kind::Fill:
+        fill(command);
+        break;
+    case DrawCommand::Kind::Outline:
+        outline(command);
+        break;
+    case DrawCommand::Kind::Ellipse:
+        ellipse(command);
+        break;
+    case DrawCommand::Kind::Line:
+        line(command);
+        break;
+    case DrawCommand::Kind::Copy:
+        copy(command);
+        break;
+    }
+}
+
+bool SdlPainter::useColour(std::uint32_t argb) {
+    const auto alpha = static_cast<Uint8>(argb >> 24);
+    if (alpha == 0) {
+        return false;
+    }
+    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+                           static_cast<Uint8>(argb), alpha);
+    SDL_SetRenderDrawBlendMode(renderer_, alpha == 0xFF ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    return true;
+}
+
+void SdlPainter::clear(std::uint32_t argb) {
+    // Clearing replaces every pixel, alpha included, whatever the colour.
+    SDL_SetRenderDrawColor(renderer_, static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+                           static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24));
+    SDL_RenderClear(renderer_);
+}
+
+void SdlPainter::fill(const DrawCommand& command) {
+    const int left = pixel(command.x);
+    const int top = pixel(command.y);
+    const int right = pixel(command.x + command.width);
+    const int bottom = pixel(command.y + command.height);
+    if (right <= left || bottom <= top || !useColour(command.argb)) {
+        return;
+    }
+    const SDL_Rect rect{left, top, right - left, bottom - top};
+    SDL_RenderFillRect(renderer_, &rect);
+}
+
+void SdlPainter::outline(const DrawCommand& command) {
+    if (command.width < 0 || command.height < 0 || !useColour(command.argb)) {
+        return;
+    }
+    const float half = penOf(command) / 2.0f;
+    const float right = command.x + command.width;
+    const float bottom = command.y + command.height;
+    const int outerLeft = pixel(command.x - half);
+    const int outerTop = pixel(command.y - half);
+    const int outerRight = pixel(right + half);
+    const int outerBottom = pixel(bottom + half);
+    const int innerLeft = pixel(command.x + half);
+    const int innerTop = pixel(command.y + half);
+    const int innerRight = pixel(right - half);
+    const int innerBottom = pixel(bottom - half);
+    const int outerWidth = outerRight - outerLeft;
+    if (innerRight <= innerLeft || innerBottom <= innerTop) {
+        // The pen covers the whole inside.
+        const SDL_Rect whole{outerLeft, outerTop, outerWidth, outerBottom - outerTop};
+        SDL_RenderFillRect(renderer_, &whole);
+        return;
+    }
+    // Four bands that do not overlap, so a translucent pen is laid on once everywhere.
+    const SDL_Rect bands[] = {
+        {outerLeft, outerTop, outerWidth, innerTop - outerTop},
+        {outerLeft, innerBottom, outerWidth, outerBottom - innerBottom},
+        {outerLeft, innerTop, innerLeft - outerLeft, innerBottom - innerTop},
+        {innerRight, innerTop, outerRight - innerRight, innerBottom - innerTop},
+    };
+    SDL_RenderFillRects(renderer_, bands, 4);
+}
+
+void SdlPainter::addVertex(float vx, float vy, std::uint32_t argb) {
+    SDL_Vertex vertex{};
+    vertex.position = SDL_FPoint{rounded(vx), rounded(vy)};
+    vertex.color = SDL_Color{static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+                             static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24)};
+    vertices_.push_back(vertex);
+}
+
+void SdlPainter::renderTriangles() {
+    SDL_RenderGeometry(renderer_, nullptr, vertices_.data(), static_cast<int>(vertices_.size()),
+                       indices_.data(), static_cast<int>(indices_.size()));
+    vertices_.clear();
+    indices_.clear();
+}
+
+void SdlPainter::ellipse(const DrawCommand& command) {
+    if (command.width < 0 || command.height < 0 || !useColour(command.argb)) {
+        return;
+    }
+    // A ring between two ellipses half a pen inside and half a pen outside the outline, as a
+    // strip of triangles that do not overlap.
+    const float half = penOf(command) / 2.0f;
+    const float centreX = command.x + command.width / 2.0f;
+    const float centreY = command.y + command.height / 2.0f;
+    const float outerX = command.width / 2.0f + half;
+    const float outerY = command.height / 2.0f + half;
+    const float innerX = std::max(command.width / 2.0f - half, 0.0f);
+    const float innerY = std::max(command.height / 2.0f - half, 0.0f);
+    const int segments = segmentsFor(std::max(outerX, outerY), 16);
+    for (int i = 0; i < segments; ++i) {
+        const float angle =
+            2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(segments);
+        const float c = std::cos(angle);
+        const float s = std::sin(angle);
+        addVertex(centreX + outerX * c, centreY + outerY * s, command.argb);
+        addVertex(centreX + innerX * c, centreY + innerY * s, command.argb);
+        const int outer = 2 * i;
+        const int nextOuter = 2 * ((i + 1) % segments);
+        indices_.insert(indices_.end(),
+                        {outer, outer + 1, nextOuter, nextOuter, outer + 1, nextOuter + 1});
+    }
+    renderTriangles();
+}
+
+void SdlPainter::line(const DrawCommand& command) {
+    if (!useColour(command.argb)) {
+        return;
+    }
+    // The whole line with its round caps is one convex outline (two half circles joined by
+    // straight sides), drawn as a fan from its middle so that no pixel is covered twice.
+    const float radius = penOf(command) / 2.0f;
+    const float x1 = command.x;
+    const float y1 = command.y;
+    const float x2 = command.width;
+    const float y2 = command.height;
+    const float direction = std::atan2(y2 - y1, x2 - x1);
+    const int steps = segmentsFor(radius, 16) / 2;
+    addVertex((x1 + x2) / 2.0f, (y1 + y2) / 2.0f, command.argb);
+    const float pi = std::numbers::pi_v<float>;
+    for (const auto& [endX, endY, from] :
+         {std::tuple{x2, y2, direction - pi / 2.0f}, std::tuple{x1, y1, direction + pi / 2.0f}}) {
+        for (int i = 0; i <= steps; ++i) {
+            const float angle = from + pi * static_cast<float>(i) / static_cast<float>(steps);
+            addVertex(endX + radius * std::cos(angle), endY + radius * std::sin(angle),
+                      command.argb);
+        }
+    }
+    const int rim = static_cast<int>(vertices_.size()) - 1;
+    for (int i = 1; i <= rim; ++i) {
+        indices_.insert(indices_.end(), {0, i, i % rim + 1});
+    }
+    renderTriangles();
+}
+
+void SdlPainter::copy(const DrawCommand& command) {
+    if (command.texture == nullptr || command.texture == SDL_GetRenderTarget(renderer_)) {
+        return;
+    }
+    int left = pixel(command.x);
+    int top = pixel(command.y);
+    int right = pixel(command.x + command.width);
+    int bottom = pixel(command.y + command.height);
+    int flip = SDL_FLIP_NONE;
+    if (right < left) {
+        std::swap(left, right);
+        flip |= SDL_FLIP_HORIZONTAL;
+    }
+    if (bottom < top) {
+        std::swap(top, bottom);
+        flip |= SDL_FLIP_VERTICAL;
+    }
+    if (right == left || bottom == top) {
+        return;
+    }
+    const SDL_Rect target{left, top, right - left, bottom - top};
+    if (flip == SDL_FLIP_NONE) {
+        SDL_RenderCopy(renderer_, command.texture, nullptr, &target);
+    } else {
+        SDL_RenderCopyEx(renderer_, command.texture, nullptr, &target, 0.0, nullptr,
+                         static_cast<SDL_RendererFlip>(flip));
+    }
+}

@@ -1,0 +1,149 @@
+#include "game/gfx/sdl/SdlResources.h"
+
+#include "game/gfx/sdl/TextLayout.h"
+
+#include <SDL_image.h>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr float kLargestPixels = 2000.0f;
+
+// SDL_ttf takes a whole number of points at a given resolution, and a point is resolution / 72
+// pixels. Whole points are taken at the screen's 96 dots per inch and whole pixels at 72; any
+// other size is rounded to a quarter pixel, a point at 18 dots per inch.
+FontSize fontSize(float size, FontUnit unit) {
+    if (!std::isfinite(size)) {
+        size = 1.0f;
+    }
+    if (unit == FontUnit::Point && size == std::trunc(size) && size >= 1.0f &&
+        size * 96.0f / 72.0f <= kLargestPixels) {
+        return FontSize{static_cast<int>(size), 96};
+    }
+    const float pixels =
+        std::clamp(unit == FontUnit::Point ? size * 96.0f / 72.0f : size, 1.0f, kLargestPixels);
+    if (pixels == std::trunc(pixels)) {
+        return FontSize{static_cast<int>(pixels), 72};
+    }
+    return FontSize{static_cast<int>(std::lround(pixels * 4.0f)), 18};
+}
+
+std::vector<unsigned char> readWhole(InputStream& stream, bool& ok) {
+    std::vector<unsigned char> bytes;
+    unsigned char buffer[65536];
+    std::uint32_t error = 0;
+    ok = true;
+    for (;;) {
+        const std::ptrdiff_t got = stream.read(buffer, sizeof buffer, error);
+        if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > INT_MAX) {
+            ok = false;
+            return {};
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+}
+
+bool fullyOpaque(const SDL_Surface& surface) {
+    for (int row = 0; row < surface.h; ++row) {
+        const auto* pixel = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const unsigned char*>(surface.pixels) + row * surface.pitch);
+        for (int column = 0; column < surface.w; ++column) {
+            if ((pixel[column] >> 24) != 0xFF) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
+    : renderer_(renderer), files_(files), texts_(renderer, serials_) {}
+
+std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached) {
+    auto unreadable = [&] { return std::make_unique<SdlImage>(newSerial()); };
+    const std::unique_ptr<InputStream> stream = files_.openForReading(path);
+    if (!stream) {
+        return unreadable();
+    }
+    bool ok = false;
+    const std::vector<unsigned char> bytes = readWhole(*stream, ok);
+    if (!ok || bytes.empty()) {
+        return unreadable();
+    }
+    const RWopsPtr source(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
+    if (!source) {
+        return unreadable();
+    }
+    const SurfacePtr decoded(IMG_Load_RW(source.get(), 0));
+    if (!decoded) {
+        return unreadable();
+    }
+    // One format for every image (a transparent colour of a palette image becomes alpha), so
+    // that opacity can be read off.
+    const SurfacePtr pixels(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!pixels) {
+        return unreadable();
+    }
+    TexturePtr texture(SDL_CreateTextureFromSurface(renderer_, pixels.get()));
+    if (!texture) {
+        return unreadable();
+    }
+    // An opaque image is copied rather than blended: the same picture, much less work.
+    SDL_SetTextureBlendMode(texture.get(),
+                            fullyOpaque(*pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    // A cached picture is always drawn at its own size; a plain one is scaled, and smoothly.
+    SDL_SetTextureScaleMode(texture.get(), cached ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    return std::make_unique<SdlImage>(std::move(texture), pixels->w, pixels->h, newSerial(), this);
+}
+
+std::unique_ptr<SdlFont> SdlResources::createFont(std::u16string_view family, float size,
+                                                  FontUnit unit) {
+    const FontSize ttfSize = fontSize(size, unit);
+    std::optional<FontFile> file = fonts_.find(family);
+    TtfFontPtr font = file ? openFont(*file, ttfSize) : nullptr;
+    if (!font) {
+        // The file fontconfig named could not be opened after all.
+        file = fonts_.sansSerif();
+        font = file ? openFont(*file, ttfSize) : nullptr;
+    }
+    if (!font) {
+        return std::make_unique<SdlFont>();
+    }
+    return std::make_unique<SdlFont>(std::move(font), file->family, ttfSize.pixels(),
+                                     faceSerial(*file, ttfSize));
+}
+
+TtfFontPtr SdlResources::openFont(const FontFile& file, FontSize size) const {
+    if (!ttfLibrary_.started()) {
+        return nullptr;
+    }
+    return TtfFontPtr(
+        TTF_OpenFontIndexDPI(file.path.c_str(), size.points, file.index, size.dpi, size.dpi));
+}
+
+std::uint64_t SdlResources::faceSerial(const FontFile& file, FontSize size) {
+    std::string key = file.path;
+    key += '\0';
+    key += std::to_string(file.index);
+    key += '\0';
+    key += std::to_string(size.points);
+    key += '@';
+    key += std::to_string(size.dpi);
+    auto found = faces_.find(key);
+    if (found == faces_.end()) {
+        found = faces_.emplace(std::move(key), newSerial()).first;
+    }
+    return found->second;
+}
+
+RectF SdlResources::measureString(std::u16string_view text, const SdlFont& font) const {
+    const TextLayout layout(text, font.get());
+    return RectF{0, 0, static_cast<float>(layout.width()), static_cast<float>(layout.height())};
+}

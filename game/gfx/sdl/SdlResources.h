@@ -1,0 +1,65 @@
+// What the window and the offscreen surface share: image loading through the file layer, fonts
+// found through fontconfig, the rendered-text cache, and the libraries these need. Every image
+// and font it makes must be destroyed before it, and it before the renderer.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "game/gfx/Graphics.h"
+#include "game/gfx/sdl/FontFinder.h"
+#include "game/gfx/sdl/ImageLibrary.h"
+#include "game/gfx/sdl/SdlFont.h"
+#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/SdlImage.h"
+#include "game/gfx/sdl/TextCache.h"
+#include "game/gfx/sdl/TtfLibrary.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A size as SDL_ttf takes it: whole points at a resolution in dots per inch.
+struct FontSize {
+    int points;
+    unsigned dpi;
+    float pixels() const { return static_cast<float>(points) * static_cast<float>(dpi) / 72.0f; }
+};
+
+class SdlResources {
+public:
+    SdlResources(SDL_Renderer* renderer, FileSystem& files);
+    SdlResources(const SdlResources&) = delete;
+    SdlResources& operator=(const SdlResources&) = delete;
+
+    SDL_Renderer* renderer() const { return renderer_; }
+
+    // Never null; 0 x 0 when the file is missing, empty, unreadable or not an image.
+    std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached);
+    // Never null; the generic sans-serif family stands in for a family that is not installed.
+    std::unique_ptr<SdlFont> createFont(std::u16string_view family, float size, FontUnit unit);
+    RectF measureString(std::u16string_view text, const SdlFont& font) const;
+    TextCache& texts() { return texts_; }
+    FontFinder& fonts() { return fonts_; }
+
+    std::uint64_t newSerial() { return ++serials_; }
+
+    // Keeps the texture of a destroyed image until releaseRetired, since drawing recorded before
+    // the image went may still copy it.
+    void retire(TexturePtr texture) { retired_.push_back(std::move(texture)); }
+    void releaseRetired() { retired_.clear(); }
+
+private:
+    TtfFontPtr openFont(const FontFile& file, FontSize size) const;
+    std::uint64_t faceSerial(const FontFile& file, FontSize size);
+
+    SDL_Renderer* renderer_;
+    FileSystem& files_;
+    ImageLibrary imageLibrary_;
+    TtfLibrary ttfLibrary_;
+    FontFinder fonts_;
+    std::uint64_t serials_ = 0;
+    std::map<std::string, std::uint64_t> faces_;
+    TextCache texts_;
+    std::vector<TexturePtr> retired_;
+};

@@ -1,0 +1,249 @@
+#include "game/gfx/Picture.h"
+
+#include "FakeClock.h"
+#include "RecordingGraphics.h"
+#include "game/gfx/FrameTimer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class PictureTest : public testing::Test {
+protected:
+    PictureTest() { graphics.setImageSize(u"gfx\\a.png", 40, 30); }
+
+    Picture loaded(bool cached = true) {
+        Picture picture(clock);
+        picture.load(u"gfx\\a.png", &graphics, cached);
+        graphics.calls.clear();
+        return picture;
+    }
+
+    FakeClock clock;
+    RecordingGraphics graphics;
+};
+
+TEST_F(PictureTest, PointsOnTheEdgesLieOnThePicture) {
+    struct Case {
+        float x, width;
+        int px, inside;
+    };
+    const Case cases[] = {
+        {10, 30, 10, 1},    {10, 30, 40, 1},    {10, 30, 41, 0},    {10, 30, 9, 0},
+        {10.5f, 30, 10, 0}, {10.5f, 30, 40, 1}, {10.5f, 30, 41, 0}, // floats, not truncated
+        {5, 0, 5, 1},       {5, 0, 6, 0},       {-20, 10, -15, 1},
+    };
+    for (const Case& c : cases) {
+        Picture picture(clock);
+        picture.setPosition(c.x, c.x);
+        picture.setSize(c.width, c.width);
+        picture.hoverTest(c.px, c.px);
+        EXPECT_EQ(picture.hover, c.inside) << c.x << " + " << c.width << " at " << c.px;
+        const int middle = static_cast<int>(c.x + c.width / 2); // each axis on its own
+        EXPECT_EQ(picture.contains(c.px, middle), c.inside);
+        EXPECT_EQ(picture.contains(middle, c.px), c.inside);
+    }
+}
+
+TEST_F(PictureTest, HoverFrameIsTheMarginLargerAndTruncated) {
+    struct Case {
+        float x, y, width, height;
+        int margin;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {100, 50, 60, 30, 10, "rect 95,45 70x40 ffffffff pen 4"},
+        {100, 50, 60, 30, 5, "rect 98,48 65x35 ffffffff pen 4"}, // 5 / 2 = 2 on each side
+        {100.7f, 50.2f, 60.5f, 30.9f, 10, "rect 95,45 70x40 ffffffff pen 4"},
+        {-3.5f, 10, 20, 20, 10, "rect -8,5 30x30 ffffffff pen 4"}, // towards zero, not down
+        {100, 50, 60, 30, -10, "rect 105,55 50x20 ffffffff pen 4"},
+    };
+    for (const Case& c : cases) {
+        Picture picture = loaded();
+        picture.setPosition(c.x, c.y);
+        picture.setSize(c.width, c.height);
+        picture.setFrameMargin(c.margin);
+        picture.drawFrame(); // not hovered: nothing
+        picture.hover = 1;
+        picture.drawFrame();
+        EXPECT_EQ(graphics.takeCalls(), Calls{c.expected}) << "margin " << c.margin;
+    }
+}
+
+TEST_F(PictureTest, FramePenColourAndWidth) {
+    Picture picture = loaded();
+    picture.hover = 1;
+    picture.setFrameColour(0xFFFF0000);
+    picture.setFramePenWidth(2);
+    picture.drawFrame();
+    EXPECT_EQ(picture.penWidth, 4); // only the pen changed
+    // Released, there is no pen until a setter makes one: in the given colour at the stored
+    // width, or white at the given width.
+    picture.release();
+    picture.hover = 1;
+    picture.drawFrame();
+    picture.setFrameColour(0xFF00FF00);
+    picture.drawFrame();
+    picture.release();
+    picture.hover = 1;
+    picture.setFramePenWidth(3);
+    picture.drawFrame();
+    EXPECT_EQ(graphics.takeCalls(),
+              (Calls{"rect 0,0 40x30 ffff0000 pen 2", "rect 0,0 40x30 ff00ff00 pen 4",
+                     "rect 0,0 40x30 ffffffff pen 3"}));
+}
+
+TEST_F(PictureTest, CachedDrawsAtItsTruncatedCornerPlainScales) {
+    Picture plain = loaded(false);
+    Picture cached = loaded(true);
+    EXPECT_EQ(cached.width, 40);
+    EXPECT_EQ(cached.height, 30);
+    cached.setPosition(7.9f, -100.2f);
+    cached.setSize(200, 100);
+    cached.draw();
+    cached.drawAt(93.5f, 7);
+    EXPECT_EQ(cached.x, 7.9f); // restored
+    EXPECT_EQ(cached.y, -100.2f);
+    cached.setPosition(1e30f, -1e30f); // far away, yet no overflow
+    cached.draw();
+    plain.setPosition(7.9f, 100.25f);
+    plain.setSize(30.5f, 40);
+    plain.draw();
+    EXPECT_EQ(graphics.takeCalls(), (Calls{"image gfx\\a.png at 7,-100", "image gfx\\a.png at 93,7",
+                                           "image gfx\\a.png at 2147483647,-2147483648",
+                                           "image gfx\\a.png in 7.9,100.25 30.5x40"}));
+}
+
+TEST_F(PictureTest, LoadingWithoutTargetChangesNothingAMissingFileLoadsAsNothing) {
+    Picture picture = loaded();
+    picture.setSize(77, 88);
+    EXPECT_EQ(picture.load(u"gfx\\b.png", nullptr, false), 0);
+    EXPECT_EQ(picture.width, 77);
+    EXPECT_EQ(picture.target(), &graphics);
+    picture.draw(); // still the first image, still cached
+    EXPECT_EQ(graphics.takeCalls(), Calls{"image gfx\\a.png at 0,0"});
+
+    EXPECT_EQ(picture.load(u"gfx\\missing.png", &graphics, true), 1);
+    EXPECT_EQ(picture.width, 0);
+    EXPECT_EQ(picture.height, 0);
+}
+
+TEST_F(PictureTest, ReleaseFreesEverythingButKeepsPlaceAndText) {
+    Picture picture = loaded(false);
+    picture.setPosition(5, 6);
+    picture.setVelocity(10, 0);
+    picture.setText(u"Hi");
+    picture.hover = 1;
+    picture.release();
+    EXPECT_FALSE(picture.hasImage());
+    EXPECT_EQ(picture.hover, 0);
+    EXPECT_EQ(picture.x, 5);
+    EXPECT_EQ(picture.width, 40);
+    EXPECT_EQ(picture.velocityX, 10);
+    EXPECT_EQ(picture.text, u"Hi");
+    graphics.calls.clear();
+    picture.hover = 1;
+    picture.draw();
+    picture.drawFrame();
+    picture.drawText();
+    picture.drawBox();
+    EXPECT_EQ(graphics.takeCalls(), Calls{});
+    EXPECT_EQ(picture.load(u"gfx\\a.png", &graphics, true), 1);
+    picture.draw();
+    EXPECT_EQ(graphics.calls.back(), "image gfx\\a.png at 5,6");
+}
+
+TEST_F(PictureTest, MovesByVelocityTimesElapsedSeconds) {
+    FrameTimer timer(clock);
+    EXPECT_EQ(timer.dt, 0);
+    Picture picture(clock);
+    picture.setPosition(100, 100);
+    picture.setVelocity(100, -50);
+    clock.advanceMilliseconds(500); // measured from construction
+    timer.tick();
+    EXPECT_FLOAT_EQ(timer.dt, 0.5f);
+    picture.move();
+    EXPECT_FLOAT_EQ(picture.x, 150);
+    EXPECT_FLOAT_EQ(picture.y, 75);
+    clock.advanceMilliseconds(3000);
+    picture.restartMotionClock();
+    clock.advanceMilliseconds(20);
+    picture.move();
+    EXPECT_FLOAT_EQ(picture.x, 152);
+    EXPECT_FLOAT_EQ(picture.y, 74);
+}
+
+TEST_F(PictureTest, TextIsMeasuredWhenSetAndOnlyThen) {
+    Picture picture(clock);
+    picture.setFontSize(40); // before the target: the size is remembered
+    picture.textRect = RectF{3, 4, 5, 6};
+    picture.setText(u"Hello");
+    EXPECT_EQ(picture.text, u"Hello");
+    EXPECT_EQ(picture.textRect.x, 3); // no target: not measured
+    EXPECT_EQ(picture.textRect.width, 5);
+
+    picture.setTarget(&graphics);
+    picture.setText(u"Hello");
+    EXPECT_EQ(picture.textRect.x, 0); // the fake: half the size per character
+    EXPECT_EQ(picture.textRect.y, 0);
+    EXPECT_EQ(picture.textRect.width, 100);
+    EXPECT_EQ(picture.textRect.height, 40);
+    picture.setFontSize(80); // keeps the old measure
+    EXPECT_EQ(picture.textRect.width, 100);
+    picture.drawText();
+    picture.setText(u"Hi");
+    EXPECT_EQ(picture.textRect.width, 80);
+    EXPECT_EQ(
+        graphics.takeCalls(),
+        (Calls{"font Comic Sans MS 40px", "measure \"Hello\"", "font Comic Sans MS 80px",
+               "text \"Hello\" in 0,0 100x40 ffffffff Comic Sans MS 80px", "measure \"Hi\""}));
+}
+
+TEST_F(PictureTest, TextBoxDefaultsAndColours) {
+    Picture picture(clock);
+    picture.setTarget(&graphics);
+    picture.setText(u"Hi");
+    picture.setTextPosition(10, 20);
+    graphics.calls.clear();
+    picture.drawBox();
+    picture.drawText();
+    picture.setTextColour(0xFF112233);
+    picture.setBoxColours(0xFFAABBCC, 0xFFDDEEFF);
+    picture.drawBox();
+    picture.drawText();
+    EXPECT_EQ(graphics.takeCalls(),
+              (Calls{"fill 10,20 24x24 ff000000", "rect 10,20 24x24 ff000000 pen 1",
+                     "text \"Hi\" in 10,20 24x24 ffffffff Comic Sans MS 24px",
+                     "fill 10,20 24x24 ffaabbcc", "rect 10,20 24x24 ffddeeff pen 1",
+                     "text \"Hi\" in 10,20 24x24 ff112233 Comic Sans MS 24px"}));
+}
+
+TEST_F(PictureTest, CentringTheText) {
+    struct Case {
+        void (Picture::*centre)();
+        float x, y;
+    };
+    // Picture (100, 50) 200 x 100; text 60 x 24 at (3, 7).
+    const Case cases[] = {
+        {&Picture::centreTextOnPicture, 170, 88},
+        {&Picture::centreTextHorizontallyOnPicture, 170, 7},
+        {&Picture::centreTextVerticallyOnPicture, 3, 88},
+    };
+    Picture picture(clock);
+    picture.setTarget(&graphics);
+    picture.setText(u"Hello");
+    picture.setPosition(100, 50);
+    picture.setSize(200, 100);
+    for (const Case& c : cases) {
+        picture.setTextPosition(3, 7);
+        (picture.*c.centre)();
+        EXPECT_EQ(picture.textRect.x, c.x);
+        EXPECT_EQ(picture.textRect.y, c.y);
+    }
+    picture.centreTextInWidth(801); // 801 / 2 = 400
+    EXPECT_EQ(picture.textRect.x, 370);
+}
+
+} // namespace
