@@ -1,14 +1,65 @@
-// Entry of the game. It reads its command line, opens the content folder and builds the
-// settings record (which writes options\vimo.opt on a first start), then ends.
+// Entry of the game: the window, the splash, the menu and the main loop, then a clean ending
+// that gives the display its mode back.
+#include "common/audio/sdl/SdlSound.h"
 #include "common/files/DiskFileSystem.h"
-#include "game/content/Options.h"
+#include "game/gfx/sdl/SdlSurfaces.h"
 #include "game/shell/CommandLine.h"
+#include "game/shell/MainLoop.h"
+#include "game/shell/Splash.h"
+#include "game/shell/sdl/SdlClock.h"
+#include "game/shell/sdl/SdlErrorBox.h"
+#include "game/shell/sdl/SdlEventSource.h"
+#include "game/shell/sdl/SdlGameWindow.h"
+#include "game/shell/sdl/SdlPointer.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
+
+namespace {
+
+class SurfaceFrames : public FrameSink {
+public:
+    explicit SurfaceFrames(SdlSurfaces& surfaces) : surfaces_(surfaces) {}
+    void endTurn() override { surfaces_.endFrame(); }
+
+private:
+    SdlSurfaces& surfaces_;
+};
+
+void setWindowIcon(SDL_Window* window, const FileSystem& files) {
+    const std::string path = files.resolve(u"gfx\\icons\\vimo.ico").string();
+    if (SDL_Surface* icon = IMG_Load(path.c_str())) {
+        SDL_SetWindowIcon(window, icon);
+        SDL_FreeSurface(icon);
+    }
+}
+
+// The splash stays for its time; input that comes meanwhile waits in the queue for the menu.
+void showSplash(SdlSurfaces& surfaces, const Clock& clock) {
+    surfaces.window().clear(0xFF000000);
+    drawSplash(surfaces.window());
+    surfaces.presentWindow();
+    const std::uint32_t start = clock.milliseconds();
+    while (elapsedMilliseconds(clock.milliseconds(), start) < kSplashMilliseconds) {
+        SDL_PumpEvents(); // keeps the window answering the desktop without taking its input
+        SDL_Delay(20);
+    }
+}
+
+void setPlatformRules() {
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -27,6 +78,44 @@ int main(int argc, char** argv) {
         return 1;
     }
     DiskFileSystem files(folder);
-    Options options(files);
+
+    setPlatformRules();
+    SdlVideo video;
+    if (!video.started()) {
+        std::fprintf(stderr, "Vimo: no display: %s\n", SDL_GetError());
+        return 1;
+    }
+    auto gameWindow = SdlGameWindow::open(commandLine->windowed, error);
+    if (!gameWindow) {
+        std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
+        return 1;
+    }
+    setWindowIcon(gameWindow->window(), files);
+
+    SdlClock clock;
+    SdlSurfaces surfaces(gameWindow->renderer(), files, clock);
+    const std::unique_ptr<Sound> sound = openSound(files);
+    RandomGenerator random(clock.wallSeconds());
+    LastPressTimes lastPressTimes{};
+    SdlEventSource events([&surfaces] { surfaces.invalidate(); },
+                          [&surfaces] { surfaces.targetsReset(); });
+    SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
+    SdlErrorBox errorBox(gameWindow->window());
+    SurfaceFrames frames(surfaces);
+
+    showSplash(surfaces, clock);
+
+    // Screens go before the surfaces, sound and window they use.
+    ScreenFactory factory(
+        ScreenServices{files, clock, *sound, pointer, errorBox, random, lastPressTimes});
+    pointer.setFactory(&factory);
+    factory.build(MenuId);
+    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(), surfaces.offscreenImage()};
+    factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
+    SDL_SetCursor(SDL_GetDefaultCursor());
+
+    runMainLoop(factory, events, frames, drawing);
+    factory.build(Quit);
+    pointer.setFactory(nullptr);
     return 0;
 }

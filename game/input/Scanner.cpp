@@ -1,0 +1,61 @@
+#include "Scanner.h"
+
+#include <algorithm>
+
+void Scanner::clearTargets() {
+    targets_.clear();
+    targets_.shrink_to_fit();
+}
+
+void Scanner::setInterval(int seconds) {
+    interval_ = static_cast<std::uint32_t>(seconds) * 1000u;
+    restartTimer();
+}
+
+void Scanner::restartTimer() {
+    if (interval_ != 0) {
+        nextStepTime_ = clock_.milliseconds() + interval_;
+    }
+}
+
+void Scanner::tick() {
+    if (interval_ == 0) {
+        return;
+    }
+    if (clock_.milliseconds() > nextStepTime_) {
+        step();
+        nextStepTime_ = clock_.milliseconds() + interval_;
+    }
+}
+
+void Scanner::step() {
+    if (targets_.empty()) {
+        return;
+    }
+    if (static_cast<std::size_t>(static_cast<unsigned>(cursor_)) >= targets_.size()) {
+        cursor_ = 0;
+    }
+    const Picture& target = *targets_[static_cast<std::size_t>(cursor_)];
+    pointer_.moveTo(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
+    ++cursor_;
+}
+
+void Scanner::select() {
+    if (targets_.empty()) {
+        return;
+    }
+    if (cursor_ > 0) {
+        --cursor_;
+    }
+    // A cursor past the end (targets replaced by fewer) presses the last one rather than
+    // reading beyond the list.
+    const std::size_t index =
+        std::min(static_cast<std::size_t>(cursor_), targets_.size() - 1);
+    const Picture& target = *targets_[index];
+    pointer_.pressAt(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
+}
+
+void Scanner::restartFromFirst() {
+    cursor_ = static_cast<int>(targets_.size()) + 1;
+    step();
+}

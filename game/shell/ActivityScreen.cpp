@@ -1,0 +1,28 @@
+#include "ActivityScreen.h"
+
+ActivityScreen::ActivityScreen(ScreenServices& services)
+    : services_(services), options_(services.files), stopButton_(services.clock) {}
+
+ScreenId ActivityScreen::update() { return nextScreenId_; }
+
+int ActivityScreen::mouseUp(int, int) {
+    contactHeld_ = 0;
+    return 1;
+}
+
+int ActivityScreen::keyUp(int) {
+    contactHeld_ = 0;
+    return 1;
+}
+
+int ActivityScreen::mouseMove(int x, int y) {
+    stopButton_.hoverTest(x, y);
+    return 1;
+}
+
+void ActivityScreen::loadStopButton(bool cached) {
+    stopButton_.load(u"gfx\\buttons\\stop.png", offscreen_, cached);
+    stopButton_.setPosition(10, 10);
+    stopButton_.setFrameColour(0xFFFF0000);
+    stopButton_.setFrameMargin(10);
+}

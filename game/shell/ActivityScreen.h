@@ -1,0 +1,31 @@
+// What the six activities share: the contact-held flag that makes a held switch count once, the
+// id the screen returns next, and the stop button that ends the activity.
+#pragma once
+
+#include "game/content/Options.h"
+#include "game/gfx/Picture.h"
+#include "game/shell/Screen.h"
+#include "game/shell/ScreenServices.h"
+
+class ActivityScreen : public Screen {
+public:
+    explicit ActivityScreen(ScreenServices& services);
+
+    // Returns the next screen id and does nothing else.
+    ScreenId update() override;
+    // Any release re-arms the contact: keys and buttons share one flag.
+    int mouseUp(int x, int y) override;
+    int keyUp(int key) override;
+    // Hover test of the stop button.
+    int mouseMove(int x, int y) override;
+
+protected:
+    // Loads the stop button at (10, 10) with its red frame, cached or plain.
+    void loadStopButton(bool cached);
+
+    ScreenServices& services_;
+    Options options_;
+    int contactHeld_ = 0;
+    ScreenId nextScreenId_ = Stay;
+    Picture stopButton_;
+};

@@ -1,0 +1,11 @@
+// One message for the current screen, as the platform back end delivers it: keys with
+// Windows virtual-key codes, buttons and moves in the 800 x 600 game space.
+#pragma once
+
+struct InputEvent {
+    enum Type { KeyDown, KeyUp, MouseDown, MouseUp, MouseMove, Quit };
+    Type type = KeyDown;
+    int key = 0;
+    int x = 0;
+    int y = 0;
+};

@@ -1,0 +1,39 @@
+// The game's one thread of control. Each turn takes at most one message and hands it to the
+// current screen, then calls update, then either draw or the screen factory. Screens move
+// things by elapsed time, never by turns, so the pace of the turns changes nothing they show.
+#pragma once
+
+#include "game/shell/InputEvent.h"
+#include "game/shell/ScreenFactory.h"
+
+#include <optional>
+
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    // The next message, if one comes soon: a turn without one may wait a moment (a
+    // millisecond) so an idle game does not spin a processor core.
+    virtual std::optional<InputEvent> next() = 0;
+};
+
+class FrameSink {
+public:
+    virtual ~FrameSink() = default;
+    // Called at the end of every turn on a screen that stays: shows the frame if it changed, and
+    // a frame held back within a display refresh once the refresh has passed.
+    virtual void endTurn() = 0;
+};
+
+struct DrawingSurfaces {
+    Graphics& offscreen;
+    Graphics& window;
+    Image& offscreenImage;
+};
+
+// Hands one message to the screen; nothing without a screen.
+void dispatch(const InputEvent& event, Screen* screen);
+
+// Runs until a screen asks to quit or the system asks the program to end. The factory must hold
+// the first screen, already begun.
+void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
+                 DrawingSurfaces surfaces);

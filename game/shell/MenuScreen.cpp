@@ -1,0 +1,129 @@
+#include "MenuScreen.h"
+
+#include <string>
+
+MenuScreen::MenuScreen(ScreenServices& services)
+    : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
+      selectionFrame_(services.clock), scanner_(services.clock, services.pointer),
+      options_(services.files) {}
+
+MenuScreen::~MenuScreen() {
+    services_.sound.stop();
+    scanner_.clearTargets();
+}
+
+int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+
+    // Two rows of three, 262 pixels apart: the counter runs 7, 269, ... and wraps to the second
+    // row at 793.
+    activities_.clear();
+    int number = 1;
+    for (int counter = 7; counter < 1579; counter += 262, ++number) {
+        Picture picture(services_.clock);
+        const std::u16string path =
+            u"gfx\\menu\\game0" + std::u16string(1, static_cast<char16_t>(u'0' + number)) + u".png";
+        picture.load(path, offscreen_, true);
+        if (counter < 793) {
+            picture.setPosition(static_cast<float>(counter), 100);
+        } else {
+            picture.setPosition(static_cast<float>(counter - 786), 350);
+        }
+        // Drawn at the image's own size; this size is what reacts to the pointer.
+        picture.setSize(260, 195);
+        activities_.push_back(std::move(picture));
+    }
+
+    stopButton_.load(u"gfx\\buttons\\stop.png", offscreen_, true);
+    stopButton_.setFrameColour(0xFFFF0000);
+    stopButton_.setPosition(10, 10);
+    stopButton_.setFrameMargin(10);
+
+    optionsButton_.load(u"gfx\\buttons\\options.png", offscreen_, true);
+    optionsButton_.setPosition(80, 10);
+    optionsButton_.setFrameMargin(10);
+
+    selectionFrame_.load(u"gfx\\menu\\selFrame.png", offscreen_, true);
+
+    if (options_.musicOn[0] != 0) {
+        services_.sound.playOnce(u"music\\menu.wav");
+    }
+
+    for (const Picture& picture : activities_) {
+        scanner_.addTarget(&picture);
+    }
+    if (options_.oneContact != 0) {
+        scanner_.setInterval(options_.scanTime);
+    }
+    scanner_.addTarget(&stopButton_);
+    return 1;
+}
+
+ScreenId MenuScreen::update() {
+    scanner_.tick();
+    return nextScreenId_;
+}
+
+int MenuScreen::draw() {
+    if (!offscreen_) {
+        return 1;
+    }
+    offscreen_->clear(options_.backgroundColour[0]);
+    for (Picture& picture : activities_) {
+        picture.draw();
+    }
+    stopButton_.draw();
+    optionsButton_.draw();
+    stopButton_.drawFrame();
+    optionsButton_.drawFrame();
+    for (const Picture& picture : activities_) {
+        if (picture.hover == 1) {
+            selectionFrame_.drawAt(picture.centreX() - selectionFrame_.width * 0.5f,
+                                   picture.centreY() - selectionFrame_.height * 0.5f);
+        }
+    }
+    present();
+    return 1;
+}
+
+int MenuScreen::mouseDown(int x, int y) {
+    if (stopButton_.contains(x, y)) {
+        nextScreenId_ = Quit;
+    } else if (optionsButton_.contains(x, y)) {
+        nextScreenId_ = OptionsId;
+    } else {
+        for (std::size_t k = 0; k < activities_.size(); ++k) {
+            if (activities_[k].contains(x, y)) {
+                nextScreenId_ = static_cast<ScreenId>(k + 1);
+                break;
+            }
+        }
+    }
+    return 1;
+}
+
+int MenuScreen::mouseMove(int x, int y) {
+    for (Picture& picture : activities_) {
+        picture.hoverTest(x, y);
+    }
+    stopButton_.hoverTest(x, y);
+    optionsButton_.hoverTest(x, y);
+    return 1;
+}
+
+int MenuScreen::keyDown(int key) {
+    switch (key) {
+    case kKeyEscape:
+        nextScreenId_ = Quit;
+        break;
+    case kKeySpace:
+        scanner_.step();
+        break;
+    case kKeyEnter:
+        scanner_.select();
+        break;
+    default:
+        break;
+    }
+    return 1;
+}

@@ -1,0 +1,39 @@
+// The picture menu: six activity pictures in two rows, a stop button that ends the game and an
+// options button. Usable with the mouse, the keyboard, or one or two switches through its
+// scanner, whose targets are the six pictures and the stop button.
+#pragma once
+
+#include "game/content/Options.h"
+#include "game/gfx/Picture.h"
+#include "game/input/Scanner.h"
+#include "game/shell/Screen.h"
+#include "game/shell/ScreenServices.h"
+
+#include <vector>
+
+class MenuScreen : public Screen {
+public:
+    explicit MenuScreen(ScreenServices& services);
+    // Stops the menu's sound.
+    ~MenuScreen() override;
+
+    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    ScreenId update() override;
+    int draw() override;
+    int mouseDown(int x, int y) override;
+    int mouseMove(int x, int y) override;
+    int keyDown(int key) override;
+
+    // The six activity pictures, for tests of the layout.
+    const std::vector<Picture>& activityPictures() const { return activities_; }
+
+private:
+    ScreenServices& services_;
+    ScreenId nextScreenId_ = Stay;
+    std::vector<Picture> activities_;
+    Picture stopButton_;
+    Picture optionsButton_;
+    Picture selectionFrame_;
+    Scanner scanner_;
+    Options options_;
+};

@@ -1,0 +1,40 @@
+// One full-window screen: the menu, an activity or the options screen. The main loop holds one
+// at a time and calls it in a fixed protocol: begin once, then every turn update and, while it
+// returns Stay, draw. Input only changes state; only draw paints. A screen leaves by returning
+// another id from update; it never creates or destroys screens itself.
+#pragma once
+
+#include "game/gfx/Graphics.h"
+#include "game/shell/ScreenId.h"
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music.
+    virtual int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
+    virtual ScreenId update() = 0;
+    // Paints the whole frame into the offscreen surface and copies it to the window.
+    virtual int draw() = 0;
+
+    // Window pixels of the 800 x 600 game space; left and right buttons alike.
+    virtual int mouseDown(int x, int y);
+    virtual int mouseUp(int x, int y);
+    virtual int mouseMove(int x, int y);
+    // Windows virtual-key codes: Esc 27, Enter 13, Space 32, letters 65 to 90.
+    virtual int keyDown(int key);
+    virtual int keyUp(int key);
+
+protected:
+    // Copies the finished offscreen frame to the window.
+    void present();
+
+    Graphics* offscreen_ = nullptr;
+    Graphics* window_ = nullptr;
+    Image* offscreenImage_ = nullptr;
+};
+
+// Virtual-key codes the screens act on.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;

@@ -1,0 +1,29 @@
+// Builds the screen for an id, after destroying the current one, so the old screen's sounds
+// stop before the new screen starts. Every screen gets the program's services from here.
+#pragma once
+
+#include "game/shell/Screen.h"
+#include "game/shell/ScreenServices.h"
+
+#include <memory>
+
+class ScreenFactory {
+public:
+    explicit ScreenFactory(ScreenServices services) : services_(services) {}
+    virtual ~ScreenFactory() = default;
+
+    // Destroys the current screen, then builds the one for `id`: 1 when there is a new current
+    // screen, 0 for Quit (no screen is left).
+    int build(ScreenId id);
+
+    Screen* current() const { return current_.get(); }
+    ScreenServices& services() { return services_; }
+
+protected:
+    // The screen for an id other than Quit.
+    virtual std::unique_ptr<Screen> make(ScreenId id);
+
+private:
+    ScreenServices services_;
+    std::unique_ptr<Screen> current_;
+};

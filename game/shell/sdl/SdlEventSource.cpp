@@ -1,0 +1,113 @@
+#include "SdlEventSource.h"
+
+#include "game/shell/sdl/VirtualKeys.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool isGameButton(Uint8 button) { return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT; }
+
+// The platform's echo of a warp lands on the warped point, give or take the rounding of the
+// scaled window.
+bool nearPoint(const std::pair<int, int>& point, int x, int y) {
+    return std::abs(point.first - x) <= 1 && std::abs(point.second - y) <= 1;
+}
+
+} // namespace
+
+SdlEventSource::SdlEventSource(std::function<void()> onExposed,
+                               std::function<void()> onTargetsReset)
+    : onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
+    SDL_StopTextInput();
+}
+
+void SdlEventSource::pointerWarped(int x, int y) {
+    scannedPoint_ = std::make_pair(x, y);
+    InputEvent move;
+    move.type = InputEvent::MouseMove;
+    move.x = x;
+    move.y = y;
+    posted_.push_back(move);
+}
+
+std::optional<InputEvent> SdlEventSource::next() {
+    if (!posted_.empty()) {
+        InputEvent event = posted_.front();
+        posted_.pop_front();
+        return event;
+    }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, 1) == 0) {
+        return std::nullopt;
+    }
+    if (event.type == SDL_MOUSEMOTION) {
+        // Only the latest of a run of queued moves counts.
+        SDL_Event later;
+        while (SDL_PeepEvents(&later, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 &&
+               later.type == SDL_MOUSEMOTION) {
+            SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_MOUSEMOTION, SDL_MOUSEMOTION);
+        }
+    }
+    return translate(event);
+}
+
+std::pair<int, int> SdlEventSource::pressPoint(int x, int y) const {
+    return scannedPoint_ ? *scannedPoint_ : std::make_pair(x, y);
+}
+
+std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) {
+    InputEvent out;
+    switch (event.type) {
+    case SDL_QUIT:
+        out.type = InputEvent::Quit;
+        return out;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (isSystemKey(event.key.keysym)) {
+            return std::nullopt;
+        }
+        out.type = event.type == SDL_KEYDOWN ? InputEvent::KeyDown : InputEvent::KeyUp;
+        out.key = virtualKeyFor(event.key.keysym.scancode);
+        return out;
+    case SDL_MOUSEMOTION:
+        if (scannedPoint_) {
+            if (nearPoint(*scannedPoint_, event.motion.x, event.motion.y)) {
+                return std::nullopt; // the echo of the scanner's own move
+            }
+            scannedPoint_.reset();
+        }
+        out.type = InputEvent::MouseMove;
+        out.x = event.motion.x;
+        out.y = event.motion.y;
+        return out;
+    case SDL_MOUSEBUTTONDOWN:
+        // The second press of a quick pair is a double click, which the screens never hear.
+        if (!isGameButton(event.button.button) || event.button.clicks % 2 == 0) {
+            return std::nullopt;
+        }
+        out.type = InputEvent::MouseDown;
+        std::tie(out.x, out.y) = pressPoint(event.button.x, event.button.y);
+        return out;
+    case SDL_MOUSEBUTTONUP:
+        if (!isGameButton(event.button.button)) {
+            return std::nullopt;
+        }
+        out.type = InputEvent::MouseUp;
+        std::tie(out.x, out.y) = pressPoint(event.button.x, event.button.y);
+        return out;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            event.window.event == SDL_WINDOWEVENT_RESTORED) {
+            onExposed_();
+        }
+        return std::nullopt; // a close request is ignored: only the system's quit ends the game
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        onTargetsReset_();
+        return std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,39 @@
+// SDL's events as the screens' messages: keys as virtual-key codes (auto-repeat included,
+// system keys left out), left and right buttons alike with only the odd presses of a quick run
+// reaching mouseDown, pointer moves coalesced, close requests ignored and a quit request from
+// the system ending the game. A move made by the scanner is heard by the screen in a later turn
+// even where the platform cannot move the visible pointer.
+#pragma once
+
+#include "game/shell/MainLoop.h"
+
+#include <SDL.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <utility>
+
+class SdlEventSource : public EventSource {
+public:
+    // `onExposed` runs when the window must be shown anew; `onTargetsReset` when the renderer
+    // lost its textures and the frame must be drawn anew.
+    SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset);
+
+    std::optional<InputEvent> next() override;
+
+    // The scanner moved the pointer to (x, y) of the game space.
+    void pointerWarped(int x, int y);
+
+    // Translates one SDL event; empty for events the screens do not hear.
+    std::optional<InputEvent> translate(const SDL_Event& event);
+
+private:
+    std::pair<int, int> pressPoint(int x, int y) const;
+
+    std::function<void()> onExposed_;
+    std::function<void()> onTargetsReset_;
+    std::deque<InputEvent> posted_;
+    // Where the scanner put the pointer, until the mouse really moves again.
+    std::optional<std::pair<int, int>> scannedPoint_;
+};

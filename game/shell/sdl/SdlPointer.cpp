@@ -1,0 +1,23 @@
+#include "SdlPointer.h"
+
+void SdlPointer::moveTo(int x, int y) {
+    int windowX = x;
+    int windowY = y;
+    if (renderer_) {
+        // Through the scaling of a window larger than the game, black bars included.
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y),
+                                  &windowX, &windowY);
+    }
+    SDL_WarpMouseInWindow(window_, windowX, windowY);
+    events_.pointerWarped(x, y);
+}
+
+void SdlPointer::pressAt(int x, int y) {
+    // Only the active game window takes the press, as when another program is in front.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) == 0 || !factory_) {
+        return;
+    }
+    if (Screen* screen = factory_->current()) {
+        screen->mouseDown(x, y);
+    }
+}

@@ -1,0 +1,100 @@
+# Helpers for end-to-end tests: a real X server (Xvfb), the real game, xdotool as the switch
+# interface and screenshots read at chosen pixels. Sourced by the test scripts.
+
+E2E_TMP=$(mktemp -d /tmp/vimo-e2e.XXXXXX)
+XVFB_PID=
+GAME_PID=
+
+e2e_cleanup() {
+    [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "$E2E_TMP/game.err" ]; then
+        echo "--- the game's standard error:" >&2
+        cat "$E2E_TMP/game.err" >&2
+    fi
+    exit 1
+}
+
+# Starts Xvfb on a free display; -noreset keeps it up when a probe disconnects.
+start_x() {
+    local display
+    for display in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$display" ] && continue
+        [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 800x600x24 -noreset -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 1 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    fail "no X server could be started"
+}
+
+# Starts the game windowed on a content folder; its standard error goes to game.err.
+start_game() {
+    SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software "$VIMO_GAME" --windowed --content "$1" \
+        2>"$E2E_TMP/game.err" &
+    GAME_PID=$!
+}
+
+# The game window's id, read with xwininfo (its UTF-8 title is out of xdotool's reach).
+game_window() {
+    local id
+    for _ in $(seq 1 100); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk '/"VIMO!"/ {print $1; exit}')
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "the game window did not appear"
+}
+
+# The colour of one pixel of the window, as rrggbb.
+pixel() {
+    /usr/bin/import -window "$1" -depth 8 "$E2E_TMP/shot.png" 2>/dev/null || return 1
+    /usr/bin/convert "$E2E_TMP/shot.png" -format "%[hex:p{$2,$3}]" info: 2>/dev/null |
+        cut -c1-6 | tr 'A-F' 'a-f'
+}
+
+# Waits up to $5 seconds for pixel ($2, $3) of window $1 to become colour $4.
+wait_for_pixel() {
+    local seen
+    local deadline=$(( $(date +%s) + $5 ))
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        seen=$(pixel "$1" "$2" "$3")
+        [ "$seen" = "$4" ] && return 0
+        sleep 0.2
+    done
+    fail "pixel ($2, $3) is $seen, not $4"
+}
+
+# Sends real key events to the focused game window (SDL ignores synthetic ones).
+press_key() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "$2"
+}
+
+# Waits for the game to end and checks its exit status.
+expect_exit() {
+    local status
+    for _ in $(seq 1 100); do
+        if ! kill -0 "$GAME_PID" 2>/dev/null; then
+            wait "$GAME_PID"
+            status=$?
+            GAME_PID=
+            [ "$status" -eq "$1" ] || fail "the game ended with status $status, not $1"
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the game did not end"
+}

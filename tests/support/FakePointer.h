@@ -1,0 +1,41 @@
+// A pointer for screen tests: it records where it was moved and pressed, hands presses straight
+// to the screen as the platform does, and delivers each move to the screen later, when the test
+// lets the next turn come (deliverMoves), as a real pointer-move event would arrive.
+#pragma once
+
+#include "game/shell/Pointer.h"
+#include "game/shell/Screen.h"
+
+#include <utility>
+#include <vector>
+
+class FakePointer : public Pointer {
+public:
+    void moveTo(int x, int y) override {
+        moves.emplace_back(x, y);
+        pending_.emplace_back(x, y);
+    }
+    void pressAt(int x, int y) override {
+        presses.emplace_back(x, y);
+        if (windowActive && screen) {
+            screen->mouseDown(x, y);
+        }
+    }
+    void deliverMoves() {
+        auto pending = std::move(pending_);
+        pending_.clear();
+        for (const auto& [x, y] : pending) {
+            if (screen) {
+                screen->mouseMove(x, y);
+            }
+        }
+    }
+
+    Screen* screen = nullptr;
+    bool windowActive = true;
+    std::vector<std::pair<int, int>> moves;
+    std::vector<std::pair<int, int>> presses;
+
+private:
+    std::vector<std::pair<int, int>> pending_;
+};

@@ -1,0 +1,26 @@
+// The services a screen gets from the factory, all fakes, over a content folder of the test's
+// own on disk.
+#pragma once
+
+#include "FakeClock.h"
+#include "FakePointer.h"
+#include "RecordingErrorBox.h"
+#include "RecordingSound.h"
+#include "TemporaryFolder.h"
+#include "common/files/DiskFileSystem.h"
+#include "game/shell/ScreenServices.h"
+
+struct TestServices {
+    TemporaryFolder folder;
+    DiskFileSystem files{folder.path()};
+    FakeClock clock;
+    RecordingSound sound;
+    FakePointer pointer;
+    RecordingErrorBox errorBox;
+    RandomGenerator random;
+    LastPressTimes lastPressTimes{};
+
+    ScreenServices services() {
+        return ScreenServices{files, clock, sound, pointer, errorBox, random, lastPressTimes};
+    }
+};
