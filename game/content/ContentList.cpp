@@ -12,9 +12,8 @@
 namespace {
 
 // Reads the exercises of an open list, six lines each, up to the end of the file or the first
-// empty name.
-std::vector<Exercise> readExercises(TextFile& file) {
-    std::vector<Exercise> exercises;
+// empty name. A read error part-way leaves the complete exercises read before it in `exercises`.
+void readExercises(TextFile& file, std::vector<Exercise>& exercises) {
     std::u16string line;
     // The empty line after a file's last line end is not a field: a colour line missing there
     // leaves the exercise without a colour of its own.
@@ -38,7 +37,6 @@ std::vector<Exercise> readExercises(TextFile& file) {
         }
         exercises.push_back(std::move(exercise));
     }
-    return exercises;
 }
 
 } // namespace
@@ -46,13 +44,20 @@ std::vector<Exercise> readExercises(TextFile& file) {
 bool Options::loadList(std::u16string_view name, ErrorBox& errorBox) {
     const std::u16string path = u"data\\" + language + u"\\" + std::u16string(name);
     TextFile file;
+    bool opened = false;
     try {
-        if (file.openForReading(files_, path)) {
-            exercises = readExercises(file);
-            return true;
-        }
+        opened = file.openForReading(files_, path);
     } catch (const CTextFileException&) {
-        // A list that breaks off part-way is as unusable as a missing one; the adult is told.
+        // Unreadable from its first bytes: as good as missing.
+    }
+    if (opened) {
+        exercises.clear();
+        try {
+            readExercises(file, exercises);
+        } catch (const CTextFileException&) {
+            // The disk failed part-way: the child plays what could be read.
+        }
+        return true;
     }
     errorBox.showError(u"A list is missing: " + path, u"Error - list is missing.");
     return false;

@@ -1,5 +1,6 @@
 #include "ScreenFactory.h"
 
+#include "game/activities/ActivityFactory.h"
 #include "game/shell/MenuScreen.h"
 
 int ScreenFactory::build(ScreenId id) {
@@ -13,10 +14,12 @@ int ScreenFactory::build(ScreenId id) {
 }
 
 std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {
-    switch (id) {
-    default:
-        // The activities and the options screen join here as they are built; until then a
-        // choice brings the menu back.
-        return std::make_unique<MenuScreen>(services_);
+    if (id >= RingsId && id <= MovingPictureId) {
+        if (auto activity = makeActivityScreen(id, services_)) {
+            return activity;
+        }
     }
+    // The menu, and for a screen not built yet the menu again, so a choice never strands the
+    // child.
+    return std::make_unique<MenuScreen>(services_);
 }

@@ -1,0 +1,10 @@
+// Builds the activity screen for an id from 1 to 6.
+#pragma once
+
+#include "game/shell/Screen.h"
+#include "game/shell/ScreenServices.h"
+
+#include <memory>
+
+// Null for an id that has no activity.
+std::unique_ptr<Screen> makeActivityScreen(ScreenId id, ScreenServices& services);
