@@ -5,6 +5,7 @@
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 
+#include <algorithm>
 #include <array>
 #include <clocale>
 #include <utility>
@@ -60,7 +61,14 @@ std::string selectCharacterRules(std::u16string_view language) {
     std::vector<std::string> candidates = localeNamesFor(language);
     // A name we do not know may still be one the platform knows ("sv_SE.UTF-8"); an empty name
     // would ask for the environment's locale, which is not what the content folder says.
-    if (candidates.empty() && !language.empty()) {
+    // Only a plain locale name is passed on: the C library takes a name with a slash for a
+    // path and would load whatever file it names.
+    const bool plainName =
+        std::all_of(language.begin(), language.end(), [](char16_t c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+                   (c >= u'0' && c <= u'9') || c == u'_' || c == u'.' || c == u'-' || c == u'@';
+        });
+    if (candidates.empty() && !language.empty() && plainName) {
         candidates.push_back(toUtf8(language));
     }
     for (const std::string& name : candidates) {

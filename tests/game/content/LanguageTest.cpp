@@ -74,6 +74,7 @@ TEST_F(LanguageTest, ANameThatIsNoLocaleLeavesTheRulesInForce) {
     const std::string swedish = std::setlocale(LC_CTYPE, nullptr);
     EXPECT_EQ(selectCharacterRules(u"Klingon"), swedish);
     EXPECT_EQ(selectCharacterRules(u""), swedish);
+    EXPECT_EQ(selectCharacterRules(u"/tmp/../usr/lib/locale/C.utf8"), swedish); // never a path
     // The numeric rules never change, so settings files keep their decimal point.
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
 }

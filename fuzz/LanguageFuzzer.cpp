@@ -1,0 +1,17 @@
+// Any bytes as data\lang.txt: the language is the first line, and selecting its character
+// rules never fails, whatever the name.
+#include "MemoryFileSystem.h"
+#include "game/content/Language.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemoryFileSystem files(data, size);
+    const std::u16string language = readLanguage(files);
+    if (language.find_first_of(u"\r\n") != std::u16string::npos) {
+        std::abort();
+    }
+    selectCharacterRules(language);
+    resetCharacterRules();
+    return 0;
+}

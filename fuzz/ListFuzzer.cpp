@@ -1,0 +1,33 @@
+// Any bytes as a content list: loading ends, gives only exercises with a name, and the
+// operations the activities run on a list work on whatever was loaded.
+#include "MemoryFileSystem.h"
+#include "game/content/Options.h"
+
+#include <cstdlib>
+
+namespace {
+
+class SilentErrorBox : public ErrorBox {
+public:
+    void showError(std::u16string_view, std::u16string_view) override {}
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemoryFileSystem files(data, size);
+    SilentErrorBox errorBox;
+    Options options(files);
+    if (!options.loadList(u"vimo", errorBox)) {
+        std::abort(); // the list is there, so it loads
+    }
+    for (const Exercise& exercise : options.exercises) {
+        if (exercise.name.empty()) {
+            std::abort();
+        }
+    }
+    RandomGenerator random(static_cast<std::uint32_t>(size));
+    options.shuffleExercises(random);
+    options.upperCaseTexts();
+    return 0;
+}

@@ -1,0 +1,57 @@
+// A content folder held in memory for the fuzzers: the one file the fuzzer feeds is read from
+// its bytes, whatever path asks for it, and writes go nowhere. Fast enough for millions of runs.
+#pragma once
+
+#include "common/files/FileSystem.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+class MemoryFileSystem : public FileSystem {
+public:
+    MemoryFileSystem(const std::uint8_t* data, std::size_t size)
+        : bytes_(reinterpret_cast<const char*>(data), size) {}
+
+    std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override {
+        if (path.empty() || endsWithSeparator(path)) {
+            return nullptr;
+        }
+        return std::make_unique<Reader>(bytes_);
+    }
+    std::unique_ptr<OutputStream> openForReplacing(std::u16string_view,
+                                                   std::uint32_t&) override {
+        return std::make_unique<Sink>();
+    }
+    std::vector<std::u16string> list(std::u16string_view, FolderEntries) const override {
+        return {};
+    }
+    std::filesystem::path resolve(std::u16string_view) const override { return {}; }
+
+private:
+    class Reader : public InputStream {
+    public:
+        explicit Reader(const std::string& bytes) : bytes_(bytes) {}
+        std::ptrdiff_t read(unsigned char* buffer, std::size_t size, std::uint32_t&) override {
+            const std::size_t count = std::min(size, bytes_.size() - at_);
+            std::memcpy(buffer, bytes_.data() + at_, count);
+            at_ += count;
+            return static_cast<std::ptrdiff_t>(count);
+        }
+        bool rewind(std::uint32_t&) override {
+            at_ = 0;
+            return true;
+        }
+
+    private:
+        const std::string& bytes_;
+        std::size_t at_ = 0;
+    };
+    class Sink : public OutputStream {
+    public:
+        bool write(const unsigned char*, std::size_t, std::uint32_t&) override { return true; }
+        bool commit(std::uint32_t&) override { return true; }
+    };
+
+    std::string bytes_;
+};
