@@ -1,0 +1,252 @@
+#include "FindImagesScreen.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
+constexpr std::uint32_t kUseExerciseColour = 0xFF808080;
+constexpr char16_t kPraiseFolder[] = u"sfx\\findimages\\sounds\\";
+
+// The setting wins unless it asks for each exercise's own colour, and an exercise without a
+// colour of its own keeps the setting's grey.
+std::uint32_t taskBackground(std::uint32_t exerciseColour, std::uint32_t setting) {
+    if (setting != kUseExerciseColour || exerciseColour == kNoOwnColour) {
+        return setting;
+    }
+    return exerciseColour;
+}
+
+// The pause after a right answer in milliseconds. The settings file may hold any number; a
+// negative one means no pause, and a huge one must neither overflow nor outlast the clock's
+// half range, beyond which "later" could no longer be told.
+std::uint32_t pauseMilliseconds(int seconds) {
+    const std::int64_t ms = static_cast<std::int64_t>(seconds) * 1000;
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(ms, 0, INT32_MAX));
+}
+
+} // namespace
+
+FindImagesScreen::FindImagesScreen(ScreenServices& services)
+    : ActivityScreen(services), model_(services.clock), divider_(services.clock),
+      hoverFrame_(services.clock), praiseSounds_(services.files, services.random, services.clock),
+      scanner_(services.clock, services.pointer) {}
+
+FindImagesScreen::~FindImagesScreen() {
+    services_.sound.stop();
+    scanner_.clearTargets();
+}
+
+int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    if (!options_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
+        nextScreenId_ = MenuId;
+        return 0;
+    }
+    if (options_.random[FindImagesId] == 1) {
+        options_.shuffleExercises(services_.random);
+    }
+    praiseSounds_.fill(std::u16string(kPraiseFolder) + u"*.*");
+    praiseSounds_.shuffle();
+
+    loadStopButton(true);
+    divider_.load(u"gfx\\findimages\\hDivider.png", offscreen_, true);
+    hoverFrame_.load(u"gfx\\findimages\\selFrame.png", offscreen_, true);
+
+    if (options_.oneContact != 0) {
+        scanner_.setInterval(options_.scanTime);
+    }
+    // The row has room for four pictures; a hand-edited settings file may ask for more or none.
+    picturesPerTask_ = std::clamp(options_.numFinds, 1, 4);
+    startTask();
+
+    if (options_.musicOn[FindImagesId] == 1) {
+        services_.sound.playOnce(u"music\\intro3.wav");
+    }
+    return 1;
+}
+
+void FindImagesScreen::startTask() {
+    answerSoundPath_ = u"sfx\\images\\";
+    services_.sound.stop();
+    scanner_.clearTargets();
+    choices_.clear();
+    model_.release();
+
+    if (options_.exercises.empty()) {
+        // Nothing to offer: the background and the stop button stay, and Esc still leaves.
+        backgroundColour_ = taskBackground(kNoOwnColour, options_.backgroundColour[FindImagesId]);
+    } else {
+        choices_.reserve(static_cast<std::size_t>(picturesPerTask_));
+        for (int k = 0; k < picturesPerTask_; ++k) {
+            takeNextExercise(k == 0);
+        }
+        shuffleChoices();
+        layOutChoices();
+    }
+
+    if (options_.oneContact != 0) {
+        scanner_.restartFromFirst();
+    }
+    scanner_.restartTimer();
+    answered_ = false;
+    answerPending_ = true;
+}
+
+void FindImagesScreen::takeNextExercise(bool right) {
+    if (exercisePosition_ >= options_.exercises.size()) {
+        exercisePosition_ = 0;
+    }
+    const Exercise& exercise = options_.exercises[exercisePosition_];
+    const std::u16string path = u"gfx\\images\\" + exercise.image;
+
+    // Plain, not cached: the picture is drawn scaled into its set size.
+    Picture choice(services_.clock);
+    choice.load(path, offscreen_, false);
+    choice.setSize(200, 150);
+    if (right) {
+        model_.load(path, offscreen_, false);
+        model_.setSize(400, 300);
+        model_.setPosition(200, 60);
+        choice.mark = 1;
+        backgroundColour_ =
+            taskBackground(exercise.colour, options_.backgroundColour[FindImagesId]);
+        answerSoundPath_ += exercise.sound;
+    }
+    choices_.push_back(std::move(choice));
+
+    // A list shorter than a task wraps within it, so an exercise can be offered twice; only the
+    // copy taken first is right.
+    if (++exercisePosition_ >= options_.exercises.size()) {
+        exercisePosition_ = 0;
+        if (options_.random[FindImagesId] == 1) {
+            options_.shuffleExercises(services_.random);
+        }
+    }
+}
+
+void FindImagesScreen::shuffleChoices() {
+    for (std::size_t i = choices_.size(); i > 1; --i) {
+        const auto j =
+            static_cast<std::size_t>(randomInRange(services_.random, 0, static_cast<int>(i) - 1));
+        std::swap(choices_[i - 1], choices_[j]);
+    }
+}
+
+void FindImagesScreen::layOutChoices() {
+    divider_.setPosition(0, model_.y + model_.height + 35);
+    const auto n = static_cast<unsigned>(choices_.size());
+    const unsigned gap = (4u - n) * 200u / (n + 1u);
+    const float dividerBottom = divider_.y + divider_.height;
+    const int top = static_cast<int>((600.0f - dividerBottom) * 0.5f + dividerBottom - 75.0f);
+    for (unsigned i = 0; i < n; ++i) {
+        Picture& choice = choices_[i];
+        choice.setPosition(static_cast<float>(gap + i * (gap + 200u)), static_cast<float>(top));
+        scanner_.addTarget(&choice);
+    }
+}
+
+ScreenId FindImagesScreen::update() {
+    const std::uint32_t now = services_.clock.milliseconds();
+    if (!answered_) {
+        scanner_.tick();
+    } else if (answerPending_) {
+        answerPending_ = false;
+        if (!services_.files.exists(answerSoundPath_)) {
+            // With no praise sound either, the answer stays silent; the pause still runs.
+            const std::u16string praise = praiseSounds_.next();
+            answerSoundPath_ = praise.empty() ? std::u16string() : kPraiseFolder + praise;
+        }
+        if (options_.soundOn[FindImagesId] == 1 && !answerSoundPath_.empty()) {
+            services_.sound.playOnce(answerSoundPath_);
+        }
+        nextTaskTime_ = now + pauseMilliseconds(options_.findPause);
+    } else if (static_cast<std::int32_t>(now - nextTaskTime_) > 0) {
+        // Measured as a difference, so the pause also ends when the clock wraps.
+        startTask();
+    }
+    return nextScreenId_;
+}
+
+int FindImagesScreen::draw() {
+    if (!offscreen_) {
+        return 1;
+    }
+    offscreen_->clear(backgroundColour_);
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    if (!choices_.empty()) {
+        model_.draw();
+        divider_.draw();
+        if (!answered_) {
+            // Only the model's left half shows while the child chooses.
+            offscreen_->fillRectangle(
+                RectF{model_.x + model_.width / 2, model_.y, model_.width, model_.height},
+                backgroundColour_);
+        }
+        for (Picture& choice : choices_) {
+            choice.draw();
+        }
+        if (!answered_) {
+            // ... and only the choices' right halves.
+            for (const Picture& choice : choices_) {
+                offscreen_->fillRectangle(
+                    RectF{choice.x, choice.y, choice.width / 2, choice.height}, backgroundColour_);
+            }
+            for (const Picture& choice : choices_) {
+                if (choice.hover == 1) {
+                    hoverFrame_.drawAt(choice.x - 7, choice.y - 7);
+                }
+            }
+        }
+    }
+    present();
+    return 1;
+}
+
+int FindImagesScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y)) {
+        nextScreenId_ = MenuId;
+        return 1;
+    }
+    const auto right = std::find_if(choices_.begin(), choices_.end(),
+                                    [](const Picture& choice) { return choice.mark == 1; });
+    if (right == choices_.end()) {
+        return 1;
+    }
+    if (right->contains(x, y)) {
+        answered_ = true;
+    } else if (!answered_ && options_.soundOn[FindImagesId] == 1) {
+        services_.sound.playOnce(u"sfx\\findimages\\wrong.wav");
+    }
+    return 1;
+}
+
+int FindImagesScreen::mouseMove(int x, int y) {
+    ActivityScreen::mouseMove(x, y);
+    for (Picture& choice : choices_) {
+        choice.hoverTest(x, y);
+    }
+    return 1;
+}
+
+int FindImagesScreen::keyDown(int key) {
+    switch (key) {
+    case kKeyEscape:
+        nextScreenId_ = MenuId;
+        break;
+    case kKeySpace:
+        scanner_.step();
+        break;
+    case kKeyEnter:
+        scanner_.select();
+        break;
+    default:
+        break;
+    }
+    return 1;
+}

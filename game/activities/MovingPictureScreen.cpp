@@ -1,0 +1,239 @@
+#include "MovingPictureScreen.h"
+
+namespace {
+
+constexpr std::uint32_t kGrey = 0xFF808080;
+constexpr std::uint32_t kNoColourOfItsOwn = 0x00FFFFFF;
+constexpr float kScreenWidth = 800;
+constexpr float kScreenHeight = 600;
+// A diagonal goes further across than up or down: the screen's 4 : 3.
+constexpr float kDiagonalFactor = 1.3333334f;
+constexpr int kDefaultSpeed = 50;
+
+// How a direction moves the picture: one of -1, 0 and +1 across and down.
+struct Heading {
+    int across;
+    int down;
+};
+
+// Up, right, down, left, then the four corners: from the lower left up and right, from the lower
+// right up and left, from the upper right down and left, from the upper left down and right.
+constexpr Heading kHeadings[8] = {{0, -1}, {1, 0},   {0, 1},  {-1, 0},
+                                  {1, -1}, {-1, -1}, {-1, 1}, {1, 1}};
+
+} // namespace
+
+MovingPictureScreen::MovingPictureScreen(ScreenServices& services)
+    : ActivityScreen(services), picture_(services.clock),
+      fallbackSounds_(services.files, services.random, services.clock), music_(services.sound),
+      directions_(8, services.random) {}
+
+// The music player, destroyed after this, stops and closes its device itself.
+MovingPictureScreen::~MovingPictureScreen() {
+    services_.sound.stop();
+}
+
+int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    ActivityScreen::begin(offscreen, window, offscreenImage);
+    if (!options_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
+        nextScreenId_ = MenuId;
+        return 0;
+    }
+    if (options_.random[MovingPictureId] == 1) {
+        options_.shuffleExercises(services_.random);
+    }
+    picture_.setTarget(offscreen_);
+    loadStopButton(true);
+    fallbackSounds_.fill(u"sfx\\sounds\\*.*");
+    fallbackSounds_.shuffle();
+    directions_.start();
+    startNextExercise();
+    if (options_.musicOn[MovingPictureId] == 1) {
+        music_.open(u"music\\intro6.wav");
+        music_.play();
+    }
+    return 1;
+}
+
+ScreenId MovingPictureScreen::update() {
+    if (contactHeld_ != 1) {
+        // Standing still must not count as time to catch up on when the picture moves again.
+        picture_.restartMotionClock();
+        return nextScreenId_;
+    }
+    picture_.move();
+    if (options_.soundOn[MovingPictureId] == 1 && !soundPath_.empty()) {
+        // Asked for every turn; it starts again only once the previous one has ended.
+        services_.sound.playOnceUnlessBusy(soundPath_);
+    }
+    if (pictureHasLeftTheScreen()) {
+        startNextExercise();
+    }
+    return nextScreenId_;
+}
+
+std::uint32_t MovingPictureScreen::backgroundColour() const {
+    const std::uint32_t colour = options_.backgroundColour[MovingPictureId];
+    if (colour != kGrey) {
+        return colour;
+    }
+    // Grey asks for the colour of the exercise on the screen.
+    if (exercisePosition_ >= options_.exercises.size()) {
+        return kGrey;
+    }
+    const std::uint32_t own = options_.exercises[exercisePosition_].colour;
+    return own == kNoColourOfItsOwn ? kGrey : own;
+}
+
+int MovingPictureScreen::draw() {
+    if (offscreen_ == nullptr) {
+        return 1;
+    }
+    offscreen_->clear(backgroundColour());
+    picture_.draw();
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    present();
+    return 1;
+}
+
+int MovingPictureScreen::keyDown(int key) {
+    music_.stop();
+    if (key == kKeyEscape) {
+        nextScreenId_ = MenuId;
+    }
+    if (released_ == 1) {
+        contactHeld_ = 1;
+    }
+    released_ = 0;
+    return 1;
+}
+
+int MovingPictureScreen::keyUp(int) {
+    if (options_.movie == 0) {
+        contactHeld_ = 0;
+        services_.sound.stop();
+    }
+    released_ = 1;
+    return 1;
+}
+
+int MovingPictureScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
+        nextScreenId_ = MenuId;
+    }
+    return keyDown(0);
+}
+
+int MovingPictureScreen::mouseUp(int, int) {
+    return keyUp(0);
+}
+
+void MovingPictureScreen::startNextExercise() {
+    services_.sound.stop();
+    contactHeld_ = 0;
+    // An empty list has no exercise to show: the screen keeps its background and stop button.
+    const std::size_t count = options_.exercises.size();
+    if (count == 0) {
+        return;
+    }
+    // The position moves on first, so the list's first exercise comes after its last.
+    ++exercisePosition_;
+    if (exercisePosition_ >= count) {
+        exercisePosition_ = 0;
+        if (options_.random[MovingPictureId] == 1) {
+            options_.shuffleExercises(services_.random);
+        }
+    }
+    setUpMotion();
+
+    const Exercise& exercise = options_.exercises[exercisePosition_];
+    soundPath_ = u"sfx\\images\\" + exercise.sound;
+    if (!services_.files.exists(soundPath_)) {
+        // Without any sound to fall back on the picture moves in silence.
+        soundPath_ = fallbackSounds_.names().empty() ? std::u16string()
+                                                     : u"sfx\\sounds\\" + fallbackSounds_.next();
+    }
+}
+
+void MovingPictureScreen::setUpMotion() {
+    services_.random.seed(services_.clock.wallSeconds());
+    picture_.release();
+    picture_.load(u"gfx\\images\\" + options_.exercises[exercisePosition_].image, offscreen_, true);
+
+    const float w = picture_.width;
+    const float h = picture_.height;
+    // At the start only a strip this deep (or a corner piece) lies inside the screen, measured
+    // from the width in every direction.
+    const float strip = w * 0.15f;
+    const float corner = 2 * strip * kDiagonalFactor;
+    const float cornerDepth = 2 * strip;
+    // A picture larger than the screen gives a negative bound: it then starts between the bound
+    // and 0, still reaching across the whole screen.
+    auto randomStart = [this](float bound) {
+        return static_cast<float>(randomInRange(services_.random, 0, static_cast<int>(bound)));
+    };
+
+    const int direction = directions_.current();
+    float x = 0;
+    float y = 0;
+    switch (direction) {
+    case 0:
+        x = randomStart(kScreenWidth - w);
+        y = kScreenHeight - strip;
+        break;
+    case 1:
+        x = strip - w;
+        y = randomStart(kScreenHeight - h);
+        break;
+    case 2:
+        x = randomStart(kScreenWidth - w);
+        y = strip - h;
+        break;
+    case 3:
+        x = kScreenWidth - strip;
+        y = randomStart(kScreenHeight - h);
+        break;
+    case 4:
+        x = corner - w;
+        y = kScreenHeight - cornerDepth;
+        break;
+    case 5:
+        x = kScreenWidth - corner;
+        y = kScreenHeight - cornerDepth;
+        break;
+    case 6:
+        x = kScreenWidth - corner;
+        y = cornerDepth - h;
+        break;
+    default:
+        x = corner - w;
+        y = cornerDepth - h;
+        break;
+    }
+
+    // A settings file edited by hand could ask for no speed at all, or for so little that the
+    // picture would never move; such values take the usual speed.
+    int speed = options_.speedGame6;
+    if (speed < 1 || speed > 1000) {
+        speed = kDefaultSpeed;
+    }
+    const int perUnit = 1000 / speed;
+    const Heading heading = kHeadings[direction];
+    int velocityX = perUnit * heading.across * 5;
+    const int velocityY = perUnit * heading.down * 5;
+    if (velocityX != 0 && velocityY != 0) {
+        velocityX = static_cast<int>(static_cast<float>(velocityX) * kDiagonalFactor);
+    }
+    picture_.setPosition(x, y);
+    picture_.setVelocity(static_cast<float>(velocityX), static_cast<float>(velocityY));
+
+    directions_.advance();
+}
+
+bool MovingPictureScreen::pictureHasLeftTheScreen() const {
+    return picture_.x > kScreenWidth || picture_.x + picture_.width < 0 ||
+           picture_.y > kScreenHeight || picture_.y + picture_.height < 0;
+}

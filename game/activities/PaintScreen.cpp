@@ -1,0 +1,144 @@
+#include "PaintScreen.h"
+
+#include "game/input/KeyTimeGuard.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::u16string_view kPaintFolder = u"gfx\\paint\\";
+// A frame is named base name + two digits + a three-letter extension: cat01.png.
+constexpr std::size_t kNumberAndExtension = 6;
+constexpr float kFrameScale = 1.5f;
+
+// The name without its last characters; empty when it has no more than those.
+std::u16string withoutEnd(std::u16string_view name, std::size_t count) {
+    return name.size() > count ? std::u16string(name.substr(0, name.size() - count))
+                               : std::u16string();
+}
+
+} // namespace
+
+PaintScreen::PaintScreen(ScreenServices& services)
+    : ActivityScreen(services), paintSounds_(services.files, services.random, services.clock),
+      pictures_(services.files, services.random, services.clock) {}
+
+PaintScreen::~PaintScreen() {
+    services_.sound.stop();
+}
+
+int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    loadStopButton(true);
+
+    pictures_.fill(std::u16string(kPaintFolder) + u"*01.*");
+    if (options_.random[PaintId] == 1) {
+        pictures_.shuffle();
+    }
+    loadPicture();
+
+    // In folder order, carried on from picture to picture.
+    paintSounds_.fill(u"sfx\\paint\\paint*.*");
+
+    if (options_.musicOn[PaintId] == 1) {
+        services_.sound.playOnce(u"music\\intro4.wav");
+    }
+    return 1;
+}
+
+int PaintScreen::draw() {
+    if (offscreen_ == nullptr) {
+        return 1;
+    }
+    offscreen_->clear(options_.backgroundColour[PaintId]);
+    if (currentFrame_ != nullptr) {
+        currentFrame_->draw();
+    }
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    present();
+    return 1;
+}
+
+int PaintScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
+        nextScreenId_ = MenuId;
+    }
+    if (contactHeld_ == 0) {
+        handlePress();
+    }
+    contactHeld_ = 1;
+    return 1;
+}
+
+int PaintScreen::keyDown(int key) {
+    if (key == kKeyEscape) {
+        nextScreenId_ = MenuId;
+    } else if (contactHeld_ == 0) {
+        handlePress();
+    }
+    contactHeld_ = 1;
+    return 1;
+}
+
+void PaintScreen::loadPicture() {
+    currentFrame_ = nullptr;
+    frames_.clear();
+    frameIndex_ = 0;
+
+    // An empty gfx\paint\ has no picture to name, and a name too short for a frame number and
+    // extension has no series: the picture then has no frames.
+    const std::u16string first = pictures_.next();
+    if (first.size() < kNumberAndExtension) {
+        return;
+    }
+    const std::u16string base = withoutEnd(first, kNumberAndExtension);
+    // Frames 01 to 09, in the order the folder lists them.
+    for (const std::u16string& name :
+         services_.files.list(std::u16string(kPaintFolder) + base + u"0*.*", FolderEntries::Skip)) {
+        Picture frame(services_.clock);
+        lastFramePath_ = std::u16string(kPaintFolder) + name;
+        frame.load(lastFramePath_, offscreen_, false);
+        frame.setSize(frame.width * kFrameScale, frame.height * kFrameScale);
+        frame.setPosition(400 - frame.width / 2, 300 - frame.height / 2);
+        frames_.push_back(std::move(frame));
+    }
+    if (!frames_.empty()) {
+        currentFrame_ = &frames_.front();
+    }
+}
+
+void PaintScreen::handlePress() {
+    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[PaintId],
+                                 options_.keyTime)) {
+        return;
+    }
+    ++frameIndex_;
+    if (frameIndex_ < frames_.size()) {
+        currentFrame_ = &frames_[frameIndex_];
+        const std::u16string name = paintSounds_.next();
+        stepSound(name.empty() ? std::u16string() : u"sfx\\paint\\" + name);
+    } else if (frameIndex_ == frames_.size()) {
+        // The picture's own sound, named after its frames: gfx\paint\cat05.png gives
+        // sfx\images\cat.wav. The last frame stays on screen.
+        const std::u16string framePath = lastFramePath_;
+        const std::u16string frameName = framePath.size() > kPaintFolder.size()
+                                             ? framePath.substr(kPaintFolder.size())
+                                             : std::u16string();
+        stepSound(u"sfx\\images\\" + withoutEnd(frameName, kNumberAndExtension) + u".wav");
+    } else {
+        loadPicture();
+    }
+}
+
+void PaintScreen::stepSound(const std::u16string& path) {
+    if (options_.soundOn[PaintId] == 1) {
+        if (!path.empty()) {
+            services_.sound.playOnce(path);
+        }
+    } else {
+        services_.sound.stop();
+    }
+}

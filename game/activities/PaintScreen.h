@@ -1,0 +1,44 @@
+// Activity 4, painting: a picture is painted frame by frame, one accepted press at a time, each
+// frame with a painting sound; after the last frame a press plays the picture's own sound and the
+// press after that brings the next picture. The pictures are the frame series in gfx\paint\.
+#pragma once
+
+#include "game/content/FileList.h"
+#include "game/gfx/Picture.h"
+#include "game/shell/ActivityScreen.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class PaintScreen : public ActivityScreen {
+public:
+    explicit PaintScreen(ScreenServices& services);
+    // Stops whatever the shared sound channel plays.
+    ~PaintScreen() override;
+
+    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    int draw() override;
+    // The stop button leaves; every press, on it or not, is also the switch.
+    int mouseDown(int x, int y) override;
+    // Esc leaves; any other key is the switch.
+    int keyDown(int key) override;
+
+    // The frames of the picture on screen, and which of them shows (none without frames).
+    const std::vector<Picture>& frames() const { return frames_; }
+    const Picture* currentFrame() const { return currentFrame_; }
+
+private:
+    void loadPicture();
+    void handlePress();
+    // The sound of a step: played when sounds are on, otherwise every sound is silenced.
+    void stepSound(const std::u16string& path);
+
+    // Points into frames_, which is not changed while it is set.
+    Picture* currentFrame_ = nullptr;
+    std::vector<Picture> frames_;
+    std::u16string lastFramePath_;
+    FileList paintSounds_;
+    FileList pictures_;
+    std::size_t frameIndex_ = 0;
+};

@@ -1,0 +1,199 @@
+#include "PictureWordScreen.h"
+
+#include "game/input/KeyTimeGuard.h"
+
+#include <string>
+
+namespace {
+
+constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
+constexpr std::uint32_t kUseExerciseColour = 0xFF808080;
+constexpr std::uint32_t kWordColour = 0xFF000000;
+constexpr int kWordPixels = 80;
+
+} // namespace
+
+PictureWordScreen::PictureWordScreen(ScreenServices& services)
+    : ActivityScreen(services), picture_(services.clock), word_(services.clock),
+      fallbackSounds_(services.files, services.random, services.clock) {}
+
+PictureWordScreen::~PictureWordScreen() {
+    services_.sound.stop();
+}
+
+int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    if (!options_.loadList(options_.listName[PictureWordId], services_.errorBox)) {
+        nextScreenId_ = MenuId;
+        return 0;
+    }
+    if (options_.capsOn == 1) {
+        options_.upperCaseTexts();
+    }
+    if (options_.random[PictureWordId] == 1) {
+        options_.shuffleExercises(services_.random);
+    }
+    fallbackSounds_.fill(u"sfx\\paint\\*.*");
+    fallbackSounds_.shuffle();
+
+    loadStopButton(false);
+    offscreen_->clear(options_.backgroundColour[PictureWordId]);
+    picture_.setTarget(offscreen_);
+    word_.setTarget(offscreen_);
+    word_.setText(u"");
+    word_.setTextColour(kWordColour);
+    word_.setFontSize(kWordPixels);
+
+    // The first exercise shows at once, unless the child left and came back within the key time.
+    handlePress();
+
+    if (options_.musicOn[PictureWordId] == 1) {
+        services_.sound.playOnce(u"music\\intro5.wav");
+    }
+    return 1;
+}
+
+int PictureWordScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y)) {
+        nextScreenId_ = MenuId;
+        return 1;
+    }
+    if (contactHeld_ == 0) {
+        handlePress();
+    }
+    contactHeld_ = 1;
+    return 1;
+}
+
+int PictureWordScreen::keyDown(int key) {
+    if (key == kKeyEscape) {
+        nextScreenId_ = MenuId;
+        return 1;
+    }
+    if (contactHeld_ == 0) {
+        handlePress();
+    }
+    contactHeld_ = 1;
+    return 1;
+}
+
+void PictureWordScreen::handlePress() {
+    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[PictureWordId],
+                                 options_.keyTime)) {
+        return;
+    }
+    // A list without exercises has nothing to show or say; the screen stays usable.
+    if (options_.exercises.empty()) {
+        return;
+    }
+    if (stage_ > 3) {
+        stage_ = 0;
+    }
+    switch (stage_) {
+    case 0:
+        showNextExercise();
+        break;
+    case 1:
+    case 2:
+        speak();
+        break;
+    default:
+        takeAway();
+        break;
+    }
+    ++stage_;
+}
+
+void PictureWordScreen::showNextExercise() {
+    ++exercisePosition_;
+    if (exercisePosition_ >= static_cast<int>(options_.exercises.size())) {
+        exercisePosition_ = 0;
+        if (options_.random[PictureWordId] == 1) {
+            options_.shuffleExercises(services_.random);
+        }
+    }
+    const Exercise& exercise = *currentExercise();
+    // Plain, not cached: drawn scaled into its set size.
+    picture_.load(u"gfx\\images\\" + exercise.image, offscreen_, false);
+    picture_.setSize(600, 450);
+    if (options_.textOn == 1 && !exercise.text.empty()) {
+        picture_.setPosition(400 - picture_.width / 2, 0);
+        word_.setText(exercise.text);
+        word_.setTextPosition(400 - word_.textRect.width / 2, picture_.y + picture_.height + 20);
+        // The word is spoken together with its first showing.
+        ++stage_;
+        speak();
+    } else {
+        picture_.setPosition(400 - picture_.width / 2, 300 - picture_.height / 2);
+    }
+}
+
+void PictureWordScreen::speak() {
+    const Exercise& exercise = *currentExercise();
+    if (options_.speechOn == 1) {
+        const std::u16string speech = u"speech\\" + options_.language + u"\\" + exercise.speech;
+        if (services_.files.exists(speech)) {
+            play(speech);
+            return;
+        }
+        // Without a recording the exercise's sound speaks for it.
+    } else if (options_.speechOn != 0) {
+        return;
+    }
+    std::u16string sound = u"sfx\\images\\" + exercise.sound;
+    if (!services_.files.exists(sound)) {
+        // The same fallback for both speaking presses: it moves on only at the take-away.
+        const std::u16string fallback = fallbackSounds_.current();
+        sound = fallback.empty() ? std::u16string() : u"sfx\\paint\\" + fallback;
+    }
+    play(sound);
+}
+
+void PictureWordScreen::takeAway() {
+    fallbackSounds_.next();
+    play(u"sfx\\click.wav");
+    picture_.release();
+}
+
+void PictureWordScreen::play(const std::u16string& path) {
+    if (options_.soundOn[PictureWordId] == 1 && !path.empty()) {
+        services_.sound.playOnce(path);
+    }
+}
+
+const Exercise* PictureWordScreen::currentExercise() const {
+    if (exercisePosition_ < 0 || exercisePosition_ >= static_cast<int>(options_.exercises.size())) {
+        return nullptr;
+    }
+    return &options_.exercises[static_cast<std::size_t>(exercisePosition_)];
+}
+
+std::uint32_t PictureWordScreen::backgroundColour() const {
+    const std::uint32_t setting = options_.backgroundColour[PictureWordId];
+    if (setting != kUseExerciseColour) {
+        return setting;
+    }
+    const Exercise* exercise = currentExercise();
+    if (exercise == nullptr || exercise->colour == kNoOwnColour) {
+        return kUseExerciseColour;
+    }
+    return exercise->colour;
+}
+
+int PictureWordScreen::draw() {
+    if (!offscreen_) {
+        return 1;
+    }
+    offscreen_->clear(backgroundColour());
+    picture_.draw();
+    const Exercise* exercise = currentExercise();
+    if (options_.textOn == 1 && stage_ <= 3 && exercise != nullptr && !exercise->text.empty()) {
+        word_.drawText();
+    }
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    present();
+    return 1;
+}

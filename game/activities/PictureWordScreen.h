@@ -1,0 +1,42 @@
+// The picture-and-word activity: the exercises of a list come one at a time as a large picture,
+// with its word written below when texts are on. Each accepted press moves one stage on: show,
+// speak (twice), take away with a click, then the next exercise. Any key or button is the switch.
+#pragma once
+
+#include "game/content/FileList.h"
+#include "game/gfx/Picture.h"
+#include "game/shell/ActivityScreen.h"
+
+class PictureWordScreen : public ActivityScreen {
+public:
+    explicit PictureWordScreen(ScreenServices& services);
+    // Stops the activity's sound.
+    ~PictureWordScreen() override;
+
+    // Shows the first exercise at once unless the key time refuses the press. 0, with the menu
+    // as the next screen, when the list is missing.
+    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    int draw() override;
+    int mouseDown(int x, int y) override;
+    int keyDown(int key) override;
+
+    // 0 show the next exercise, 1 and 2 speak, 3 take away, 4 wait with an empty screen.
+    int stage() const { return stage_; }
+
+private:
+    void handlePress();
+    void showNextExercise();
+    void speak();
+    void takeAway();
+    // Null while no exercise has been shown yet.
+    const Exercise* currentExercise() const;
+    std::uint32_t backgroundColour() const;
+    void play(const std::u16string& path);
+
+    Picture picture_;
+    // Used only for its text box.
+    Picture word_;
+    FileList fallbackSounds_;
+    int stage_ = 0;
+    int exercisePosition_ = -1;
+};

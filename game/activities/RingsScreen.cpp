@@ -1,0 +1,232 @@
+#include "RingsScreen.h"
+
+#include <algorithm>
+
+namespace {
+
+// Rings start small in the top-left corner and move right and down with every step.
+constexpr int kFirstRingCorner = 10;
+constexpr int kFirstRingSize = 10;
+constexpr int kStepRight = 11;
+constexpr int kStepDown = 6;
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+// No ring grows beyond this, so that a pen width far outside the options screen's choices cannot
+// overflow the geometry.
+constexpr double kLargestRing = 1'000'000;
+
+int grown(int size, int lineWidth) {
+    const double next = static_cast<double>(size) + lineWidth * 0.75;
+    return static_cast<int>(std::clamp(next, -kLargestRing, kLargestRing));
+}
+
+// Strictly later, as the clock's milliseconds count; right across the clock's wrap.
+bool moreThanElapsed(std::uint32_t now, std::uint32_t since, long long milliseconds) {
+    return static_cast<long long>(elapsedMilliseconds(now, since)) > milliseconds;
+}
+
+} // namespace
+
+RingsScreen::RingsScreen(ScreenServices& services)
+    : ActivityScreen(services), reminder_(services.clock),
+      ringSounds_(services.files, services.random, services.clock), music_(services.sound) {}
+
+RingsScreen::~RingsScreen() {
+    services_.sound.stop();
+}
+
+int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    ringPenWidth_ = static_cast<float>(options_.lineWidth);
+    loadStopButton(true);
+
+    reminder_.load(u"gfx\\findimages\\reminder.png", offscreen_, false);
+    reminder_.setPosition(400 - reminder_.width / 2, 300 - reminder_.height / 2);
+    reminderShown_ = false;
+
+    ringSounds_.fill(u"sfx\\sounds\\*.*");
+    ringSounds_.shuffle();
+
+    services_.sound.stop();
+    complete_ = false;
+    fresh_ = true;
+    soundPending_ = true;
+    contactHeld_ = 0;
+    pictureStartTime_ = services_.clock.milliseconds();
+    prepareNextPicture();
+    clearBackground();
+
+    if (options_.musicOn[RingsId] == 1) {
+        music_.open(u"music\\intro1.wav");
+        music_.play();
+    }
+    return 1;
+}
+
+ScreenId RingsScreen::update() {
+    if (reminderShown_ && contactHeld_ == 1) {
+        reminderShown_ = false;
+        clearBackground();
+    }
+    const std::uint32_t now = services_.clock.milliseconds();
+    switch (contactMode()) {
+    case 0: // draw while held; the picture waits for the next press
+        if (contactHeld_ == 1) {
+            if (!complete_) {
+                drawingStep();
+            }
+            if (complete_) {
+                stopAndReArm();
+            }
+        } else if (!complete_) {
+            stopAndReArm();
+        } else {
+            newPicture();
+        }
+        break;
+    case 1: // draw while held; a release starts over
+        if (contactHeld_ == 1) {
+            if (!complete_) {
+                drawingStep();
+            }
+        } else if (!fresh_) {
+            newPicture();
+        }
+        break;
+    case 2: // one press draws the whole picture
+        if (!complete_ && (contactHeld_ == 1 || !fresh_)) {
+            drawingStep();
+        }
+        if (complete_) {
+            if (!waiting_) {
+                waitStartTime_ = now;
+                waiting_ = true;
+            } else if (moreThanElapsed(now, waitStartTime_, kWaitAfterPictureMs)) {
+                newPicture();
+                waiting_ = false;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    if (contactHeld_ == 0 && fresh_ && !complete_ &&
+        moreThanElapsed(now, pictureStartTime_, kReminderDelayMs)) {
+        reminderShown_ = true;
+    }
+    return nextScreenId_;
+}
+
+int RingsScreen::draw() {
+    if (offscreen_ == nullptr) {
+        return 1;
+    }
+    // Drawn over the rings, which stay on the offscreen image until the background is cleared.
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    if (reminderShown_) {
+        reminder_.draw();
+    }
+    present();
+    return 1;
+}
+
+int RingsScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
+        nextScreenId_ = MenuId;
+        return 1;
+    }
+    return keyDown(0);
+}
+
+int RingsScreen::keyDown(int key) {
+    music_.stop();
+    if (key == kKeyEscape) {
+        nextScreenId_ = MenuId;
+    } else {
+        contactHeld_ = 1;
+    }
+    return 1;
+}
+
+void RingsScreen::newPicture() {
+    services_.sound.stop();
+    complete_ = false;
+    fresh_ = true;
+    soundPending_ = true;
+    contactHeld_ = 0; // the child presses again for the next picture
+    pictureStartTime_ = services_.clock.milliseconds();
+    reminderShown_ = false;
+    prepareNextPicture();
+    clearBackground();
+}
+
+void RingsScreen::prepareNextPicture() {
+    ringPenWidth_ = static_cast<float>(options_.lineWidth);
+    // Without ring sounds the rings are drawn in silence.
+    const std::u16string name = ringSounds_.next();
+    soundPath_ = name.empty() ? std::u16string() : u"sfx\\sounds\\" + name;
+}
+
+void RingsScreen::clearBackground() {
+    if (offscreen_ != nullptr) {
+        offscreen_->fillRectangle(RectF{0, 0, kScreenWidth, kScreenHeight},
+                                  options_.backgroundColour[RingsId]);
+    }
+}
+
+void RingsScreen::drawingStep() {
+    if (soundPending_) {
+        if (options_.soundOn[RingsId] == 1 && !soundPath_.empty()) {
+            services_.sound.playLooping(soundPath_);
+        }
+        soundPending_ = false;
+    }
+    const std::uint32_t now = services_.clock.milliseconds();
+    if (stepDue_ || moreThanElapsed(now, lastStepTime_, options_.speedGame1)) {
+        complete_ = drawOneRing();
+        lastStepTime_ = now;
+        stepDue_ = false;
+    }
+}
+
+bool RingsScreen::drawOneRing() {
+    if (fresh_) {
+        ringX_ = ringY_ = kFirstRingCorner;
+        ringWidth_ = ringHeight_ = kFirstRingSize;
+        fresh_ = false;
+    }
+    // Checked before each ring, so the last ring drawn may reach past the edge. Rings that a
+    // negative pen width shrinks end when their corner leaves the screen.
+    if (ringX_ + std::max(ringWidth_, 0) > kScreenWidth ||
+        ringY_ + std::max(ringHeight_, 0) > kScreenHeight) {
+        return true;
+    }
+    const auto blue = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
+    const auto green = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
+    const auto red = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
+    const std::uint32_t colour = 0xFF000000u | red << 16 | green << 8 | blue;
+    if (offscreen_ != nullptr) {
+        offscreen_->drawEllipse(RectF{static_cast<float>(ringX_), static_cast<float>(ringY_),
+                                      static_cast<float>(ringWidth_),
+                                      static_cast<float>(ringHeight_)},
+                                colour, ringPenWidth_);
+    }
+    ringX_ += kStepRight;
+    ringY_ += kStepDown;
+    ringWidth_ = grown(ringWidth_, options_.lineWidth);
+    ringHeight_ = grown(ringHeight_, options_.lineWidth);
+    return false;
+}
+
+void RingsScreen::stopAndReArm() {
+    services_.sound.stop();
+    soundPending_ = true;
+    stepDue_ = true;
+}
+
+int RingsScreen::contactMode() const {
+    return options_.contactMode >= 0 && options_.contactMode <= 2 ? options_.contactMode : 0;
+}

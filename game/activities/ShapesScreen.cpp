@@ -1,0 +1,257 @@
+#include "ShapesScreen.h"
+
+#include "game/input/KeyTimeGuard.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr std::uint32_t kGrey = 0xFF808080;
+constexpr std::uint32_t kNoColourOfItsOwn = 0x00FFFFFF;
+
+// The stages of one cycle of presses.
+constexpr int kNewSet = 0;
+constexpr int kShowing = 1;
+constexpr int kHiding = 2;
+constexpr int kDone = 3;
+
+std::u16string decimal(int number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+template <std::size_t... Index>
+std::array<Picture, sizeof...(Index)> picturesOn(const Clock& clock,
+                                                 std::index_sequence<Index...>) {
+    return {((void)Index, Picture(clock))...};
+}
+
+} // namespace
+
+ShapesScreen::ShapesScreen(ScreenServices& services, int)
+    : ActivityScreen(services),
+      patterns_(picturesOn(services.clock, std::make_index_sequence<kPictures>())),
+      variants_(4, services.random), stepSounds_(services.files, services.random, services.clock) {}
+
+ShapesScreen::~ShapesScreen() {
+    services_.sound.stop();
+}
+
+int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    ActivityScreen::begin(offscreen, window, offscreenImage);
+    // A settings file edited by hand may ask for any number; there are eight pictures, and a set
+    // needs at least one for a press to show anything.
+    setSize_ = std::clamp(options_.numPatterns, 1, kPictures);
+
+    if (!options_.loadList(options_.listName[ShapesId], services_.errorBox)) {
+        nextScreenId_ = MenuId;
+        return 0;
+    }
+    if (options_.random[ShapesId] == 1) {
+        options_.shuffleExercises(services_.random);
+    }
+    loadStopButton(false);
+    for (Picture& picture : patterns_) {
+        picture.setTarget(offscreen_);
+    }
+    variants_.start();
+
+    loadSet();
+    chooseSounds();
+    stage_ = kShowing;
+
+    if (options_.musicOn[ShapesId] == 1) {
+        services_.sound.playOnce(u"music\\intro2.wav");
+    }
+    return 1;
+}
+
+std::uint32_t ShapesScreen::backgroundColour() const {
+    const std::uint32_t colour = options_.backgroundColour[ShapesId];
+    if (colour != kGrey) {
+        return colour;
+    }
+    // Grey asks for the colour of the exercise the next set starts with.
+    if (exercisePosition_ >= options_.exercises.size()) {
+        return kGrey;
+    }
+    const std::uint32_t own = options_.exercises[exercisePosition_].colour;
+    return own == kNoColourOfItsOwn ? kGrey : own;
+}
+
+int ShapesScreen::draw() {
+    if (offscreen_ == nullptr) {
+        return 1;
+    }
+    offscreen_->clear(backgroundColour());
+    for (int c = 0; c < setSize_; ++c) {
+        if (patterns_[static_cast<std::size_t>(c)].hover == 1) {
+            patterns_[static_cast<std::size_t>(c)].draw();
+        }
+    }
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+    present();
+    return 1;
+}
+
+int ShapesScreen::mouseDown(int x, int y) {
+    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
+        nextScreenId_ = MenuId;
+    }
+    if (contactHeld_ == 0) {
+        handlePress();
+    }
+    return 1;
+}
+
+int ShapesScreen::keyDown(int key) {
+    if (key == kKeyEscape) {
+        nextScreenId_ = MenuId;
+    } else if (contactHeld_ == 0) {
+        handlePress();
+    }
+    contactHeld_ = 1;
+    return 1;
+}
+
+void ShapesScreen::handlePress() {
+    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[ShapesId],
+                                 options_.keyTime)) {
+        return;
+    }
+    if (stage_ > kDone) {
+        stage_ = kNewSet;
+    }
+    if (stage_ == kNewSet) {
+        loadSet();
+        chooseSounds();
+        stage_ = kShowing;
+    }
+
+    const auto used = patterns_.begin() + setSize_;
+    if (stage_ == kShowing) {
+        const auto hidden =
+            std::find_if(patterns_.begin(), used, [](const Picture& p) { return p.hover != 1; });
+        if (hidden != used) {
+            hidden->hover = 1;
+        }
+        if (!stepSounds_.names().empty()) {
+            playStep(stepSounds_.next());
+        }
+        if (std::all_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+            stage_ = kHiding;
+        }
+    } else if (stage_ == kHiding) {
+        for (auto shown = used; shown != patterns_.begin();) {
+            --shown;
+            if (shown->hover == 1) {
+                shown->hover = 0;
+                break;
+            }
+        }
+        if (!stepSounds_.names().empty()) {
+            const std::u16string name = stepSounds_.previous();
+            // With one picture the done sound comes with this press instead.
+            if (setSize_ != 1) {
+                playStep(name);
+            }
+        }
+        if (std::none_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+            stage_ = kDone;
+        }
+        if (setSize_ == 1) {
+            playDone();
+            ++stage_;
+        }
+    } else if (stage_ == kDone) {
+        playDone();
+        stage_ = kDone + 1;
+    }
+}
+
+void ShapesScreen::loadSet() {
+    for (Picture& picture : patterns_) {
+        picture.release();
+    }
+    // An empty list gives empty pictures: there is no exercise to read.
+    const std::size_t count = options_.exercises.size();
+    for (int c = 0; c < setSize_ && count > 0; ++c) {
+        patterns_[static_cast<std::size_t>(c)].load(
+            u"gfx\\images\\" + options_.exercises[exercisePosition_].image, offscreen_, false);
+        ++exercisePosition_;
+        if (exercisePosition_ >= count) {
+            exercisePosition_ = 0;
+            if (options_.random[ShapesId] == 1) {
+                options_.shuffleExercises(services_.random);
+            }
+        }
+    }
+    layOutSet();
+}
+
+void ShapesScreen::layOutSet() {
+    struct Place {
+        float x;
+        float y;
+    };
+    auto place = [this](std::initializer_list<Place> places, float width, float height) {
+        std::size_t c = 0;
+        for (const Place& p : places) {
+            patterns_[c].setPosition(p.x, p.y);
+            patterns_[c].setSize(width, height);
+            ++c;
+        }
+    };
+    switch (setSize_) {
+    case 1:
+        place({{200, 150}}, 400, 300);
+        break;
+    case 2:
+        place({{0, 150}, {400, 150}}, 400, 300);
+        break;
+    case 4:
+        place({{0, 0}, {400, 0}, {0, 300}, {400, 300}}, 400, 300);
+        break;
+    case 8:
+        place({{0, 100},
+               {200, 100},
+               {400, 100},
+               {600, 100},
+               {0, 350},
+               {200, 350},
+               {400, 350},
+               {600, 350}},
+              200, 150);
+        break;
+    default:
+        // Other set sizes keep the pictures where and as large as they were loaded.
+        break;
+    }
+}
+
+void ShapesScreen::chooseSounds() {
+    stepSounds_.clear();
+    soundFolder_ = u"sfx\\shapes\\" + decimal(setSize_) + u"\\";
+    // Each new set takes the next of the four variants; all four come before any repeats.
+    const int variant = variants_.current();
+    variants_.advance();
+    stepSounds_.fill(soundFolder_ + u"step" + decimal(variant) + u"*.*");
+    doneSound_ = soundFolder_ + u"done" + decimal(variant) + u".wav";
+}
+
+void ShapesScreen::playStep(const std::u16string& name) {
+    if (options_.soundOn[ShapesId] == 1) {
+        services_.sound.playOnce(soundFolder_ + name);
+    }
+}
+
+void ShapesScreen::playDone() {
+    if (options_.soundOn[ShapesId] == 1) {
+        services_.sound.playOnce(doneSound_);
+    }
+}
