@@ -1,6 +1,7 @@
 #include "ScreenFactory.h"
 
 #include "game/activities/ActivityFactory.h"
+#include "game/options/OptionsScreen.h"
 #include "game/shell/MenuScreen.h"
 
 int ScreenFactory::build(ScreenId id) {
@@ -14,6 +15,9 @@ int ScreenFactory::build(ScreenId id) {
 }
 
 std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {
+    if (id == OptionsId) {
+        return std::make_unique<OptionsScreen>(services_);
+    }
     if (id >= RingsId && id <= MovingPictureId) {
         if (auto activity = makeActivityScreen(id, services_)) {
             return activity;

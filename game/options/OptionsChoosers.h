@@ -1,0 +1,41 @@
+// The choosers of the options screen: for each of the seven tabs a list chooser that offers the
+// list files of the language folder in folder order, and the colour cycle through the palette of
+// background colours. A chooser never reshuffles, so presses walk the names round and round.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "game/content/FileList.h"
+#include "game/content/Options.h"
+#include "game/content/RandomGenerator.h"
+#include "game/shell/Clock.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class OptionsChoosers {
+public:
+    OptionsChoosers(const FileSystem& files, RandomGenerator& random, const Clock& clock);
+
+    // Fills the colour cycle with the palette and selects the menu's colour (the menu's tab is
+    // shown first); fills every tab's chooser from data\<language>\*.* and stands it on the tab's
+    // list name, so that its first press gives the name after it.
+    void setUp(const Options& options);
+
+    // The list name after the chooser's current one, wrapping to the first. A language folder
+    // without lists has no name to give: `current` comes back unchanged.
+    std::u16string nextListName(int tab, const std::u16string& current);
+
+    // Makes the colour current, appending it to the cycle when the palette lacks it.
+    void selectColour(std::uint32_t argb) { colours_.selectColour(argb); }
+    std::uint32_t nextColour() { return colours_.nextColour(); }
+    // Entry i of the palette, counted from 0; 0 for an entry that does not exist.
+    std::uint32_t paletteColour(int i) const;
+
+    const FileList& chooser(int tab) const;
+    const FileList& colourCycle() const { return colours_; }
+
+private:
+    FileList colours_;
+    std::vector<FileList> lists_; // one per tab
+};

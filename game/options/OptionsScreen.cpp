@@ -1,0 +1,207 @@
+#include "OptionsScreen.h"
+
+#include "common/text/NumberText.h"
+
+#include <string>
+
+namespace {
+
+std::u16string widened(const std::string& ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+std::u16string decimal(int value) {
+    return widened(std::to_string(value));
+}
+
+// Two significant digits, and one decimal always: "0.2 s" ... "1.0 s".
+std::u16string keyTimeText(float keyTime) {
+    std::string text = formatSignificant(static_cast<double>(keyTime), 2);
+    if (!text.empty() && text.back() == '.') {
+        text += '0';
+    }
+    return widened(text) + u" s";
+}
+
+// Measuring a text is the costly part of a turn, so a value is set again only when it changed.
+void setTextIfChanged(Picture& picture, const std::u16string& text) {
+    if (picture.text != text) {
+        picture.setText(text);
+    }
+}
+
+} // namespace
+
+OptionsScreen::OptionsScreen(ScreenServices& services)
+    : services_(services), options_(services.files),
+      choosers_(services.files, services.random, services.clock), layout_(services.clock),
+      controls_(options_, layout_, choosers_), painter_(layout_, options_, choosers_) {}
+
+OptionsScreen::~OptionsScreen() {
+    if (unsavedChanges_) {
+        options_.writeOptionsFile();
+    }
+}
+
+int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    choosers_.setUp(options_);
+    texts_.read(services_.files, options_.language);
+    layout_.load(offscreen);
+    setHelpLine(u"");
+    prepareValueTexts();
+    return 1;
+}
+
+ScreenId OptionsScreen::update() {
+    prepareValueTexts();
+    return nextScreenId_;
+}
+
+void OptionsScreen::prepareValueTexts() {
+    if (offscreen_ == nullptr) {
+        return;
+    }
+    Picture& scan = layout_.scanTime;
+    setTextIfChanged(scan, decimal(options_.scanTime) + u" s");
+    scan.centreTextVerticallyOnPicture();
+    scan.textRect.x = layout_.scanBox.centreX() + 30;
+
+    Picture& key = layout_.keyTime;
+    setTextIfChanged(key, keyTimeText(options_.keyTime));
+    key.centreTextVerticallyOnPicture();
+    key.textRect.x = layout_.keyBox.centreX() + 30;
+
+    Picture& patterns = layout_.numPatterns[0];
+    setTextIfChanged(patterns, decimal(options_.numPatterns));
+    patterns.centreTextVerticallyOnPicture();
+    patterns.textRect.x = layout_.countBox.centreX() + 52;
+
+    Picture& finds = layout_.numFinds[0];
+    setTextIfChanged(finds, decimal(options_.numFinds));
+    finds.centreTextVerticallyOnPicture();
+    finds.textRect.x = layout_.countBox.centreX() + 52;
+
+    Picture& pause = layout_.findPause;
+    setTextIfChanged(pause, decimal(options_.findPause) + u" s");
+    pause.centreTextVerticallyOnPicture();
+    const Picture& pauseBox = layout_.pauseBox;
+    pause.textRect.x = pauseBox.x + pauseBox.width - pause.textRect.width - 60;
+
+    if (tab_ == 2 || tab_ == 3 || tab_ == 5 || tab_ == 6) {
+        Picture& list = layout_.listBox;
+        setTextIfChanged(list, options_.listName[static_cast<std::size_t>(tab_)]);
+        list.centreTextOnPicture();
+    }
+}
+
+int OptionsScreen::draw() {
+    if (offscreen_ == nullptr) {
+        return 1;
+    }
+    painter_.paint(*offscreen_, tab_, aboutShown_);
+    present();
+    return 1;
+}
+
+int OptionsScreen::mouseDown(int x, int y) {
+    if (layout_.stopButton.contains(x, y) != 0) {
+        click();
+        if (aboutShown_) {
+            closeAbout();
+        } else {
+            leave();
+        }
+        return 1;
+    }
+    // The about picture covers the controls: a press on it must not change a setting the adult
+    // cannot see.
+    if (aboutShown_) {
+        return 1;
+    }
+    if (layout_.resetButton.contains(x, y) != 0) {
+        click();
+        reset();
+        return 1;
+    }
+    if (layout_.aboutButton.contains(x, y) != 0) {
+        click();
+        showAbout();
+        return 1;
+    }
+    for (int i = 0; i < OptionsLayout::kTabs; ++i) {
+        if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y) != 0) {
+            chooseTab(i);
+            return 1;
+        }
+    }
+    if (controls_.press(tab_, x, y)) {
+        unsavedChanges_ = true;
+    }
+    return 1;
+}
+
+int OptionsScreen::mouseMove(int x, int y) {
+    layout_.stopButton.hoverTest(x, y);
+    if (aboutShown_) {
+        return 1;
+    }
+    layout_.resetButton.hoverTest(x, y);
+    layout_.aboutButton.hoverTest(x, y);
+    setHelpLine(texts_.line(layout_.helpLineAt(tab_, x, y)));
+    return 1;
+}
+
+int OptionsScreen::keyDown(int key) {
+    if (key == kKeyEscape) {
+        if (aboutShown_) {
+            closeAbout();
+        } else {
+            leave();
+        }
+    }
+    return 1;
+}
+
+void OptionsScreen::click() {
+    if (options_.soundOn[0] == 1) {
+        services_.sound.playOnce(u"sfx\\click.wav");
+    }
+}
+
+void OptionsScreen::reset() {
+    if (!options_.readOptionsFile(u"options\\" + options_.language + u".opt")) {
+        options_.setDefaultOptions();
+    }
+    // The choosers and the colour cycle stay where they stood.
+    unsavedChanges_ = true;
+}
+
+void OptionsScreen::showAbout() {
+    aboutShown_ = true;
+    layout_.placeStopButtonForAbout();
+}
+
+void OptionsScreen::closeAbout() {
+    aboutShown_ = false;
+    layout_.placeStopButtonInCorner();
+}
+
+void OptionsScreen::leave() {
+    // A write that fails leaves the changes marked, so the destructor tries once more.
+    unsavedChanges_ = !options_.writeOptionsFile();
+    nextScreenId_ = MenuId;
+}
+
+void OptionsScreen::chooseTab(int tab) {
+    // The colour cycle goes on from the new tab's colour.
+    choosers_.selectColour(options_.backgroundColour[static_cast<std::size_t>(tab)]);
+    setHelpLine(u"");
+    tab_ = tab;
+}
+
+void OptionsScreen::setHelpLine(std::u16string_view text) {
+    Picture& help = layout_.helpLine;
+    help.setText(text);
+    help.setTextPosition(400 - help.textRect.width / 2, 175);
+}

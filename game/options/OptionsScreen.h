@@ -1,0 +1,65 @@
+// The options screen, where an adult sets the game up for a child: per screen the sound, music,
+// background colour, order and content list; the switch setup; the settings of single
+// activities. Seven tabs choose the screen whose settings show. Meant for the mouse: it has no
+// scanner. Its changes reach the other screens through options\vimo.opt, which it writes when it
+// is left.
+#pragma once
+
+#include "game/content/Options.h"
+#include "game/options/OptionsChoosers.h"
+#include "game/options/OptionsControls.h"
+#include "game/options/OptionsLayout.h"
+#include "game/options/OptionsPainter.h"
+#include "game/options/OptionsTexts.h"
+#include "game/shell/Screen.h"
+#include "game/shell/ScreenServices.h"
+
+#include <string_view>
+
+class OptionsScreen : public Screen {
+public:
+    explicit OptionsScreen(ScreenServices& services);
+    // Changes not yet written (the game was ended by the system while this screen showed) are
+    // written now, so that none is lost.
+    ~OptionsScreen() override;
+    OptionsScreen(const OptionsScreen&) = delete;
+    OptionsScreen& operator=(const OptionsScreen&) = delete;
+
+    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // Prepares the value texts of the boxes; returns the next screen's id.
+    ScreenId update() override;
+    int draw() override;
+    int mouseDown(int x, int y) override;
+    int mouseMove(int x, int y) override;
+    int keyDown(int key) override;
+
+    // For tests.
+    const Options& options() const { return options_; }
+    const OptionsLayout& layout() const { return layout_; }
+    const OptionsChoosers& choosers() const { return choosers_; }
+    int currentTab() const { return tab_; }
+    bool aboutShown() const { return aboutShown_; }
+
+private:
+    void click();
+    void reset();
+    void showAbout();
+    void closeAbout();
+    // Writes the settings for the screens that follow, then goes back to the menu.
+    void leave();
+    void chooseTab(int tab);
+    void setHelpLine(std::u16string_view text);
+    void prepareValueTexts();
+
+    ScreenServices& services_;
+    ScreenId nextScreenId_ = Stay;
+    int tab_ = 0;
+    bool aboutShown_ = false;
+    bool unsavedChanges_ = false;
+    Options options_;
+    OptionsChoosers choosers_;
+    OptionsTexts texts_;
+    OptionsLayout layout_;
+    OptionsControls controls_;
+    OptionsPainter painter_;
+};

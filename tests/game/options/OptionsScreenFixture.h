@@ -1,0 +1,154 @@
+// An options screen over a content folder of the test's own, with the fakes of the screen tests
+// and the picture sizes of the demo content: frame.png 234 x 100, so the first row of boxes
+// stands at x 24, 282 and 540, y 250, the second row at y 410.
+#pragma once
+
+#include "RecordingGraphics.h"
+#include "TestServices.h"
+#include "common/text/Utf8.h"
+#include "game/options/OptionsScreen.h"
+
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using Calls = std::vector<std::string>;
+
+class OptionsScreenFixture : public ::testing::Test {
+protected:
+    OptionsScreenFixture() {
+        test.folder.makeFolder("options");
+        // The sizes of the demo content's pictures.
+        const std::pair<std::vector<const char*>, std::pair<int, int>> sizes[] = {
+            {{"options\\frame"}, {234, 100}},
+            {{"options\\selectedFrame"}, {112, 87}},
+            {{"options\\about"}, {800, 600}},
+            {{"buttons\\stop", "buttons\\reset", "buttons\\about"}, {60, 60}},
+            {{"options\\offCross", "buttons\\musicOn", "buttons\\soundOn", "options\\random",
+              "options\\ordered", "options\\useStop", "options\\useEsc", "buttons\\scanTime",
+              "buttons\\keyTime", "options\\findPause"},
+             {64, 64}},
+            {{"buttons\\oneContact"}, {120, 64}},
+            {{"buttons\\twoContacts", "options\\speed0", "options\\speed1", "options\\speed2"},
+             {134, 64}},
+            {{"options\\numPatterns1", "options\\numPatterns2", "options\\numPatterns4",
+              "options\\numPatterns8", "options\\numFinds2", "options\\numFinds3",
+              "options\\numFinds4"},
+             {88, 64}},
+            {{"options\\speechOn", "options\\speechOff", "options\\textOn", "options\\textOff"},
+             {96, 64}},
+            {{"options\\capsOn", "options\\capsOff"}, {56, 34}},
+            {{"options\\contactMode0", "options\\contactMode1", "options\\contactMode2",
+              "options\\movie"},
+             {150, 64}},
+            {{"menu\\game00s", "menu\\game01s", "menu\\game02s", "menu\\game03s", "menu\\game04s",
+              "menu\\game05s", "menu\\game06s"},
+             {100, 75}},
+        };
+        for (const auto& [names, size] : sizes) {
+            for (const char* name : names) {
+                graphics.setImageSize(fromUtf8(std::string("gfx\\") + name + ".png"), size.first,
+                                      size.second);
+            }
+        }
+        // Three lists, and help lines "Help 1" to "Help 22".
+        for (const char* name : {"a", "b", "c"}) {
+            test.folder.write(std::string("data/English/") + name, "");
+        }
+        std::string help = "\xEF\xBB\xBF";
+        for (int k = 1; k <= 22; ++k) {
+            help += "Help " + std::to_string(k) + "\r\n";
+        }
+        test.folder.write("data/English/Options/options.txt", help);
+    }
+
+    // Writes the settings (the defaults, changed by `adjust`) and builds and begins a screen on
+    // them, as the screen factory does.
+    std::unique_ptr<OptionsScreen> makeScreen(const std::function<void(Options&)>& adjust = {}) {
+        {
+            Options options(test.files);
+            options.setDefaultOptions();
+            if (adjust) {
+                adjust(options);
+            }
+            options.writeOptionsFile();
+        }
+        auto screen = std::make_unique<OptionsScreen>(services);
+        screen->begin(graphics, graphics, window);
+        screen->update();
+        return screen;
+    }
+
+    static void pressOn(OptionsScreen& screen, const Picture& picture) {
+        screen.mouseDown(static_cast<int>(picture.centreX()), static_cast<int>(picture.centreY()));
+        screen.update();
+    }
+
+    static void chooseTab(OptionsScreen& screen, int tab) {
+        pressOn(screen, screen.layout().tabs.at(static_cast<std::size_t>(tab)));
+    }
+
+    // The calls of one drawn frame.
+    Calls frame(OptionsScreen& screen) {
+        graphics.calls.clear();
+        screen.update();
+        screen.draw();
+        return graphics.takeCalls();
+    }
+
+    static std::string hex(std::uint32_t argb) {
+        std::ostringstream text;
+        text << std::hex << argb;
+        return text.str();
+    }
+
+    // Every setting of the record by name, to see what a press changed.
+    using Settings = std::map<std::string, std::string>;
+    static Settings settingsOf(const Options& o) {
+        Settings s;
+        auto put = [&s](const std::string& name, auto value) {
+            std::ostringstream text;
+            text << value;
+            s[name] = text.str();
+        };
+        put("oneContact", o.oneContact), put("useStop", o.useStop), put("scanTime", o.scanTime);
+        put("keyTime", o.keyTime), put("textOn", o.textOn), put("capsOn", o.capsOn);
+        put("speechOn", o.speechOn), put("numPatterns", o.numPatterns);
+        put("numFinds", o.numFinds), put("speedGame1", o.speedGame1);
+        put("speedGame6", o.speedGame6), put("movie", o.movie), put("lineWidth", o.lineWidth);
+        put("contactMode", o.contactMode), put("findPause", o.findPause);
+        for (std::size_t i = 0; i < 7; ++i) {
+            const std::string at = "[" + std::to_string(i) + "]";
+            put("soundOn" + at, o.soundOn[i]), put("musicOn" + at, o.musicOn[i]);
+            put("random" + at, o.random[i]),
+                put("backgroundColour" + at, hex(o.backgroundColour[i]));
+            put("listName" + at, toUtf8(o.listName[i]));
+        }
+        return s;
+    }
+
+    // What differs between two records, as "name: before -> after".
+    static std::vector<std::string> changes(const Settings& before, const Settings& after) {
+        std::vector<std::string> result;
+        for (const auto& [name, value] : before) {
+            if (after.at(name) != value) {
+                result.push_back(name + ": " + value + " -> " + after.at(name));
+            }
+        }
+        return result;
+    }
+
+    static bool has(const Calls& calls, const std::string& call) {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+
+    TestServices test;
+    ScreenServices services = test.services();
+    RecordingGraphics graphics;
+    RecordingGraphics::FakeImage window{"window", 800, 600};
+};

@@ -1,0 +1,215 @@
+#include "OptionsScreenFixture.h"
+#include "TextLines.h"
+#include "game/shell/MenuScreen.h"
+
+class OptionsScreenTest : public OptionsScreenFixture {
+protected:
+    // Empty when every expected call was drawn in this order (others may come between);
+    // otherwise the first one missing.
+    static std::string firstMissing(const Calls& calls, const Calls& expected) {
+        auto from = calls.begin();
+        for (const std::string& call : expected) {
+            from = std::find(from, calls.end(), call);
+            if (from == calls.end()) {
+                return call;
+            }
+            ++from;
+        }
+        return {};
+    }
+
+    static std::ptrdiff_t countOf(const Calls& calls, const std::string& part) {
+        return std::count_if(calls.begin(), calls.end(),
+                             [&](const std::string& c) { return c.find(part) != c.npos; });
+    }
+};
+
+TEST_F(OptionsScreenTest, TheMenusTabDrawsBackToFront) {
+    auto screen = makeScreen();
+    screen->mouseMove(40, 560); // over the reset button
+    const Calls calls = frame(*screen);
+    EXPECT_EQ(calls.front(), "clear ff3fcefd");
+    EXPECT_EQ(calls.back(), "image window in 0,0 800x600");
+    const Calls expected = {
+        "image gfx\\menu\\game06s.png at 678,50",
+        "image gfx\\options\\selectedFrame.png at 24,44", // centred on the first tab
+        "rect 5,525 70x70 ffffffff pen 4",                // the reset button's hover frame
+        "image gfx\\buttons\\about.png at 80,530",
+        "fill 36,262 210x76 ff2236aa", // the menu's colour
+        "image gfx\\options\\frame.png at 24,250",
+        "fill 294,262 210x76 fff0f8ff", // pale inside the sound box
+        "image gfx\\buttons\\soundOn.png at 416,268",
+        "image gfx\\buttons\\musicOn.png at 318,268",
+        "fill 36,422 210x76 fff0f8ff",
+        "image gfx\\buttons\\keyTime.png at 608,428",
+        "text \"0.2 s\" in 687,448 60x24 ff000000 Comic Sans MS 24px",
+        "image gfx\\buttons\\twoContacts.png at 74,428",
+        "image gfx\\options\\offCross.png at 576,268", // Esc only: the stop button crossed out
+        "image gfx\\options\\frame.png at 540,250",    // the stop-or-Esc box
+        "text \"Help 2\" in 364,175 72x24 ff000000 Comic Sans MS 24px",
+        "image gfx\\buttons\\stop.png at 730,530",
+    };
+    EXPECT_EQ(firstMissing(calls, expected), "");
+    EXPECT_EQ(countOf(calls, "random.png"), 0);
+    EXPECT_EQ(countOf(calls, "offCross.png"), 2); // sound and music are on: no cross there
+}
+
+TEST_F(OptionsScreenTest, EveryTabDrawsItsOwnSecondRowAndThePaintingTabNone) {
+    struct Case {
+        int tab;
+        Calls drawn;
+        std::ptrdiff_t secondRowBoxes;
+    };
+    const Case cases[] = {
+        {1,
+         {"image gfx\\options\\offCross.png at 674,268", // random order: "ordered" crossed out
+          "image gfx\\options\\speed1.png at 332,428", "line 74,460 to 208,460 ff0000ff pen 20",
+          "image gfx\\options\\contactMode0.png at 582,428"},
+         3},
+        {2, {"image gfx\\options\\numPatterns4.png at 355,428"}, 2},
+        {3,
+         {"image gfx\\options\\numFinds3.png at 355,428",
+          "image gfx\\options\\findPause.png at 593,428",
+          "text \"3 s\" in 678,448 36x24 ff000000 Comic Sans MS 24px"},
+         3},
+        {4, {}, 0},
+        {5,
+         {"image gfx\\options\\textOn.png at 609,428",
+          "image gfx\\options\\speechOn.png at 351,428",
+          "image gfx\\options\\capsOff.png at 180,460"},
+         3},
+        {6, {"image gfx\\options\\contactMode0.png at 582,428"}, 3},
+    };
+    for (const Case& c : cases) {
+        auto screen = makeScreen();
+        chooseTab(*screen, c.tab);
+        const Calls calls = frame(*screen);
+        EXPECT_EQ(firstMissing(calls, c.drawn), "") << "tab " << c.tab;
+        EXPECT_EQ(countOf(calls, ",410"), c.secondRowBoxes) << "frames, tab " << c.tab;
+        EXPECT_EQ(countOf(calls, ",422 "), c.secondRowBoxes) << "pale fills, tab " << c.tab;
+    }
+}
+
+TEST_F(OptionsScreenTest, TheHelpLineNamesTheControlUnderThePointerCentredAtTheTop) {
+    auto screen = makeScreen();
+    const Picture& help = screen->layout().helpLine;
+    screen->mouseMove(350, 300); // musicOn
+    EXPECT_EQ(help.text, u"Help 4");
+    EXPECT_TRUE(has(frame(*screen), "fill 364,175 72x24 ffffef7b"));
+    screen->mouseMove(5, 5);
+    EXPECT_EQ(help.text, u"");
+    chooseTab(*screen, 5);
+    screen->mouseMove(200, 470); // capsOn, inside the list box: the later line wins
+    EXPECT_EQ(help.text, u"Help 17");
+    chooseTab(*screen, 2); // opening a tab empties it
+    EXPECT_EQ(help.text, u"");
+}
+
+TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsAndOnlyTheStopButtonAnswers) {
+    auto screen = makeScreen();
+    pressOn(*screen, screen->layout().aboutButton);
+    EXPECT_EQ(firstMissing(frame(*screen),
+                           {"image gfx\\options\\about.png at 0,0",
+                            "text \"Version 1.0\" in 334,480 132x24 ffffffff Comic Sans MS 24px",
+                            "image gfx\\buttons\\stop.png at 10,10"}),
+              "");
+    // What lies under the picture does not answer: not the reset button, a tab or a setting.
+    const Settings before = settingsOf(screen->options());
+    for (Picture OptionsLayout::*hidden :
+         {&OptionsLayout::resetButton, &OptionsLayout::colourBox, &OptionsLayout::keyBox}) {
+        pressOn(*screen, screen->layout().*hidden);
+    }
+    chooseTab(*screen, 3);
+    screen->mouseMove(350, 300);
+    EXPECT_EQ(settingsOf(screen->options()), before);
+    EXPECT_EQ(screen->currentTab(), 0);
+    EXPECT_EQ(screen->layout().helpLine.text, u"");
+
+    pressOn(*screen, screen->layout().stopButton);
+    EXPECT_FALSE(screen->aboutShown());
+    EXPECT_EQ(screen->layout().stopButton.x, 730);
+    EXPECT_EQ(screen->update(), Stay);
+}
+
+TEST_F(OptionsScreenTest, EscClosesTheAboutPictureFirstAndThenLeaves) {
+    auto screen = makeScreen();
+    pressOn(*screen, screen->layout().aboutButton);
+    screen->keyDown(kKeyEscape);
+    EXPECT_FALSE(screen->aboutShown());
+    screen->keyDown(kKeySpace); // other keys do nothing
+    EXPECT_EQ(screen->update(), Stay);
+    screen->keyDown(kKeyEscape);
+    EXPECT_EQ(screen->update(), MenuId);
+}
+
+TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnWhereItStood) {
+    {
+        Options english(test.files);
+        english.setDefaultOptions();
+        english.keyTime = 0.6f;
+        english.listName[2] = u"b";
+        english.optionsPath = u"options\\English.opt";
+        english.writeOptionsFile();
+    }
+    auto screen = makeScreen([](Options& o) { o.listName[2] = u"b"; });
+    chooseTab(*screen, 2);
+    pressOn(*screen, screen->layout().listBox); // c
+    pressOn(*screen, screen->layout().resetButton);
+    EXPECT_EQ(screen->layout().keyTime.text, u"0.6 s");
+    EXPECT_EQ(screen->layout().listBox.text, u"b");
+    // The chooser stood after c: the next name is a, not the c that follows b.
+    pressOn(*screen, screen->layout().listBox);
+    EXPECT_EQ(screen->options().listName[2], u"a");
+
+    // Without the language's settings, the defaults.
+    std::filesystem::remove(test.folder.path() / "options/English.opt");
+    auto other = makeScreen([](Options& o) { o.lineWidth = 10; });
+    pressOn(*other, other->layout().resetButton);
+    Options defaults(test.files);
+    defaults.setDefaultOptions();
+    EXPECT_EQ(settingsOf(other->options()), settingsOf(defaults));
+}
+
+TEST_F(OptionsScreenTest, LeavingWritesTheSettingsAndTheNextMenuShowsThem) {
+    for (const bool byEsc : {false, true}) {
+        auto screen = makeScreen();
+        pressOn(*screen, screen->layout().colourBox); // 0xFFEDFDC1
+        pressOn(*screen, screen->layout().musicOn);
+        EXPECT_EQ(screen->update(), Stay);
+        if (byEsc) {
+            screen->keyDown(kKeyEscape);
+        } else {
+            pressOn(*screen, screen->layout().stopButton);
+        }
+        EXPECT_EQ(screen->update(), MenuId);
+        screen.reset();
+
+        const auto lines = readAllLines(test.files, u"options\\vimo.opt");
+        ASSERT_GE(lines.size(), 20u);
+        EXPECT_EQ(lines[16], u"0");        // musicOn[0]
+        EXPECT_EQ(lines[18], u"-1180223"); // backgroundColour[0]
+        test.sound.calls.clear();
+        graphics.calls.clear();
+        MenuScreen menu(services);
+        menu.begin(graphics, graphics, window);
+        menu.draw();
+        EXPECT_TRUE(has(graphics.calls, "clear ffedfdc1"));
+        EXPECT_FALSE(has(test.sound.calls, "playOnce music\\menu.wav"));
+    }
+}
+
+TEST_F(OptionsScreenTest, ChangesAreKeptWhenTheGameEndsWhileTheScreenShows) {
+    auto screen = makeScreen();
+    chooseTab(*screen, 3);
+    pressOn(*screen, screen->layout().pauseBox);
+    screen.reset(); // the system ended the game: no Esc, no stop button
+    EXPECT_EQ(readAllLines(test.files, u"options\\vimo.opt").at(14), u"4");
+
+    // Without a change the file is left as it was, even one too short to hold every setting.
+    test.folder.write("options/vimo.opt", "1\r\n");
+    auto untouched = std::make_unique<OptionsScreen>(services);
+    untouched->begin(graphics, graphics, window);
+    chooseTab(*untouched, 2);
+    untouched.reset();
+    EXPECT_EQ(test.folder.read("options/vimo.opt"), "1\r\n");
+}
