@@ -1,6 +1,6 @@
 #include "game/activities/RingsScreen.h"
 
-#include "../gfx/SoftwareCanvas.h"
+#include "SoftwareCanvas.h"
 #include "RecordingGraphics.h"
 #include "TestServices.h"
 

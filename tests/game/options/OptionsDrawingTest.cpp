@@ -1,4 +1,4 @@
-#include "../gfx/SoftwareCanvas.h"
+#include "SoftwareCanvas.h"
 #include "FakePointer.h"
 #include "RecordingErrorBox.h"
 #include "RecordingSound.h"
