@@ -8,8 +8,11 @@
 #include "common/text/Utf8.h"
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <optional>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -135,4 +138,71 @@ std::vector<std::u16string> DiskFileSystem::list(std::u16string_view pattern,
         return compareFileNames(a, b) < 0;
     });
     return names;
+}
+
+bool DiskFileSystem::remove(std::u16string_view path, std::uint32_t& error) {
+    if (path.empty() || endsWithSeparator(path)) {
+        error = path.empty() ? ENOENT : EISDIR;
+        return false;
+    }
+    const fs::path target = resolve(path);
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (ec || status.type() == fs::file_type::not_found) {
+        error = ec && ec.value() != ENOENT ? static_cast<std::uint32_t>(ec.value()) : ENOENT;
+        return false;
+    }
+    if (status.type() == fs::file_type::directory) {
+        error = EISDIR;
+        return false;
+    }
+    if (::unlink(target.c_str()) != 0) {
+        error = static_cast<std::uint32_t>(errno);
+        return false;
+    }
+    return true;
+}
+
+bool DiskFileSystem::copyIn(const fs::path& source, std::u16string_view target,
+                            std::uint32_t& error) {
+    if (target.empty() || endsWithSeparator(target)) {
+        error = EISDIR;
+        return false;
+    }
+    const fs::path destination = resolve(target);
+    // resolve() has already matched the name ignoring case, so an existing "Cat.png" blocks
+    // "cat.png" as it would on Windows.
+    if (entryExists(destination)) {
+        error = EEXIST;
+        return false;
+    }
+    const std::unique_ptr<InputStream> input = DiskInputStream::open(source);
+    if (!input) {
+        error = ENOENT;
+        return false;
+    }
+    // The copy is written beside its target under a hidden name and appears only when complete.
+    const std::unique_ptr<OutputStream> output = ReplacingOutputStream::open(destination, error);
+    if (!output) {
+        return false;
+    }
+    std::array<unsigned char, 64 * 1024> buffer{};
+    for (;;) {
+        const std::ptrdiff_t got = input->read(buffer.data(), buffer.size(), error);
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            break;
+        }
+        if (!output->write(buffer.data(), static_cast<std::size_t>(got), error)) {
+            return false;
+        }
+    }
+    // A file that appeared while the copy was written keeps its place.
+    if (entryExists(destination)) {
+        error = EEXIST;
+        return false;
+    }
+    return output->commit(error);
 }

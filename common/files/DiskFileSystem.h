@@ -16,6 +16,9 @@ public:
     std::vector<std::u16string> list(std::u16string_view pattern,
                                      FolderEntries folders) const override;
     std::filesystem::path resolve(std::u16string_view path) const override;
+    bool remove(std::u16string_view path, std::uint32_t& error) override;
+    bool copyIn(const std::filesystem::path& source, std::u16string_view target,
+                std::uint32_t& error) override;
 
     const std::filesystem::path& root() const { return root_; }
 

@@ -57,6 +57,18 @@ public:
     // The platform path that `path` names, for libraries that open files themselves.
     virtual std::filesystem::path resolve(std::u16string_view path) const = 0;
 
+    // Removes the regular file `path`. False, with `error` set, when there is none (ENOENT), the
+    // path names a folder (EISDIR) or the system refuses. A layer that cannot change its files
+    // refuses with ENOTSUP.
+    virtual bool remove(std::u16string_view path, std::uint32_t& error);
+
+    // Copies `source`, a file anywhere on the local disk (as a file dialog names it), to `target`
+    // in the content folder, never over an entry that is already there (EEXIST), whatever the
+    // letter case of its name. The copy appears whole or not at all. A layer that cannot change
+    // its files refuses with ENOTSUP.
+    virtual bool copyIn(const std::filesystem::path& source, std::u16string_view target,
+                        std::uint32_t& error);
+
     // True when something matches `path` (a folder counts); false for a path ending in a
     // separator, which names no file.
     bool exists(std::u16string_view path) const;

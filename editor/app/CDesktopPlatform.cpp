@@ -1,0 +1,36 @@
+#include "editor/app/CDesktopPlatform.h"
+
+#include "editor/dialog/CNewListDialog.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString kCaption = QStringLiteral("vimoedit");
+
+} // namespace
+
+CEditorPlatform CDesktopPlatform::make(const FileSystem& files) {
+    CEditorPlatform platform;
+    platform.askYesNo = [](QWidget* parent, const QString& question) {
+        return QMessageBox::question(parent, kCaption, question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    platform.showError = [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, kCaption, message, QMessageBox::Ok);
+    };
+    platform.askName = [&files](QWidget* parent) { return CNewListDialog::ask(files, parent); };
+    platform.chooseFile =
+        [](QWidget* parent, const QString& filter,
+           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
+        const QString chosen = QFileDialog::getOpenFileName(
+            parent, QString(), QString::fromStdString(folder.string()), filter);
+        if (chosen.isEmpty()) {
+            return std::nullopt;
+        }
+        return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+    };
+    return platform;
+}

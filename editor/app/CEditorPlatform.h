@@ -1,0 +1,25 @@
+// What the main dialog asks of the desktop beyond its own widgets: questions, error messages,
+// the name of a new item and a file to open. The program hands in the real dialogs; tests hand
+// in stand-ins that answer as told and write down what was asked.
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+struct CEditorPlatform {
+    // A question with the buttons Yes and No; true for Yes.
+    std::function<bool(QWidget* parent, const QString& question)> askYesNo;
+    // An error message with the button OK.
+    std::function<void(QWidget* parent, const QString& message)> showError;
+    // The name of a new list or exercise as typed; nothing when the user cancels.
+    std::function<std::optional<QString>(QWidget* parent)> askName;
+    // One existing file, starting in `folder`, offered through `filter` ("Sound Files (*.wav)");
+    // nothing when the user cancels.
+    std::function<std::optional<std::filesystem::path>(QWidget* parent, const QString& filter,
+                                                       const std::filesystem::path& folder)>
+        chooseFile;
+};

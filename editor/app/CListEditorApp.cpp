@@ -1,0 +1,28 @@
+#include "editor/app/CListEditorApp.h"
+
+#include "common/audio/sdl/SdlSound.h"
+#include "common/files/DiskFileSystem.h"
+#include "editor/app/CDesktopPlatform.h"
+#include "editor/dialog/CListEditorDialog.h"
+
+#include <QMessageBox>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+int CListEditorApp::run() {
+    std::error_code error;
+    const std::filesystem::path contentFolder = std::filesystem::current_path(error);
+    if (error) {
+        QMessageBox::critical(nullptr, QStringLiteral("vimoedit"),
+                              QStringLiteral("The content folder cannot be read: %1")
+                                  .arg(QString::fromStdString(error.message())));
+        return 1;
+    }
+    // Declared in this order so the dialog goes first, then the sound, then the files.
+    DiskFileSystem files(contentFolder);
+    const std::unique_ptr<Sound> sound = openSound(files);
+    CListEditorDialog dialog(files, *sound, CDesktopPlatform::make(files));
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,153 @@
+#include "editor/dialog/CEditorControls.h"
+
+#include "editor/dialog/CButtonPictures.h"
+#include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSortedColumn.h"
+#include "editor/dialog/CTextBox.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::array<const char*, CEditorControls::Columns> kNames = {"list", "exercise", "image",
+                                                                      "sound", "speech"};
+
+// A button that shows one picture in every state and takes the focus by Tab, so the whole
+// dialog can be worked with the keyboard.
+QToolButton* pictureButton(QDialog& dialog, const QString& name, const QPixmap& picture,
+                           QSize size) {
+    auto* button = new QToolButton(&dialog);
+    button->setObjectName(name);
+    button->setAccessibleName(name);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setFixedSize(size);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+} // namespace
+
+QFont CEditorControls::columnFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(18);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
+
+CEditorControls::CEditorControls(QDialog& dialog) {
+    const QFont font = columnFont();
+    const QSize pictureButtonSize(48, 48);
+    auto* grid = new QGridLayout(&dialog);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(8);
+
+    for (int column = 0; column < Columns; ++column) {
+        const QString name = QString::fromLatin1(kNames[static_cast<std::size_t>(column)]);
+        QLabel*& title = titles[static_cast<std::size_t>(column)];
+        title = new QLabel(&dialog);
+        title->setObjectName(name + QStringLiteral("Title"));
+        title->setFont(font);
+
+        CSortedColumn*& list = columns[static_cast<std::size_t>(column)];
+        list = new CSortedColumn(&dialog);
+        list->setObjectName(name + QStringLiteral("Column"));
+        list->setFont(font);
+        list->setMinimumSize(135, 234);
+        title->setBuddy(list);
+
+        const QString capitalised = name.left(1).toUpper() + name.mid(1);
+        QToolButton*& add = addButtons[static_cast<std::size_t>(column)];
+        add = pictureButton(dialog, QStringLiteral("add") + capitalised, CButtonPictures::add(),
+                            pictureButtonSize);
+        QToolButton*& remove = deleteButtons[static_cast<std::size_t>(column)];
+        remove = pictureButton(dialog, QStringLiteral("delete") + capitalised,
+                               CButtonPictures::remove(), pictureButtonSize);
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(add);
+        buttons->addSpacing(8);
+        buttons->addWidget(remove);
+        buttons->addStretch();
+
+        grid->addWidget(title, 0, column);
+        grid->addWidget(list, 1, column);
+        grid->addLayout(buttons, 2, column);
+        grid->setColumnStretch(column, 1);
+    }
+    grid->setRowStretch(1, 1);
+
+    // The text box, under the List column.
+    textTitle = new QLabel(&dialog);
+    textTitle->setObjectName(QStringLiteral("textTitle"));
+    textTitle->setFont(font);
+    textBox = new CTextBox(&dialog);
+    textBox->setObjectName(QStringLiteral("textBox"));
+    textBox->setFont(font);
+    textTitle->setBuddy(textBox);
+    auto* text = new QVBoxLayout;
+    text->addSpacing(12);
+    text->addWidget(textTitle);
+    text->addWidget(textBox);
+    text->addStretch();
+    grid->addLayout(text, 3, 0, 1, 2);
+
+    // The preview, centred under the Image column, with the arrows 5 pixels below its left and
+    // right ends.
+    preview = new CPreviewWidget(&dialog);
+    preview->setObjectName(QStringLiteral("preview"));
+    previousColour = pictureButton(dialog, QStringLiteral("previousColour"),
+                                   CButtonPictures::previousColour(), QSize(50, 30));
+    nextColour = pictureButton(dialog, QStringLiteral("nextColour"), CButtonPictures::nextColour(),
+                               QSize(50, 30));
+    auto* arrows = new QHBoxLayout;
+    arrows->setSpacing(0);
+    arrows->addWidget(previousColour);
+    arrows->addWidget(nextColour);
+    auto* colour = new QVBoxLayout;
+    colour->setSpacing(5);
+    colour->addSpacing(17);
+    colour->addWidget(preview);
+    colour->addLayout(arrows);
+    colour->addStretch();
+    grid->addLayout(colour, 3, 2, Qt::AlignHCenter | Qt::AlignTop);
+
+    // Save and close at the bottom right.
+    save =
+        pictureButton(dialog, QStringLiteral("save"), CButtonPictures::save(), pictureButtonSize);
+    close =
+        pictureButton(dialog, QStringLiteral("close"), CButtonPictures::close(), pictureButtonSize);
+    auto* ending = new QHBoxLayout;
+    ending->addStretch();
+    ending->addWidget(save);
+    ending->addSpacing(12);
+    ending->addWidget(close);
+    grid->addLayout(ending, 3, 3, 1, 2, Qt::AlignBottom);
+
+    // Tab goes column by column: each list, then its two buttons; then the text, the colour
+    // arrows, save and close.
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
+    };
+    for (int column = 0; column < Columns; ++column) {
+        chain(columns[static_cast<std::size_t>(column)]);
+        chain(addButtons[static_cast<std::size_t>(column)]);
+        chain(deleteButtons[static_cast<std::size_t>(column)]);
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
+                            static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
+                            static_cast<QWidget*>(close)}) {
+        chain(widget);
+    }
+}

@@ -1,0 +1,36 @@
+#include "editor/dialog/CPreviewWidget.h"
+
+#include <QPainter>
+#include <utility>
+
+CPreviewWidget::CPreviewWidget(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kWidth, kHeight);
+}
+
+void CPreviewWidget::setColour(std::uint32_t argb) {
+    colour_ = argb;
+    update();
+}
+
+void CPreviewWidget::setPicture(QImage picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void CPreviewWidget::releasePicture() {
+    picture_ = QImage();
+    update();
+}
+
+void CPreviewWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area(0, 0, kWidth, kHeight);
+    painter.fillRect(area, QColor::fromRgba(colour_));
+    if (!picture_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(area, picture_); // stretched: the rectangle's shape wins
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,32 @@
+// The 100 x 75 preview of an exercise: its colour (with its alpha, so "no colour" shows the
+// dialog behind), the chosen picture stretched over the whole rectangle, and a black outline.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+class CPreviewWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 100;
+    static constexpr int kHeight = 75;
+
+    explicit CPreviewWidget(QWidget* parent = nullptr);
+
+    void setColour(std::uint32_t argb);
+    std::uint32_t colour() const { return colour_; }
+
+    // The decoded picture is kept until it is released; painting only scales it.
+    void setPicture(QImage picture);
+    void releasePicture();
+    bool hasPicture() const { return !picture_.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::uint32_t colour_ = 0xFFFFFFFF;
+    QImage picture_;
+};

@@ -1,0 +1,134 @@
+#include "editor/dialog/CSortedColumn.h"
+
+#include "common/text/CaseFolding.h"
+#include "editor/dialog/QtText.h"
+
+#include <QScopedValueRollback>
+
+namespace {
+
+constexpr int kMarkedRole = Qt::UserRole + 1;
+
+} // namespace
+
+CSortedColumn::CSortedColumn(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUniformItemSizes(true);
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!quiet_) {
+            emit chosen();
+        }
+    });
+}
+
+void CSortedColumn::setCollationLocale(const QLocale& locale) {
+    collator_ = QCollator(locale);
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
+bool CSortedColumn::sortsBefore(const QString& a, const QString& b) const {
+    const int order = collator_.compare(a, b);
+    if (order != 0) {
+        return order < 0;
+    }
+    // Names equal to the collator still get one fixed order.
+    return compareFileNames(fromQString(a), fromQString(b)) < 0;
+}
+
+void CSortedColumn::removeAll() {
+    const QScopedValueRollback<bool> quiet(quiet_, true);
+    clear();
+}
+
+void CSortedColumn::addEntry(const QString& text, bool marked) {
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (sortsBefore(text, item(middle)->text())) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    auto* entry = new QListWidgetItem(text);
+    entry->setData(kMarkedRole, marked);
+    const QScopedValueRollback<bool> quiet(quiet_, true);
+    insertItem(low, entry); // the column owns the item from here on
+}
+
+QStringList CSortedColumn::entries() const {
+    QStringList texts;
+    for (int row = 0; row < count(); ++row) {
+        texts.push_back(item(row)->text());
+    }
+    return texts;
+}
+
+std::optional<QString> CSortedColumn::selectedText() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    return selected.front()->text();
+}
+
+bool CSortedColumn::selectedIsMarked() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return !selected.isEmpty() && selected.front()->data(kMarkedRole).toBool();
+}
+
+void CSortedColumn::selectRow(int row) {
+    const QScopedValueRollback<bool> quiet(quiet_, true);
+    if (row < 0) {
+        clearSelection();
+        return;
+    }
+    setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(row));
+}
+
+bool CSortedColumn::selectFirstStartingWith(const QString& prefix) {
+    if (!prefix.isEmpty()) {
+        for (int row = 0; row < count(); ++row) {
+            if (!item(row)->data(kMarkedRole).toBool() &&
+                item(row)->text().startsWith(prefix, Qt::CaseInsensitive)) {
+                selectRow(row);
+                return true;
+            }
+        }
+    }
+    selectRow(-1);
+    return false;
+}
+
+bool CSortedColumn::selectEqualTo(const QString& text) {
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->text() == text) {
+            selectRow(row);
+            return true;
+        }
+    }
+    selectRow(-1);
+    return false;
+}
+
+void CSortedColumn::removeSelection() {
+    selectRow(-1);
+}
+
+QItemSelectionModel::SelectionFlags CSortedColumn::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    // Like a list box: a click always selects the entry under it, never takes the selection
+    // away (no Ctrl+click deselection, no clearing by a click on empty space).
+    if (!index.isValid()) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        return QItemSelectionModel::ClearAndSelect;
+    }
+    return flags;
+}

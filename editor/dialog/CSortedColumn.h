@@ -1,0 +1,50 @@
+// One column of the editor: a list that keeps its entries sorted in the language's alphabetical
+// order without regard to case, holds at most one selection, and reports only the selection
+// changes the user makes (programmatic changes stay quiet, as they would in a list box).
+#pragma once
+
+#include <QCollator>
+#include <QListWidget>
+#include <optional>
+
+class CSortedColumn : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit CSortedColumn(QWidget* parent = nullptr);
+
+    void setCollationLocale(const QLocale& locale);
+
+    // Empties the column.
+    void removeAll();
+    // Adds an entry at its sorted place. A marked entry (the speech column's None entry) stands
+    // for no file.
+    void addEntry(const QString& text, bool marked = false);
+    QStringList entries() const;
+
+    std::optional<QString> selectedText() const;
+    bool selectedIsMarked() const;
+
+    // Selects the first entry, in sorted order, that begins with `prefix` ignoring case (marked
+    // entries are not candidates). An empty prefix, or none found, leaves no selection. True
+    // when an entry was selected.
+    bool selectFirstStartingWith(const QString& prefix);
+    // Selects the entry whose text is exactly `text`; false, and no selection, when none is.
+    bool selectEqualTo(const QString& text);
+    void removeSelection();
+
+signals:
+    // The user changed the selection (by mouse or keyboard).
+    void chosen();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
+private:
+    bool sortsBefore(const QString& a, const QString& b) const;
+    void selectRow(int row);
+
+    QCollator collator_;
+    bool quiet_ = false;
+};

@@ -1,0 +1,25 @@
+// Rules for the names the editor turns into files or writes into list lines: which names can
+// safely be a file directly inside one content folder, and how a typed text is kept to one line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CItemName {
+public:
+    // True when `name` stays inside the folder it is put in: not empty, not "." or "..", no
+    // folder separator of any platform ('/' or '\'), no line break (a list holds names one a
+    // line). Names found on disk that fail this are not offered.
+    static bool staysInFolder(std::u16string_view name);
+
+    // True when a new file may be given this name: it stays in its folder and it is a name that
+    // every platform the content folder travels to accepts and keeps as typed: no control
+    // characters, none of < > : " | ? *, no blank or dot at the end (Windows drops them), no
+    // device name (CON, NUL, COM1...), no hidden temporary name of the file layer, at most 255
+    // bytes.
+    static bool isPortableFileName(std::u16string_view name);
+
+    // The text with every line break (CR, LF) turned into a blank, so that it fills exactly one
+    // line of a list.
+    static std::u16string onOneLine(std::u16string_view text);
+};

@@ -1,0 +1,41 @@
+#include "editor/lists/CListFolder.h"
+
+#include "common/text/CaseFolding.h"
+#include "editor/lists/CItemName.h"
+#include "editor/lists/ListFile.h"
+
+#include <algorithm>
+#include <utility>
+
+CListFolder::CListFolder(FileSystem& files, std::u16string language)
+    : files_(files), language_(std::move(language)) {}
+
+std::u16string CListFolder::pathOf(std::u16string_view name) const {
+    return u"data\\" + language_ + u"\\" + std::u16string(name);
+}
+
+std::vector<std::u16string> CListFolder::enumerateLists() const {
+    std::vector<std::u16string> names = files_.list(pathOf(u"*.*"), FolderEntries::Skip);
+    std::erase_if(names,
+                  [](const std::u16string& name) { return !CItemName::staysInFolder(name); });
+    return names;
+}
+
+bool CListFolder::exists(std::u16string_view name) const {
+    const std::vector<std::u16string> names = enumerateLists();
+    return std::any_of(names.begin(), names.end(), [&](const std::u16string& existing) {
+        return equalsIgnoringCase(existing, name);
+    });
+}
+
+std::vector<Exercise> CListFolder::load(std::u16string_view name) const {
+    return ListFile::read(files_, pathOf(name));
+}
+
+bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises) {
+    return ListFile::write(files_, pathOf(name), exercises);
+}
+
+bool CListFolder::remove(std::u16string_view name, std::uint32_t& error) {
+    return files_.remove(pathOf(name), error);
+}

@@ -1,0 +1,35 @@
+// The language's list folder, data\<language>\: which lists it holds, and reading, writing,
+// creating and removing one list by its name.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "game/content/Exercise.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CListFolder {
+public:
+    CListFolder(FileSystem& files, std::u16string language);
+
+    // data\<language>\<name>
+    std::u16string pathOf(std::u16string_view name) const;
+
+    // The names of the files directly in the folder (folders such as Tool are not lists), in
+    // the order the disk lists them. Names that would lead out of the folder are left out.
+    std::vector<std::u16string> enumerateLists() const;
+
+    // True when a list of this name exists, in any letter case.
+    bool exists(std::u16string_view name) const;
+
+    std::vector<Exercise> load(std::u16string_view name) const;
+    // False when the list cannot be written; its file then stays as it was.
+    bool save(std::u16string_view name, const std::vector<Exercise>& exercises);
+    // False, with the system's `error`, when the file cannot be removed.
+    bool remove(std::u16string_view name, std::uint32_t& error);
+
+private:
+    FileSystem& files_;
+    std::u16string language_;
+};

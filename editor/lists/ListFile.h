@@ -1,0 +1,23 @@
+// The content-list format as the editor reads and writes it: six lines per exercise (name,
+// image, sound, speech, text, colour as a signed decimal number), written in UTF-8 with its
+// byte-order mark and CR LF after every line, read in any encoding the game reads.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "game/content/Exercise.h"
+
+#include <string_view>
+#include <vector>
+
+class ListFile {
+public:
+    // The exercises of the list at `path`, in file order, up to the end or the first empty name
+    // line. Empty when the file cannot be opened; a read error part-way keeps the exercises
+    // read before it.
+    static std::vector<Exercise> read(const FileSystem& files, std::u16string_view path);
+
+    // Replaces the file at `path` with `exercises`. False when it cannot be written; the file
+    // on disk is then exactly as it was before.
+    static bool write(FileSystem& files, std::u16string_view path,
+                      const std::vector<Exercise>& exercises);
+};

@@ -1,0 +1,46 @@
+#include "editor/media/CMediaKind.h"
+
+std::u16string CMediaKind::folder(std::u16string_view language) const {
+    switch (kind_) {
+    case Image:
+        return u"gfx\\images\\";
+    case Sound:
+        return u"sfx\\images\\";
+    case Speech:
+        break;
+    }
+    return u"speech\\" + std::u16string(language) + u"\\";
+}
+
+std::u16string& CMediaKind::fieldOf(Exercise& exercise) const {
+    switch (kind_) {
+    case Image:
+        return exercise.image;
+    case Sound:
+        return exercise.sound;
+    case Speech:
+        break;
+    }
+    return exercise.speech;
+}
+
+const std::u16string& CMediaKind::fieldOf(const Exercise& exercise) const {
+    return fieldOf(const_cast<Exercise&>(exercise));
+}
+
+std::u16string CMediaKind::fileFilter() const {
+    // Any file may be a picture; sounds are wave files, in either letter case.
+    return kind_ == Image ? u"Image Files (*)" : u"Sound Files (*.wav *.WAV)";
+}
+
+EditorTexts::Text CMediaKind::deleteQuestion() const {
+    switch (kind_) {
+    case Image:
+        return EditorTexts::DeleteImageQuestion;
+    case Sound:
+        return EditorTexts::DeleteSoundQuestion;
+    case Speech:
+        break;
+    }
+    return EditorTexts::DeleteSpeechQuestion;
+}

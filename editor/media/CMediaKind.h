@@ -1,0 +1,34 @@
+// The three kinds of media file an exercise refers to (picture, sound, speech recording), with
+// what differs between them: their folder, the exercise field they fill, the file-dialog filter
+// and the question asked before one is deleted.
+#pragma once
+
+#include "editor/texts/EditorTexts.h"
+#include "game/content/Exercise.h"
+
+#include <string>
+#include <string_view>
+
+class CMediaKind {
+public:
+    enum Kind { Image, Sound, Speech };
+
+    explicit CMediaKind(Kind kind) : kind_(kind) {}
+
+    Kind kind() const { return kind_; }
+
+    // gfx\images\, sfx\images\ or speech\<language>\, with the closing backslash.
+    std::u16string folder(std::u16string_view language) const;
+
+    // The field of `exercise` that names a file of this kind.
+    std::u16string& fieldOf(Exercise& exercise) const;
+    const std::u16string& fieldOf(const Exercise& exercise) const;
+
+    // The file dialog's filter, in the form "Description (patterns)".
+    std::u16string fileFilter() const;
+
+    EditorTexts::Text deleteQuestion() const;
+
+private:
+    Kind kind_;
+};

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
+# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark, and Esc
+# then ends the editor with status 0.
+set -u
+VIMO_GAME=$1
+VIMO_EDITOR=$(dirname "$1")/vimoedit
+[ -x "$VIMO_EDITOR" ] || { echo "editor new list: skipped, the editor is not built"; exit 0; }
+. "$(dirname "$0")/lib.sh"
+
+content=$E2E_TMP/content
+mkdir -p "$content/data/English/Tool" "$content/gfx/images" "$content/sfx/images" \
+    "$content/speech/English"
+printf 'English\r\n' >"$content/data/lang.txt"
+printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/data/English/animals"
+
+start_x
+(cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
+GAME_PID=$!
+
+# The editor's window, found by its caption.
+window=
+for _ in $(seq 1 100); do
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - English"/ {print $1; exit}')
+    [ -n "$window" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no window titled \"Vimo! - English\" appeared"
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
+xdotool key Tab
+sleep 0.2
+xdotool key space
+# The new-item dialog comes up with the focus in its name box.
+sleep 1
+xdotool type --delay 50 'farm'
+xdotool key Return
+
+list=$content/data/English/farm
+for _ in $(seq 1 50); do
+    [ -f "$list" ] && break
+    sleep 0.1
+done
+[ -f "$list" ] || fail "the new list's file was not made"
+[ "$(od -An -tx1 "$list" | tr -d ' \n')" = efbbbf ] || fail "the new list is not just the mark"
+
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Escape
+expect_exit 0
+# The list the editor had not touched is as it was.
+[ "$(od -An -tx1 "$content/data/English/animals" | tr -d ' \n' | head -c 6)" = efbbbf ] ||
+    fail "the other list changed"
+
+echo "editor new list: passed"

@@ -1,0 +1,173 @@
+// The main dialog over a content folder of the test's own, with stand-ins for the desktop
+// dialogs: questions and names are answered from queues the test fills, and every question,
+// message and file choice is written down. Sounds go to a recording sound sink.
+#pragma once
+
+#include "FaultyFileSystem.h"
+#include "RecordingSound.h"
+#include "TemporaryFolder.h"
+#include "editor/dialog/CListEditorDialog.h"
+#include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSortedColumn.h"
+#include "editor/dialog/CTextBox.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+class EditorDialogFixture : public ::testing::Test {
+public:
+    TemporaryFolder folder;
+    TemporaryFolder elsewhere;
+    FaultyFileSystem files{folder.path()};
+    RecordingSound sound;
+    std::unique_ptr<CListEditorDialog> dialog;
+
+    // What the stand-ins answer, in order; an unexpected question fails the test.
+    std::deque<bool> answers;
+    std::deque<std::optional<QString>> names;
+    std::optional<std::filesystem::path> chosenFile;
+    // What the dialog asked and showed.
+    QStringList questions;
+    QStringList errors;
+    int namesAsked = 0;
+    QStringList fileFilters;
+    std::vector<std::filesystem::path> fileFolders;
+
+    static std::string list(std::initializer_list<const char*> lines) {
+        std::string bytes = "\xEF\xBB\xBF";
+        for (const char* line : lines) {
+            bytes += std::string(line) + "\r\n";
+        }
+        return bytes;
+    }
+
+    static std::string png(QColor colour) {
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes.toStdString();
+    }
+
+    // An English content folder with two lists and a few media files.
+    void writeContent() {
+        folder.write("data/lang.txt", "English\r\n");
+        folder.write("data/English/animals",
+                     list({"cat", "cat.png", "cat", "", "Cat", "-16777216",     //
+                           "dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
+                           "cat", "other.png", "", "", "second cat", "-1"}));
+        folder.write("data/English/toys", list({"ball", "", "", "", "Ball", "16777215"}));
+        folder.makeFolder("data/English/Tool");
+        folder.write("gfx/images/cat.png", png(Qt::red));
+        folder.write("gfx/images/dog.png", png(Qt::blue));
+        folder.write("gfx/images/broken.png", "not a picture");
+        folder.write("sfx/images/cat.wav", "RIFF");
+        folder.write("sfx/images/dog.wav", "RIFF");
+        folder.write("speech/English/dog.wav", "RIFF");
+        folder.write("sfx/click.wav", "RIFF");
+    }
+
+    CEditorPlatform platform() {
+        CEditorPlatform platform;
+        platform.askYesNo = [this](QWidget*, const QString& question) {
+            questions.push_back(question);
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected question: " << question.toStdString();
+                return false;
+            }
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        platform.showError = [this](QWidget*, const QString& message) {
+            errors.push_back(message);
+        };
+        platform.askName = [this](QWidget*) -> std::optional<QString> {
+            ++namesAsked;
+            if (names.empty()) {
+                ADD_FAILURE() << "unexpected new-item dialog";
+                return std::nullopt;
+            }
+            std::optional<QString> name = names.front();
+            names.pop_front();
+            return name;
+        };
+        platform.chooseFile = [this](QWidget*, const QString& filter,
+                                     const std::filesystem::path& start) {
+            fileFilters.push_back(filter);
+            fileFolders.push_back(start);
+            return chosenFile;
+        };
+        return platform;
+    }
+
+    void open() {
+        dialog = std::make_unique<CListEditorDialog>(files, sound, platform());
+        dialog->show();
+        QApplication::setActiveWindow(dialog.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+
+    void TearDown() override {
+        // A dialog still open ends without questions left to answer.
+        if (dialog && dialog->isVisible()) {
+            answers.push_back(true);
+            dialog->reject();
+        }
+        dialog.reset();
+        EXPECT_TRUE(answers.empty() || answers == std::deque<bool>{true});
+        EXPECT_TRUE(names.empty());
+    }
+
+    CSortedColumn& column(const char* name) const {
+        auto* found = dialog->findChild<CSortedColumn*>(QString::fromLatin1(name) + "Column");
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+    QToolButton& button(const char* name) const {
+        auto* found = dialog->findChild<QToolButton*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+    CTextBox& textBox() const { return *dialog->findChild<CTextBox*>("textBox"); }
+    CPreviewWidget& preview() const { return *dialog->findChild<CPreviewWidget*>("preview"); }
+
+    // Clicks the first entry showing `text`, as the user would.
+    void choose(const char* columnName, const QString& text) {
+        CSortedColumn& list = column(columnName);
+        for (int row = 0; row < list.count(); ++row) {
+            if (list.item(row)->text() == text) {
+                list.scrollToItem(list.item(row));
+                QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                                  list.visualItemRect(list.item(row)).center());
+                return;
+            }
+        }
+        ADD_FAILURE() << "no entry " << text.toStdString() << " in " << columnName;
+    }
+    void press(const char* name) { QTest::mouseClick(&button(name), Qt::LeftButton); }
+
+    std::optional<QString> selected(const char* columnName) const {
+        return column(columnName).selectedText();
+    }
+
+    std::string file(const std::string& relative) const { return folder.read(relative); }
+
+    // Every path below the content folder, for "nothing was written" checks.
+    std::vector<std::string> allPaths() const {
+        std::vector<std::string> paths;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
+            paths.push_back(std::filesystem::relative(entry.path(), folder.path()).string());
+        }
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+};

@@ -1,0 +1,84 @@
+// The editor's texts: tool.txt of the content folder's language over the English built-ins.
+#include "editor/texts/EditorTexts.h"
+
+#include "TemporaryFolder.h"
+#include "common/files/DiskFileSystem.h"
+#include "common/text/Utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kMark = "\xEF\xBB\xBF";
+
+std::string lines(int count, const char* end) {
+    std::string text = kMark;
+    for (int n = 1; n <= count; ++n) {
+        text += "T" + std::to_string(n) + (n < count ? "\r\n" : end);
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(EditorTexts, BuiltInTextsAreTheEnglishOnes) {
+    const EditorTexts texts;
+    EXPECT_EQ(texts[EditorTexts::ListTitle], u"List");
+    EXPECT_EQ(texts[EditorTexts::NoneEntry], u" None");
+    EXPECT_EQ(texts[EditorTexts::NewItemPrompt], u"Please enter the name for the new item.");
+    EXPECT_EQ(texts[EditorTexts::DeleteListQuestion], u"Really delete list ");
+    EXPECT_EQ(texts[EditorTexts::SaveFailed],
+              u"The output file could not be opened. Save aborted. File: ");
+}
+
+TEST(EditorTexts, EachLineOfToolTxtReplacesItsTextAndMissingLinesStayEnglish) {
+    struct Case {
+        const char* what;
+        std::string file; // empty: no tool.txt at all
+        // For texts 1, 6, 7, 8 and 13: the translation "Tn", or "" for the English text.
+        std::array<std::u16string, 5> expected;
+    };
+    const EditorTexts english;
+    auto english7 = english[EditorTexts::NoneEntry];
+    auto english8 = english[EditorTexts::NewItemPrompt];
+    auto english13 = english[EditorTexts::SaveFailed];
+    const Case cases[] = {
+        {"no file", "", {u"List", u"Text", english7, english8, english13}},
+        {"three lines", lines(3, ""), {u"T1", u"Text", english7, english8, english13}},
+        {"six titles, then the end", lines(6, ""), {u"T1", u"T6", english7, english8, english13}},
+        {"twelve lines and a line end", lines(12, "\r\n"), {u"T1", u"T6", u"T7", u"T8", u""}},
+        {"thirteen lines and a line end", lines(13, "\r\n"), {u"T1", u"T6", u"T7", u"T8", u"T13"}},
+        {"fourteen lines", lines(14, ""), {u"T1", u"T6", u"T7", u"T8", u"T13"}},
+        {"empty seventh line",
+         kMark + "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\nh",
+         {u"a", u"f", u"", u"h", english13}},
+        {"UTF-16 little-endian",
+         std::string("\xFF\xFE"
+                     "L\0i\0s\0t\0a\0",
+                     12),
+         {u"Lista", u"Text", english7, english8, english13}},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        if (!c.file.empty()) {
+            folder.write("data/Swedish/Tool/tool.txt", c.file);
+        }
+        DiskFileSystem files(folder.path());
+        const EditorTexts texts = EditorTexts::read(files, u"Swedish");
+        const std::array<std::u16string, 5> seen = {
+            texts[EditorTexts::ListTitle], texts[EditorTexts::TextTitle],
+            texts[EditorTexts::NoneEntry], texts[EditorTexts::NewItemPrompt],
+            texts[EditorTexts::SaveFailed]};
+        for (std::size_t i = 0; i < seen.size(); ++i) {
+            EXPECT_EQ(toUtf8(seen[i]), toUtf8(c.expected[i])) << c.what << ", text " << i;
+        }
+    }
+}
+
+TEST(EditorTexts, ToolTxtIsFoundInTheLanguageFolderWhateverItsLetterCase) {
+    TemporaryFolder folder;
+    folder.write("DATA/english/tool/TOOL.TXT", "Lists\r\n");
+    DiskFileSystem files(folder.path());
+    EXPECT_EQ(EditorTexts::read(files, u"English")[EditorTexts::ListTitle], u"Lists");
+    EXPECT_EQ(EditorTexts::read(files, u"Swedish")[EditorTexts::ListTitle], u"List");
+}

@@ -1,0 +1,205 @@
+// The editor's own widgets on their own: the sorted columns, the preview's painting and the
+// new-item dialog, as real Qt widgets.
+#include "TemporaryFolder.h"
+#include "common/files/DiskFileSystem.h"
+#include "editor/dialog/CNewListDialog.h"
+#include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSortedColumn.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void clickEntry(CSortedColumn& column, int row) {
+    const QRect place = column.visualItemRect(column.item(row));
+    QTest::mouseClick(column.viewport(), Qt::LeftButton, {}, place.center());
+}
+
+QColor pixelOf(QWidget& widget, int x, int y) {
+    return widget.grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
+
+TEST(SortedColumn, SortsWithoutRegardToCaseInTheLanguagesOrder) {
+    struct Case {
+        const char* locale;
+        QStringList added;
+        QStringList sorted;
+    };
+    const Case cases[] = {
+        {"en_US",
+         {"dog.wav", "Cat.wav", "apple.wav", "cat2.wav"},
+         {"apple.wav", "Cat.wav", "cat2.wav", "dog.wav"}},
+        {"en_US", {"b", "B", "a"}, {"a", "B", "b"}}, // equal ones in a fixed order
+        {"en_US", {"zebra", " None", "apple"}, {" None", "apple", "zebra"}}, // the blank first
+        {"en_US", {"zebra", "", "apple"}, {"", "apple", "zebra"}}, // an empty None text too
+        {"sv_SE", {"öga", "zebra", "åska", "apa"}, {"apa", "zebra", "åska", "öga"}},
+    };
+    for (const Case& c : cases) {
+        CSortedColumn column;
+        column.setCollationLocale(QLocale(QString::fromLatin1(c.locale)));
+        for (const QString& text : c.added) {
+            column.addEntry(text);
+        }
+        EXPECT_EQ(column.entries(), c.sorted) << c.added.join(',').toStdString();
+    }
+}
+
+TEST(SortedColumn, PrefixSelectionFindsTheFirstSortedEntryIgnoringCaseAndStaysQuiet) {
+    CSortedColumn column;
+    for (const char* text : {"cat.wav", "Cat2.wav", "dog.wav", " None"}) {
+        column.addEntry(QString::fromLatin1(text), QString::fromLatin1(text) == " None");
+    }
+    QSignalSpy chosen(&column, &CSortedColumn::chosen);
+    struct Case {
+        QString prefix;
+        std::optional<QString> selected;
+    };
+    const Case cases[] = {
+        {"CAT", "cat.wav"}, {"cat2", "Cat2.wav"},    {"dog.wav", "dog.wav"},
+        {"", std::nullopt}, {"horse", std::nullopt}, {" N", std::nullopt}, // None is no file
+    };
+    for (const Case& c : cases) {
+        column.selectFirstStartingWith(c.prefix);
+        EXPECT_EQ(column.selectedText(), c.selected) << c.prefix.toStdString();
+    }
+    EXPECT_EQ(chosen.count(), 0);
+}
+
+TEST(SortedColumn, TheUserCanChooseButNotUnchoose) {
+    CSortedColumn column;
+    column.resize(200, 200);
+    column.addEntry("a");
+    column.addEntry("b");
+    column.show();
+    QSignalSpy chosen(&column, &CSortedColumn::chosen);
+    clickEntry(column, 1);
+    EXPECT_EQ(column.selectedText(), QString("b"));
+    EXPECT_EQ(chosen.count(), 1);
+    // Ctrl+click and a click on empty space keep the selection.
+    QTest::mouseClick(column.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      column.visualItemRect(column.item(1)).center());
+    QTest::mouseClick(column.viewport(), Qt::LeftButton, {}, QPoint(100, 190));
+    EXPECT_EQ(column.selectedText(), QString("b"));
+    EXPECT_EQ(chosen.count(), 1);
+}
+
+TEST(PreviewWidget, PaintsTheColourWithItsAlphaThePictureStretchedAndABlackOutline) {
+    QWidget background;
+    background.setAutoFillBackground(true);
+    QPalette palette = background.palette();
+    palette.setColor(QPalette::Window, QColor(10, 200, 10));
+    background.setPalette(palette);
+    auto* preview = new CPreviewWidget(&background);
+    background.resize(100, 75);
+    background.show();
+
+    struct Case {
+        std::uint32_t colour;
+        QColor inside;
+    };
+    const Case cases[] = {
+        {0xFFDB3A3A, QColor(0xDB, 0x3A, 0x3A)},
+        {0xFF000000, QColor(0, 0, 0)},
+        {0x00FFFFFF, QColor(10, 200, 10)}, // no colour: the dialog shows through
+    };
+    for (const Case& c : cases) {
+        preview->setColour(c.colour);
+        EXPECT_EQ(pixelOf(background, 50, 37), c.inside) << std::hex << c.colour;
+        EXPECT_EQ(pixelOf(background, 0, 0), QColor(Qt::black));
+        EXPECT_EQ(pixelOf(background, 99, 74), QColor(Qt::black));
+    }
+
+    // A 2 x 1 picture, left half blue and right half yellow, fills the whole rectangle.
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixelColor(0, 0, Qt::blue);
+    picture.setPixelColor(1, 0, Qt::yellow);
+    preview->setPicture(picture);
+    EXPECT_TRUE(preview->hasPicture());
+    EXPECT_EQ(pixelOf(background, 10, 70), QColor(Qt::blue));
+    EXPECT_EQ(pixelOf(background, 90, 5), QColor(Qt::yellow));
+    preview->releasePicture();
+    EXPECT_FALSE(preview->hasPicture());
+    EXPECT_EQ(pixelOf(background, 10, 70), QColor(10, 200, 10));
+}
+
+TEST(NewListDialog, PromptComesFromTheEighthLineOfToolTxtWhenItHasOne) {
+    struct Case {
+        const char* what;
+        std::string toolTxt; // empty: none
+        QString prompt;
+    };
+    const QString english = "Please enter the name for the new item.";
+    const Case cases[] = {
+        {"no tool.txt", "", english},
+        {"three lines", "Lista\r\nÖvning\r\nBild\r\n", english},
+        {"eight lines", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\nSkriv namnet", "Skriv namnet"},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        folder.write("data/lang.txt", "Svenska\r\n");
+        if (!c.toolTxt.empty()) {
+            folder.write("data/Svenska/Tool/tool.txt", c.toolTxt);
+        }
+        DiskFileSystem files(folder.path());
+        CNewListDialog dialog(files);
+        EXPECT_EQ(dialog.prompt(), c.prompt) << c.what;
+        EXPECT_EQ(dialog.findChild<QLabel*>("prompt")->text(), c.prompt) << c.what;
+    }
+}
+
+TEST(NewListDialog, OpensWithFocusInAnEmptyBoxAndGivesTheTextExactlyAsTyped) {
+    TemporaryFolder folder;
+    DiskFileSystem files(folder.path());
+    struct Case {
+        const char* what;
+        QString typed;
+        std::function<void(CNewListDialog&)> end;
+        std::optional<QString> result;
+    };
+    const Case cases[] = {
+        {"Enter", "  farm animals ",
+         [](CNewListDialog& d) {
+             QTest::keyClick(d.findChild<QLineEdit*>("name"), Qt::Key_Return);
+         },
+         "  farm animals "},
+        {"OK with nothing typed", "",
+         [](CNewListDialog& d) {
+             QTest::mouseClick(d.findChild<QPushButton*>("ok"), Qt::LeftButton);
+         },
+         ""},
+        {"Cancel", "cars",
+         [](CNewListDialog& d) {
+             QTest::mouseClick(d.findChild<QPushButton*>("cancel"), Qt::LeftButton);
+         },
+         std::nullopt},
+        {"Esc", "cars",
+         [](CNewListDialog& d) {
+             QTest::keyClick(d.findChild<QLineEdit*>("name"), Qt::Key_Escape);
+         },
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        CNewListDialog dialog(files);
+        std::optional<QString> result;
+        // The dialog runs modally, so the keys come once it is up.
+        QTimer::singleShot(0, &dialog, [&] {
+            EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("name")) << c.what;
+            EXPECT_EQ(dialog.name(), QString()) << c.what;
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("name"), c.typed);
+            c.end(dialog);
+        });
+        if (dialog.exec() == QDialog::Accepted) {
+            result = dialog.name();
+        }
+        EXPECT_EQ(result, c.result) << c.what;
+    }
+}
