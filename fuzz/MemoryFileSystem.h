@@ -1,5 +1,6 @@
 // A content folder held in memory for the fuzzers: the one file the fuzzer feeds is read from
-// its bytes, whatever path asks for it, and writes go nowhere. Fast enough for millions of runs.
+// its bytes, whatever path asks for it, and the last file written is kept in memory. Fast
+// enough for millions of runs.
 #pragma once
 
 #include "common/files/FileSystem.h"
@@ -21,12 +22,15 @@ public:
     }
     std::unique_ptr<OutputStream> openForReplacing(std::u16string_view,
                                                    std::uint32_t&) override {
-        return std::make_unique<Sink>();
+        return std::make_unique<Sink>(written);
     }
     std::vector<std::u16string> list(std::u16string_view, FolderEntries) const override {
         return {};
     }
     std::filesystem::path resolve(std::u16string_view) const override { return {}; }
+
+    // What the last committed write put in its file.
+    std::string written;
 
 private:
     class Reader : public InputStream {
@@ -47,10 +51,22 @@ private:
         const std::string& bytes_;
         std::size_t at_ = 0;
     };
+    // Keeps the bytes of the last file written, once it is committed.
     class Sink : public OutputStream {
     public:
-        bool write(const unsigned char*, std::size_t, std::uint32_t&) override { return true; }
-        bool commit(std::uint32_t&) override { return true; }
+        explicit Sink(std::string& target) : target_(target) {}
+        bool write(const unsigned char* bytes, std::size_t size, std::uint32_t&) override {
+            bytes_.append(reinterpret_cast<const char*>(bytes), size);
+            return true;
+        }
+        bool commit(std::uint32_t&) override {
+            target_ = bytes_;
+            return true;
+        }
+
+    private:
+        std::string& target_;
+        std::string bytes_;
     };
 
     std::string bytes_;
