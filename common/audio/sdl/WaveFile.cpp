@@ -1,6 +1,8 @@
 #include "WaveFile.h"
 
 #include <SDL_mixer.h>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -38,6 +40,56 @@ bool isRiffWave(const std::vector<unsigned char>& bytes) {
            std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
 }
 
+std::uint32_t littleEndian(const unsigned char* at, int count) {
+    std::uint32_t value = 0;
+    for (int i = count - 1; i >= 0; --i) {
+        value = value << 8 | at[i];
+    }
+    return value;
+}
+
+// The bytes the sound takes once converted to the mixer's format, from the file's format and
+// data chunks, before anything is decoded: a long recording at a low rate grows many times over
+// (8 kHz 8-bit mono by 22 times), so a file well within kLargestFile could take gigabytes. Zero
+// when the chunks cannot be read. A data chunk that claims more than the file holds is cut to
+// what it holds, since SDL reserves the claimed size (up to 4 GB) before it reads.
+std::uint64_t examineWave(std::vector<unsigned char>& bytes) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0) {
+        return 0;
+    }
+    std::uint64_t rate = 0;
+    std::uint64_t bitsPerFrame = 0;
+    std::size_t at = 12;
+    while (at + 8 <= bytes.size()) {
+        const std::uint32_t size = littleEndian(&bytes[at + 4], 4);
+        const std::size_t body = at + 8;
+        const std::size_t available = std::min<std::size_t>(size, bytes.size() - body);
+        if (std::memcmp(&bytes[at], "fmt ", 4) == 0 && available >= 16) {
+            rate = littleEndian(&bytes[body + 4], 4);
+            bitsPerFrame = std::uint64_t{littleEndian(&bytes[body + 2], 2)} *
+                           littleEndian(&bytes[body + 14], 2);
+        } else if (std::memcmp(&bytes[at], "data", 4) == 0) {
+            if (rate == 0 || bitsPerFrame == 0) {
+                return 0;
+            }
+            for (int i = 0; i < 4; ++i) {
+                bytes[at + 4 + static_cast<std::size_t>(i)] =
+                    static_cast<unsigned char>(available >> (8 * i));
+            }
+            // Compressed formats give the bits a sample takes in the file, so the count of
+            // frames holds for them too.
+            const std::uint64_t frames = std::uint64_t{available} * 8 / bitsPerFrame;
+            return frames * static_cast<std::uint64_t>(frequency) / rate *
+                   static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
+        }
+        at = body + size + (size & 1);
+    }
+    return 0;
+}
+
 } // namespace
 
 ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
@@ -51,6 +103,10 @@ ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
             return nullptr;
         }
     } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    const std::uint64_t decoded = examineWave(bytes);
+    if (decoded == 0 || decoded > kLargestFile) {
         return nullptr;
     }
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));

@@ -9,5 +9,6 @@
 #include <string_view>
 
 // Null unless `path` names a RIFF wave file with at least one sample frame that SDL_mixer can
-// decode. Needs the mixer device open.
+// decode, and that takes no more memory decoded than the largest file read (128 MB). Needs the
+// mixer device open.
 ChunkPtr loadWave(const FileSystem& files, std::u16string_view path);

@@ -1,6 +1,7 @@
 #include "game/gfx/sdl/SdlGraphics.h"
 
 #include <cmath>
+#include <typeinfo>
 #include <utility>
 
 namespace {
@@ -61,8 +62,13 @@ void SdlGraphics::drawImage(const Image& image, int x, int y) {
 }
 
 void SdlGraphics::drawImage(const Image& image, RectF rect) {
-    const auto* sdlImage = dynamic_cast<const SdlImage*>(&image);
-    if (sdlImage == nullptr || sdlImage->width() <= 0 || sdlImage->height() <= 0) {
+    // Screens draw pictures every turn; comparing the type is much cheaper than a dynamic_cast,
+    // and SdlImage has no subclasses.
+    if (typeid(image) != typeid(SdlImage)) {
+        return;
+    }
+    const auto* sdlImage = static_cast<const SdlImage*>(&image);
+    if (sdlImage->width() <= 0 || sdlImage->height() <= 0) {
         return;
     }
     DrawCommand command;

@@ -10,7 +10,7 @@
 
 class SdlResources;
 
-class SdlImage : public Image {
+class SdlImage final : public Image {
 public:
     // An image that could not be read: 0 x 0, no texture.
     explicit SdlImage(std::uint64_t serial) : serial_(serial) {}

@@ -1,5 +1,6 @@
 #include "game/gfx/sdl/SdlResources.h"
 
+#include "game/gfx/ImageFileSize.h"
 #include "game/gfx/sdl/TextLayout.h"
 
 #include <SDL_image.h>
@@ -10,6 +11,15 @@
 namespace {
 
 constexpr float kLargestPixels = 2000.0f;
+
+// Pictures are decoded only up to this size, read from the file's header first: a 24-megapixel
+// camera photo still loads, while one of 10000 x 10000 pixels, which would take over a gigabyte
+// and seconds to decode, convert and upload, is turned away like an unreadable file.
+constexpr std::uint64_t kLargestPicturePixels = 25'000'000;
+constexpr std::uint32_t kLargestPictureSide = 16'384;
+// Everything shows within the game's 800 x 600, so a larger picture is kept at most this large
+// per side. Its size stays the file's own, so it is laid out and drawn exactly as before.
+constexpr int kLargestTextureSide = 1600;
 
 // SDL_ttf takes a whole number of points at a given resolution, and a point is resolution / 72
 // pixels. Whole points are taken at the screen's 96 dots per inch and whole pixels at 72; any
@@ -48,6 +58,54 @@ std::vector<unsigned char> readWhole(InputStream& stream, bool& ok) {
     }
 }
 
+// Each format by its own decoder, so that no other decoder can claim the file on the strength of
+// a few bytes inside it and decode it at a size nobody checked.
+SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Png:
+        return IMG_LoadPNG_RW(source);
+    case ImageFormat::Jpeg:
+        return IMG_LoadJPG_RW(source);
+    case ImageFormat::Gif:
+        return IMG_LoadGIF_RW(source);
+    case ImageFormat::Bmp:
+        return IMG_LoadBMP_RW(source);
+    case ImageFormat::Tiff:
+        return IMG_LoadTIF_RW(source);
+    case ImageFormat::WebP:
+        return IMG_LoadWEBP_RW(source);
+    }
+    return nullptr;
+}
+
+bool decodable(const std::vector<unsigned char>& bytes, ImageFormat& format) {
+    const std::optional<ImageFileSize> size = readImageFileSize(bytes);
+    if (!size || size->width > kLargestPictureSide || size->height > kLargestPictureSide ||
+        std::uint64_t{size->width} * size->height > kLargestPicturePixels) {
+        return false;
+    }
+    format = size->format;
+    return true;
+}
+
+// The picture itself when it is small enough to keep, else a smoothly scaled-down copy; null
+// when the copy cannot be made.
+SurfacePtr keptPixels(SurfacePtr pixels) {
+    const int longest = std::max(pixels->w, pixels->h);
+    if (longest <= kLargestTextureSide) {
+        return pixels;
+    }
+    const double scale = static_cast<double>(kLargestTextureSide) / longest;
+    const int width = std::max(1, static_cast<int>(std::lround(pixels->w * scale)));
+    const int height = std::max(1, static_cast<int>(std::lround(pixels->h * scale)));
+    SurfacePtr smaller(
+        SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
+    if (!smaller || SDL_SoftStretchLinear(pixels.get(), nullptr, smaller.get(), nullptr) != 0) {
+        return nullptr;
+    }
+    return smaller;
+}
+
 bool fullyOpaque(const SDL_Surface& surface) {
     for (int row = 0; row < surface.h; ++row) {
         const auto* pixel = reinterpret_cast<const std::uint32_t*>(
@@ -74,20 +132,25 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     }
     bool ok = false;
     const std::vector<unsigned char> bytes = readWhole(*stream, ok);
-    if (!ok || bytes.empty()) {
+    ImageFormat format{};
+    if (!ok || !decodable(bytes, format)) {
         return unreadable();
     }
     const RWopsPtr source(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
     if (!source) {
         return unreadable();
     }
-    const SurfacePtr decoded(IMG_Load_RW(source.get(), 0));
+    SurfacePtr decoded(decode(source.get(), format));
     if (!decoded) {
         return unreadable();
     }
+    const int width = decoded->w;
+    const int height = decoded->h;
     // One format for every image (a transparent colour of a palette image becomes alpha), so
     // that opacity can be read off.
-    const SurfacePtr pixels(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    SurfacePtr converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    decoded.reset();
+    const SurfacePtr pixels = converted ? keptPixels(std::move(converted)) : nullptr;
     if (!pixels) {
         return unreadable();
     }
@@ -98,9 +161,12 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     // An opaque image is copied rather than blended: the same picture, much less work.
     SDL_SetTextureBlendMode(texture.get(),
                             fullyOpaque(*pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    // A cached picture is always drawn at its own size; a plain one is scaled, and smoothly.
-    SDL_SetTextureScaleMode(texture.get(), cached ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    return std::make_unique<SdlImage>(std::move(texture), pixels->w, pixels->h, newSerial(), this);
+    // A cached picture is always drawn at its own size; a plain one is scaled, and smoothly, as
+    // is a picture kept smaller than its size.
+    const bool ownSize = pixels->w == width && pixels->h == height;
+    SDL_SetTextureScaleMode(texture.get(),
+                            cached && ownSize ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    return std::make_unique<SdlImage>(std::move(texture), width, height, newSerial(), this);
 }
 
 std::unique_ptr<SdlFont> SdlResources::createFont(std::u16string_view family, float size,

@@ -34,7 +34,9 @@ public:
 
     SDL_Renderer* renderer() const { return renderer_; }
 
-    // Never null; 0 x 0 when the file is missing, empty, unreadable or not an image.
+    // Never null; 0 x 0 when the file is missing, empty, unreadable, not a PNG, JPEG, GIF, BMP,
+    // TIFF or WebP picture, or declares more pixels than the game ever decodes. A picture larger
+    // than the game can show keeps its own size but is held scaled down.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached);
     // Never null; the generic sans-serif family stands in for a family that is not installed.
     std::unique_ptr<SdlFont> createFont(std::u16string_view family, float size, FontUnit unit);

@@ -10,6 +10,12 @@ namespace {
 // that recorded drawing cannot pile up.
 constexpr std::size_t kMostPending = 64;
 constexpr int kAssumedRefreshRate = 60;
+// A frame that draws over what is there (the rings' stop button) changes the picture when it is
+// carried out again only where it blends: each pass moves a blended channel monotonically towards
+// a fixed value, one 8-bit step at least, so within 2 x 255 passes (SDL's packed blending lets
+// one channel's rounding follow another's) nothing changes any more. After this many passes the
+// same frame again is neither carried out nor shown.
+constexpr std::uint32_t kPassesUntilSettled = 1024;
 
 int pixel(float value) {
     return std::isnan(value)
@@ -67,17 +73,20 @@ SdlSurfaces::SdlSurfaces(SDL_Renderer* renderer, FileSystem& files, const Clock&
 SdlSurfaces::~SdlSurfaces() = default;
 
 bool SdlSurfaces::coversSurface(const DrawCommand& command) const {
-    const bool covers = pixel(command.x) <= 0 && pixel(command.y) <= 0 &&
-                        pixel(command.x + command.width) >= kWidth &&
-                        pixel(command.y + command.height) >= kHeight;
+    // Asked of every command recorded, so the kinds that never cover go first.
+    const auto covers = [&command] {
+        return pixel(command.x) <= 0 && pixel(command.y) <= 0 &&
+               pixel(command.x + command.width) >= kWidth &&
+               pixel(command.y + command.height) >= kHeight;
+    };
     switch (command.kind) {
     case DrawCommand::Kind::Clear:
         return true;
     case DrawCommand::Kind::Fill:
-        return covers && (command.argb >> 24) == 0xFF;
+        return (command.argb >> 24) == 0xFF && covers();
     case DrawCommand::Kind::Copy: {
         SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
-        return covers && command.texture != nullptr &&
+        return command.texture != nullptr && covers() &&
                SDL_GetTextureBlendMode(command.texture, &blend) == 0 && blend == SDL_BLENDMODE_NONE;
     }
     default:
@@ -115,18 +124,24 @@ void SdlSurfaces::endFrame() {
     std::vector<DrawCommand> frame;
     frame.swap(current_);
     if (!frame.empty()) {
-        const bool standsAlone = coversSurface(frame.front());
-        if (previousStandsAlone_ && frame == previous_) {
+        const bool same = frame == previous_;
+        if (same && (previousStandsAlone_ || previousPasses_ >= kPassesUntilSettled)) {
             // The same picture again; keep the buffer for the next frame.
             frame.clear();
             current_.swap(frame);
+        } else if (same) {
+            pending_.push_back(std::move(frame));
+            ++previousPasses_;
+            unshownChanges_ = true;
         } else {
+            const bool standsAlone = coversSurface(frame.front());
             if (standsAlone) {
                 pending_.clear(); // painted over entirely
             }
             pending_.push_back(frame);
             previous_ = std::move(frame);
             previousStandsAlone_ = standsAlone;
+            previousPasses_ = 1;
             unshownChanges_ = true;
         }
     }
@@ -161,6 +176,7 @@ void SdlSurfaces::targetsReset() {
     // The next frame is drawn in full even if it repeats the last one.
     previous_.clear();
     previousStandsAlone_ = false;
+    previousPasses_ = 0;
     presentWanted_ = true;
 }
 

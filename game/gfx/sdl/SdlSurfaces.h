@@ -1,8 +1,9 @@
 // The game's two drawing surfaces on one SDL renderer: the 800 x 600 offscreen image that every
 // screen paints (a render-target texture that keeps its content between frames) and the window
 // it is shown in. Offscreen drawing is recorded and carried out only when a frame changes
-// something, and the window is presented at most once per display refresh, so an idle screen
-// costs almost nothing although it draws every turn.
+// something (a frame that repeats the last one changes nothing when it paints the whole surface,
+// and once it has settled when it draws over what is there), and the window is presented at most
+// once per display refresh, so an idle screen costs almost nothing although it draws every turn.
 //
 // Everything made through offscreen() or window() (images, fonts) must be destroyed before this
 // object, and this object before the renderer.
@@ -76,6 +77,8 @@ private:
     // The previous frame started with something that covers the whole surface, so the same
     // commands again give the same picture.
     bool previousStandsAlone_ = false;
+    // How often the previous frame, drawn over what was there, has been carried out in a row.
+    std::uint32_t previousPasses_ = 0;
     // Changed frames not yet carried out into the offscreen image.
     std::deque<std::vector<DrawCommand>> pending_;
     bool showRequested_ = false;

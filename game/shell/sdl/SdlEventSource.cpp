@@ -17,12 +17,13 @@ bool nearPoint(const std::pair<int, int>& point, int x, int y) {
 } // namespace
 
 SdlEventSource::SdlEventSource(std::function<void()> onExposed,
-                               std::function<void()> onTargetsReset)
-    : onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
+                               std::function<void()> onTargetsReset, SDL_Window* window)
+    : wait_(window), onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
     SDL_StopTextInput();
 }
 
 void SdlEventSource::pointerWarped(int x, int y) {
+    wait_.serverContacted();
     scannedPoint_ = std::make_pair(x, y);
     InputEvent move;
     move.type = InputEvent::MouseMove;
@@ -38,7 +39,7 @@ std::optional<InputEvent> SdlEventSource::next() {
         return event;
     }
     SDL_Event event;
-    if (SDL_WaitEventTimeout(&event, 1) == 0) {
+    if (!wait_.next(event)) {
         return std::nullopt;
     }
     if (event.type == SDL_MOUSEMOTION) {

@@ -15,6 +15,11 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -25,11 +30,19 @@ namespace {
 
 class SurfaceFrames : public FrameSink {
 public:
-    explicit SurfaceFrames(SdlSurfaces& surfaces) : surfaces_(surfaces) {}
-    void endTurn() override { surfaces_.endFrame(); }
+    SurfaceFrames(SdlSurfaces& surfaces, SdlEventSource& events)
+        : surfaces_(surfaces), events_(events) {}
+    void endTurn() override {
+        const std::uint64_t presents = surfaces_.presentCount();
+        surfaces_.endFrame();
+        if (surfaces_.presentCount() != presents) {
+            events_.windowPresented();
+        }
+    }
 
 private:
     SdlSurfaces& surfaces_;
+    SdlEventSource& events_;
 };
 
 void setWindowIcon(SDL_Window* window, const FileSystem& files) {
@@ -40,16 +53,31 @@ void setWindowIcon(SDL_Window* window, const FileSystem& files) {
     }
 }
 
-// The splash stays for its time; input that comes meanwhile waits in the queue for the menu.
-void showSplash(SdlSurfaces& surfaces, const Clock& clock) {
+// Returns the moment the splash showed.
+std::uint32_t showSplash(SdlSurfaces& surfaces, const Clock& clock) {
     surfaces.window().clear(0xFF000000);
     drawSplash(surfaces.window());
     surfaces.presentWindow();
-    const std::uint32_t start = clock.milliseconds();
+    return clock.milliseconds();
+}
+
+// The splash stays for its time; input that comes meanwhile waits in the queue for the menu.
+void waitOutSplash(const Clock& clock, std::uint32_t start) {
     while (elapsedMilliseconds(clock.milliseconds(), start) < kSplashMilliseconds) {
         SDL_PumpEvents(); // keeps the window answering the desktop without taking its input
         SDL_Delay(20);
     }
+}
+
+// Pictures and sounds are decoded into large buffers that live as long as a screen. After the
+// first such buffer is freed, glibc raises its threshold for giving large blocks mappings of
+// their own and serves the next ones from the heap, which seldom shrinks: the game would hold the
+// memory of every screen it has shown. A fixed threshold gives freed pictures back at once.
+void returnLargeBuffersWhenFreed() {
+#if defined(__GLIBC__)
+    constexpr int kLargeBuffer = 128 * 1024;
+    mallopt(M_MMAP_THRESHOLD, kLargeBuffer);
+#endif
 }
 
 void setPlatformRules() {
@@ -62,6 +90,7 @@ void setPlatformRules() {
 } // namespace
 
 int main(int argc, char** argv) {
+    returnLargeBuffersWhenFreed();
     std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const auto commandLine = parseCommandLine(arguments, error);
@@ -90,20 +119,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
-    setWindowIcon(gameWindow->window(), files);
 
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow->renderer(), files, clock);
+    // The splash shows first; what only the menu needs is made while it stays.
+    const std::uint32_t splashShown = showSplash(surfaces, clock);
+    setWindowIcon(gameWindow->window(), files);
     const std::unique_ptr<Sound> sound = openSound(files);
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
-                          [&surfaces] { surfaces.targetsReset(); });
+                          [&surfaces] { surfaces.targetsReset(); }, gameWindow->window());
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
     SdlErrorBox errorBox(gameWindow->window());
-    SurfaceFrames frames(surfaces);
+    SurfaceFrames frames(surfaces, events);
 
-    showSplash(surfaces, clock);
+    waitOutSplash(clock, splashShown);
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(

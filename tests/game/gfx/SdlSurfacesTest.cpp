@@ -116,6 +116,58 @@ TEST_F(SdlSurfacesTest, DrawingWithoutClearingAddsToTheOldPicture) {
     EXPECT_EQ(surfaces.presentCount(), presents + 1);
 }
 
+TEST_F(SdlSurfacesTest, AFrameBlendedOverItselfSettlesThenIsNoLongerDrawnOrShown) {
+    // Every alpha over many colours, blended again and again over what is there, as the colour
+    // rings draw their stop button every turn without clearing.
+    auto glassColour = [](int x, int y) {
+        return static_cast<std::uint32_t>(x) << 24 | static_cast<std::uint32_t>(y * 6) << 16 |
+               static_cast<std::uint32_t>(255 - x) << 8 | 0x5Au;
+    };
+    writePng("gfx/glass.png", 256, 40, glassColour);
+    Picture glass(clock);
+    glass.load(u"gfx\\glass.png", &offscreen(), true);
+    glass.setPosition(100, 100);
+    constexpr int kPasses = 3000;
+    offscreen().clear(0xFF204060);
+    for (int pass = 0; pass < kPasses; ++pass) {
+        glass.draw();
+        showFrame();
+    }
+
+    // The same blending carried out as often, straight on a canvas.
+    SoftwareCanvas reference;
+    {
+        const SurfacePtr loaded(IMG_Load((folder.path() / "gfx/glass.png").c_str()));
+        ASSERT_TRUE(loaded);
+        const SurfacePtr pixels(
+            SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+        const TexturePtr texture(SDL_CreateTextureFromSurface(reference.renderer(), pixels.get()));
+        ASSERT_TRUE(texture);
+        SDL_SetTextureBlendMode(texture.get(), SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(reference.renderer(), 0x20, 0x40, 0x60, 0xFF);
+        SDL_RenderClear(reference.renderer());
+        const SDL_Rect place{100, 100, 256, 40};
+        for (int pass = 0; pass < kPasses; ++pass) {
+            SDL_RenderCopy(reference.renderer(), texture.get(), nullptr, &place);
+        }
+        reference.pixel(0, 0); // carries the drawing out
+    }
+    int differing = 0;
+    for (int y = 100; y < 140; ++y) {
+        for (int x = 100; x < 356; ++x) {
+            differing += canvas.pixel(x, y) != reference.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+
+    // Settled: the same frame again is neither drawn nor shown.
+    const std::uint64_t presents = surfaces.presentCount();
+    EXPECT_LT(presents, static_cast<std::uint64_t>(kPasses));
+    glass.draw();
+    showFrame();
+    EXPECT_EQ(surfaces.presentCount(), presents);
+}
+
 TEST_F(SdlSurfacesTest, TheWindowGetsTheOffscreenPixelsUnblended) {
     offscreen().clear(0x80FF0000);
     showFrame();

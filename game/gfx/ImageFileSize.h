@@ -1,0 +1,20 @@
+// Reads the format and pixel size an image file declares in its header, without decoding the
+// picture, so that a file whose picture would take gigabytes to decode can be turned away first.
+// Knows the formats a content folder is expected to hold: PNG, JPEG, GIF, BMP, TIFF and WebP.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+enum class ImageFormat { Png, Jpeg, Gif, Bmp, Tiff, WebP };
+
+struct ImageFileSize {
+    ImageFormat format;
+    std::uint32_t width;
+    std::uint32_t height;
+};
+
+// Nothing for a file of another format, or whose header is cut short or declares no size. For a
+// GIF the larger of the canvas and the first frame, since the decoder allocates either.
+std::optional<ImageFileSize> readImageFileSize(std::span<const unsigned char> bytes);

@@ -1,0 +1,207 @@
+// Faults of the machine under the game: settings that cannot be written (a file where the folder
+// should be, a full disk, a write that fails half-way, a content folder of another user), no audio
+// device, no font at all. The game shows, keeps every setting, loses no file and ends cleanly.
+#include "ContentFiles.h"
+#include "FileSizeLimit.h"
+#include "GameSession.h"
+#include "RunningGame.h"
+#include "game/gfx/sdl/SdlFont.h"
+#include "game/options/OptionsScreen.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint32_t kMenuBlue = 0x2236AA;
+
+// The settings a screen would write, one per line, for comparing records.
+std::vector<std::string> settingsOf(const Options& options) {
+    std::vector<std::string> lines = {
+        std::to_string(options.oneContact), std::to_string(options.useStop),
+        std::to_string(options.scanTime),   std::to_string(options.keyTime),
+        std::to_string(options.textOn),     std::to_string(options.capsOn),
+        std::to_string(options.speechOn),   std::to_string(options.numPatterns),
+        std::to_string(options.numFinds),   std::to_string(options.speedGame1),
+        std::to_string(options.speedGame6), std::to_string(options.movie),
+        std::to_string(options.lineWidth),  std::to_string(options.contactMode),
+        std::to_string(options.findPause)};
+    for (int i = 0; i < Options::kScreens; ++i) {
+        lines.push_back(
+            std::to_string(options.soundOn[i]) + " " + std::to_string(options.musicOn[i]) + " " +
+            std::to_string(options.random[i]) + " " + std::to_string(options.backgroundColour[i]) +
+            " " + toUtf8(options.listName[i]));
+    }
+    return lines;
+}
+
+std::vector<std::string> hiddenFiles(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.front() == '.') {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+std::string emptyFontConfiguration(const TemporaryFolder& folder) {
+    folder.write("fonts.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    return (folder.path() / "fonts.conf").string();
+}
+
+} // namespace
+
+// The adult changes two settings on the options screen and leaves; the settings cannot be
+// saved. The screen's record keeps every setting, the file on disk stays whole, no temporary file
+// is left, and the menu comes back with the settings it had.
+TEST(Faults, SettingsThatCannotBeSavedStayCompleteAndTheOldFileStaysWhole) {
+    struct Case {
+        const char* what;
+        std::function<void(GameSession&)> prepare;
+        // Makes the fault real for as long as it lives.
+        std::function<std::shared_ptr<void>(GameSession&)> fault;
+    };
+    const Case cases[] = {
+        {"a file where the options folder should be",
+         [](GameSession& session) {
+             std::filesystem::remove_all(session.folder.path() / "options");
+             session.folder.write("options", "the adult's notes\r\n");
+         },
+         [](GameSession&) { return std::shared_ptr<void>(); }},
+        {"the disk is full", [](GameSession& session) { session.changeSettings([](Options&) {}); },
+         [](GameSession&) { return std::make_shared<FileSizeLimit>(100); }},
+        {"the write fails half-way",
+         [](GameSession& session) {
+             // Long list names make the file longer than one buffer of the writer.
+             session.changeSettings(
+                 [](Options& options) { options.listName.fill(std::u16string(300, u'x')); });
+         },
+         [](GameSession& session) {
+             session.files.writeFailsAfter = 1500;
+             return std::shared_ptr<void>(nullptr, [&session](void*) {
+                 session.files.writeFailsAfter = std::numeric_limits<std::size_t>::max();
+             });
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameSession session;
+        c.prepare(session);
+        const std::string before = session.folder.read(
+            std::filesystem::is_directory(session.folder.path() / "options") ? "options/vimo.opt"
+                                                                             : "options");
+        ASSERT_EQ(session.start(OptionsId), 1);
+        auto& screen = dynamic_cast<OptionsScreen&>(*session.screen());
+        std::vector<std::string> expected = settingsOf(screen.options());
+        const OptionsLayout& layout = screen.layout();
+        {
+            const std::shared_ptr<void> fault = c.fault(session);
+            for (const Picture* control : {&layout.musicOn, &layout.colourBox}) {
+                session.turn(20);
+                screen.mouseMove(static_cast<int>(control->centreX()),
+                                 static_cast<int>(control->centreY()));
+                screen.mouseDown(static_cast<int>(control->centreX()),
+                                 static_cast<int>(control->centreY()));
+            }
+            screen.keyDown(kKeyEscape);
+            EXPECT_EQ(session.turn(20), MenuId);
+
+            const std::vector<std::string> after = settingsOf(screen.options());
+            EXPECT_EQ(screen.options().musicOn[0], 0);
+            EXPECT_NE(after[15], expected[15]); // the menu's sound, music, order, colour, list
+            expected[15] = after[15];
+            EXPECT_EQ(after, expected) << "the other settings are kept";
+            // The screen goes, trying once more to save; the menu takes its place.
+            ASSERT_EQ(session.start(MenuId), 1);
+        }
+        EXPECT_EQ(
+            session.folder.read(std::filesystem::is_directory(session.folder.path() / "options")
+                                    ? "options/vimo.opt"
+                                    : "options"),
+            before);
+        EXPECT_EQ(hiddenFiles(session.folder.path() / "options"), std::vector<std::string>{});
+        session.turn(20);
+        EXPECT_EQ(session.pixel(400, 50), kMenuBlue);
+        const ScreenId next = session.play(40, 11, GameSession::Keys::Left);
+        EXPECT_TRUE(next == Stay || (next >= RingsId && next <= OptionsId)) << next;
+    }
+}
+
+// Without any font the texts of the splash and the options screen show nothing, and everything
+// else works.
+TEST(Faults, WithoutAnyFontTheOptionsScreenWorks) {
+    TemporaryFolder configuration;
+    ::setenv("FONTCONFIG_FILE", emptyFontConfiguration(configuration).c_str(), 1);
+    {
+        GameSession session;
+        const auto font = session.surfaces.offscreen().createFont(u"Arial", 20, FontUnit::Pixel);
+        EXPECT_EQ(dynamic_cast<const SdlFont&>(*font).get(), nullptr);
+        EXPECT_EQ(session.surfaces.offscreen().measureString(u"Hello", *font).width, 0);
+        ASSERT_EQ(session.start(OptionsId), 1);
+        const ScreenId next = session.play(200, 5);
+        EXPECT_TRUE(next == Stay || next == MenuId) << next;
+        if (next == Stay) {
+            session.screen()->keyDown(kKeyEscape);
+            EXPECT_EQ(session.turn(20), MenuId);
+        }
+    }
+    ::unsetenv("FONTCONFIG_FILE");
+}
+
+// The real game on faults only the whole program meets: it shows the menu after the splash and
+// ends cleanly when the system asks, having written nothing it could not write.
+TEST(Faults, TheGameShowsItsMenuAndEndsCleanlyDespiteTheFault) {
+    struct Case {
+        const char* what;
+        bool asNobody;
+        std::vector<std::string> environment;
+        bool optionsFolderIsAFile;
+        bool settingsWritten;
+    };
+    TemporaryFolder scratch;
+    const Case cases[] = {
+        {"the content folder belongs to another user", true, {}, false, false},
+        {"a file where the options folder should be", false, {}, true, false},
+        {"no audio device", false, {"SDL_AUDIODRIVER=no-such-device"}, false, true},
+        {"no font at all",
+         false,
+         {"FONTCONFIG_FILE=" + emptyFontConfiguration(scratch)},
+         false,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.asNobody && ::geteuid() != 0) {
+            // Only root may run the game as another user; the tests run as root in CI.
+            std::printf("left out without root: %s\n", c.what);
+            continue;
+        }
+        TemporaryFolder content;
+        std::filesystem::permissions(content.path(), std::filesystem::perms::owner_all |
+                                                         std::filesystem::perms::group_read |
+                                                         std::filesystem::perms::group_exec |
+                                                         std::filesystem::perms::others_read |
+                                                         std::filesystem::perms::others_exec);
+        std::filesystem::copy(VIMO_CONTENT_DIR, content.path(),
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::remove(content.path() / "options/vimo.opt");
+        if (c.optionsFolderIsAFile) {
+            std::filesystem::remove_all(content.path() / "options");
+            content.write("options", "the adult's notes\r\n");
+        }
+        RunningGame game({content.path(), c.environment, c.asNobody});
+        EXPECT_TRUE(game.waitForPixel(400, 50, kMenuBlue, 30)) << game.standardError();
+        EXPECT_EQ(game.terminate(), 0);
+        EXPECT_EQ(game.standardError(), "");
+        if (c.optionsFolderIsAFile) {
+            EXPECT_EQ(content.read("options"), "the adult's notes\r\n");
+        } else {
+            EXPECT_EQ(std::filesystem::exists(content.path() / "options/vimo.opt"),
+                      c.settingsWritten);
+            EXPECT_EQ(hiddenFiles(content.path() / "options"), std::vector<std::string>{});
+        }
+    }
+}

@@ -1,0 +1,276 @@
+// Picture files of every format a content folder may hold, whole, cut short, or declaring sizes
+// no game needs, loaded by the real drawing back end: what can show, shows; what would take
+// gigabytes to decode is turned away before it is decoded.
+#include "ContentFiles.h"
+#include "ResidentMemory.h"
+#include "SoftwareCanvas.h"
+#include "game/gfx/ImageFileSize.h"
+#include "game/gfx/Picture.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+constexpr std::uint32_t kGreen = 0x20C040;
+constexpr std::uint32_t kRed = 0xFF0000;
+
+std::string dataFile(const std::string& name) {
+    return TemporaryFolder::readFile(std::string(VIMO_TEST_DATA) + "/robustness/" + name);
+}
+
+std::optional<ImageFileSize> probe(const std::string& bytes) {
+    return readImageFileSize(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+}
+
+std::string littleEndian(std::uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) {
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+    return out;
+}
+
+std::string bigEndian(std::uint32_t value, int bytes) {
+    std::string out = littleEndian(value, bytes);
+    return std::string(out.rbegin(), out.rend());
+}
+
+// Headers as the formats lay them out, declaring the size asked for, followed by a little data.
+std::string pngDeclaring(std::uint32_t width, std::uint32_t height) {
+    return std::string("\x89PNG\r\n\x1a\n", 8) +
+           png::chunk("IHDR", bigEndian(width, 4) + bigEndian(height, 4) +
+                                  std::string("\x08\x02\x00\x00\x00", 5)) +
+           png::chunk("IDAT", std::string(64, '\0')) + png::chunk("IEND", "");
+}
+
+std::string bmpDeclaring(std::int32_t width, std::int32_t height) {
+    return "BM" + littleEndian(54 + 64, 4) + littleEndian(0, 4) + littleEndian(54, 4) +
+           littleEndian(40, 4) + littleEndian(static_cast<std::uint32_t>(width), 4) +
+           littleEndian(static_cast<std::uint32_t>(height), 4) + littleEndian(1, 2) +
+           littleEndian(24, 2) + std::string(24, '\0') + std::string(64, '\x7f');
+}
+
+std::string gifDeclaring(std::uint32_t canvasWidth, std::uint32_t canvasHeight,
+                         std::uint32_t frameWidth, std::uint32_t frameHeight) {
+    return "GIF89a" + littleEndian(canvasWidth, 2) + littleEndian(canvasHeight, 2) +
+           std::string("\x80\x00\x00", 3) + std::string("\x20\xc0\x40\x00\x00\x00", 6) +
+           std::string("\x21\xf9\x04\x00\x00\x00\x00\x00", 8) + "\x2c" + littleEndian(0, 4) +
+           littleEndian(frameWidth, 2) + littleEndian(frameHeight, 2) +
+           std::string("\x00\x02\x02\x44\x01\x00\x3b", 7);
+}
+
+std::string jpegDeclaring(std::uint32_t width, std::uint32_t height) {
+    return std::string("\xff\xd8\xff\xe0\x00\x10JFIF\x00\x01\x01\x00\x00\x01\x00\x01\x00\x00", 20) +
+           std::string("\xff\xc0\x00\x11\x08", 5) + bigEndian(height, 2) + bigEndian(width, 2) +
+           std::string("\x03\x01\x22\x00\x02\x11\x01\x03\x11\x01", 10) +
+           std::string("\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00", 10) + std::string(64, '\x55') +
+           "\xff\xd9";
+}
+
+std::string tiffDeclaring(std::uint32_t width, std::uint32_t height) {
+    auto entry = [](std::uint32_t tag, std::uint32_t value) {
+        return littleEndian(tag, 2) + littleEndian(4, 2) + littleEndian(1, 4) +
+               littleEndian(value, 4);
+    };
+    return std::string("II*\0", 4) + littleEndian(8, 4) + littleEndian(2, 2) + entry(256, width) +
+           entry(257, height) + littleEndian(0, 4) + std::string(64, '\0');
+}
+
+std::string webpDeclaring(std::uint32_t width, std::uint32_t height) {
+    return "RIFF" + littleEndian(4 + 18 + 64, 4) + "WEBPVP8X" + littleEndian(10, 4) +
+           littleEndian(0, 4) + littleEndian(width - 1, 3) + littleEndian(height - 1, 3) +
+           std::string(64, '\0');
+}
+
+class PictureFilesTest : public ::testing::Test, public DrawingFixture {
+protected:
+    // The picture loaded as the screens load theirs, drawn scaled into 100 x 100 at (100, 100).
+    std::pair<int, int> loadAndDraw(const std::string& bytes, bool cached) {
+        folder.write("gfx/picture.png", bytes);
+        Picture picture(clock);
+        picture.load(u"gfx\\picture.png", &surfaces.offscreen(), cached);
+        const std::pair<int, int> size{static_cast<int>(picture.width),
+                                       static_cast<int>(picture.height)};
+        picture.setPosition(100, 100);
+        picture.setSize(100, 100);
+        surfaces.offscreen().clear(0xFF000000);
+        picture.draw();
+        showFrame();
+        return size;
+    }
+};
+
+bool near(std::uint32_t seen, std::uint32_t wanted, int tolerance) {
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int a = static_cast<int>((seen >> shift) & 0xFF);
+        const int b = static_cast<int>((wanted >> shift) & 0xFF);
+        if (std::abs(a - b) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct FormatFile {
+    const char* name;
+    ImageFormat format;
+    int tolerance; // lossy formats come back a little off
+};
+
+const FormatFile kFormatFiles[] = {
+    {"green.gif", ImageFormat::Gif, 0},          {"green-extension.gif", ImageFormat::Gif, 0},
+    {"green.jpg", ImageFormat::Jpeg, 6},         {"green-progressive.jpg", ImageFormat::Jpeg, 6},
+    {"green.bmp", ImageFormat::Bmp, 0},          {"green-old.bmp", ImageFormat::Bmp, 0},
+    {"green.tif", ImageFormat::Tiff, 0},         {"green-msb.tif", ImageFormat::Tiff, 0},
+    {"green.webp", ImageFormat::WebP, 12},       {"green-lossless.webp", ImageFormat::WebP, 0},
+    {"green-alpha.webp", ImageFormat::WebP, 12},
+};
+
+} // namespace
+
+TEST_F(PictureFilesTest, EveryFormatLoadsAtTheSizeItsHeaderDeclares) {
+    for (const FormatFile& file : kFormatFiles) {
+        SCOPED_TRACE(file.name);
+        const std::string bytes = dataFile(file.name);
+        const auto size = probe(bytes);
+        ASSERT_TRUE(size.has_value());
+        EXPECT_EQ(size->format, file.format);
+        EXPECT_EQ(size->width, 6u);
+        EXPECT_EQ(size->height, 4u);
+        // Plain, it fills the 100 x 100 it is drawn into; cached, it keeps its own 6 x 4.
+        for (const bool cached : {false, true}) {
+            EXPECT_EQ(loadAndDraw(bytes, cached), std::make_pair(6, 4));
+            const int x = cached ? 103 : 170;
+            const int y = cached ? 102 : 170;
+            EXPECT_TRUE(near(canvas.pixel(x, y), kGreen, file.tolerance))
+                << std::hex << canvas.pixel(x, y);
+        }
+    }
+    const auto png = probe(solidPng(kGreen, 6, 4));
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(png->format, ImageFormat::Png);
+    EXPECT_EQ(loadAndDraw(solidPng(kGreen, 6, 4), false), std::make_pair(6, 4));
+}
+
+TEST_F(PictureFilesTest, APictureCutShortAtAnyByteLoadsWholeOrAsNothing) {
+    std::vector<std::pair<std::string, std::string>> pictures = {{"png", solidPng(kGreen, 6, 4)}};
+    for (const FormatFile& file : kFormatFiles) {
+        pictures.emplace_back(file.name, dataFile(file.name));
+    }
+    for (const auto& [name, bytes] : pictures) {
+        SCOPED_TRACE(name);
+        for (std::size_t length = 0; length < bytes.size(); ++length) {
+            const std::string cut = bytes.substr(0, length);
+            if (const auto size = probe(cut)) {
+                EXPECT_EQ(size->width, 6u) << length;
+                EXPECT_EQ(size->height, 4u) << length;
+            }
+            const auto [width, height] = loadAndDraw(cut, false);
+            EXPECT_TRUE((width == 0 && height == 0) || (width == 6 && height == 4)) << length;
+        }
+    }
+}
+
+TEST_F(PictureFilesTest, HugePicturesAreTurnedAwayBeforeDecoding) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::optional<std::pair<std::uint32_t, std::uint32_t>> declared;
+    };
+    const Case cases[] = {
+        {"a real PNG of 10000 x 10000", png::solidRgb(10000, 10000, kRed), {{10000, 10000}}},
+        {"a PNG declaring 100000 x 100000", pngDeclaring(100000, 100000), {{100000, 100000}}},
+        {"a PNG declaring 20000 x 1", pngDeclaring(20000, 1), {{20000, 1}}},
+        {"a PNG declaring 4 x 2^31", pngDeclaring(4, 0x80000000u), {{4, 0x80000000u}}},
+        {"a BMP of 30000 x 30000", bmpDeclaring(30000, 30000), {{30000, 30000}}},
+        {"a BMP stored top down", bmpDeclaring(30000, -30000), {{30000, 30000}}},
+        {"a BMP of negative width", bmpDeclaring(-5, 4), std::nullopt},
+        {"a BMP of the lowest height", bmpDeclaring(5, INT32_MIN), std::nullopt},
+        {"a GIF canvas of 60000 x 60000", gifDeclaring(60000, 60000, 6, 4), {{60000, 60000}}},
+        {"a GIF frame larger than its canvas", gifDeclaring(6, 4, 60000, 60000), {{60000, 60000}}},
+        {"a JPEG of 60000 x 60000", jpegDeclaring(60000, 60000), {{60000, 60000}}},
+        {"a TIFF of 100000 x 100000", tiffDeclaring(100000, 100000), {{100000, 100000}}},
+        {"a WebP of 16000 x 16000", webpDeclaring(16000, 16000), {{16000, 16000}}},
+        {"a vector picture of 100000 x 100000", hugeVectorPicture(), std::nullopt},
+        {"a pixmap in text of 10000 x 10000",
+         "/* XPM */\nstatic char *x[] = {\n\"10000 10000 1 1\",\n\"a c #ff0000\",\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto size = probe(c.bytes);
+        ASSERT_EQ(size.has_value(), c.declared.has_value());
+        if (size) {
+            EXPECT_EQ(std::make_pair(size->width, size->height), *c.declared);
+        }
+        ResidentMemory::restartPeak();
+        const long before = ResidentMemory::currentMiB();
+        for (const bool cached : {false, true}) {
+            EXPECT_EQ(loadAndDraw(c.bytes, cached), std::make_pair(0, 0));
+        }
+        EXPECT_LE(ResidentMemory::peakMiB() - before, 20);
+    }
+}
+
+// A picture larger than anything the 800 x 600 game shows is kept smaller, yet laid out and drawn
+// at its own size as before.
+TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsBefore) {
+    struct Case {
+        std::uint32_t width, height;
+        int keptWidth, keptHeight;
+    };
+    const Case cases[] = {
+        {2400, 1800, 1600, 1200}, {1600, 1200, 1600, 1200}, {1200, 1601, 1199, 1600},
+        {16000, 10, 1600, 1},     {8, 3000, 4, 1600},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        // Columns of 400 pixels, red and green by turns.
+        folder.write("gfx/big.png", png::columnsRgb(c.width, c.height, [](std::uint32_t x) {
+                         return (x / 400) % 2 == 0 ? kRed : kGreen;
+                     }));
+        for (const bool cached : {false, true}) {
+            const std::unique_ptr<Image> image =
+                surfaces.offscreen().loadImage(u"gfx\\big.png", cached);
+            EXPECT_EQ(image->width(), static_cast<int>(c.width));
+            EXPECT_EQ(image->height(), static_cast<int>(c.height));
+            const auto* sdlImage = dynamic_cast<const SdlImage*>(image.get());
+            ASSERT_NE(sdlImage, nullptr);
+            ASSERT_NE(sdlImage->texture(), nullptr);
+            int width = 0;
+            int height = 0;
+            SDL_QueryTexture(sdlImage->texture(), nullptr, nullptr, &width, &height);
+            EXPECT_EQ(width, c.keptWidth);
+            EXPECT_EQ(height, c.keptHeight);
+        }
+    }
+
+    // At its own size the columns stand where the file has them; scaled into 600 x 450 they are
+    // a quarter as wide.
+    folder.write("gfx/big.png", png::columnsRgb(2400, 1800, [](std::uint32_t x) {
+                     return (x / 400) % 2 == 0 ? kRed : kGreen;
+                 }));
+    for (const bool cached : {false, true}) {
+        const std::unique_ptr<Image> image =
+            surfaces.offscreen().loadImage(u"gfx\\big.png", cached);
+        surfaces.offscreen().clear(0xFF000000);
+        surfaces.offscreen().drawImage(*image, 0, 0);
+        showFrame();
+        EXPECT_TRUE(near(canvas.pixel(200, 300), kRed, 8));
+        EXPECT_TRUE(near(canvas.pixel(600, 300), kGreen, 8));
+    }
+    {
+        Picture picture(clock);
+        picture.load(u"gfx\\big.png", &surfaces.offscreen(), false);
+        picture.setPosition(100, 100);
+        picture.setSize(600, 450);
+        surfaces.offscreen().clear(0xFF000000);
+        picture.draw();
+        showFrame();
+        EXPECT_TRUE(near(canvas.pixel(150, 300), kRed, 8));
+        EXPECT_TRUE(near(canvas.pixel(250, 300), kGreen, 8));
+        EXPECT_TRUE(near(canvas.pixel(650, 300), kGreen, 8));
+        EXPECT_EQ(canvas.pixel(50, 300), 0u);
+    }
+}
