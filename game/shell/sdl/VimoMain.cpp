@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -80,6 +81,15 @@ void returnLargeBuffersWhenFreed() {
 #endif
 }
 
+// Without a display SDL falls back to drivers that show nothing; the game would then run
+// unseen until killed. They are taken only when asked for by name (tests do).
+bool hasVisibleDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const bool invisible =
+        driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    return !invisible || SDL_getenv("SDL_VIDEODRIVER") != nullptr;
+}
+
 void setPlatformRules() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
@@ -112,6 +122,10 @@ int main(int argc, char** argv) {
     SdlVideo video;
     if (!video.started()) {
         std::fprintf(stderr, "Vimo: no display: %s\n", SDL_GetError());
+        return 1;
+    }
+    if (!hasVisibleDisplay()) {
+        std::fprintf(stderr, "Vimo: no display to show the game on (is DISPLAY set?)\n");
         return 1;
     }
     auto gameWindow = SdlGameWindow::open(commandLine->windowed, error);

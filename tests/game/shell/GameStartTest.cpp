@@ -16,3 +16,11 @@ TEST(GameStart, ABadCommandLineOrAMissingFolderEndsWithAMessage) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.standardError.find("/nonexistent/vimo"), std::string::npos);
 }
+
+TEST(GameStart, WithoutADisplayItSaysSoInsteadOfRunningUnseen) {
+    const ProgramResult result =
+        runProgram(kGame, {"--windowed", "--content", "/tmp"}, "/",
+                   {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_AUDIODRIVER=dummy"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.standardError.find("no display"), std::string::npos) << result.standardError;
+}
