@@ -1,0 +1,64 @@
+#include "ScreenBench.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Frames a display refresh apart, at 60 frames per second.
+constexpr std::uint32_t kRefreshMilliseconds = 17;
+
+class StillPointer : public Pointer {
+public:
+    void moveTo(int, int) override {}
+    void pressAt(int, int) override {}
+};
+
+class SilentErrorBox : public ErrorBox {
+public:
+    void showError(std::u16string_view, std::u16string_view) override {}
+};
+
+SurfacePtr makeSurface() {
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, SdlSurfaces::kWidth, SdlSurfaces::kHeight,
+                                                      32, SDL_PIXELFORMAT_ARGB8888));
+    if (!surface) {
+        throw std::runtime_error(SDL_GetError());
+    }
+    return surface;
+}
+
+SDL_Renderer* checked(SDL_Renderer* renderer) {
+    if (renderer == nullptr) {
+        throw std::runtime_error(SDL_GetError());
+    }
+    return renderer;
+}
+
+} // namespace
+
+ScreenBench::ScreenBench(const std::filesystem::path& content, ScreenId id)
+    : surface_(makeSurface()), renderer_(checked(SDL_CreateSoftwareRenderer(surface_.get()))),
+      files_(content), pointer_(std::make_unique<StillPointer>()),
+      errorBox_(std::make_unique<SilentErrorBox>()), random_(clock_.wallSeconds()),
+      surfaces_(renderer_.get(), files_, clock_),
+      factory_(
+          ScreenServices{files_, clock_, sound_, *pointer_, *errorBox_, random_, lastPressTimes_}) {
+    factory_.build(id);
+    begun_ =
+        screen().begin(surfaces_.offscreen(), surfaces_.window(), surfaces_.offscreenImage()) != 0;
+}
+
+ScreenBench::~ScreenBench() {
+    // The screen and everything it made go before the surfaces and the renderer.
+    factory_.build(Quit);
+}
+
+bool ScreenBench::turn() {
+    clock_.advanceMilliseconds(kRefreshMilliseconds);
+    if (screen().update() != Stay) {
+        return false;
+    }
+    screen().draw();
+    surfaces_.endFrame();
+    return true;
+}

@@ -1,0 +1,51 @@
+// One screen of the game, built by the screen factory, on SDL's software renderer drawing into an
+// 800 x 600 surface, over a content folder, with silent sound, pointer and message box. It runs
+// turns as the main loop does, each a display refresh after the one before, so that a frame that
+// changed is drawn and shown on every turn.
+#pragma once
+
+#include "BenchClock.h"
+#include "common/audio/NullSound.h"
+#include "common/files/DiskFileSystem.h"
+#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/SdlSurfaces.h"
+#include "game/shell/ScreenFactory.h"
+#include "game/shell/sdl/SdlHandles.h"
+
+#include <filesystem>
+#include <memory>
+
+class ScreenBench {
+public:
+    // Throws when the renderer cannot be made.
+    ScreenBench(const std::filesystem::path& content, ScreenId id);
+    ~ScreenBench();
+    ScreenBench(const ScreenBench&) = delete;
+    ScreenBench& operator=(const ScreenBench&) = delete;
+
+    Screen& screen() const { return *factory_.current(); }
+    // True when the screen came up (an activity whose content list is missing goes back).
+    bool begun() const { return begun_; }
+
+    // Update, then draw and the end of the frame. False when the screen asked to leave.
+    bool turn();
+
+    BenchClock& clock() { return clock_; }
+    SdlSurfaces& surfaces() { return surfaces_; }
+
+private:
+    // The surface outlives the renderer that draws into it.
+    SurfacePtr surface_;
+    SdlRendererPtr renderer_;
+    DiskFileSystem files_;
+    BenchClock clock_;
+    NullSound sound_;
+    std::unique_ptr<Pointer> pointer_;
+    std::unique_ptr<ErrorBox> errorBox_;
+    RandomGenerator random_;
+    LastPressTimes lastPressTimes_{};
+    // Goes before the renderer; the screens go before it.
+    SdlSurfaces surfaces_;
+    ScreenFactory factory_;
+    bool begun_ = false;
+};
