@@ -10,14 +10,13 @@
 #include "editor/media/CFileErrorText.h"
 #include "game/content/Language.h"
 
-#include <QByteArray>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QScopedValueRollback>
 #include <QToolButton>
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -188,8 +187,18 @@ void CListEditorDialog::listChosen() {
         }
         return;
     }
+    // The file may have gone since the column was filled (removed by hand, or by another
+    // editor): the columns are made anew rather than showing it as an empty list.
+    const std::u16string name = fromQString(*chosen);
+    if (!lists_.exists(name)) {
+        platform_.showError(
+            this,
+            QStringLiteral("The list %1 is no longer there.").arg(toQString(lists_.pathOf(name))));
+        refreshAll();
+        return;
+    }
     controls_.textBox->clear();
-    loadList(fromQString(*chosen));
+    loadList(name);
     fillExerciseColumn();
     updatePreview();
 }
@@ -327,7 +336,10 @@ void CListEditorDialog::deleteList() {
     if (!lists_.remove(name, error)) {
         platform_.showError(this,
                             toQString(CFileErrorText::removeFailed(error, lists_.pathOf(name))));
-        return;
+        // A list removed by other means leaves the column with the others.
+        if (error != ENOENT) {
+            return;
+        }
     }
     refreshAll();
 }
@@ -364,11 +376,21 @@ void CListEditorDialog::storeText() {
         return;
     }
     Exercise* exercise = chosenExercise();
-    if (exercise == nullptr || !controls_.textBox->isEnabled()) {
+    if (exercise == nullptr || !takeTypedText(*exercise)) {
         return;
     }
-    exercise->text = CItemName::onOneLine(fromQString(controls_.textBox->text()));
     saveList();
+}
+
+bool CListEditorDialog::takeTypedText(Exercise& exercise) {
+    // Only what the user typed is taken: an untouched box leaves the exercise and its file alone.
+    CTextBox& box = *controls_.textBox;
+    if (!box.isEnabled() || !box.isModified()) {
+        return false;
+    }
+    exercise.text = CItemName::onOneLine(fromQString(box.text()));
+    box.setModified(false);
+    return true;
 }
 
 void CListEditorDialog::moveColour(bool forward) {
@@ -476,12 +498,8 @@ void CListEditorDialog::updatePreview() {
     CPreviewWidget& preview = *controls_.preview;
     preview.releasePicture();
     if (const std::optional<QString> image = mediaColumn(CMediaKind::Image).selectedText()) {
-        const std::string bytes = media(CMediaKind::Image).contentsOf(fromQString(*image));
-        QImage picture;
-        if (!bytes.empty() && picture.loadFromData(QByteArray::fromRawData(
-                                  bytes.data(), static_cast<qsizetype>(bytes.size())))) {
-            preview.setPicture(picture.copy()); // detached from the bytes that go now
-        }
+        preview.setPicture(CPreviewWidget::decodePicture(
+            media(CMediaKind::Image).contentsOf(fromQString(*image))));
     }
     preview.setColour(ExerciseColours::at(colourIndex_));
 }
@@ -498,8 +516,8 @@ void CListEditorDialog::closeButton() {
 }
 
 bool CListEditorDialog::keepWorkBeforeEnding() {
-    if (Exercise* exercise = chosenExercise(); exercise && controls_.textBox->isEnabled()) {
-        exercise->text = CItemName::onOneLine(fromQString(controls_.textBox->text()));
+    if (Exercise* exercise = chosenExercise()) {
+        takeTypedText(*exercise);
     }
     if (!loadedList_ || saveList()) {
         return true;

@@ -69,6 +69,7 @@ private:
     void addExercise();
     void deleteExercise();
     void storeText();
+    bool takeTypedText(Exercise& exercise);
     void moveColour(bool forward);
 
     // Media files and the preview.

@@ -1,5 +1,8 @@
 #include "editor/dialog/CPreviewWidget.h"
 
+#include "game/gfx/ImageFileSize.h"
+
+#include <QByteArray>
 #include <QPainter>
 #include <utility>
 
@@ -10,6 +13,19 @@ CPreviewWidget::CPreviewWidget(QWidget* parent) : QWidget(parent) {
 void CPreviewWidget::setColour(std::uint32_t argb) {
     colour_ = argb;
     update();
+}
+
+QImage CPreviewWidget::decodePicture(const std::string& bytes) {
+    const std::optional<ImageFileSize> size = readImageFileSize(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    QImage picture;
+    if (!size || !isDecodableSize(*size) ||
+        !picture.loadFromData(
+            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
+        return {};
+    }
+    // Only the preview's own size is kept: a camera photo would hold a hundred megabytes.
+    return picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void CPreviewWidget::setPicture(QImage picture) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <string>
 
 class CPreviewWidget : public QWidget {
     Q_OBJECT
@@ -18,7 +19,11 @@ public:
     void setColour(std::uint32_t argb);
     std::uint32_t colour() const { return colour_; }
 
-    // The decoded picture is kept until it is released; painting only scales it.
+    // The picture a file's bytes hold, at the preview's size; null when they hold none, or one
+    // larger than the game would show (which would take seconds and gigabytes to decode).
+    static QImage decodePicture(const std::string& bytes);
+
+    // The picture is kept until it is released; painting stretches it over the rectangle.
     void setPicture(QImage picture);
     void releasePicture();
     bool hasPicture() const { return !picture_.isNull(); }

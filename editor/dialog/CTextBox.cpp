@@ -1,8 +1,13 @@
 #include "editor/dialog/CTextBox.h"
 
 #include <QFocusEvent>
+#include <limits>
 
-CTextBox::CTextBox(QWidget* parent) : QLineEdit(parent) {}
+CTextBox::CTextBox(QWidget* parent) : QLineEdit(parent) {
+    // A list's line may be of any length; the box's usual limit of 32767 characters would cut
+    // a longer text short as it is shown, and the cut text would be saved.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 void CTextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);

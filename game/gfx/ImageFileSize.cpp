@@ -5,6 +5,9 @@
 
 namespace {
 
+constexpr std::uint64_t kLargestPicturePixels = 25'000'000;
+constexpr std::uint32_t kLargestPictureSide = 16'384;
+
 using Bytes = std::span<const unsigned char>;
 
 bool startsWith(Bytes bytes, std::size_t at, const char* text) {
@@ -202,4 +205,9 @@ std::optional<ImageFileSize> readImageFileSize(std::span<const unsigned char> by
         return webp(bytes);
     }
     return std::nullopt;
+}
+
+bool isDecodableSize(const ImageFileSize& size) {
+    return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
+           std::uint64_t{size.width} * size.height <= kLargestPicturePixels;
 }

@@ -18,3 +18,8 @@ struct ImageFileSize {
 // Nothing for a file of another format, or whose header is cut short or declares no size. For a
 // GIF the larger of the canvas and the first frame, since the decoder allocates either.
 std::optional<ImageFileSize> readImageFileSize(std::span<const unsigned char> bytes);
+
+// Whether a picture of this size is one the programs decode: at most 16384 pixels a side and
+// 25 million in all. A 24-megapixel camera photo still loads, while one of 10000 x 10000 pixels,
+// which would take over a gigabyte and seconds to decode, is turned away like an unreadable file.
+bool isDecodableSize(const ImageFileSize& size);

@@ -12,11 +12,6 @@ namespace {
 
 constexpr float kLargestPixels = 2000.0f;
 
-// Pictures are decoded only up to this size, read from the file's header first: a 24-megapixel
-// camera photo still loads, while one of 10000 x 10000 pixels, which would take over a gigabyte
-// and seconds to decode, convert and upload, is turned away like an unreadable file.
-constexpr std::uint64_t kLargestPicturePixels = 25'000'000;
-constexpr std::uint32_t kLargestPictureSide = 16'384;
 // Everything shows within the game's 800 x 600, so a larger picture is kept at most this large
 // per side. Its size stays the file's own, so it is laid out and drawn exactly as before.
 constexpr int kLargestTextureSide = 1600;
@@ -80,8 +75,8 @@ SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
 
 bool decodable(const std::vector<unsigned char>& bytes, ImageFormat& format) {
     const std::optional<ImageFileSize> size = readImageFileSize(bytes);
-    if (!size || size->width > kLargestPictureSide || size->height > kLargestPictureSide ||
-        std::uint64_t{size->width} * size->height > kLargestPicturePixels) {
+    // The size is read from the header first, so a picture too large to decode costs nothing.
+    if (!size || !isDecodableSize(*size)) {
         return false;
     }
     format = size->format;

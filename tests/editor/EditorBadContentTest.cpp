@@ -1,0 +1,202 @@
+// The editor on content it did not make and on a disk that does not always take its work: lines
+// of a megabyte, lists of ten thousand exercises, lists that vanish while shown, list files it
+// may not write, and media folders holding odd files. It carries on and loses nothing.
+#include "EditorDialogFixture.h"
+#include "PngWriter.h"
+
+#include <filesystem>
+
+using EditorBadContentTest = EditorDialogFixture;
+
+namespace {
+
+const QString kSaveFailed =
+    "The output file could not be opened. Save aborted. File: data\\English\\animals";
+
+struct Item {
+    std::string name;
+    std::string image;
+    std::string text;
+    std::string colour = "-1";
+};
+
+// The list as the editor writes it: UTF-8 with its mark, six lines an exercise, CR LF.
+std::string listOf(const std::vector<Item>& items) {
+    const std::string none; // no sound, no speech
+    std::string bytes = "\xEF\xBB\xBF";
+    for (const Item& item : items) {
+        for (const std::string* line :
+             {&item.name, &item.image, &none, &none, &item.text, &item.colour}) {
+            bytes += *line + "\r\n";
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd) {
+    folder.write("data/lang.txt", "English\r\n");
+    const std::string megabyte(1 << 20, 'x');
+    std::vector<Item> items = {{"long " + megabyte, megabyte + ".png", megabyte + " end"},
+                               {"short", "", "Short"}};
+    folder.write("data/English/long", listOf(items));
+    open();
+    choose("list", "long");
+    choose("exercise", QString::fromStdString(items[0].name));
+    EXPECT_EQ(textBox().text(), QString::fromStdString(items[0].text));
+
+    // A change to the other exercise rewrites the list with the long lines whole.
+    choose("exercise", "short");
+    textBox().setFocus();
+    textBox().end(false);
+    QTest::keyClicks(&textBox(), " one");
+    choose("exercise", QString::fromStdString(items[0].name));
+    items[1].text = "Short one";
+    EXPECT_EQ(file("data/English/long"), listOf(items));
+
+    // Ending with the long text in the box keeps it as it is.
+    dialog->accept();
+    EXPECT_EQ(file("data/English/long"), listOf(items));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(EditorBadContentTest, TenThousandExercisesLoadAndAChangeRewritesOnlyTheOneChanged) {
+    folder.write("data/lang.txt", "English\r\n");
+    std::vector<Item> items;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string number = std::to_string(100000 + i).substr(1);
+        items.push_back({"exercise " + number, "", "text " + number});
+    }
+    folder.write("data/English/many", listOf(items));
+    open();
+    choose("list", "many");
+    EXPECT_EQ(column("exercise").count(), 10000);
+    choose("exercise", "exercise 09999");
+    EXPECT_EQ(textBox().text(), "text 09999");
+    press("nextColour"); // white, then black
+    items.back().colour = "-16777216";
+    EXPECT_EQ(file("data/English/many"), listOf(items));
+}
+
+TEST_F(EditorBadContentTest, AListRemovedByHandWhileShownIsWrittenAgainAtTheNextChange) {
+    writeContent();
+    open();
+    choose("list", "animals");
+    choose("exercise", "dog");
+    std::filesystem::remove(folder.path() / "data/English/animals");
+    textBox().setFocus();
+    textBox().selectAll();
+    QTest::keyClicks(&textBox(), "Puppy");
+    choose("exercise", "cat");
+    EXPECT_EQ(file("data/English/animals"),
+              list({"cat", "cat.png", "cat", "", "Cat", "-16777216",       //
+                    "dog", "dog.png", "dog.wav", "dog.wav", "Puppy", "-1", //
+                    "cat", "other.png", "", "", "second cat", "-1"}));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(EditorBadContentTest, AListRemovedByHandIsTakenFromTheColumnWhenChosen) {
+    writeContent();
+    open();
+    choose("list", "toys");
+    std::filesystem::remove(folder.path() / "data/English/animals");
+    const std::vector<std::string> before = allPaths();
+    choose("list", "animals");
+    EXPECT_EQ(errors, QStringList({"The list data\\English\\animals is no longer there."}));
+    EXPECT_EQ(column("list").entries(), QStringList({"toys"}));
+    EXPECT_EQ(column("exercise").count(), 0);
+    EXPECT_FALSE(textBox().isEnabled());
+    EXPECT_EQ(allPaths(), before);
+}
+
+TEST_F(EditorBadContentTest, AListFileItMayNotWriteKeepsTheWorkUntilItCanBeSaved) {
+    writeContent();
+    const std::filesystem::path animals = folder.path() / "data/English/animals";
+    const std::string before = file("data/English/animals");
+    std::filesystem::permissions(animals, std::filesystem::perms::owner_read |
+                                              std::filesystem::perms::group_read |
+                                              std::filesystem::perms::others_read);
+    open();
+    choose("list", "animals");
+    choose("exercise", "dog");
+    textBox().setFocus();
+    textBox().selectAll();
+    QTest::keyClicks(&textBox(), "Puppy");
+    choose("exercise", "cat");
+    EXPECT_EQ(errors, QStringList({kSaveFailed}));
+    EXPECT_EQ(dialog->exercises()[1].text, u"Puppy");
+    EXPECT_EQ(file("data/English/animals"), before);
+
+    // Ending asks first; the user stays, and the work is still there.
+    answers = {false};
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(questions.back(), "The list \"animals\" could not be saved. Close the editor anyway? "
+                                "The changes will be lost.");
+
+    // Once the file may be written again, the save button writes what was kept.
+    std::filesystem::permissions(animals, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    press("save");
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_NE(file("data/English/animals").find("\r\nPuppy\r\n"), std::string::npos);
+}
+
+TEST_F(EditorBadContentTest, ANewListWhereTheLanguageFolderIsAFileIsReported) {
+    folder.write("data/lang.txt", "English\r\n");
+    folder.write("data/English", "a file, not a folder");
+    open();
+    EXPECT_EQ(column("list").count(), 0);
+    names = {QString("farm")};
+    press("addList");
+    EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
+                                   "data\\English\\farm"}));
+    EXPECT_EQ(column("list").count(), 0);
+    EXPECT_EQ(file("data/English"), "a file, not a folder");
+}
+
+TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhenSound) {
+    writeContent();
+    const std::string small = png(Qt::green);
+    struct Case {
+        std::string fileName; // as on disk
+        QString shown;
+        std::string bytes;
+        bool preview;
+    };
+    const Case cases[] = {
+        {"my cat.png", "my cat.png", small, true},
+        {"k\xC3\xA4rl.png", "k\u00E4rl.png", small, true},
+        {"\xE4ng.png", "\u00E4ng.png", small, true}, // a name made on Windows, not UTF-8
+        {"EMPTY.PNG", "EMPTY.PNG", "", false},
+        {"text.png", "text.png", "hello", false},
+        {"cut.png", "cut.png", small.substr(0, small.size() / 2), false},
+        {"photo.png", "photo.png", png::solidRgb(5000, 5000, 0x00FF00), true},
+        {"too large.png", "too large.png", png::solidRgb(6000, 5000, 0x00FF00), false},
+    };
+    for (const Case& c : cases) {
+        folder.write("gfx/images/" + c.fileName, c.bytes);
+    }
+    folder.makeFolder("gfx/images/folder.png");
+    open();
+    QStringList shown;
+    for (const Case& c : cases) {
+        shown.push_back(c.shown);
+    }
+    shown += QStringList({"broken.png", "cat.png", "dog.png"});
+    QStringList entries = column("image").entries();
+    entries.sort();
+    shown.sort();
+    EXPECT_EQ(entries, shown);
+
+    choose("list", "animals");
+    choose("exercise", "dog");
+    for (const Case& c : cases) {
+        choose("image", c.shown);
+        EXPECT_EQ(preview().hasPicture(), c.preview) << c.fileName;
+        EXPECT_EQ(dialog->exercises()[1].image, c.shown.toStdU16String()) << c.fileName;
+    }
+    EXPECT_NE(file("data/English/animals").find("\r\ntoo large.png\r\n"), std::string::npos);
+    EXPECT_TRUE(errors.isEmpty());
+}
