@@ -6,18 +6,7 @@
 
 namespace {
 
-constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
-constexpr std::uint32_t kUseExerciseColour = 0xFF808080;
 constexpr char16_t kPraiseFolder[] = u"sfx\\findimages\\sounds\\";
-
-// The setting wins unless it asks for each exercise's own colour, and an exercise without a
-// colour of its own keeps the setting's grey.
-std::uint32_t taskBackground(std::uint32_t exerciseColour, std::uint32_t setting) {
-    if (setting != kUseExerciseColour || exerciseColour == kNoOwnColour) {
-        return setting;
-    }
-    return exerciseColour;
-}
 
 // The pause after a right answer in milliseconds. The settings file may hold any number; a
 // negative one means no pause, and a huge one must neither overflow nor outlast the clock's
@@ -77,7 +66,7 @@ void FindImagesScreen::startTask() {
 
     if (options_.exercises.empty()) {
         // Nothing to offer: the background and the stop button stay, and Esc still leaves.
-        backgroundColour_ = taskBackground(kNoOwnColour, options_.backgroundColour[FindImagesId]);
+        backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], nullptr);
     } else {
         choices_.reserve(static_cast<std::size_t>(picturesPerTask_));
         for (int k = 0; k < picturesPerTask_; ++k) {
@@ -111,8 +100,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
         model_.setSize(400, 300);
         model_.setPosition(200, 60);
         choice.mark = 1;
-        backgroundColour_ =
-            taskBackground(exercise.colour, options_.backgroundColour[FindImagesId]);
+        backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], &exercise);
         answerSoundPath_ += exercise.sound;
     }
     choices_.push_back(std::move(choice));

@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0xFF808080;
-constexpr std::uint32_t kNoColourOfItsOwn = 0x00FFFFFF;
 constexpr float kScreenWidth = 800;
 constexpr float kScreenHeight = 600;
 // A diagonal goes further across than up or down: the screen's 4 : 3.
@@ -73,16 +71,10 @@ ScreenId MovingPictureScreen::update() {
 }
 
 std::uint32_t MovingPictureScreen::backgroundColour() const {
-    const std::uint32_t colour = options_.backgroundColour[MovingPictureId];
-    if (colour != kGrey) {
-        return colour;
-    }
     // Grey asks for the colour of the exercise on the screen.
-    if (exercisePosition_ >= options_.exercises.size()) {
-        return kGrey;
-    }
-    const std::uint32_t own = options_.exercises[exercisePosition_].colour;
-    return own == kNoColourOfItsOwn ? kGrey : own;
+    const bool shown = exercisePosition_ < options_.exercises.size();
+    return exerciseBackground(options_.backgroundColour[MovingPictureId],
+                              shown ? &options_.exercises[exercisePosition_] : nullptr);
 }
 
 int MovingPictureScreen::draw() {

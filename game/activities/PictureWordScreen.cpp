@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
-constexpr std::uint32_t kUseExerciseColour = 0xFF808080;
 constexpr std::uint32_t kWordColour = 0xFF000000;
 constexpr int kWordPixels = 80;
 
@@ -169,15 +167,7 @@ const Exercise* PictureWordScreen::currentExercise() const {
 }
 
 std::uint32_t PictureWordScreen::backgroundColour() const {
-    const std::uint32_t setting = options_.backgroundColour[PictureWordId];
-    if (setting != kUseExerciseColour) {
-        return setting;
-    }
-    const Exercise* exercise = currentExercise();
-    if (exercise == nullptr || exercise->colour == kNoOwnColour) {
-        return kUseExerciseColour;
-    }
-    return exercise->colour;
+    return exerciseBackground(options_.backgroundColour[PictureWordId], currentExercise());
 }
 
 int PictureWordScreen::draw() {

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr std::uint32_t kGrey = 0xFF808080;
-constexpr std::uint32_t kNoColourOfItsOwn = 0x00FFFFFF;
-
 // The stages of one cycle of presses.
 constexpr int kNewSet = 0;
 constexpr int kShowing = 1;
@@ -69,16 +66,10 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
 }
 
 std::uint32_t ShapesScreen::backgroundColour() const {
-    const std::uint32_t colour = options_.backgroundColour[ShapesId];
-    if (colour != kGrey) {
-        return colour;
-    }
     // Grey asks for the colour of the exercise the next set starts with.
-    if (exercisePosition_ >= options_.exercises.size()) {
-        return kGrey;
-    }
-    const std::uint32_t own = options_.exercises[exercisePosition_].colour;
-    return own == kNoColourOfItsOwn ? kGrey : own;
+    const bool shown = exercisePosition_ < options_.exercises.size();
+    return exerciseBackground(options_.backgroundColour[ShapesId],
+                              shown ? &options_.exercises[exercisePosition_] : nullptr);
 }
 
 int ShapesScreen::draw() {

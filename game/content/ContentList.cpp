@@ -1,45 +1,12 @@
 // The content-list operations of the settings record: reading a list, shuffling it and putting
 // its texts in capitals.
-#include "game/content/Options.h"
-
-#include "common/text/NumberText.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
+#include "game/content/ExerciseReader.h"
+#include "game/content/Options.h"
 
 #include <cwctype>
 #include <utility>
-
-namespace {
-
-// Reads the exercises of an open list, six lines each, up to the end of the file or the first
-// empty name. A read error part-way leaves the complete exercises read before it in `exercises`.
-void readExercises(TextFile& file, std::vector<Exercise>& exercises) {
-    std::u16string line;
-    // The empty line after a file's last line end is not a field: a colour line missing there
-    // leaves the exercise without a colour of its own.
-    auto field = [&](std::u16string& out) {
-        if (file.readLine(line) && !(line.empty() && file.isAtEnd())) {
-            out = std::move(line);
-        }
-    };
-    while (!file.isAtEnd()) {
-        Exercise exercise;
-        if (!file.readLine(exercise.name) || exercise.name.empty()) {
-            break;
-        }
-        field(exercise.image);
-        field(exercise.sound);
-        field(exercise.speech);
-        field(exercise.text);
-        std::string colour;
-        if (file.readLine(colour) && !(colour.empty() && file.isAtEnd())) {
-            exercise.colour = static_cast<std::uint32_t>(parseLong(colour));
-        }
-        exercises.push_back(std::move(exercise));
-    }
-}
-
-} // namespace
 
 bool Options::loadList(std::u16string_view name, ErrorBox& errorBox) {
     const std::u16string path = u"data\\" + language + u"\\" + std::u16string(name);

@@ -3,7 +3,23 @@
 ActivityScreen::ActivityScreen(ScreenServices& services)
     : services_(services), options_(services.files), stopButton_(services.clock) {}
 
-ScreenId ActivityScreen::update() { return nextScreenId_; }
+namespace {
+
+constexpr std::uint32_t kUseExerciseColour = 0xFF808080; // grey
+constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
+
+} // namespace
+
+std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Exercise* exercise) {
+    if (setting != kUseExerciseColour || exercise == nullptr || exercise->colour == kNoOwnColour) {
+        return setting;
+    }
+    return exercise->colour;
+}
+
+ScreenId ActivityScreen::update() {
+    return nextScreenId_;
+}
 
 int ActivityScreen::mouseUp(int, int) {
     contactHeld_ = 0;

@@ -20,6 +20,10 @@ public:
     int mouseMove(int x, int y) override;
 
 protected:
+    // The background of an exercise: the adult's colour for the activity, unless it is the grey
+    // that asks for each exercise's own colour; an exercise without one, or none, keeps the grey.
+    static std::uint32_t exerciseBackground(std::uint32_t setting, const Exercise* exercise);
+
     // Loads the stop button at (10, 10) with its red frame, cached or plain.
     void loadStopButton(bool cached);
 
