@@ -200,3 +200,29 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
     EXPECT_NE(file("data/English/animals").find("\r\ntoo large.png\r\n"), std::string::npos);
     EXPECT_TRUE(errors.isEmpty());
 }
+
+TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorkable) {
+    folder.write("data/lang.txt", "English\r\n");
+    const std::vector<Item> items = {{"dog", "dog.png", "Dog"}};
+    folder.write("data/English/animals", listOf(items));
+    elsewhere.write("hello.wav", "RIFF");
+    open();
+    EXPECT_EQ(column("image").count(), 0);
+    EXPECT_EQ(column("sound").count(), 0);
+    EXPECT_EQ(column("speech").entries(), QStringList({" None"}));
+    choose("list", "animals");
+    choose("exercise", "dog");
+    EXPECT_FALSE(selected("image"));
+    EXPECT_FALSE(preview().hasPicture());
+
+    // The names the list holds stay, though no file answers to them.
+    press("nextColour");
+    EXPECT_EQ(file("data/English/animals"), listOf({{"dog", "dog.png", "Dog", "-16777216"}}));
+
+    // A recording cannot go where there is no folder for it: said, and nothing is made.
+    chosenFile = elsewhere.path() / "hello.wav";
+    const std::vector<std::string> before = allPaths();
+    press("addSpeech");
+    EXPECT_EQ(errors, QStringList({"The file could not be copied to speech\\English\\hello.wav."}));
+    EXPECT_EQ(allPaths(), before);
+}
