@@ -6,8 +6,9 @@
 #include <functional>
 
 namespace {
-// About two seconds at the display's pace: long enough for texts that come and go (a blinking
-// help line), short enough that a changing text does not pile up textures.
+// Counted in turns of the main loop, about a thousand a second: a text unused for an eighth of a
+// second is let go, so a changing text does not pile up textures. One that comes back later is
+// laid out again, which costs less than a frame.
 constexpr std::uint64_t kKeepFrames = 120;
 constexpr std::size_t kMaxEntries = 512;
 } // namespace
