@@ -163,10 +163,7 @@ int FindImagesScreen::draw() {
         return 1;
     }
     offscreen_->clear(backgroundColour_);
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     if (!choices_.empty()) {
         model_.draw();
         divider_.draw();
@@ -197,8 +194,7 @@ int FindImagesScreen::draw() {
 }
 
 int FindImagesScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y)) {
-        nextScreenId_ = MenuId;
+    if (stopButtonPressed(x, y)) {
         return 1;
     }
     const auto right = std::find_if(choices_.begin(), choices_.end(),

@@ -83,10 +83,7 @@ int MovingPictureScreen::draw() {
     }
     offscreen_->clear(backgroundColour());
     picture_.draw();
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     present();
     return 1;
 }
@@ -113,9 +110,7 @@ int MovingPictureScreen::keyUp(int) {
 }
 
 int MovingPictureScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
-        nextScreenId_ = MenuId;
-    }
+    stopButtonPressed(x, y);
     return keyDown(0);
 }
 

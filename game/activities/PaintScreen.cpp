@@ -54,18 +54,13 @@ int PaintScreen::draw() {
     if (currentFrame_ != nullptr) {
         currentFrame_->draw();
     }
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     present();
     return 1;
 }
 
 int PaintScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
-        nextScreenId_ = MenuId;
-    }
+    stopButtonPressed(x, y);
     if (contactHeld_ == 0) {
         handlePress();
     }

@@ -52,8 +52,7 @@ int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
 }
 
 int PictureWordScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y)) {
-        nextScreenId_ = MenuId;
+    if (stopButtonPressed(x, y)) {
         return 1;
     }
     if (contactHeld_ == 0) {
@@ -180,10 +179,7 @@ int PictureWordScreen::draw() {
     if (options_.textOn == 1 && stage_ <= 3 && exercise != nullptr && !exercise->text.empty()) {
         word_.drawText();
     }
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     present();
     return 1;
 }

@@ -122,10 +122,7 @@ int RingsScreen::draw() {
         return 1;
     }
     // Drawn over the rings, which stay on the offscreen image until the background is cleared.
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     if (reminderShown_) {
         reminder_.draw();
     }
@@ -134,8 +131,7 @@ int RingsScreen::draw() {
 }
 
 int RingsScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
-        nextScreenId_ = MenuId;
+    if (stopButtonPressed(x, y)) {
         return 1;
     }
     return keyDown(0);

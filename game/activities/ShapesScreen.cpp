@@ -82,18 +82,13 @@ int ShapesScreen::draw() {
             patterns_[static_cast<std::size_t>(c)].draw();
         }
     }
-    if (options_.useStop != 0) {
-        stopButton_.draw();
-        stopButton_.drawFrame();
-    }
+    drawStopButton();
     present();
     return 1;
 }
 
 int ShapesScreen::mouseDown(int x, int y) {
-    if (options_.useStop != 0 && stopButton_.contains(x, y) == 1) {
-        nextScreenId_ = MenuId;
-    }
+    stopButtonPressed(x, y);
     if (contactHeld_ == 0) {
         handlePress();
     }

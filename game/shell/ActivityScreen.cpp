@@ -42,3 +42,18 @@ void ActivityScreen::loadStopButton(bool cached) {
     stopButton_.setFrameColour(0xFFFF0000);
     stopButton_.setFrameMargin(10);
 }
+
+void ActivityScreen::drawStopButton() {
+    if (options_.useStop != 0) {
+        stopButton_.draw();
+        stopButton_.drawFrame();
+    }
+}
+
+bool ActivityScreen::stopButtonPressed(int x, int y) {
+    if (options_.useStop == 0 || !stopButton_.contains(x, y)) {
+        return false;
+    }
+    nextScreenId_ = MenuId;
+    return true;
+}

@@ -26,6 +26,10 @@ protected:
 
     // Loads the stop button at (10, 10) with its red frame, cached or plain.
     void loadStopButton(bool cached);
+    // Draws the stop button with its frame, when the adult has it shown.
+    void drawStopButton();
+    // A press on the shown stop button leads back to the menu; true when (x, y) was on it.
+    bool stopButtonPressed(int x, int y);
 
     ScreenServices& services_;
     Options options_;
