@@ -4,6 +4,7 @@
 #include "TestServices.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -29,6 +30,16 @@ struct Settings {
     int random = 0;
     std::uint32_t background = 0xFF000000;
 };
+
+Point centre(const Picture& picture) {
+    return {static_cast<int>(picture.centreX()), static_cast<int>(picture.centreY())};
+}
+
+const Picture& rightChoice(const FindImagesScreen& screen) {
+    const auto& choices = screen.choices();
+    return *std::find_if(choices.begin(), choices.end(),
+                         [](const Picture& choice) { return choice.mark == 1; });
+}
 
 } // namespace
 
@@ -71,7 +82,6 @@ protected:
         return screen;
     }
 
-    // The frame's calls.
     Calls frame(FindImagesScreen& screen) {
         graphics.calls.clear();
         screen.draw();
@@ -90,23 +100,15 @@ protected:
         return shown;
     }
 
-    static const Picture& rightChoice(const FindImagesScreen& screen) {
-        const auto& choices = screen.choices();
-        return *std::find_if(choices.begin(), choices.end(),
-                             [](const Picture& choice) { return choice.mark == 1; });
-    }
-
-    static Point centre(const Picture& picture) {
-        return {static_cast<int>(picture.centreX()), static_cast<int>(picture.centreY())};
-    }
-
-    // Presses the right choice and lets the answer and the pause of `seconds` run out.
-    void answerAndWait(FindImagesScreen& screen, int seconds = 3) {
+    // Presses the right choice and lets a turn come; with `wait`, another that many ms later.
+    void answer(FindImagesScreen& screen, std::uint32_t wait = 0) {
         const Point right = centre(rightChoice(screen));
         screen.mouseDown(right.first, right.second);
         screen.update();
-        test.clock.advanceMilliseconds(static_cast<std::uint32_t>(seconds) * 1000 + 1);
-        screen.update();
+        if (wait != 0) {
+            test.clock.advanceMilliseconds(wait);
+            screen.update();
+        }
     }
 
     TestServices test;
@@ -116,450 +118,260 @@ protected:
     int begun = -1;
 };
 
-TEST_F(FindImagesScreenTest, ChoicesShareOneRowBelowTheDividerWithEqualGaps) {
+// The row holds up to four choices with equal gaps, and exactly one choice is the right one.
+TEST_F(FindImagesScreenTest, ChoicesShareOneRowWithEqualGapsAndOneIsRight) {
     writeList({{"a"}, {"b"}, {"c"}, {"d"}, {"e"}});
-    struct Case {
-        int numFinds;
-        std::vector<int> xs;
-    };
-    const Case cases[] = {
+    const std::pair<int, std::vector<int>> cases[] = {
         {2, {133, 466}},
         {3, {50, 300, 550}},
         {4, {0, 200, 400, 600}},
         {9, {0, 200, 400, 600}}, // a hand-edited file: no more than the row holds
         {0, {300}},              // ... and never a task with nothing to pick
     };
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.numFinds = c.numFinds;
-        auto screen = start(settings);
-        ASSERT_EQ(screen->choices().size(), c.xs.size()) << c.numFinds;
+    for (const auto& [numFinds, expected] : cases) {
+        auto screen = start({.numFinds = numFinds});
         std::vector<int> xs;
         int marked = 0;
         for (const Picture& choice : screen->choices()) {
             xs.push_back(static_cast<int>(choice.x));
-            // (600 - 405) / 2 + 405 - 75, cut to 427: centred below the divider's bottom.
-            EXPECT_EQ(choice.y, 427);
-            EXPECT_EQ(choice.width, 200);
-            EXPECT_EQ(choice.height, 150);
             marked += choice.mark;
         }
-        EXPECT_EQ(xs, c.xs) << c.numFinds;
-        EXPECT_EQ(marked, 1) << c.numFinds;
-        const Calls calls = frame(*screen);
-        EXPECT_EQ(
-            std::count(calls.begin(), calls.end(), "image gfx\\images\\a.png in 200,60 400x300"),
-            1);
-        EXPECT_EQ(
-            std::count(calls.begin(), calls.end(), "image gfx\\findimages\\hDivider.png at 0,395"),
-            1);
+        EXPECT_EQ(xs, expected) << numFinds;
+        EXPECT_EQ(marked, 1) << numFinds;
     }
 }
 
+// A list shorter than the task wraps within it: the right exercise is offered twice, only the
+// copy taken first is right, and the next task goes on where this one stopped.
 TEST_F(FindImagesScreenTest, AShortListOffersAnExerciseTwiceAndOnlyTheCopyTakenFirstIsRight) {
     writeList({{"cat"}, {"dog"}});
     auto screen = start();
-    const auto shown = shownChoices(*screen);
-    EXPECT_EQ(std::multiset<std::string>(shown.begin(), shown.end()),
-              (std::multiset<std::string>{"cat.png", "cat.png", "dog.png"}));
-    const auto& choices = screen->choices();
-    const auto first = std::find(shown.begin(), shown.end(), "cat.png") - shown.begin();
-    const auto second =
-        std::find(shown.begin() + first + 1, shown.end(), "cat.png") - shown.begin();
-    ASSERT_LT(second, 3);
-    const Picture& twin = choices[choices[first].mark == 1 ? second : first];
-    EXPECT_EQ(twin.mark, 0);
-
-    test.sound.calls.clear();
-    screen->mouseDown(centre(twin).first, centre(twin).second);
-    EXPECT_FALSE(screen->answered());
-    EXPECT_EQ(test.sound.calls, (Calls{"playOnce sfx\\findimages\\wrong.wav"}));
-
-    // The next task starts where this one stopped: dog is right, and offered twice.
-    answerAndWait(*screen);
-    const auto next = shownChoices(*screen);
-    EXPECT_EQ(std::multiset<std::string>(next.begin(), next.end()),
-              (std::multiset<std::string>{"cat.png", "dog.png", "dog.png"}));
-    const Calls calls = frame(*screen);
-    EXPECT_EQ(
-        std::count(calls.begin(), calls.end(), "image gfx\\images\\dog.png in 200,60 400x300"), 1);
-}
-
-TEST_F(FindImagesScreenTest, OneSwitchWalksThePointerOverTheChoicesAndSelectsWhereItIs) {
-    writeList({{"cat", "cat.wav"}, {"dog", "dog.wav"}, {"hen", "hen.wav"}});
-    test.folder.write("sfx/images/cat.wav", "RIFF");
-    Settings settings;
-    settings.oneContact = 1;
-    settings.scanTime = 2;
-    settings.findPause = 3;
-    auto screen = start(settings);
-    std::vector<Point> centres;
-    for (const Picture& choice : screen->choices()) {
-        centres.push_back(centre(choice));
-    }
-    // The pointer jumps to the first choice as the task starts.
-    EXPECT_EQ(test.pointer.moves, (std::vector<Point>{centres[0]}));
-
-    // Then it steps every two seconds, a moment after each two seconds have passed.
-    std::vector<std::uint32_t> stepTimes;
-    const std::uint32_t begin = test.clock.milliseconds();
-    for (int turn = 0; turn < 6010; ++turn) {
-        test.clock.advanceMilliseconds(1);
-        const std::size_t before = test.pointer.moves.size();
-        EXPECT_EQ(screen->update(), Stay);
-        if (test.pointer.moves.size() != before) {
-            stepTimes.push_back(test.clock.milliseconds() - begin);
+    for (const std::string right : {"cat.png", "dog.png"}) {
+        const auto shown = shownChoices(*screen);
+        std::vector<std::string> marked;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (screen->choices()[i].mark == 1) {
+                marked.push_back(shown[i]);
+            }
         }
-    }
-    EXPECT_EQ(stepTimes, (std::vector<std::uint32_t>{2001, 4002, 6003}));
-    EXPECT_EQ(test.pointer.moves,
-              (std::vector<Point>{centres[0], centres[1], centres[2], centres[0]}));
-
-    // Wait until the pointer is on the right picture, then the switch selects it.
-    const Point right = centre(rightChoice(*screen));
-    while (test.pointer.moves.back() != right) {
-        test.clock.advanceMilliseconds(1);
-        screen->update();
-    }
-    test.sound.calls.clear();
-    screen->keyDown(kKeyEnter);
-    EXPECT_EQ(test.pointer.presses.back(), right);
-    EXPECT_TRUE(screen->answered());
-    EXPECT_EQ(screen->update(), Stay);
-    EXPECT_EQ(test.sound.calls, (Calls{"playOnce sfx\\images\\cat.wav"}));
-
-    // The pointer rests during the pause; after findPause seconds a new task begins and the
-    // pointer is back on its first choice.
-    const std::size_t moves = test.pointer.moves.size();
-    test.clock.advanceMilliseconds(3000);
-    screen->update();
-    EXPECT_TRUE(screen->answered());
-    EXPECT_EQ(test.pointer.moves.size(), moves);
-    test.clock.advanceMilliseconds(1);
-    EXPECT_EQ(screen->update(), Stay);
-    EXPECT_FALSE(screen->answered());
-    EXPECT_EQ(test.sound.calls.back(), "stop");
-    ASSERT_EQ(test.pointer.moves.size(), moves + 1);
-    EXPECT_EQ(test.pointer.moves.back(), centre(screen->choices()[0]));
-}
-
-TEST_F(FindImagesScreenTest,
-       TwoSwitchesStepWithSpaceAndSelectWithEnterAndThePointerNeverMovesAlone) {
-    writeList({{"a"}, {"b"}, {"c"}, {"d"}});
-    Settings settings;
-    settings.numFinds = 4;
-    auto screen = start(settings);
-    test.clock.advanceMilliseconds(60'000);
-    screen->update();
-    EXPECT_TRUE(test.pointer.moves.empty());
-
-    screen->keyDown(kKeySpace);
-    screen->keyDown(kKeySpace);
-    EXPECT_EQ(test.pointer.moves, (std::vector<Point>{{100, 502}, {300, 502}}));
-    // The move arrives in a later turn; then the frame marks that choice.
-    Calls calls = frame(*screen);
-    EXPECT_EQ(
-        std::count(calls.begin(), calls.end(), "image gfx\\findimages\\selFrame.png at 193,420"),
-        0);
-    test.pointer.deliverMoves();
-    calls = frame(*screen);
-    EXPECT_EQ(
-        std::count(calls.begin(), calls.end(), "image gfx\\findimages\\selFrame.png at 193,420"),
-        1);
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
-                            [](const std::string& c) { return c.find("selFrame") != c.npos; }),
-              1);
-
-    screen->keyDown(kKeyEnter);
-    EXPECT_EQ(test.pointer.presses, (std::vector<Point>{{300, 502}}));
-    EXPECT_EQ(screen->answered(), screen->choices()[1].mark == 1);
-}
-
-TEST_F(FindImagesScreenTest, HalvesAreCoveredWhileChoosingAndEverythingShowsWholeAfterTheAnswer) {
-    writeList({{"a"}, {"b"}});
-    Settings settings;
-    settings.numFinds = 2;
-    settings.background = 0xFF102030;
-    auto screen = start(settings);
-    screen->mouseMove(140, 430); // on the left choice
-    const auto shown = shownChoices(*screen);
-    const Calls choosing = frame(*screen);
-    const Calls expected = {
-        "clear ff102030",
-        "image gfx\\buttons\\stop.png at 10,10",
-        "image gfx\\images\\a.png in 200,60 400x300",
-        "image gfx\\findimages\\hDivider.png at 0,395",
-        "fill 400,60 400x300 ff102030", // the model's right half
-        "image gfx\\images\\" + shown[0] + " in 133,427 200x150",
-        "image gfx\\images\\" + shown[1] + " in 466,427 200x150",
-        "fill 133,427 100x150 ff102030", // the choices' left halves
-        "fill 466,427 100x150 ff102030",
-        "image gfx\\findimages\\selFrame.png at 126,420",
-        "image window in 0,0 800x600",
-    };
-    EXPECT_EQ(choosing, expected);
-
-    const Point right = centre(rightChoice(*screen));
-    screen->mouseDown(right.first, right.second);
-    const Calls answered = frame(*screen);
-    const Calls whole = {
-        "clear ff102030",
-        "image gfx\\buttons\\stop.png at 10,10",
-        "image gfx\\images\\a.png in 200,60 400x300",
-        "image gfx\\findimages\\hDivider.png at 0,395",
-        "image gfx\\images\\" + shown[0] + " in 133,427 200x150",
-        "image gfx\\images\\" + shown[1] + " in 466,427 200x150",
-        "image window in 0,0 800x600",
-    };
-    EXPECT_EQ(answered, whole);
-}
-
-TEST_F(FindImagesScreenTest, TheBackgroundIsTheSettingUnlessItAsksForTheExercisesOwnColour) {
-    struct Case {
-        std::uint32_t setting;
-        std::int32_t exerciseColour;
-        const char* clear;
-    };
-    const Case cases[] = {
-        {0xFF000000, -15654349, "clear ff000000"}, // the setting wins
-        {0xFF808080, -15654349, "clear ff112233"}, // grey: the exercise's own colour
-        {0xFF808080, 16777215, "clear ff808080"},  // ... which it may not have
-        {0xFFFFFFFF, 16777215, "clear ffffffff"},
-        {0xFF808080, 0, "clear 00000000"}, // an unreadable colour line: transparent black
-    };
-    for (const Case& c : cases) {
-        writeList({{"a", "", c.exerciseColour}, {"b"}});
-        Settings settings;
-        settings.background = c.setting;
-        auto screen = start(settings);
-        EXPECT_EQ(frame(*screen).front(), c.clear) << c.setting << " " << c.exerciseColour;
+        EXPECT_EQ(marked, std::vector<std::string>{right});
+        EXPECT_EQ(shown.size(), 3u);
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), right), 2) << right;
+        EXPECT_EQ(frame(*screen)[2], "image gfx\\images\\" + right + " in 200,60 400x300");
+        answer(*screen, 3001);
     }
 }
 
-TEST_F(FindImagesScreenTest, TheAnswerPlaysTheExercisesSoundOrTheNextPraiseAndThePauseAlwaysRuns) {
-    struct Case {
-        const char* what;
-        std::string sound;
-        bool soundFile;
-        std::vector<std::string> praise;
-        int soundOn;
-        Calls played;
-    };
-    const Case cases[] = {
-        {"own sound", "cat.wav", true, {"good.wav"}, 1, {"playOnce sfx\\images\\cat.wav"}},
-        {"sound missing",
-         "cat.wav",
-         false,
-         {"good.wav"},
-         1,
-         {"playOnce sfx\\findimages\\sounds\\good.wav"}},
-        {"no sound named",
-         "",
-         false,
-         {"good.wav"},
-         1,
-         {"playOnce sfx\\findimages\\sounds\\good.wav"}},
-        {"nothing to play", "", false, {}, 1, {}},
-        {"sound off", "cat.wav", true, {"good.wav"}, 0, {}},
-    };
-    for (const Case& c : cases) {
-        // A content folder of its own for each case.
-        TestServices fresh;
-        fresh.folder.makeFolder("options");
-        std::string list = "cat\r\ncat.png\r\n" + c.sound + "\r\n\r\n\r\n16777215\r\n";
-        fresh.folder.write("data/English/vimo", list);
-        if (c.soundFile) {
-            fresh.folder.write("sfx/images/cat.wav", "RIFF");
+// Scanning: with one switch the pointer starts on the first choice and moves on by itself every
+// scan time, with two only with Space; Enter presses where it is. The pointer rests during the
+// pause, and with one switch the new task puts it back on its first choice.
+TEST_F(FindImagesScreenTest, OneSwitchScansByTimeTwoBySpaceAndEnterSelectsWhereThePointerIs) {
+    writeList({{"cat"}, {"dog"}, {"hen"}});
+    const std::vector<Point> centres = {{150, 502}, {400, 502}, {650, 502}};
+    for (const int oneContact : {1, 0}) {
+        test.pointer.moves.clear();
+        test.pointer.presses.clear();
+        auto screen = start({.oneContact = oneContact, .scanTime = 2});
+        std::vector<Point> expected;
+        if (oneContact == 1) {
+            expected.push_back(centres[0]);
         }
-        fresh.folder.makeFolder("sfx/findimages/sounds/afolder"); // folders are no sounds
-        for (const std::string& name : c.praise) {
-            fresh.folder.write("sfx/findimages/sounds/" + name, "RIFF");
+        for (int step = 0; step < 4; ++step) {
+            test.clock.advanceMilliseconds(2000);
+            EXPECT_EQ(screen->update(), Stay);
+            EXPECT_EQ(test.pointer.moves, expected) << oneContact << ", before step " << step;
+            test.clock.advanceMilliseconds(1);
+            screen->update();
+            if (oneContact == 0) {
+                screen->keyDown(kKeySpace);
+            }
+            expected.push_back(centres[static_cast<std::size_t>(step + oneContact) % 3]);
+            EXPECT_EQ(test.pointer.moves, expected) << oneContact << ", step " << step;
         }
-        {
-            Options options(fresh.files);
-            options.soundOn[FindImagesId] = c.soundOn;
-            options.musicOn[FindImagesId] = 0;
-            options.numFinds = 2;
-            options.findPause = 2;
-            options.writeOptionsFile();
-        }
-        ScreenServices freshServices = fresh.services();
-        FindImagesScreen screen(freshServices);
-        screen.begin(graphics, graphics, window);
-        const Point right = centre(rightChoice(screen));
-        screen.mouseDown(right.first, right.second);
-        fresh.sound.calls.clear();
-        screen.update();
-        EXPECT_EQ(fresh.sound.calls, c.played) << c.what;
-        fresh.clock.advanceMilliseconds(2000);
-        screen.update();
-        EXPECT_TRUE(screen.answered()) << c.what;
-        fresh.clock.advanceMilliseconds(1);
-        screen.update();
-        EXPECT_FALSE(screen.answered()) << c.what;
-    }
-}
-
-TEST_F(FindImagesScreenTest,
-       WrongPressesSoundOnlyWhileChoosingAndPressesDuringThePauseChangeNothing) {
-    writeList({{"a", "a.wav"}, {"b"}, {"c"}});
-    test.folder.write("sfx/images/a.wav", "RIFF");
-    struct Case {
-        int soundOn;
-        Calls wrong;
-    };
-    for (const Case& c : {Case{1, {"playOnce sfx\\findimages\\wrong.wav"}}, Case{0, {}}}) {
-        Settings settings;
-        settings.sound = c.soundOn;
-        auto screen = start(settings);
-        test.sound.calls.clear();
-        screen->mouseDown(700, 100); // the empty background
-        EXPECT_EQ(test.sound.calls, c.wrong);
-        EXPECT_FALSE(screen->answered());
 
         const Point right = centre(rightChoice(*screen));
-        screen->mouseDown(right.first, right.second);
-        screen->update();
-        test.sound.calls.clear();
-        test.clock.advanceMilliseconds(2000);
-        screen->mouseDown(700, 100);                  // silent now
-        screen->mouseDown(right.first, right.second); // the right one again: nothing new
-        screen->update();
-        EXPECT_TRUE(test.sound.calls.empty());
-        test.clock.advanceMilliseconds(1001); // the pause did not start over
-        screen->update();
-        EXPECT_FALSE(screen->answered());
+        while (test.pointer.moves.back() != right) {
+            test.clock.advanceMilliseconds(1);
+            screen->update();
+            if (oneContact == 0) {
+                screen->keyDown(kKeySpace);
+            }
+        }
+        screen->keyDown(kKeyEnter);
+        EXPECT_EQ(test.pointer.presses, std::vector<Point>{right}) << oneContact;
+        EXPECT_TRUE(screen->answered()) << oneContact;
+        const std::size_t moves = test.pointer.moves.size();
+        for (const std::uint32_t wait : {0u, 3000u, 1u}) {
+            test.clock.advanceMilliseconds(wait);
+            screen->update();
+        }
+        EXPECT_FALSE(screen->answered()) << oneContact;
+        ASSERT_EQ(test.pointer.moves.size(), moves + static_cast<std::size_t>(oneContact));
+        EXPECT_EQ(test.pointer.moves.back(), oneContact == 1 ? centres[0] : right) << oneContact;
     }
 }
 
+// While choosing, the model's right half and the choices' left halves are covered and the
+// pointed-at choice is framed; after the answer all shows whole.
+TEST_F(FindImagesScreenTest, HalvesAreCoveredWhileChoosingAndEverythingShowsWholeAfterTheAnswer) {
+    writeList({{"a"}}); // offered twice
+    auto screen = start({.numFinds = 2, .background = 0xFF102030});
+    screen->mouseMove(140, 430); // on the left choice
+    Calls choosing = {"clear ff102030",
+                      "image gfx\\buttons\\stop.png at 10,10",
+                      "image gfx\\images\\a.png in 200,60 400x300",
+                      "image gfx\\findimages\\hDivider.png at 0,395",
+                      "fill 400,60 400x300 ff102030",
+                      "image gfx\\images\\a.png in 133,427 200x150",
+                      "image gfx\\images\\a.png in 466,427 200x150",
+                      "fill 133,427 100x150 ff102030",
+                      "fill 466,427 100x150 ff102030",
+                      "image gfx\\findimages\\selFrame.png at 126,420",
+                      "image window in 0,0 800x600"};
+    EXPECT_EQ(frame(*screen), choosing);
+
+    std::erase_if(choosing, [](const std::string& call) {
+        return call.starts_with("fill") || call.find("selFrame") != call.npos;
+    });
+    answer(*screen);
+    EXPECT_EQ(frame(*screen), choosing);
+}
+
+// Grey asks for the right exercise's own colour, when it has one; any other setting wins.
+TEST_F(FindImagesScreenTest, TheBackgroundIsTheSettingUnlessItAsksForTheExercisesOwnColour) {
+    const std::tuple<std::uint32_t, std::int32_t, const char*> cases[] = {
+        {0xFF000000, -15654349, "clear ff000000"},
+        {0xFF808080, -15654349, "clear ff112233"},
+        {0xFF808080, 16777215, "clear ff808080"},
+        {0xFF808080, 0, "clear 00000000"}, // an unreadable colour line: transparent black
+    };
+    for (const auto& [setting, colour, clear] : cases) {
+        writeList({{"a", "", colour}, {"b"}, {"c"}});
+        auto screen = start({.background = setting});
+        EXPECT_EQ(frame(*screen).front(), clear) << setting << " " << colour;
+    }
+}
+
+// A right pick plays the exercise's sound, without its file the next praise sound, else nothing;
+// a wrong press has its own sound, and sound off silences both. The pause runs either way, and
+// presses during it are silent and neither answer again nor start it over.
+TEST_F(FindImagesScreenTest, TheAnswerPlaysTheExercisesSoundOrAPraiseAndThePauseAlwaysRuns) {
+    const std::string praise = "playOnce sfx\\findimages\\sounds\\good.wav";
+    const Calls wrong = {"playOnce sfx\\findimages\\wrong.wav"};
+    const std::tuple<const char*, std::string, bool, bool, int, Calls> cases[] = {
+        {"own sound", "cat.wav", true, true, 1, {"playOnce sfx\\images\\cat.wav"}},
+        {"sound missing", "cat.wav", false, true, 1, {praise}},
+        {"no sound named", "", false, true, 1, {praise}},
+        {"nothing to play", "", false, false, 1, {}},
+        {"sound off", "cat.wav", true, true, 0, {}},
+    };
+    for (const auto& [what, sound, soundFile, praiseFile, soundOn, played] : cases) {
+        std::filesystem::remove_all(test.folder.path() / "sfx");
+        writeList({{"cat", sound}, {"dog"}});
+        if (soundFile) {
+            test.folder.write("sfx/images/cat.wav", "RIFF");
+        }
+        test.folder.makeFolder("sfx/findimages/sounds/afolder"); // folders are no sounds
+        if (praiseFile) {
+            test.folder.write("sfx/findimages/sounds/good.wav", "RIFF");
+        }
+        auto screen = start({.numFinds = 2, .sound = soundOn});
+        test.sound.calls.clear();
+        screen->mouseDown(700, 100); // the empty background
+        EXPECT_EQ(std::exchange(test.sound.calls, {}), soundOn == 1 ? wrong : Calls{}) << what;
+        answer(*screen);
+        EXPECT_EQ(test.sound.calls, played) << what;
+
+        test.sound.calls.clear();
+        test.clock.advanceMilliseconds(2000);
+        screen->mouseDown(700, 100);
+        answer(*screen, 1000);
+        EXPECT_TRUE(test.sound.calls.empty() && screen->answered()) << what;
+        test.clock.advanceMilliseconds(1);
+        screen->update();
+        EXPECT_FALSE(screen->answered()) << what;
+    }
+}
+
+// The pause after a right answer. The answer comes `toWrap` ms before the millisecond clock wraps
+// (0: at once), then a turn a moment after it and one when `waited` ms have passed.
 TEST_F(FindImagesScreenTest, ThePauseLastsAsSetWhateverTheFileHoldsAndAcrossTheClocksWrap) {
     writeList({{"a"}, {"b"}});
-    struct Case {
-        const char* what;
-        int findPause;
-        std::uint32_t toWrap; // the answer comes this long before the millisecond clock wraps
-        std::uint32_t waited;
-        bool stillPausing;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, std::uint32_t, std::uint32_t, bool> cases[] = {
         {"three seconds, ending as the clock wraps", 3, 1000, 3000, true},
         {"... and over a moment later", 3, 1000, 3001, false},
         {"a negative pause is none", -3, 0, 1, false},
         {"a huge one neither overflows nor ends soon", 2'000'000'000, 0, 3'600'000, true},
     };
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.findPause = c.findPause;
-        auto screen = start(settings);
-        if (c.toWrap != 0) {
-            test.clock.advanceMilliseconds(0u - test.clock.milliseconds() - c.toWrap);
+    for (const auto& [what, findPause, toWrap, waited, stillPausing] : cases) {
+        auto screen = start({.findPause = findPause});
+        if (toWrap != 0) {
+            test.clock.advanceMilliseconds(0u - test.clock.milliseconds() - toWrap);
         }
-        const Point right = centre(rightChoice(*screen));
-        screen->mouseDown(right.first, right.second);
+        answer(*screen, 1);
+        test.clock.advanceMilliseconds(waited - 1);
         screen->update();
-        // A turn a moment after the answer, then one when the time has passed.
-        test.clock.advanceMilliseconds(1);
-        screen->update();
-        test.clock.advanceMilliseconds(c.waited - 1);
-        screen->update();
-        EXPECT_EQ(screen->answered(), c.stillPausing) << c.what;
+        EXPECT_EQ(screen->answered(), stillPausing) << what;
     }
 }
 
+// In order, each task of the whole list has the same model; random order reshuffles the list at
+// each wrap. Either way the right choice lands anywhere in the row.
 TEST_F(FindImagesScreenTest, RandomOrderReshufflesTheListAtEachWrapAndPlacesTheRightOneAnywhere) {
     writeList({{"a"}, {"b"}, {"c"}, {"d"}});
-    struct Case {
-        int random;
-        std::size_t models;
-    };
-    for (const Case& c : {Case{0, 1}, Case{1, 4}}) {
-        Settings settings;
-        settings.numFinds = 4; // each task uses up the list
-        settings.random = c.random;
-        auto screen = start(settings);
+    for (const auto& [random, modelCount] : {std::pair{0, 1u}, std::pair{1, 4u}}) {
+        auto screen = start({.numFinds = 4, .random = random});
         std::set<std::string> models;
         std::set<int> rightPlaces;
         for (int task = 0; task < 40; ++task) {
-            for (const std::string& call : frame(*screen)) {
-                if (call.find(" in 200,60 400x300") != call.npos) {
-                    models.insert(call);
-                }
-            }
+            models.insert(frame(*screen)[2]);
             rightPlaces.insert(static_cast<int>(rightChoice(*screen).x));
-            answerAndWait(*screen);
+            answer(*screen, 3001);
         }
-        EXPECT_EQ(models.size(), c.models) << c.random;
-        EXPECT_EQ(rightPlaces, (std::set<int>{0, 200, 400, 600})) << c.random;
+        EXPECT_EQ(models.size(), modelCount) << random;
+        EXPECT_EQ(rightPlaces, (std::set<int>{0, 200, 400, 600})) << random;
     }
 }
 
-TEST_F(FindImagesScreenTest, TheStopButtonLeavesOnlyWhenShownAndEscAlwaysLeaves) {
+// The stop button is drawn and leaves only when shown; Esc leaves always, other keys never. The
+// intro music plays only when allowed, and the sound stops when the screen goes.
+TEST_F(FindImagesScreenTest, TheStopButtonLeavesOnlyWhenShownEscAlwaysAndTheMusicWhenAllowed) {
     writeList({{"a"}, {"b"}});
-    struct Case {
-        int useStop;
-        int key;
-        ScreenId next;
-        bool stopDrawn;
-    };
-    const Case cases[] = {{1, 0, MenuId, true},
-                          {0, 0, Stay, false},
-                          {0, kKeyEscape, MenuId, false},
-                          {1, kKeyEscape, MenuId, true},
-                          {0, 'A', Stay, false}};
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.useStop = c.useStop;
-        auto screen = start(settings);
+    const std::tuple<int, int, int, ScreenId> cases[] = {
+        {1, 1, 0, MenuId}, {0, 0, 0, Stay}, {0, 0, kKeyEscape, MenuId}, {0, 0, 'A', Stay}};
+    for (const auto& [music, useStop, key, next] : cases) {
+        test.sound.calls.clear();
+        auto screen = start({.useStop = useStop, .music = music});
+        Calls atBegin = {"stop"};
+        if (music == 1) {
+            atBegin.push_back("playOnce music\\intro3.wav");
+        }
+        EXPECT_EQ(test.sound.calls, atBegin) << music;
         const Calls calls = frame(*screen);
         EXPECT_EQ(std::count(calls.begin(), calls.end(), "image gfx\\buttons\\stop.png at 10,10"),
-                  c.stopDrawn ? 1 : 0);
-        test.sound.calls.clear();
-        if (c.key == 0) {
-            screen->mouseDown(40, 40);
-        } else {
-            screen->keyDown(c.key);
-        }
-        EXPECT_EQ(screen->update(), c.next) << c.useStop << " " << c.key;
+                  useStop);
+        key == 0 ? screen->mouseDown(40, 40) : screen->keyDown(key);
+        EXPECT_EQ(screen->update(), next) << useStop << " " << key;
+        screen.reset();
+        EXPECT_EQ(test.sound.calls.back(), "stop");
     }
 }
 
-TEST_F(FindImagesScreenTest, StartsItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
-    writeList({{"a"}, {"b"}});
-    struct Case {
-        int music;
-        Calls calls;
-    };
-    const Case cases[] = {{1, {"stop", "playOnce music\\intro3.wav", "stop"}},
-                          {0, {"stop", "stop"}}};
-    for (const Case& c : cases) {
-        test.sound.calls.clear();
-        Settings settings;
-        settings.music = c.music;
-        start(settings).reset();
-        EXPECT_EQ(test.sound.calls, c.calls) << c.music;
-    }
-}
-
-TEST_F(FindImagesScreenTest, AMissingListIsReportedOnceAndSendsTheChildBackToTheMenu) {
-    auto screen = start();
+// A missing list is reported once and leads back to the menu. With an empty one there is nothing
+// to choose: scanning, switches and presses do nothing, and the stop button still leaves.
+TEST_F(FindImagesScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
+    auto missing = start();
     EXPECT_EQ(begun, 0);
+    EXPECT_EQ(missing->update(), MenuId);
+    missing->draw();
+    missing->keyDown(kKeyEnter);
+    EXPECT_EQ(missing->update(), MenuId);
     ASSERT_EQ(test.errorBox.messages.size(), 1u);
     EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
-    EXPECT_EQ(screen->update(), MenuId);
-    screen->draw();
-    screen->keyDown(kKeyEnter);
-    EXPECT_EQ(screen->update(), MenuId);
-    EXPECT_EQ(test.errorBox.messages.size(), 1u);
-}
 
-TEST_F(FindImagesScreenTest, AnEmptyListShowsBackgroundAndStopButtonAndStaysUsable) {
     test.folder.write("data/English/vimo", "");
-    Settings settings;
-    settings.oneContact = 1;
-    settings.background = 0xFF808080;
-    auto screen = start(settings);
+    auto screen = start({.oneContact = 1, .background = 0xFF808080});
     EXPECT_EQ(begun, 1);
-    EXPECT_TRUE(screen->choices().empty());
     for (int turn = 0; turn < 10; ++turn) {
         test.clock.advanceMilliseconds(1000);
         EXPECT_EQ(screen->update(), Stay);
@@ -568,8 +380,7 @@ TEST_F(FindImagesScreenTest, AnEmptyListShowsBackgroundAndStopButtonAndStaysUsab
     screen->keyDown(kKeyEnter);
     test.sound.calls.clear();
     screen->mouseDown(400, 300);
-    EXPECT_TRUE(test.pointer.moves.empty());
-    EXPECT_TRUE(test.pointer.presses.empty());
+    EXPECT_TRUE(test.pointer.moves.empty() && test.pointer.presses.empty());
     EXPECT_TRUE(test.sound.calls.empty());
     EXPECT_EQ(frame(*screen), (Calls{"clear ff808080", "image gfx\\buttons\\stop.png at 10,10",
                                      "image window in 0,0 800x600"}));

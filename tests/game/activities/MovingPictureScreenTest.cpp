@@ -4,7 +4,6 @@
 #include "TestServices.h"
 
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -25,17 +24,6 @@ std::string exercise(const std::string& name, const std::string& sound,
                      std::int32_t colour = 16777215) {
     return name + "\r\n" + name + ".png\r\n" + sound + "\r\n\r\n\r\n" + std::to_string(colour) +
            "\r\n";
-}
-
-// Up, right, down, left, then the corners: up-right, up-left, down-left, down-right.
-int directionOf(const Picture& picture) {
-    const auto sign = [](float v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); };
-    const std::pair<int, int> headings[8] = {{0, -1}, {1, 0},   {0, 1},  {-1, 0},
-                                             {1, -1}, {-1, -1}, {-1, 1}, {1, 1}};
-    return static_cast<int>(
-        std::find(std::begin(headings), std::end(headings),
-                  std::make_pair(sign(picture.velocityX), sign(picture.velocityY))) -
-        std::begin(headings));
 }
 
 } // namespace
@@ -80,27 +68,29 @@ protected:
         return screen;
     }
 
-    // One turn of the loop, `ms` after the last.
-    void turn(MovingPictureScreen& screen, std::uint32_t ms = 100) {
-        test.clock.advanceMilliseconds(ms);
-        screen.update();
-    }
-
-    // Each exercise starts by silencing the last one's sound.
-    long exercisesStarted() const {
-        return std::count(test.sound.calls.begin(), test.sound.calls.end(), "stop");
+    // Turns of the loop, `ms` apart.
+    void turns(MovingPictureScreen& screen, int count, std::uint32_t ms = 100) {
+        for (int n = 0; n < count; ++n) {
+            test.clock.advanceMilliseconds(ms);
+            screen.update();
+        }
     }
 
     // A press and release (with `movie` 1 enough to send the picture off), then turns until the
-    // next exercise has started; false when it never does.
-    bool pressAndWaitForTheNext(MovingPictureScreen& screen) {
+    // next exercise has started; the number of turns, or 0 when it never does.
+    int pressAndWaitForTheNext(MovingPictureScreen& screen) {
         screen.keyDown(kKeySpace);
         screen.keyUp(kKeySpace);
-        const long before = exercisesStarted();
-        for (int n = 0; n < 2000 && exercisesStarted() == before; ++n) {
-            turn(screen);
+        // Each exercise starts by silencing the last one's sound.
+        const auto started = [this] { return std::ranges::count(test.sound.calls, "stop"); };
+        const auto before = started();
+        for (int n = 1; n <= 2000; ++n) {
+            turns(screen, 1);
+            if (started() != before) {
+                return n;
+            }
         }
-        return exercisesStarted() != before;
+        return 0;
     }
 
     // The next frame, all of it or only its exercise picture's name.
@@ -125,134 +115,85 @@ protected:
     int begun = -1;
 };
 
-TEST_F(MovingPictureScreenTest, EachDirectionStartsAtItsEdgeMovesItsWayAndComesOnceBeforeRepeats) {
+// Up, right, down, left, then from the lower left, lower right, upper right and upper left
+// corners, each once before any repeats. A strip of 0.15 of the width shows at the start, a corner
+// twice as deep and 4/3 as wide; a picture larger than the screen starts between a negative bound
+// and 0, a missing one is an invisible point that still crosses the whole screen. The speed
+// setting gives pixels a second, more across on a diagonal.
+TEST_F(MovingPictureScreenTest, EachDirectionStartsAtItsEdgeMovesAtTheSpeedAndComesOnce) {
     struct Start {
         float xFrom, xTo, yFrom, yTo; // equal ends for a fixed place
     };
+    const std::pair<int, int> sizes[3] = {{200, 100}, {1000, 700}, {0, 0}};
+    struct Direction {
+        float across, down;
+        Start starts[3]; // by size
+    };
+    const Direction directions[8] = {
+        {0, -1, {{0, 600, 570, 570}, {-200, 0, 450, 450}, {0, 800, 600, 600}}},
+        {1, 0, {{-170, -170, 0, 500}, {-850, -850, -100, 0}, {0, 0, 0, 600}}},
+        {0, 1, {{0, 600, -70, -70}, {-200, 0, -550, -550}, {0, 800, 0, 0}}},
+        {-1, 0, {{770, 770, 0, 500}, {650, 650, -100, 0}, {800, 800, 0, 600}}},
+        {1, -1, {{-120, -120, 540, 540}, {-600, -600, 300, 300}, {0, 0, 600, 600}}},
+        {-1, -1, {{720, 720, 540, 540}, {400, 400, 300, 300}, {800, 800, 600, 600}}},
+        {-1, 1, {{720, 720, -40, -40}, {400, 400, -400, -400}, {800, 800, 0, 0}}},
+        {1, 1, {{-120, -120, -40, -40}, {-600, -600, -400, -400}, {0, 0, 0, 0}}},
+    };
     struct Case {
-        int width;
-        int height;
-        Start starts[8]; // by direction
+        std::size_t size;
+        int speed;
+        float straight, across; // across on a diagonal, while up or down goes at `straight`
     };
-    const Case cases[] = {
-        // A strip of 0.15 of the width shows (30 pixels); a corner 80 across and 60 deep.
-        {200,
-         100,
-         {{0, 600, 570, 570},
-          {-170, -170, 0, 500},
-          {0, 600, -70, -70},
-          {770, 770, 0, 500},
-          {-120, -120, 540, 540},
-          {720, 720, 540, 540},
-          {720, 720, -40, -40},
-          {-120, -120, -40, -40}}},
-        // Larger than the screen: a negative bound, and the start lies between it and 0.
-        {1000,
-         700,
-         {{-200, 0, 450, 450},
-          {-850, -850, -100, 0},
-          {-200, 0, -550, -550},
-          {650, 650, -100, 0},
-          {-600, -600, 300, 300},
-          {400, 400, 300, 300},
-          {400, 400, -400, -400},
-          {-600, -600, -400, -400}}},
-        // A missing picture: an invisible point that still crosses the whole screen.
-        {0,
-         0,
-         {{0, 800, 600, 600},
-          {0, 0, 0, 600},
-          {0, 800, 0, 0},
-          {800, 800, 0, 600},
-          {0, 0, 600, 600},
-          {800, 800, 600, 600},
-          {800, 800, 0, 0},
-          {0, 0, 0, 0}}},
-    };
-    // Pixels a second at the default speed: 100 straight, 133 across on a diagonal.
-    const std::pair<float, float> velocities[8] = {{0, -100},   {100, 0},    {0, 100},
-                                                   {-100, 0},   {133, -100}, {-133, -100},
-                                                   {-133, 100}, {133, 100}};
+    // The last three are what a hand-edited file might hold: they take the usual speed, since no
+    // speed would divide by zero and a huge one stand still.
+    const Case cases[] = {{0, 50, 100, 133}, {1, 25, 200, 266}, {2, 75, 65, 86},
+                          {0, 0, 100, 133},  {0, -5, 100, 133}, {0, 5000, 100, 133}};
+    const auto sign = [](float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-        setPictureSize(c.width, c.height);
-        auto screen = makeScreen();
+        const auto [width, height] = sizes[c.size];
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + ", speed " +
+                     std::to_string(c.speed));
+        setPictureSize(width, height);
+        auto screen = makeScreen({.speed = c.speed});
         const Picture& picture = screen->movingPicture();
-        std::vector<int> directions;
+        std::vector<long> order;
         for (std::uint32_t n = 0; n < 16; ++n) {
-            const int k = directionOf(picture);
-            ASSERT_LT(k, 8);
-            SCOPED_TRACE("direction " + std::to_string(k));
-            directions.push_back(k);
-            const Start& start = c.starts[k];
-            EXPECT_TRUE(picture.x >= start.xFrom - 0.01f && picture.x <= start.xTo + 0.01f)
-                << picture.x;
-            EXPECT_TRUE(picture.y >= start.yFrom - 0.01f && picture.y <= start.yTo + 0.01f)
-                << picture.y;
-            EXPECT_EQ(std::make_pair(picture.velocityX, picture.velocityY), velocities[k]);
-
-            const float x = picture.x;
-            const float y = picture.y;
-            screen->keyDown(kKeySpace);
-            turn(*screen, 500);
-            EXPECT_NEAR(picture.x, x + velocities[k].first * 0.5f, 0.01f);
-            EXPECT_NEAR(picture.y, y + velocities[k].second * 0.5f, 0.01f);
+            turns(*screen, 5); // without a press the picture waits
+            const auto* d = std::ranges::find(
+                directions, std::pair{sign(picture.velocityX), sign(picture.velocityY)},
+                [](const Direction& each) {
+                    return std::pair{each.across, each.down};
+                });
+            ASSERT_NE(d, std::end(directions));
+            order.push_back(d - std::begin(directions));
+            SCOPED_TRACE("direction " + std::to_string(order.back()));
+            EXPECT_EQ(picture.velocityX, d->across * (d->down != 0 ? c.across : c.straight));
+            EXPECT_EQ(picture.velocityY, d->down * c.straight);
+            const Start& start = d->starts[c.size];
+            // Within the start's ends.
+            EXPECT_EQ(picture.x, std::clamp(picture.x, start.xFrom - 0.01f, start.xTo + 0.01f));
+            EXPECT_EQ(picture.y, std::clamp(picture.y, start.yFrom - 0.01f, start.yTo + 0.01f));
             // Each exercise seeds the generator from the wall clock: let the seconds differ.
             test.clock.setWallSeconds(1'800'000'000 + n * 7919);
-            ASSERT_TRUE(pressAndWaitForTheNext(*screen));
+            ASSERT_NE(pressAndWaitForTheNext(*screen), 0);
         }
-        EXPECT_EQ(std::set<int>(directions.begin(), directions.begin() + 8).size(), 8u);
-        EXPECT_EQ(std::set<int>(directions.begin() + 8, directions.end()).size(), 8u);
-    }
-}
-
-TEST_F(MovingPictureScreenTest, TheSpeedSettingGivesPixelsPerSecondAndDiagonalsGoFurtherAcross) {
-    struct Case {
-        int speed;
-        float straight;
-        float across; // on a diagonal, while up or down goes at `straight`
-    };
-    const Case cases[] = {
-        {75, 65, 86},
-        {50, 100, 133},
-        {25, 200, 266},
-        // What a hand-edited file might hold: no speed would divide by zero, a huge one stand.
-        {0, 100, 133},
-        {-5, 100, 133},
-        {5000, 100, 133},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.speed);
-        Settings settings;
-        settings.speed = c.speed;
-        auto screen = makeScreen(settings);
-        std::set<std::pair<float, float>> seen;
-        for (int n = 0; n < 8; ++n) {
-            seen.emplace(std::abs(screen->movingPicture().velocityX),
-                         std::abs(screen->movingPicture().velocityY));
-            ASSERT_TRUE(pressAndWaitForTheNext(*screen));
-        }
-        EXPECT_EQ(seen, (std::set<std::pair<float, float>>{
-                            {0, c.straight}, {c.straight, 0}, {c.across, c.straight}}));
+        EXPECT_EQ(std::set<long>(order.begin(), order.begin() + 8).size(), 8u);
+        EXPECT_EQ(std::set<long>(order.begin() + 8, order.end()).size(), 8u);
     }
 }
 
 TEST_F(MovingPictureScreenTest, HeldItMovesWithItsSoundReleasedItStandsAndGoesOnWithoutAJump) {
-    Settings settings;
-    settings.movie = 0;
-    auto screen = makeScreen(settings);
+    auto screen = makeScreen({.movie = 0});
     const Picture& picture = screen->movingPicture();
-    const std::pair<float, float> start{picture.x, picture.y};
-    const auto travelled = [&](float seconds) {
+    const auto at = [&] { return std::make_pair(picture.x, picture.y); };
+    const auto travelled = [&, start = at()](float seconds) {
         return std::make_pair(start.first + picture.velocityX * seconds,
                               start.second + picture.velocityY * seconds);
     };
     test.sound.calls.clear();
     screen->keyDown(kKeySpace);
-    for (int n = 0; n < 10; ++n) {
-        turn(*screen);
-    }
-    const std::pair<float, float> moved{picture.x, picture.y};
+    turns(*screen, 10);
+    const auto moved = at();
     EXPECT_NEAR(moved.first, travelled(1.0f).first, 0.01f);
     EXPECT_NEAR(moved.second, travelled(1.0f).second, 0.01f);
     // Asked for every turn, the sound starts again only once the channel is free.
@@ -262,58 +203,33 @@ TEST_F(MovingPictureScreenTest, HeldItMovesWithItsSoundReleasedItStandsAndGoesOn
     screen->keyUp(kKeySpace);
     EXPECT_FALSE(test.sound.sharedChannelBusy);
     test.sound.calls.clear();
-    for (int n = 0; n < 50; ++n) {
-        turn(*screen);
-    }
-    EXPECT_EQ(std::make_pair(picture.x, picture.y), moved);
+    turns(*screen, 50);
+    EXPECT_EQ(at(), moved);
     EXPECT_TRUE(test.sound.calls.empty());
 
     // Five seconds standing are not made up for: a tenth of a second moves a tenth.
     screen->mouseDown(400, 300);
-    turn(*screen);
-    const auto expected = travelled(1.1f);
-    EXPECT_NEAR(picture.x, expected.first, 0.01f);
-    EXPECT_NEAR(picture.y, expected.second, 0.01f);
+    turns(*screen, 1);
+    EXPECT_NEAR(picture.x, travelled(1.1f).first, 0.01f);
+    EXPECT_NEAR(picture.y, travelled(1.1f).second, 0.01f);
     EXPECT_EQ(test.sound.calls, Calls{"playOnceUnlessBusy sfx\\images\\e1.wav"});
 
     // A switch still held when the next exercise comes must be let go first.
     for (int n = 0; n < 2000 && pictureShown(*screen) == "e1"; ++n) {
         screen->keyDown(kKeySpace); // auto-repeat
-        turn(*screen);
+        turns(*screen, 1);
     }
     ASSERT_EQ(pictureShown(*screen), "e2");
-    const std::pair<float, float> next{picture.x, picture.y};
+    const auto next = at();
     for (int n = 0; n < 20; ++n) {
         screen->keyDown(kKeySpace);
-        turn(*screen);
+        turns(*screen, 1);
     }
-    EXPECT_EQ(std::make_pair(picture.x, picture.y), next);
+    EXPECT_EQ(at(), next);
     screen->mouseUp(400, 300);
     screen->keyDown(kKeySpace);
-    turn(*screen);
-    EXPECT_NE(std::make_pair(picture.x, picture.y), next);
-}
-
-TEST_F(MovingPictureScreenTest, WithMovieOnePressCarriesThePictureOffAndTheNextOneWaits) {
-    auto screen = makeScreen();
-    EXPECT_EQ(pictureShown(*screen), "e1");
-    int turns = 0;
-    screen->keyDown(kKeyEnter);
-    screen->keyUp(kKeyEnter);
-    for (const long before = exercisesStarted(); exercisesStarted() == before && turns < 1000;
-         ++turns) {
-        turn(*screen);
-    }
-    // At least 640 pixels at 100 or 133 a second, in tenths of a second.
-    EXPECT_GE(turns, 64);
-    EXPECT_LT(turns, 1000);
-    EXPECT_EQ(pictureShown(*screen), "e2");
-    const Picture& picture = screen->movingPicture();
-    const std::pair<float, float> standing{picture.x, picture.y};
-    for (int n = 0; n < 30; ++n) {
-        turn(*screen);
-    }
-    EXPECT_EQ(std::make_pair(picture.x, picture.y), standing);
+    turns(*screen, 1);
+    EXPECT_NE(at(), next);
 }
 
 TEST_F(MovingPictureScreenTest, TheListBeginsAtItsSecondExerciseAndMissingSoundsFallBack) {
@@ -324,7 +240,8 @@ TEST_F(MovingPictureScreenTest, TheListBeginsAtItsSecondExerciseAndMissingSounds
     for (int n = 0; n < 4; ++n) {
         pictures += pictureShown(*screen) + " ";
         sounds.push_back(screen->soundPath());
-        ASSERT_TRUE(pressAndWaitForTheNext(*screen));
+        // With `movie` one press carries the picture off: at least 640 pixels at 100 a second.
+        ASSERT_GE(pressAndWaitForTheNext(*screen), 64);
     }
     EXPECT_EQ(pictures, "e1 e2 e0 e1 ");
     // The fallbacks come in shuffled order, each once before any repeats.
@@ -335,45 +252,54 @@ TEST_F(MovingPictureScreenTest, TheListBeginsAtItsSecondExerciseAndMissingSounds
 
     // With nothing to fall back on, the picture moves in silence.
     std::filesystem::remove_all(test.folder.path() / "sfx/sounds");
-    auto silent = makeScreen(Settings{0});
+    auto silent = makeScreen({.movie = 0});
     EXPECT_TRUE(silent->soundPath().empty());
-    const float x = silent->movingPicture().x;
-    const float y = silent->movingPicture().y;
+    const Picture& picture = silent->movingPicture();
+    const std::pair<float, float> start{picture.x, picture.y};
     test.sound.calls.clear();
     silent->keyDown(kKeySpace);
-    turn(*silent);
-    EXPECT_NE(std::make_pair(silent->movingPicture().x, silent->movingPicture().y),
-              std::make_pair(x, y));
+    turns(*silent, 1);
+    EXPECT_NE(std::make_pair(picture.x, picture.y), start);
     EXPECT_TRUE(test.sound.calls.empty());
 }
 
-TEST_F(MovingPictureScreenTest, TheIntroMusicPlaysBesideAndAnyFirstKeyOrPressSilencesIt) {
+// Esc and the stop button in use lead back to the menu; every key or press, on the stop button
+// too, silences the start music, once. Leaving stops and closes it.
+TEST_F(MovingPictureScreenTest, AnyFirstKeyOrPressSilencesTheMusicAndEscOrTheStopButtonLeave) {
     const Calls open = {"Open music\\intro6.wav ALIAS music\\intro6.wav TYPE Waveaudio wait",
                         "Seek music\\intro6.wav to 0", "Play music\\intro6.wav"};
-    for (const int key : {kKeySpace, kKeyEscape, 65, -1}) { // -1: a mouse press
-        SCOPED_TRACE(key);
+    struct Case {
+        int key; // 0: a press at (x, y)
+        int useStop, x, y;
+        ScreenId next;
+    };
+    const Case cases[] = {
+        {kKeySpace, 0, 0, 0, Stay},    // the switch
+        {kKeyEscape, 0, 0, 0, MenuId}, // Esc
+        {0, 1, 70, 70, MenuId},        // the stop button's corner
+        {0, 1, 71, 40, Stay},          // beside it
+        {0, 0, 40, 40, Stay},          // where no stop button is shown
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.key) + " at " + std::to_string(c.x));
         test.sound.calls.clear();
-        Settings settings;
-        settings.musicOn = 1;
-        auto screen = makeScreen(settings);
+        auto screen = makeScreen({.useStop = c.useStop, .musicOn = 1});
         EXPECT_EQ(test.sound.calls, (Calls{"stop", open[0], open[1], open[2]}));
         test.sound.calls.clear();
-        if (key < 0) {
-            screen->mouseDown(400, 300);
+        if (c.key == 0) {
+            screen->mouseDown(c.x, c.y);
         } else {
-            screen->keyDown(key);
+            screen->keyDown(c.key);
         }
         screen->keyDown(kKeySpace); // sends nothing more
         EXPECT_EQ(test.sound.calls, Calls{"Stop music\\intro6.wav"});
-        EXPECT_EQ(screen->update(), key == kKeyEscape ? MenuId : Stay);
+        EXPECT_EQ(screen->update(), c.next);
         test.sound.calls.clear();
         screen.reset();
         EXPECT_EQ(test.sound.calls, (Calls{"stop", "Close music\\intro6.wav"}));
     }
     // Left before any press, the music stops and closes; without music there is none.
-    Settings settings;
-    settings.musicOn = 1;
-    makeScreen(settings).reset();
+    makeScreen({.musicOn = 1}).reset();
     EXPECT_EQ(Calls(test.sound.calls.end() - 3, test.sound.calls.end()),
               (Calls{"stop", "Stop music\\intro6.wav", "Close music\\intro6.wav"}));
     test.sound.calls.clear();
@@ -386,8 +312,7 @@ TEST_F(MovingPictureScreenTest, TheFrameShowsTheBackgroundRuleThePictureAndTheSt
               exercise("e2", "e2.wav", -16711936));
     struct Case {
         std::uint32_t background;
-        int useStop;
-        int exercisesLater;
+        int useStop, exercisesLater;
         std::string clear;
     };
     const Case cases[] = {
@@ -398,12 +323,9 @@ TEST_F(MovingPictureScreenTest, TheFrameShowsTheBackgroundRuleThePictureAndTheSt
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.exercisesLater);
-        Settings settings;
-        settings.background = c.background;
-        settings.useStop = c.useStop;
-        auto screen = makeScreen(settings);
+        auto screen = makeScreen({.useStop = c.useStop, .background = c.background});
         for (int n = 0; n < c.exercisesLater; ++n) {
-            ASSERT_TRUE(pressAndWaitForTheNext(*screen));
+            ASSERT_NE(pressAndWaitForTheNext(*screen), 0);
         }
         const Picture& picture = screen->movingPicture();
         Calls expected = {c.clear, "image gfx\\images\\e" +
@@ -416,20 +338,6 @@ TEST_F(MovingPictureScreenTest, TheFrameShowsTheBackgroundRuleThePictureAndTheSt
         expected.push_back("image window in 0,0 800x600");
         EXPECT_EQ(frame(*screen), expected);
     }
-    struct Press {
-        int useStop;
-        int x;
-        int y;
-        ScreenId next;
-    };
-    for (const Press& p :
-         {Press{1, 70, 70, MenuId}, Press{1, 71, 40, Stay}, Press{0, 40, 40, Stay}}) {
-        Settings settings;
-        settings.useStop = p.useStop;
-        auto screen = makeScreen(settings);
-        screen->mouseDown(p.x, p.y);
-        EXPECT_EQ(screen->update(), p.next) << p.useStop << " at " << p.x;
-    }
 }
 
 TEST_F(MovingPictureScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
@@ -441,16 +349,11 @@ TEST_F(MovingPictureScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysU
     EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
 
     writeList("");
-    Settings settings;
-    settings.useStop = 1;
-    settings.background = 0xFF808080;
-    auto empty = makeScreen(settings);
+    auto empty = makeScreen({.useStop = 1, .background = 0xFF808080});
     EXPECT_EQ(begun, 1);
     test.sound.calls.clear();
     empty->keyDown(kKeySpace);
-    for (int n = 0; n < 100; ++n) {
-        turn(*empty);
-    }
+    turns(*empty, 100);
     EXPECT_TRUE(test.sound.calls.empty());
     EXPECT_EQ(frame(*empty), (Calls{"clear ff808080", "image gfx\\buttons\\stop.png at 10,10",
                                     "image window in 0,0 800x600"}));

@@ -47,9 +47,10 @@ protected:
         }
         paint.reset();
         paint = std::make_unique<PaintScreen>(services);
-        paint->begin(graphics, graphics, window);
-        graphics.calls.clear();
         test.sound.calls.clear();
+        paint->begin(graphics, graphics, window);
+        startSounds = std::exchange(test.sound.calls, {});
+        graphics.calls.clear();
     }
 
     // A press and its release, a second after the last one: always past the key time.
@@ -70,46 +71,51 @@ protected:
         return frame == calls.end() ? "none" : frame->substr(16, frame->find(' ', 16) - 16);
     }
 
-    std::string takeSounds() {
-        std::string sounds;
-        for (const std::string& call : std::exchange(test.sound.calls, {})) {
-            sounds += (sounds.empty() ? "" : "; ") + call;
-        }
-        return sounds;
-    }
+    Calls takeSounds() { return std::exchange(test.sound.calls, {}); }
 
     TestServices test;
     ScreenServices services = test.services();
     RecordingGraphics graphics;
     RecordingGraphics::FakeImage window{"window", 800, 600};
     std::unique_ptr<PaintScreen> paint;
+    Calls startSounds; // what begin() sent to the sound
 };
 
+// Each accepted press paints the next frame with the next painting sound; after the last frame a
+// press plays the picture's own sound and the next press brings the next picture. With sounds off
+// every step silences the shared channel instead.
 TEST_F(PaintScreenTest, EachPressPaintsTheNextFrameThenTheOwnSoundThenTheNextPicture) {
     addFiles({"gfx/paint/cat01.png", "gfx/paint/cat02.png", "gfx/paint/cat03.png",
               "gfx/paint/dog01.png", "gfx/paint/dog02.png", "gfx/paint/catalogue.txt",
               "sfx/paint/paint1.wav", "sfx/paint/paint2.wav", "sfx/paint/paint3.wav",
               "sfx/paint/brush.wav"});
-    makePaint();
-    EXPECT_EQ(shownFrame(), "cat01.png");
     struct Step {
-        std::string frame;
-        std::string sound;
+        std::string frame, sound; // the sound played, none when empty
     };
     const Step steps[] = {
-        {"cat02.png", "playOnce sfx\\paint\\paint1.wav"},
-        {"cat03.png", "playOnce sfx\\paint\\paint2.wav"},
-        {"cat03.png", "playOnce sfx\\images\\cat.wav"},   // press f: the last frame stays
-        {"dog01.png", ""},                                // press f + 1: the next picture
-        {"dog02.png", "playOnce sfx\\paint\\paint3.wav"}, // the sounds go on, not restarted
-        {"dog02.png", "playOnce sfx\\images\\dog.wav"},
+        {"cat02.png", "sfx\\paint\\paint1.wav"},
+        {"cat03.png", "sfx\\paint\\paint2.wav"},
+        {"cat03.png", "sfx\\images\\cat.wav"},   // the last frame stays
+        {"dog01.png", ""},                       // the next picture
+        {"dog02.png", "sfx\\paint\\paint3.wav"}, // the painting sounds go on
+        {"dog02.png", "sfx\\images\\dog.wav"},
         {"cat01.png", ""}, // the pictures wrap
-        {"cat02.png", "playOnce sfx\\paint\\paint1.wav"},
+        {"cat02.png", "sfx\\paint\\paint1.wav"},
     };
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        press();
-        EXPECT_EQ(shownFrame(), steps[i].frame) << "press " << i + 1;
-        EXPECT_EQ(takeSounds(), steps[i].sound) << "press " << i + 1;
+    for (const int soundOn : {1, 0}) {
+        SCOPED_TRACE("sounds " + std::to_string(soundOn));
+        // The start music plays when asked for, whatever the sounds.
+        makePaint({.soundOn = soundOn, .musicOn = 1 - soundOn});
+        EXPECT_EQ(startSounds, soundOn == 1 ? Calls{} : Calls{"playOnce music\\intro4.wav"});
+        EXPECT_EQ(shownFrame(), "cat01.png");
+        for (std::size_t i = 0; i < std::size(steps); ++i) {
+            press();
+            EXPECT_EQ(shownFrame(), steps[i].frame) << "press " << i + 1;
+            const Calls sound = {soundOn == 1 ? "playOnce " + steps[i].sound : "stop"};
+            EXPECT_EQ(takeSounds(), steps[i].sound.empty() ? Calls{} : sound) << "press " << i + 1;
+        }
+        paint.reset();
+        EXPECT_EQ(takeSounds(), Calls{"stop"}) << "leaving silences the channel";
     }
 }
 
@@ -155,81 +161,37 @@ TEST_F(PaintScreenTest, PressesWithinTheKeyTimeAreIgnoredEvenAcrossScreens) {
     }
 }
 
-TEST_F(PaintScreenTest, AHeldKeyOrButtonCountsOnce) {
-    addFiles({"gfx/paint/cat01.png", "gfx/paint/cat02.png", "gfx/paint/cat03.png",
-              "gfx/paint/cat04.png"});
-    makePaint();
-    test.clock.advanceMilliseconds(1000);
-    paint->keyDown(kKeySpace);
-    for (int repeat = 0; repeat < 3; ++repeat) {
-        test.clock.advanceMilliseconds(1000);
-        paint->keyDown(kKeySpace); // auto-repeat
-        paint->mouseDown(400, 300);
-    }
-    EXPECT_EQ(shownFrame(), "cat02.png");
-    paint->mouseUp(400, 300);
-    test.clock.advanceMilliseconds(1000);
-    paint->mouseDown(400, 300);
-    test.clock.advanceMilliseconds(1000);
-    paint->mouseDown(400, 300);
-    EXPECT_EQ(shownFrame(), "cat03.png");
-}
-
-TEST_F(PaintScreenTest, WithSoundsOffEveryStepPressSilencesTheSharedChannel) {
-    addFiles({"gfx/paint/cat01.png", "gfx/paint/cat02.png", "sfx/paint/paint1.wav"});
-    makePaint({.soundOn = 0, .musicOn = 1});
-    // Rebuilt to see the start music.
-    test.sound.calls.clear();
-    paint = std::make_unique<PaintScreen>(services);
-    paint->begin(graphics, graphics, window);
-    EXPECT_EQ(takeSounds(), "stop; playOnce music\\intro4.wav"); // the old screen's stop first
-    const std::string expected[] = {"stop", "stop", ""}; // a frame, the own sound, next picture
-    for (const std::string& sounds : expected) {
-        press();
-        EXPECT_EQ(takeSounds(), sounds);
-    }
-    makePaint({.soundOn = 1, .musicOn = 0});
-    paint.reset();
-    EXPECT_EQ(takeSounds(), "stop");
-}
-
+// A picture without frames shows nothing, makes no sound, and the next press moves on: with an
+// empty gfx\paint\ folder, a longer extension (the base name "cat0") or a name without number and
+// extension.
 TEST_F(PaintScreenTest, PicturesWithoutFramesShowNothingAndTheNextPressMovesOn) {
-    // A longer extension gives the base name "cat0"; a name without number and extension
-    // gives none: neither finds frames.
-    addFiles({"gfx/paint/cat01.jpeg", "gfx/paint/cat02.jpeg", "gfx/paint/dog01.png",
-              "gfx/paint/dog02.png", "gfx/paint/x01"});
-    makePaint({.soundOn = 0});
-    const std::string frames[] = {"none", "dog01.png", "dog02.png", "dog02.png",
-                                  "none", "none",      "dog01.png"};
-    EXPECT_EQ(shownFrame(), frames[0]);
-    EXPECT_TRUE(paint->frames().empty());
-    for (std::size_t i = 1; i < std::size(frames); ++i) {
-        press();
-        EXPECT_EQ(shownFrame(), frames[i]) << "press " << i;
+    struct Case {
+        std::vector<std::string> files;
+        std::vector<std::string> frames; // before the first press and after each
+        Calls sounds;
+    };
+    const Case cases[] = {
+        {{}, {"none", "none", "none"}, {}},
+        {{"gfx/paint/cat01.jpeg", "gfx/paint/cat02.jpeg", "gfx/paint/dog01.png",
+          "gfx/paint/dog02.png", "gfx/paint/x01"},
+         {"none", "dog01.png", "dog02.png", "dog02.png", "none", "none", "dog01.png"},
+         {"playOnce sfx\\images\\dog.wav"}}, // no painting sounds, no own sound of nothing
+    };
+    for (const Case& c : cases) {
+        addFiles(c.files);
+        makePaint();
+        EXPECT_EQ(shownFrame(), c.frames[0]);
+        for (std::size_t i = 1; i < c.frames.size(); ++i) {
+            press();
+            EXPECT_EQ(shownFrame(), c.frames[i]) << "press " << i;
+        }
+        EXPECT_EQ(takeSounds(), c.sounds);
     }
-}
-
-TEST_F(PaintScreenTest, AnEmptyPaintFolderLeavesTheBackgroundAndTheStopButton) {
-    makePaint({.useStop = 1});
-    for (int i = 0; i < 3; ++i) {
-        press();
-    }
-    EXPECT_EQ(paint->currentFrame(), nullptr);
-    EXPECT_TRUE(test.sound.calls.empty());
-    paint->draw();
-    EXPECT_EQ(graphics.takeCalls(),
-              (Calls{"clear ffbc3ffd", "image gfx\\buttons\\stop.png at 10,10",
-                     "image window in 0,0 800x600"}));
-    paint->mouseDown(30, 30);
-    EXPECT_EQ(paint->update(), MenuId);
 }
 
 TEST_F(PaintScreenTest, PicturesAreShuffledOnlyWhenAsked) {
-    std::vector<std::string> files;
-    for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
-        files.push_back(std::string("gfx/paint/") + name + "01.png");
-    }
-    addFiles(files);
+    addFiles({"gfx/paint/a01.png", "gfx/paint/b01.png", "gfx/paint/c01.png", "gfx/paint/d01.png",
+              "gfx/paint/e01.png", "gfx/paint/f01.png"});
     for (const int random : {0, 1}) {
         makePaint({.random = random});
         std::string order = shownFrame().substr(0, 1);
@@ -245,21 +207,37 @@ TEST_F(PaintScreenTest, PicturesAreShuffledOnlyWhenAsked) {
     }
 }
 
-TEST_F(PaintScreenTest, EscAndTheStopButtonLeaveAndAPressOnTheButtonStillPaints) {
-    addFiles({"gfx/paint/cat01.png", "gfx/paint/cat02.png", "sfx/paint/paint1.wav"});
+// Which presses count, a second apart: K a key down, M and m the button down and up at (x, y), E
+// Esc. A held key or button counts once, until any release; Esc is no press; the stop button in
+// use leads back to the menu, and its press paints as well.
+TEST_F(PaintScreenTest, AHeldSwitchCountsOnceAndEscOrTheStopButtonLeave) {
+    addFiles({"gfx/paint/cat01.png", "gfx/paint/cat02.png", "gfx/paint/cat03.png",
+              "gfx/paint/cat04.png"});
     struct Case {
-        int useStop;
+        std::string events;
+        int useStop, x, y;
+        std::string frame;
         ScreenId next;
     };
-    for (const Case c : {Case{1, MenuId}, Case{0, Stay}}) {
+    const Case cases[] = {
+        {"KKMKMKM", 0, 400, 300, "cat02.png", Stay},    // auto-repeat and presses while held
+        {"KKMKMKMmMM", 0, 400, 300, "cat03.png", Stay}, // any release re-arms
+        {"E", 0, 400, 300, "cat01.png", MenuId},
+        {"M", 1, 40, 40, "cat02.png", MenuId},
+        {"M", 0, 40, 40, "cat02.png", Stay}, // without the stop button
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.events + " at " + std::to_string(c.x));
         makePaint({.useStop = c.useStop});
-        test.clock.advanceMilliseconds(1000);
-        paint->mouseDown(40, 40);
+        for (const char event : c.events) {
+            test.clock.advanceMilliseconds(1000);
+            if (event == 'K' || event == 'E') {
+                paint->keyDown(event == 'K' ? kKeySpace : kKeyEscape);
+            } else {
+                (event == 'M') ? paint->mouseDown(c.x, c.y) : paint->mouseUp(c.x, c.y);
+            }
+        }
+        EXPECT_EQ(shownFrame(), c.frame);
         EXPECT_EQ(paint->update(), c.next);
-        EXPECT_EQ(takeSounds(), "playOnce sfx\\paint\\paint1.wav");
     }
-    makePaint();
-    paint->keyDown(kKeyEscape);
-    EXPECT_EQ(paint->update(), MenuId);
-    EXPECT_EQ(shownFrame(), "cat01.png") << "Esc is no press";
 }

@@ -3,6 +3,7 @@
 #include "RecordingGraphics.h"
 #include "TestServices.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
@@ -27,7 +28,6 @@ struct Settings {
     int useStop = 1;
     int sound = 1;
     int music = 0;
-    int random = 0;
     std::uint32_t background = 0xFF3FCEFD;
 };
 
@@ -83,7 +83,7 @@ protected:
             options.useStop = settings.useStop;
             options.soundOn[PictureWordId] = settings.sound;
             options.musicOn[PictureWordId] = settings.music;
-            options.random[PictureWordId] = settings.random;
+            options.random[PictureWordId] = 0; // the list keeps its order
             options.backgroundColour[PictureWordId] = settings.background;
             options.writeOptionsFile();
         }
@@ -103,7 +103,6 @@ protected:
         screen.keyUp(kKeySpace);
     }
 
-    // The frame's calls.
     Calls frame(PictureWordScreen& screen) {
         graphics.calls.clear();
         screen.draw();
@@ -113,25 +112,11 @@ protected:
     // The exercise's picture and word in the frame, leaving out background, stop button and the
     // copy to the window.
     Calls shown(PictureWordScreen& screen) {
-        Calls content;
-        for (const std::string& call : frame(screen)) {
-            if (call.rfind("image gfx\\images\\", 0) == 0 || call.rfind("text ", 0) == 0) {
-                content.push_back(call);
-            }
-        }
+        Calls content = frame(screen);
+        std::erase_if(content, [](const std::string& call) {
+            return !call.starts_with("image gfx\\images\\") && !call.starts_with("text ");
+        });
         return content;
-    }
-
-    // The sounds and the frame of the begin and of each further press.
-    std::vector<Press> play(const Settings& settings, std::size_t presses) {
-        auto screen = start(settings);
-        std::vector<Press> seen;
-        seen.push_back({heard(), shown(*screen)});
-        while (seen.size() < presses) {
-            press(*screen);
-            seen.push_back({heard(), shown(*screen)});
-        }
-        return seen;
     }
 
     TestServices test;
@@ -141,186 +126,123 @@ protected:
     int begun = -1;
 };
 
+// The begin and each further press, heard and seen: with a word, showing also speaks it and
+// the word goes with the take-away; without one the picture sits centred and shows silently.
 TEST_F(PictureWordScreenTest, EachPressShowsSpeaksOrTakesAwayWithOrWithoutAWord) {
     test.folder.write("speech/English/cat.wav", "RIFF");
     test.folder.write("speech/English/dog.wav", "RIFF");
-    const Calls cat = {"playOnce speech\\English\\cat.wav"};
-    const Calls dog = {"playOnce speech\\English\\dog.wav"};
-    const Calls click = {"playOnce sfx\\click.wav"};
-    const Calls silent = {};
-    struct Case {
-        const char* what;
-        int textOn;
-        std::string catText;
-        std::vector<Press> presses;
+    const Calls catSaid = {"playOnce speech\\English\\cat.wav"};
+    const Calls dogSaid = {"playOnce speech\\English\\dog.wav"};
+    const Press catWord = {catSaid, {picture("cat", "100,0"), word("cat", 3)}};
+    const Press dogWord = {dogSaid, {picture("dog", "100,0"), word("dog", 3)}};
+    const Press catShown = {{}, {picture("cat", "100,75")}};
+    const Press dogShown = {{}, {picture("dog", "100,75")}};
+    const Press catSpoken = {catSaid, catShown.shown};
+    const Press dogSpoken = {dogSaid, dogShown.shown};
+    const Press click = {{"playOnce sfx\\click.wav"}, {}};
+    const std::tuple<const char*, int, std::string, std::vector<Press>> cases[] = {
+        {"word shown", 1, "cat", {catWord, catWord, click, dogWord, dogWord, click, catWord}},
+        {"no word shown", 0, "cat", {catShown, catSpoken, catSpoken, click, dogShown, dogSpoken}},
+        {"this exercise has no word", 1, "", {catShown, catSpoken, catSpoken, click, dogWord}},
     };
-    const Case cases[] = {
-        {"a shown word: show and speak, speak, click, next",
-         1,
-         "cat",
-         {{cat, {picture("cat", "100,0"), word("cat", 3)}},
-          {cat, {picture("cat", "100,0"), word("cat", 3)}},
-          {click, {}},
-          {dog, {picture("dog", "100,0"), word("dog", 3)}},
-          {dog, {picture("dog", "100,0"), word("dog", 3)}},
-          {click, {}},
-          {cat, {picture("cat", "100,0"), word("cat", 3)}}}},
-        {"no word shown: show, speak, speak, click, next",
-         0,
-         "cat",
-         {{silent, {picture("cat", "100,75")}},
-          {cat, {picture("cat", "100,75")}},
-          {cat, {picture("cat", "100,75")}},
-          {click, {}},
-          {silent, {picture("dog", "100,75")}},
-          {dog, {picture("dog", "100,75")}}}},
-        {"words on, but this exercise has none",
-         1,
-         "",
-         {{silent, {picture("cat", "100,75")}},
-          {cat, {picture("cat", "100,75")}},
-          {cat, {picture("cat", "100,75")}},
-          {click, {}},
-          {dog, {picture("dog", "100,0"), word("dog", 3)}}}},
-    };
-    for (const Case& c : cases) {
-        writeList({{"cat", c.catText, "", "cat.wav"}, {"dog", "dog", "", "dog.wav"}});
-        Settings settings;
-        settings.textOn = c.textOn;
-        const auto seen = play(settings, c.presses.size());
-        for (std::size_t i = 0; i < seen.size(); ++i) {
-            EXPECT_EQ(seen[i].sounds, c.presses[i].sounds) << c.what << ", press " << i;
-            EXPECT_EQ(seen[i].shown, c.presses[i].shown) << c.what << ", press " << i;
+    for (const auto& [what, textOn, catText, presses] : cases) {
+        writeList({{"cat", catText, "", "cat.wav"}, {"dog", "dog", "", "dog.wav"}});
+        auto screen = start({.textOn = textOn});
+        for (std::size_t i = 0; i < presses.size(); ++i) {
+            if (i > 0) {
+                press(*screen);
+            }
+            EXPECT_EQ(heard(), presses[i].sounds) << what << ", press " << i;
+            EXPECT_EQ(shown(*screen), presses[i].shown) << what << ", press " << i;
         }
     }
 }
 
+// Speaking plays the recording, without one the exercise's sound, without that the current
+// fallback; the same for both speaking presses. Only 1 and 0 are settings of speech.
 TEST_F(PictureWordScreenTest, SpeechThenSoundThenTheFallbackSpeakForTheExercise) {
-    struct Case {
-        const char* what;
-        int speechOn;
-        bool speechFile;
-        bool soundFile;
-        int soundOn;
-        Calls spoken;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, bool, bool, int, Calls> cases[] = {
         {"speech", 1, true, true, 1, {"playOnce speech\\English\\cat.wav"}},
         {"no recording: the sound", 1, false, true, 1, {"playOnce sfx\\images\\moo.wav"}},
         {"neither: the fallback", 1, false, false, 1, {"playOnce sfx\\paint\\fall.wav"}},
         {"speech off: the sound", 0, true, true, 1, {"playOnce sfx\\images\\moo.wav"}},
-        {"speech off, no sound", 0, true, false, 1, {"playOnce sfx\\paint\\fall.wav"}},
         {"neither setting", 2, true, true, 1, {}},
         {"sound off", 1, true, true, 0, {}},
     };
-    for (const Case& c : cases) {
-        TestServices fresh; // a content folder of its own for each case
-        fresh.folder.makeFolder("options");
-        fresh.folder.write("data/English/vimo",
-                           "cat\r\ncat.png\r\nmoo.wav\r\ncat.wav\r\n\r\n0\r\n");
-        fresh.folder.write("sfx/paint/fall.wav", "RIFF");
-        if (c.speechFile) {
-            fresh.folder.write("speech/English/cat.wav", "RIFF");
+    writeList({{"cat", "", "moo.wav", "cat.wav"}}); // no word: the begin shows silently
+    for (const auto& [what, speechOn, speechFile, soundFile, soundOn, spoken] : cases) {
+        std::filesystem::remove_all(test.folder.path() / "speech");
+        std::filesystem::remove_all(test.folder.path() / "sfx");
+        test.folder.write("sfx/paint/fall.wav", "RIFF");
+        if (speechFile) {
+            test.folder.write("speech/English/cat.wav", "RIFF");
         }
-        if (c.soundFile) {
-            fresh.folder.write("sfx/images/moo.wav", "RIFF");
+        if (soundFile) {
+            test.folder.write("sfx/images/moo.wav", "RIFF");
         }
-        {
-            Options options(fresh.files);
-            options.speechOn = c.speechOn;
-            options.soundOn[PictureWordId] = c.soundOn;
-            options.musicOn[PictureWordId] = 0;
-            options.writeOptionsFile();
-        }
-        ScreenServices freshServices = fresh.services();
-        PictureWordScreen screen(freshServices);
-        screen.begin(graphics, graphics, window); // shows the picture silently: it has no word
-        Calls heard;
-        for (int speaking = 0; speaking < 3; ++speaking) {
-            fresh.clock.advanceMilliseconds(1000);
-            screen.keyDown(kKeySpace);
-            screen.keyUp(kKeySpace);
-        }
-        // Both speaking presses say the same; the third press clicks only when sound is on.
-        Calls expected = c.spoken;
-        expected.insert(expected.end(), c.spoken.begin(), c.spoken.end());
-        if (c.soundOn == 1) {
+        auto screen = start({.speechOn = speechOn, .sound = soundOn});
+        press(*screen); // speaks
+        press(*screen); // speaks again
+        press(*screen); // takes away, with a click when sound is on
+        Calls expected = spoken;
+        expected.insert(expected.end(), spoken.begin(), spoken.end());
+        if (soundOn == 1) {
             expected.push_back("playOnce sfx\\click.wav");
         }
-        EXPECT_EQ(fresh.sound.calls, expected) << c.what;
-        EXPECT_EQ(screen.stage(), 4) << c.what; // the presses count whether heard or not
+        EXPECT_EQ(heard(), expected) << what;
+        EXPECT_EQ(screen->stage(), 4) << what; // the presses count whether heard or not
     }
 }
 
-TEST_F(PictureWordScreenTest,
-       TheFallbackSoundStaysForBothSpeakingPressesAndChangesOncePerExercise) {
+// Each exercise takes the next fallback sound at its take-away: the first round hears every
+// one; past the last there is none for one exercise, and then the list starts anew.
+TEST_F(PictureWordScreenTest, TheFallbackSoundChangesOncePerExercise) {
     writeList({{"a"}, {"b"}, {"c"}, {"d"}});
-    for (const char* name : {"one.wav", "two.wav", "three.wav"}) {
-        test.folder.write(std::string("sfx/paint/") + name, "RIFF");
+    for (const char* name : {"one", "two", "three"}) {
+        test.folder.write(std::string("sfx/paint/") + name + ".wav", "RIFF");
     }
-    Settings settings;
-    settings.textOn = 0;
-    auto screen = start(settings);
-    std::vector<Calls> perExercise;
+    auto screen = start({.textOn = 0});
+    std::vector<std::string> said; // by both speaking presses of each exercise
     for (int exercise = 0; exercise < 5; ++exercise) {
         if (exercise > 0) {
             press(*screen); // shows the next one
         }
-        test.sound.calls.clear();
+        heard();
         press(*screen);
         press(*screen);
-        perExercise.push_back(heard());
+        const Calls both = heard();
+        said.push_back(both.empty() ? "" : both.size() == 2 && both[0] == both[1] ? both[0] : "?");
         press(*screen); // the click
     }
-    std::set<std::string> firstRound;
-    for (int exercise = 0; exercise < 3; ++exercise) {
-        const Calls& heard = perExercise[static_cast<std::size_t>(exercise)];
-        ASSERT_EQ(heard.size(), 2u);
-        EXPECT_EQ(heard[0], heard[1]);
-        firstRound.insert(heard[0]);
-    }
-    EXPECT_EQ(firstRound,
+    EXPECT_EQ(std::set<std::string>(said.begin(), said.begin() + 3),
               (std::set<std::string>{"playOnce sfx\\paint\\one.wav", "playOnce sfx\\paint\\two.wav",
                                      "playOnce sfx\\paint\\three.wav"}));
-    // Past the last name there is none for one exercise; its take-away starts the list anew.
-    EXPECT_TRUE(perExercise[3].empty());
-    ASSERT_EQ(perExercise[4].size(), 2u);
-    EXPECT_EQ(perExercise[4][0], perExercise[4][1]);
+    EXPECT_EQ(said[3], "");
+    EXPECT_TRUE(said[4].starts_with("playOnce sfx\\paint\\")) << said[4];
 }
 
+// Capitals change the shown word as its language writes them, but not the list file.
 TEST_F(PictureWordScreenTest, CapitalsFollowTheLanguageAndLeaveTheListAsItIs) {
     test.folder.write("data/lang.txt", "Swedish");
     writeList({{"hen", "h\xC3\xB6nan", "", "hona.wav"}}, "Swedish");
     test.folder.write("speech/Swedish/hona.wav", "RIFF");
     const std::string listBefore = test.folder.read("data/Swedish/vimo");
-    struct Case {
-        int capsOn;
-        std::string text;
-    };
-    for (const Case& c : {Case{1, "H\xC3\x96NAN"}, Case{0, "h\xC3\xB6nan"}}) {
-        Settings settings;
-        settings.capsOn = c.capsOn;
-        auto screen = start(settings);
+    for (const auto& [capsOn, text] :
+         {std::pair{1, "H\xC3\x96NAN"}, std::pair{0, "h\xC3\xB6nan"}}) {
+        auto screen = start({.capsOn = capsOn});
         EXPECT_EQ(heard(), (Calls{"playOnce speech\\Swedish\\hona.wav"}));
-        EXPECT_EQ(shown(*screen), (Calls{picture("hen", "100,0"), word(c.text, 5)}));
+        EXPECT_EQ(shown(*screen), (Calls{picture("hen", "100,0"), word(text, 5)}));
     }
     EXPECT_EQ(test.folder.read("data/Swedish/vimo"), listBefore);
 }
 
+// A press counts only after the key time since the last one, and a held switch only once.
 TEST_F(PictureWordScreenTest, PressesWithinTheKeyTimeOrFromAHeldSwitchCountOnce) {
     writeList({{"a"}, {"b"}});
-    Settings settings;
-    settings.textOn = 0;
-    settings.keyTime = 1.0f;
-    auto screen = start(settings);
+    auto screen = start({.textOn = 0, .keyTime = 1.0f});
     EXPECT_EQ(screen->stage(), 1);
-    struct Step {
-        std::uint32_t after;
-        bool key; // else a mouse button
-        bool release;
-        int stage;
-    };
-    const Step steps[] = {
+    // Milliseconds after the last step, a key (else a mouse button), released, the stage after.
+    const std::tuple<std::uint32_t, bool, bool, int> steps[] = {
         {999, true, true, 1},   // within a second of the begin's press
         {1, true, false, 2},    // a second has passed
         {2000, true, false, 2}, // auto-repeat of the held key
@@ -328,113 +250,75 @@ TEST_F(PictureWordScreenTest, PressesWithinTheKeyTimeOrFromAHeldSwitchCountOnce)
         {0, true, true, 3},     {500, false, true, 3}, // too soon
         {1000, false, true, 4},                        // a button is a switch too
     };
-    for (const Step& step : steps) {
-        test.clock.advanceMilliseconds(step.after);
-        if (step.key) {
-            screen->keyDown(kKeySpace);
-        } else {
-            screen->mouseDown(500, 500);
+    for (const auto& [after, key, release, stage] : steps) {
+        test.clock.advanceMilliseconds(after);
+        key ? screen->keyDown(kKeySpace) : screen->mouseDown(500, 500);
+        if (release) {
+            key ? screen->keyUp(kKeySpace) : screen->mouseUp(500, 500);
         }
-        if (step.release) {
-            step.key ? screen->keyUp(kKeySpace) : screen->mouseUp(500, 500);
-        }
-        EXPECT_EQ(screen->stage(), step.stage) << step.after;
+        EXPECT_EQ(screen->stage(), stage) << after;
     }
 }
 
-TEST_F(PictureWordScreenTest, ComingBackWithinTheKeyTimeShowsOnlyTheBackgroundUntilThePress) {
+// The background is the setting, unless its grey asks for the shown exercise's own colour; with
+// no exercise shown yet (back within the key time) or one without a colour, the grey stays.
+TEST_F(PictureWordScreenTest, TheBackgroundIsTheSettingUnlessGreyAsksForTheShownExercisesColour) {
     writeList({{"a", "", "", "", -15654349}, {"b"}});
-    Settings settings;
-    settings.keyTime = 1.0f;
-    settings.background = 0xFF808080;
-    start(settings).reset();
-    test.clock.advanceMilliseconds(300); // out to the menu and back in at once
-    auto screen = start(settings, false);
+    EXPECT_EQ(frame(*start({.textOn = 0})).front(), "clear ff3fcefd");
+    const Settings grey = {.textOn = 0, .keyTime = 1.0f, .background = 0xFF808080};
+    start(grey).reset();
+    test.clock.advanceMilliseconds(300); // out to the menu and straight back in
+    auto screen = start(grey, false);
     EXPECT_EQ(screen->stage(), 0);
-    // No exercise yet: the grey of the setting, no picture, no word.
     EXPECT_EQ(frame(*screen),
               (Calls{"clear ff808080", "image gfx\\buttons\\stop.png in 10,10 60x60",
                      "image window in 0,0 800x600"}));
     press(*screen);
     EXPECT_EQ(frame(*screen).front(), "clear ff112233");
     EXPECT_EQ(shown(*screen), (Calls{picture("a", "100,75")}));
-}
-
-TEST_F(PictureWordScreenTest, TheBackgroundIsTheSettingUnlessItAsksForTheExercisesOwnColour) {
-    struct Case {
-        std::uint32_t setting;
-        std::int32_t exerciseColour;
-        const char* clear;
-    };
-    const Case cases[] = {
-        {0xFF3FCEFD, -15654349, "clear ff3fcefd"},
-        {0xFF808080, -15654349, "clear ff112233"},
-        {0xFF808080, 16777215, "clear ff808080"},
-        {0xFF808080, 0, "clear 00000000"},
-    };
-    for (const Case& c : cases) {
-        writeList({{"a", "", "", "", c.exerciseColour}});
-        Settings settings;
-        settings.background = c.setting;
-        auto screen = start(settings);
-        EXPECT_EQ(frame(*screen).front(), c.clear) << c.setting << " " << c.exerciseColour;
+    for (int p = 0; p < 4; ++p) {
+        press(*screen); // speak, speak, take away, show b
     }
+    EXPECT_EQ(frame(*screen).front(), "clear ff808080");
+    EXPECT_EQ(shown(*screen), (Calls{picture("b", "100,75")}));
 }
 
-TEST_F(PictureWordScreenTest, TheStopButtonLeavesWithoutCountingAsAPressAndEscAlwaysLeaves) {
-    writeList({{"a"}, {"b"}});
-    struct Case {
-        int useStop;
-        bool esc;
-        ScreenId next;
-        int stage;
-    };
-    const Case cases[] = {{1, false, MenuId, 1}, {0, false, Stay, 2}, {0, true, MenuId, 1}};
-    for (const Case& c : cases) {
-        Settings settings;
-        settings.useStop = c.useStop;
-        settings.textOn = 0;
-        auto screen = start(settings);
-        test.clock.advanceMilliseconds(1000);
-        c.esc ? screen->keyDown(kKeyEscape) : screen->mouseDown(40, 40);
-        EXPECT_EQ(screen->update(), c.next) << c.useStop << c.esc;
-        EXPECT_EQ(screen->stage(), c.stage) << c.useStop << c.esc;
-    }
-}
-
-TEST_F(PictureWordScreenTest, StartsItsMusicAfterTheFirstShowingAndStopsItsSoundWhenItGoes) {
-    writeList({{"a", "apple", "", "a.wav"}});
+// The stop button leaves without counting as a press, and only when shown; Esc always leaves.
+// The music starts after the first showing has spoken, and the sound stops when the screen goes.
+TEST_F(PictureWordScreenTest, TheStopButtonAndEscLeaveWithoutAPressAndTheMusicFollowsTheWord) {
+    writeList({{"a", "apple", "", "a.wav"}, {"b"}});
     test.folder.write("speech/English/a.wav", "RIFF");
-    struct Case {
-        int music;
-        Calls calls;
-    };
-    const Case cases[] = {
-        {1, {"playOnce speech\\English\\a.wav", "playOnce music\\intro5.wav", "stop"}},
-        {0, {"playOnce speech\\English\\a.wav", "stop"}}};
-    for (const Case& c : cases) {
+    const Calls spoken = {"playOnce speech\\English\\a.wav"};
+    const std::tuple<int, int, bool, ScreenId, int> cases[] = {
+        {1, 1, false, MenuId, 2}, {0, 0, false, Stay, 3}, {0, 0, true, MenuId, 2}};
+    for (const auto& [music, useStop, esc, next, stage] : cases) {
+        auto screen = start({.useStop = useStop, .music = music});
+        Calls expected = spoken;
+        if (music == 1) {
+            expected.push_back("playOnce music\\intro5.wav");
+        }
+        EXPECT_EQ(heard(), expected) << music;
         test.clock.advanceMilliseconds(1000);
-        test.sound.calls.clear();
-        Settings settings;
-        settings.music = c.music;
-        start(settings).reset();
-        EXPECT_EQ(test.sound.calls, c.calls) << c.music;
+        esc ? screen->keyDown(kKeyEscape) : screen->mouseDown(40, 40);
+        EXPECT_EQ(screen->update(), next) << useStop << esc;
+        EXPECT_EQ(screen->stage(), stage) << useStop << esc;
+        screen.reset();
+        EXPECT_EQ(test.sound.calls.back(), "stop");
     }
 }
 
-TEST_F(PictureWordScreenTest, AMissingListIsReportedOnceAndSendsTheChildBackToTheMenu) {
-    auto screen = start();
+// A missing list is reported once and leads back to the menu; an empty one shows the background
+// and the stop button, stays silent whatever is pressed, and Esc still leaves.
+TEST_F(PictureWordScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
+    auto missing = start();
     EXPECT_EQ(begun, 0);
+    EXPECT_EQ(missing->update(), MenuId);
+    press(*missing);
+    missing->draw();
+    EXPECT_EQ(missing->update(), MenuId);
     ASSERT_EQ(test.errorBox.messages.size(), 1u);
     EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
-    EXPECT_EQ(screen->update(), MenuId);
-    press(*screen);
-    screen->draw();
-    EXPECT_EQ(screen->update(), MenuId);
-    EXPECT_EQ(test.errorBox.messages.size(), 1u);
-}
 
-TEST_F(PictureWordScreenTest, AnEmptyListShowsTheBackgroundAndStopButtonAndStaysUsable) {
     test.folder.write("data/English/vimo", "\xEF\xBB\xBF");
     auto screen = start();
     EXPECT_EQ(begun, 1);

@@ -1,19 +1,20 @@
 #include "game/activities/RingsScreen.h"
 
-#include "SoftwareCanvas.h"
 #include "RecordingGraphics.h"
+#include "SoftwareCanvas.h"
 #include "TestServices.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <sstream>
+#include <ranges>
+#include <set>
 #include <utility>
 
 using Calls = std::vector<std::string>;
 
 namespace {
 
-constexpr int kKeyA = 65;
+const std::string kLoop = "playLooping sfx\\sounds\\bell.wav";
 
 struct Settings {
     int lineWidth = 20;
@@ -35,16 +36,14 @@ void writeSettings(FileSystem& files, const Settings& settings) {
     options.writeOptionsFile();
 }
 
-// "ellipse 21,16 25x25 ff123456 pen 20" -> "21,16 25x25".
+// "ellipse 21,16 25x25 ff123456 pen 20" -> "21,16 25x25", its place and size.
 std::string ringRect(const std::string& call) {
-    std::istringstream words(call);
-    std::string kind, corner, size;
-    words >> kind >> corner >> size;
-    return corner + " " + size;
+    return call.substr(8, call.find(' ', call.find(' ', 8) + 1) - 8);
 }
 
-bool isRing(const std::string& call) {
-    return call.rfind("ellipse ", 0) == 0;
+// "ellipse 21,16 25x25 ff123456 pen 20" -> "ff123456".
+std::string ringColour(const std::string& call) {
+    return call.substr(9 + ringRect(call).size(), 8);
 }
 
 } // namespace
@@ -58,56 +57,53 @@ protected:
         graphics.setImageSize(u"gfx\\findimages\\reminder.png", 100, 80);
     }
 
+    // A new screen on these settings; what its start sent to the sound is kept in startSounds.
     void makeRings(const Settings& settings = {}) {
+        rings.reset();
         writeSettings(test.files, settings);
         rings = std::make_unique<RingsScreen>(services);
+        test.sound.calls.clear();
         rings->begin(graphics, graphics, window);
+        startSounds = std::exchange(test.sound.calls, {});
         graphics.calls.clear();
         otherCalls.clear();
-        test.sound.calls.clear();
     }
 
-    // Turns of the loop a millisecond apart; the rings drawn meanwhile.
-    Calls run(int milliseconds) {
+    // Turns of the loop `apart` milliseconds apart; the rings drawn meanwhile.
+    Calls run(int turns, std::uint32_t apart = 1) {
         Calls drawn;
-        for (int turn = 0; turn < milliseconds; ++turn) {
-            test.clock.advanceMilliseconds(1);
+        for (int turn = 0; turn < turns; ++turn) {
+            test.clock.advanceMilliseconds(apart);
             rings->update();
             for (const std::string& call : graphics.takeCalls()) {
-                (isRing(call) ? drawn : otherCalls).push_back(call);
+                (call.starts_with("ellipse ") ? drawn : otherCalls).push_back(call);
             }
         }
         return drawn;
     }
 
-    // Runs until the picture is complete; the rings drawn on the way.
-    Calls runToCompletion() {
-        Calls drawn;
-        for (int turn = 0; turn < 20'000 && !rings->complete(); ++turn) {
-            const Calls more = run(1);
-            drawn.insert(drawn.end(), more.begin(), more.end());
+    // Runs turns as run() does and tells what they did: how many rings, from which, whether the
+    // background was filled (the only thing that erases rings), whether the reminder shows at the
+    // end, and the sound calls since the last look, a call repeated in a row written once.
+    std::string outcome(int turns, std::uint32_t apart = 1) {
+        const Calls drawn = run(turns, apart);
+        std::string told = std::to_string(drawn.size()) + (drawn.size() == 1 ? " ring" : " rings");
+        if (!drawn.empty()) {
+            told += " from " + ringRect(drawn[0]);
         }
-        return drawn;
-    }
-
-    // Whether the background was filled since the last look: the only thing that erases rings.
-    bool cleared() {
-        Calls calls = std::exchange(otherCalls, {});
-        const Calls recent = graphics.takeCalls();
-        calls.insert(calls.end(), recent.begin(), recent.end());
-        return std::count(calls.begin(), calls.end(), "fill 0,0 800x600 ff000000") > 0;
-    }
-
-    void forgetDrawing() {
-        otherCalls.clear();
-        graphics.calls.clear();
-    }
-
-    Calls soundsPlayed() const {
-        Calls plays;
-        std::copy_if(test.sound.calls.begin(), test.sound.calls.end(), std::back_inserter(plays),
-                     [](const std::string& call) { return call != "stop"; });
-        return plays;
+        const Calls others = std::exchange(otherCalls, {});
+        if (std::ranges::count(others, "fill 0,0 800x600 ff000000") > 0) {
+            told += ", cleared";
+        }
+        if (rings->reminderShown()) {
+            told += ", reminder";
+        }
+        Calls sounds = std::exchange(test.sound.calls, {});
+        sounds.erase(std::unique(sounds.begin(), sounds.end()), sounds.end());
+        for (const std::string& call : sounds) {
+            told += ", " + call;
+        }
+        return told;
     }
 
     TestServices test;
@@ -115,197 +111,128 @@ protected:
     RecordingGraphics graphics;
     RecordingGraphics::FakeImage window{"window", 800, 600};
     std::unique_ptr<RingsScreen> rings;
-    Calls otherCalls; // what run() saw drawn besides rings
+    Calls startSounds; // what begin() sent to the sound
+    Calls otherCalls;  // what run() saw drawn besides rings
 };
 
-TEST_F(RingsScreenTest, RingsGrowUntilTheEdgeWhichIsCheckedBeforeEachRing) {
+// Rings of the pen width in random opaque colours start at once and come every `speed` + 1 ms,
+// each further right and down and larger by three quarters of the width (cut to whole pixels).
+// The edge is checked before each ring, so completion comes one step after the last ring. The
+// ring sound loops meanwhile when sounds are on and there is one.
+TEST_F(RingsScreenTest, RingsGrowAtTheSpeedUntilTheEdgeWhichIsCheckedBeforeEachRing) {
     struct Case {
-        int lineWidth;
+        int lineWidth, speed, soundOn;
+        bool soundFile;
         std::size_t count;
-        std::string second;
-        std::string last;
+        std::string second, last;
     };
     const Case cases[] = {
-        {20, 28, "21,16 25x25", "307,172 415x415"}, // the 29th would reach past 600
-        {10, 44, "21,16 17x17", "483,268 311x311"}, // 7.5 cut to 7; the 45th past 800
-        {30, 21, "21,16 32x32", "230,130 450x450"}, // 22.5 cut to 22
-        {0, 71, "21,16 10x10", "780,430 10x10"},
+        {20, 50, 1, true, 28, "21,16 25x25", "307,172 415x415"}, // the 29th would reach past 600
+        {10, 75, 0, true, 44, "21,16 17x17", "483,268 311x311"}, // 7.5 cut to 7; the 45th past 800
+        {30, 25, 1, true, 21, "21,16 32x32", "230,130 450x450"}, // 22.5 cut to 22
+        {0, 0, 1, true, 71, "21,16 10x10", "780,430 10x10"},     // speed 0: a ring every turn
         // A width no options screen gives: the shrinking rings end when they leave the screen.
-        {-20, 72, "21,16 -5x-5", "791,436 -1055x-1055"},
+        // An empty sfx\sounds\ folder: the rings come in silence.
+        {-20, 50, 1, false, 72, "21,16 -5x-5", "791,436 -1055x-1055"},
     };
     for (const Case& c : cases) {
-        makeRings({.lineWidth = c.lineWidth});
+        SCOPED_TRACE("line width " + std::to_string(c.lineWidth));
+        if (!c.soundFile) {
+            std::filesystem::remove(test.folder.path() / "sfx/sounds/bell.wav");
+        }
+        makeRings({.lineWidth = c.lineWidth, .speed = c.speed, .soundOn = c.soundOn});
         rings->keyDown(kKeySpace);
-        const Calls drawn = runToCompletion();
-        ASSERT_EQ(drawn.size(), c.count) << "line width " << c.lineWidth;
-        EXPECT_EQ(ringRect(drawn.front()), "10,10 10x10");
-        EXPECT_EQ(ringRect(drawn[1]), c.second);
-        EXPECT_EQ(ringRect(drawn.back()), c.last) << "line width " << c.lineWidth;
-        EXPECT_TRUE(drawn.back().ends_with(" pen " + std::to_string(c.lineWidth)));
-    }
-}
-
-TEST_F(RingsScreenTest, ARingComesEverySpeedMillisecondsAndCompletionOneStepAfterTheLast) {
-    for (const int speed : {75, 50, 25}) {
-        makeRings({.speed = speed});
-        rings->keyDown(kKeySpace);
+        Calls drawn;
         std::vector<int> ringTurns;
         int turn = 0;
-        while (!rings->complete() && turn < 10'000) {
+        while (!rings->complete() && turn < 20'000) {
             ++turn;
-            if (!run(1).empty()) {
+            for (const std::string& ring : run(1)) {
+                drawn.push_back(ring);
                 ringTurns.push_back(turn);
             }
         }
-        ASSERT_EQ(ringTurns.size(), 28u);
-        EXPECT_EQ(ringTurns.front(), 1) << "the first ring comes at once";
-        // A step is due once the next step time lies in the past: speed + 1 ms later.
-        for (std::size_t i = 1; i < ringTurns.size(); ++i) {
-            EXPECT_EQ(ringTurns[i] - ringTurns[i - 1], speed + 1) << "speed " << speed;
+        ASSERT_EQ(drawn.size(), c.count);
+        EXPECT_EQ(ringRect(drawn.front()), "10,10 10x10");
+        EXPECT_EQ(ringRect(drawn[1]), c.second);
+        EXPECT_EQ(ringRect(drawn.back()), c.last);
+        EXPECT_EQ(turn, 1 + static_cast<int>(c.count) * (c.speed + 1));
+        std::set<std::string> colours;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            EXPECT_EQ(ringTurns[i], 1 + static_cast<int>(i) * (c.speed + 1)) << "ring " << i;
+            EXPECT_TRUE(drawn[i].ends_with(" pen " + std::to_string(c.lineWidth))) << drawn[i];
+            EXPECT_TRUE(ringColour(drawn[i]).starts_with("ff")) << drawn[i];
+            colours.insert(ringColour(drawn[i]));
         }
-        // The check that finds the edge is the step after the 28th ring, which draws nothing.
-        EXPECT_EQ(turn - ringTurns.back(), speed + 1);
+        EXPECT_GT(colours.size(), c.count / 2) << "the colours are random";
+        const bool heard = c.soundOn == 1 && c.soundFile;
+        EXPECT_EQ(test.sound.calls, heard ? (Calls{kLoop, "stop"}) : (Calls{"stop"}));
     }
 }
 
-TEST_F(RingsScreenTest, EachRingHasARandomOpaqueColourBlueGreenThenRed) {
-    makeRings();
-    // The screen's file list seeds the shared generator with the wall clock's seconds; one ring
-    // sound needs no shuffling draws.
-    RandomGenerator expected(test.clock.wallSeconds());
-    rings->keyDown(kKeySpace);
-    const Calls drawn = run(60);
-    ASSERT_EQ(drawn.size(), 2u);
-    for (const std::string& ring : drawn) {
-        const int blue = expected.next() & 0xFF;
-        const int green = expected.next() & 0xFF;
-        const int red = expected.next() & 0xFF;
-        char colour[16];
-        std::snprintf(colour, sizeof colour, "ff%02x%02x%02x", red, green, blue);
-        EXPECT_NE(ring.find(colour), std::string::npos) << ring << " is not " << colour;
-    }
-}
-
-TEST_F(RingsScreenTest, ModeZeroKeepsTheRingsOnReleaseAndGoesOnAtOnceWithTheSoundRestarted) {
-    makeRings({.contactMode = 0});
-    rings->keyDown(kKeySpace);
-    EXPECT_EQ(run(250).size(), 5u);
-    EXPECT_EQ(soundsPlayed(), (Calls{"playLooping sfx\\sounds\\bell.wav"}));
-
-    rings->keyUp(kKeySpace);
-    test.sound.calls.clear();
-    EXPECT_TRUE(run(10'000).empty()); // long after the reminder time: it is not a fresh picture
-    EXPECT_FALSE(cleared());
-    EXPECT_FALSE(rings->reminderShown());
-    EXPECT_EQ(test.sound.calls.front(), "stop");
-
-    test.sound.calls.clear();
-    rings->keyDown(kKeySpace);
-    rings->update(); // at the same millisecond as the press
-    const Calls next = graphics.takeCalls();
-    ASSERT_EQ(next.size(), 1u);
-    EXPECT_EQ(ringRect(next[0]), "65,40 85x85"); // the sixth ring
-    EXPECT_EQ(soundsPlayed(), (Calls{"playLooping sfx\\sounds\\bell.wav"}));
-
-    // Complete while held: no new picture and no sound until the switch is let go.
-    runToCompletion();
-    test.sound.calls.clear();
-    EXPECT_TRUE(run(5000).empty());
-    EXPECT_FALSE(cleared());
-    EXPECT_TRUE(soundsPlayed().empty());
-    EXPECT_EQ(test.sound.calls.back(), "stop");
-    rings->keyUp(kKeySpace);
-    run(1);
-    EXPECT_TRUE(cleared());
-    EXPECT_FALSE(rings->complete());
-    rings->keyDown(kKeySpace);
-    EXPECT_EQ(ringRect(run(1).at(0)), "10,10 10x10");
-}
-
-TEST_F(RingsScreenTest, ModeOneErasesThePictureOnReleaseOnceARingWasDrawn) {
-    makeRings({.contactMode = 1});
-    rings->keyDown(kKeySpace);
-    rings->keyUp(kKeySpace); // let go before any update: nothing was drawn, nothing to erase
-    EXPECT_TRUE(run(100).empty());
-    EXPECT_FALSE(cleared());
-
-    rings->mouseDown(400, 300);
-    EXPECT_EQ(run(1).size(), 1u) << "the first ring comes at the first update";
-    rings->mouseUp(400, 300);
-    test.sound.calls.clear();
-    run(1);
-    EXPECT_TRUE(cleared());
-    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
-    rings->keyDown(kKeySpace);
-    EXPECT_EQ(ringRect(run(60).at(0)), "10,10 10x10");
-
-    // Held beyond completion the sound keeps looping; the release starts over.
-    runToCompletion();
-    test.sound.calls.clear();
-    run(3000);
-    EXPECT_TRUE(test.sound.calls.empty());
-    EXPECT_FALSE(cleared());
-    rings->keyUp(kKeySpace);
-    run(1);
-    EXPECT_TRUE(cleared());
-}
-
-TEST_F(RingsScreenTest, ModeTwoDrawsTheWholePictureFromOneShortPressThenWaitsTwoSeconds) {
-    makeRings({.contactMode = 2});
-    rings->keyDown(kKeySpace);
-    run(1);
-    rings->keyUp(kKeySpace);
-    EXPECT_EQ(runToCompletion().size(), 27u); // the first ring came with the press
-    forgetDrawing();
-    test.sound.calls.clear();
-
-    EXPECT_TRUE(run(2000).empty());
-    EXPECT_FALSE(cleared());
-    EXPECT_TRUE(test.sound.calls.empty()); // the ring sound plays on meanwhile
-    run(1);
-    EXPECT_TRUE(cleared());
-    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
-    EXPECT_FALSE(rings->complete());
-
-    // The new picture waits for a new press.
-    EXPECT_TRUE(run(5000).empty());
-    rings->keyDown(kKeySpace);
-    EXPECT_EQ(ringRect(run(1).at(0)), "10,10 10x10");
-}
-
-TEST_F(RingsScreenTest, ValuesOutsideTheThreeContactModesActAsModeZero) {
-    for (const int mode : {3, -1}) {
-        makeRings({.contactMode = mode});
+// The same presses in each contact mode (any value outside the three acts as mode 0). Mode 0
+// keeps the rings on release and goes on at once with the sound from the start; a complete
+// picture waits for the release. Mode 1 erases the picture on release. Mode 2 draws the whole
+// picture from one press and starts a new one two seconds after, which waits for a new press.
+TEST_F(RingsScreenTest, EachContactModeHandlesReleasesAndCompletionItsOwnWay) {
+    struct Case {
+        std::string afterRelease; // ten seconds after a release mid-picture
+        std::string nextPress;    // the turn of the next press, at its millisecond
+        std::string heldPastEnd;  // five seconds held past completion
+        std::string letGo;        // the turn after letting go
+    };
+    const Case cases[3] = {
+        {"0 rings, stop", "1 ring from 65,40 85x85, " + kLoop, "0 rings, stop",
+         "0 rings, cleared, stop"},
+        {"0 rings, cleared, reminder, stop", "1 ring from 10,10 10x10, cleared, " + kLoop,
+         "0 rings", "0 rings, cleared, stop"},
+        {"23 rings from 65,40 85x85, cleared, stop", "1 ring from 10,10 10x10, " + kLoop,
+         "0 rings, cleared, stop", "0 rings"},
+    };
+    for (const int mode : {0, 1, 2, 3, -1}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const Case& c = cases[mode >= 0 && mode <= 2 ? mode : 0];
+        makeRings({.contactMode = mode, .useStop = 1});
         rings->keyDown(kKeySpace);
-        EXPECT_EQ(run(120).size(), 3u) << mode;
-        rings->keyUp(kKeySpace);
-        EXPECT_TRUE(run(3000).empty());
-        EXPECT_FALSE(cleared());
-    }
-}
-
-TEST_F(RingsScreenTest, TheReminderAppearsAfterEightSecondsWithoutAPressAndThePressHidesIt) {
-    for (const int mode : {0, 1, 2}) {
-        makeRings({.contactMode = mode});
-        run(8000);
-        EXPECT_FALSE(rings->reminderShown()) << "mode " << mode;
+        rings->keyUp(kKeySpace); // let go before any update: it counts for nothing
+        EXPECT_TRUE(run(8000).empty());
+        EXPECT_FALSE(rings->reminderShown());
         run(1);
-        EXPECT_TRUE(rings->reminderShown()) << "mode " << mode;
-        graphics.calls.clear();
+        EXPECT_TRUE(rings->reminderShown()) << "eight seconds without a press";
+        // Drawn over the rings, which draw never erases: the stop button and the reminder.
+        rings->mouseMove(30, 30);
         rings->draw();
         EXPECT_EQ(graphics.takeCalls(),
-                  (Calls{"image gfx\\findimages\\reminder.png in 350,260 100x80",
+                  (Calls{"image gfx\\buttons\\stop.png at 10,10", "rect 5,5 70x70 ffff0000 pen 4",
+                         "image gfx\\findimages\\reminder.png in 350,260 100x80",
                          "image window in 0,0 800x600"}));
 
+        // The press hides the reminder and clears the background before the first ring.
+        otherCalls.clear();
+        test.sound.calls.clear();
         rings->keyDown(kKeySpace);
-        const std::size_t drawnBefore = graphics.calls.size();
         rings->update();
-        EXPECT_FALSE(rings->reminderShown());
-        // The background is cleared first, then the first ring is drawn onto it.
-        ASSERT_EQ(graphics.calls.size(), drawnBefore + 2);
-        EXPECT_EQ(graphics.calls[drawnBefore], "fill 0,0 800x600 ff000000");
-        EXPECT_TRUE(isRing(graphics.calls[drawnBefore + 1]));
+        const Calls first = graphics.takeCalls();
+        ASSERT_EQ(first.size(), 2u);
+        EXPECT_EQ(first[0], "fill 0,0 800x600 ff000000");
+        EXPECT_EQ(ringRect(first[1]), "10,10 10x10");
+        EXPECT_EQ(outcome(250), "4 rings from 21,16 25x25, " + kLoop);
+
         rings->keyUp(kKeySpace);
+        EXPECT_EQ(outcome(10'000), c.afterRelease);
+        rings->mouseDown(400, 300);
+        EXPECT_EQ(outcome(1, 0), c.nextPress);
+        for (int turn = 0; turn < 20'000 && !rings->complete(); ++turn) {
+            run(1);
+        }
+        ASSERT_TRUE(rings->complete());
+        otherCalls.clear();
+        test.sound.calls.clear();
+        EXPECT_EQ(outcome(5000), c.heldPastEnd);
+        rings->mouseUp(400, 300);
+        EXPECT_EQ(outcome(1), c.letGo);
+        rings->keyDown(kKeySpace);
+        EXPECT_EQ(outcome(1), "1 ring from 10,10 10x10, " + kLoop);
     }
 }
 
@@ -316,121 +243,79 @@ TEST_F(RingsScreenTest, TheTimesHoldAcrossTheWrapOfTheMillisecondClock) {
     };
     beforeWrap(20);
     makeRings({.contactMode = 2});
-    run(1000);
-    EXPECT_FALSE(rings->reminderShown());
-    run(7001);
-    EXPECT_TRUE(rings->reminderShown());
+    EXPECT_EQ(outcome(8000), "0 rings");
+    EXPECT_EQ(outcome(1), "0 rings, reminder");
 
-    // Rings every 51 ms right across the wrap: the 28th comes 27 steps after the first.
+    // One short press of mode 2 draws the whole picture, a ring every 51 ms right across the
+    // wrap, and the next picture comes two seconds after the last step.
     beforeWrap(700);
     rings->keyDown(kKeySpace);
-    EXPECT_EQ(run(1).size(), 1u);
+    EXPECT_EQ(outcome(1), "1 ring from 10,10 10x10, cleared, " + kLoop); // the reminder goes
     rings->keyUp(kKeySpace);
-    EXPECT_EQ(run(27 * 51).size(), 27u);
+    EXPECT_EQ(outcome(27 * 51), "27 rings from 21,16 25x25");
     EXPECT_FALSE(rings->complete());
     run(51);
     EXPECT_TRUE(rings->complete());
-    run(2001);
+    EXPECT_EQ(outcome(2001), "0 rings, cleared, stop");
 
-    // Complete a second before the wrap: the next picture still waits two seconds.
+    // Complete a second before the wrap: the next picture still waits two seconds, the ring
+    // sound playing on.
     beforeWrap(1000 + 28 * 51 + 1);
     rings->keyDown(kKeySpace);
-    run(1);
+    EXPECT_EQ(outcome(1), "1 ring from 10,10 10x10, " + kLoop);
     rings->keyUp(kKeySpace);
-    run(28 * 51);
+    EXPECT_EQ(outcome(28 * 51), "27 rings from 21,16 25x25");
     ASSERT_TRUE(rings->complete());
-    forgetDrawing();
-    run(2000);
-    EXPECT_FALSE(cleared());
-    run(1);
-    EXPECT_TRUE(cleared());
+    EXPECT_EQ(outcome(2000), "0 rings");
+    EXPECT_EQ(outcome(1), "0 rings, cleared, stop");
 }
 
-TEST_F(RingsScreenTest, RingSoundsLoopWhenAllowedAndSilenceIsKeptOtherwise) {
+// Esc and the stop button leave; any other key or press is the switch. Every key, Esc too, stops
+// the start music, a press on the stop button does not; leaving stops every sound.
+TEST_F(RingsScreenTest, EscAndTheStopButtonLeaveAnyOtherPressIsTheSwitchAndStopsTheMusic) {
+    const std::string stopMusic = "Stop music\\intro1.wav, ";
+    const std::string ring = "1 ring from 10,10 10x10, ";
     struct Case {
-        bool soundFile;
-        int soundOn;
-        Calls plays;
-    };
-    const Case cases[] = {
-        {true, 1, {"playLooping sfx\\sounds\\bell.wav"}},
-        {true, 0, {}},
-        {false, 1, {}}, // an empty sfx\sounds\: the rings come in silence
-    };
-    for (const Case& c : cases) {
-        if (!c.soundFile) {
-            std::filesystem::remove(test.folder.path() / "sfx/sounds/bell.wav");
-        }
-        makeRings({.soundOn = c.soundOn});
-        rings->keyDown(kKeySpace);
-        EXPECT_EQ(run(200).size(), 4u);
-        EXPECT_EQ(soundsPlayed(), c.plays);
-    }
-}
-
-TEST_F(RingsScreenTest, AnyKeyStopsTheStartMusicAndLeavingStopsEverySound) {
-    makeRings({.musicOn = 0});
-    rings.reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
-
-    writeSettings(test.files, {.musicOn = 1});
-    rings = std::make_unique<RingsScreen>(services);
-    test.sound.calls.clear();
-    rings->begin(graphics, graphics, window);
-    EXPECT_EQ(test.sound.calls,
-              (Calls{"stop", "Open music\\intro1.wav ALIAS music\\intro1.wav TYPE Waveaudio wait",
-                     "Seek music\\intro1.wav to 0", "Play music\\intro1.wav"}));
-    test.sound.calls.clear();
-    rings->keyDown(kKeyA);
-    rings->keyDown(kKeyA);
-    EXPECT_EQ(test.sound.calls, (Calls{"Stop music\\intro1.wav"}));
-    test.sound.calls.clear();
-    rings.reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"stop", "Close music\\intro1.wav"}));
-}
-
-TEST_F(RingsScreenTest, EscAndTheStopButtonLeaveAnyOtherPressIsTheSwitch) {
-    struct Case {
-        int useStop;
-        int x;
-        int y;
+        const char* what;
+        int useStop, key, x; // key 0: a press at (x, 40)
         ScreenId next;
-        bool contact;
+        std::string outcome; // of the turn after
     };
     const Case cases[] = {
-        {1, 40, 40, MenuId, false}, // on the stop button
-        {1, 71, 40, Stay, true},    // beside it
-        {0, 40, 40, Stay, true},    // without the stop button the press is the switch
+        {"on the stop button", 1, 0, 40, MenuId, "0 rings, stop"},
+        {"beside it", 1, 0, 71, Stay, ring + stopMusic + kLoop},
+        {"without the stop button", 0, 0, 40, Stay, ring + stopMusic + kLoop},
+        {"Esc", 1, kKeyEscape, 0, MenuId, "0 rings, " + stopMusic + "stop"},
+        {"A", 1, 'A', 0, Stay, ring + stopMusic + kLoop},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         makeRings({.musicOn = 1, .useStop = c.useStop});
-        rings->mouseDown(c.x, c.y);
-        EXPECT_EQ(rings->update(), c.next) << c.x;
-        EXPECT_EQ(run(1).size(), c.contact ? 1u : 0u) << c.x;
-        // Only a press that is the switch stops the music.
-        EXPECT_EQ(test.sound.calls.front() == "Stop music\\intro1.wav", c.contact) << c.x;
+        EXPECT_EQ(
+            startSounds,
+            (Calls{"stop", "Open music\\intro1.wav ALIAS music\\intro1.wav TYPE Waveaudio wait",
+                   "Seek music\\intro1.wav to 0", "Play music\\intro1.wav"}));
+        if (c.key == 0) {
+            rings->mouseDown(c.x, 40);
+        } else {
+            rings->keyDown(c.key);
+        }
+        EXPECT_EQ(outcome(1, 0), c.outcome);
+        EXPECT_EQ(rings->update(), c.next);
+        rings.reset();
+        EXPECT_EQ(test.sound.calls.front(), "stop");
+        EXPECT_EQ(test.sound.calls.back(), "Close music\\intro1.wav");
     }
-    makeRings();
-    rings->keyDown(kKeyEscape);
-    EXPECT_EQ(rings->update(), MenuId);
-    EXPECT_TRUE(run(100).empty());
-}
-
-TEST_F(RingsScreenTest, DrawNeverErasesTheRingsAndPutsTheStopButtonOnTop) {
-    makeRings({.useStop = 1});
-    rings->keyDown(kKeySpace);
-    run(1);
-    graphics.calls.clear();
-    rings->mouseMove(30, 30);
-    rings->draw();
-    EXPECT_EQ(graphics.takeCalls(),
-              (Calls{"image gfx\\buttons\\stop.png at 10,10", "rect 5,5 70x70 ffff0000 pen 4",
-                     "image window in 0,0 800x600"}));
+    makeRings(); // without music
+    EXPECT_EQ(startSounds, Calls{"stop"});
+    rings.reset();
+    EXPECT_EQ(test.sound.calls, Calls{"stop"});
 }
 
 // The real drawing back end keeps the offscreen image between frames, so the rings pile up.
 TEST(RingsScreenDrawingTest, RingsOfThePensWidthStayOnTheOffscreenImage) {
     for (const int lineWidth : {10, 20, 30}) {
+        SCOPED_TRACE("line width " + std::to_string(lineWidth));
         DrawingFixture drawing;
         TestServices test;
         ScreenServices services = test.services();
@@ -440,27 +325,22 @@ TEST(RingsScreenDrawingTest, RingsOfThePensWidthStayOnTheOffscreenImage) {
         rings.begin(drawing.surfaces.offscreen(), drawing.surfaces.window(),
                     drawing.surfaces.offscreenImage());
         rings.keyDown(kKeySpace);
-        std::uint32_t firstRing = 0;
-        const int steps = 5;
-        for (int step = 0; step < steps; ++step) {
+        for (int step = 0; step < 5; ++step) {
             rings.update();
             rings.draw();
             drawing.surfaces.endFrame();
-            if (step == 0) {
-                firstRing = drawing.canvas.pixel(7, 15); // left of the first ring's middle
-            }
             test.clock.advanceMilliseconds(51);
             drawing.clock.advanceMilliseconds(51);
         }
-        EXPECT_NE(firstRing, 0x000000u);
-        EXPECT_EQ(drawing.canvas.pixel(7, 15), firstRing) << "the first ring is still there";
+        // Left of the first ring's middle, where no later ring reaches.
+        EXPECT_NE(drawing.canvas.pixel(7, 15), 0x000000u) << "the first ring is still there";
 
         // The fifth ring: corner (54, 34), size 10 + 4 x growth; measured along its middle row.
         const int size = 10 + 4 * static_cast<int>(lineWidth * 0.75);
         const int right = 54 + size;
         const int row = 34 + size / 2;
         const std::uint32_t colour = drawing.canvas.pixel(right, row);
-        ASSERT_NE(colour, 0x000000u) << "line width " << lineWidth;
+        ASSERT_NE(colour, 0x000000u);
         int left = right;
         while (drawing.canvas.pixel(left - 1, row) == colour) {
             --left;
@@ -469,7 +349,7 @@ TEST(RingsScreenDrawingTest, RingsOfThePensWidthStayOnTheOffscreenImage) {
         while (drawing.canvas.pixel(end + 1, row) == colour) {
             ++end;
         }
-        EXPECT_NEAR(end - left + 1, lineWidth, 2) << "line width " << lineWidth;
+        EXPECT_NEAR(end - left + 1, lineWidth, 2);
         EXPECT_NEAR((left + end) / 2.0, right, 1.5) << "the pen is centred on the outline";
         EXPECT_EQ(drawing.canvas.pixel(end + 3, row), 0x000000u) << "outside: the background";
     }

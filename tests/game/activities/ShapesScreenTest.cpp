@@ -47,33 +47,31 @@ protected:
         }
     }
 
-    // The list keeps its order.
-    void writeSettings(const Settings& settings) {
-        Options options(test.files);
-        options.numPatterns = settings.numPatterns;
-        options.keyTime = settings.keyTime;
-        options.useStop = settings.useStop;
-        options.soundOn[ShapesId] = settings.soundOn;
-        options.musicOn[ShapesId] = settings.musicOn;
-        options.random[ShapesId] = 0;
-        options.backgroundColour[ShapesId] = settings.background;
-        options.writeOptionsFile();
-    }
-
-    // Built and begun as the factory does it, on the settings given.
+    // Built and begun as the factory does it, on the settings given; the list keeps its order.
     std::unique_ptr<ShapesScreen> makeScreen(const Settings& settings = {}) {
-        writeSettings(settings);
+        {
+            Options options(test.files);
+            options.numPatterns = settings.numPatterns;
+            options.keyTime = settings.keyTime;
+            options.useStop = settings.useStop;
+            options.soundOn[ShapesId] = settings.soundOn;
+            options.musicOn[ShapesId] = settings.musicOn;
+            options.random[ShapesId] = 0;
+            options.backgroundColour[ShapesId] = settings.background;
+            options.writeOptionsFile();
+        }
         auto screen = std::make_unique<ShapesScreen>(services, 1);
         begun = screen->begin(graphics, graphics, window);
-        test.sound.calls.clear();
         return screen;
     }
 
     // A press and release of the switch, a second after the last.
-    void press(ShapesScreen& screen) {
-        test.clock.advanceMilliseconds(1000);
-        screen.keyDown(kKeySpace);
-        screen.keyUp(kKeySpace);
+    void press(ShapesScreen& screen, int times = 1) {
+        for (int p = 0; p < times; ++p) {
+            test.clock.advanceMilliseconds(1000);
+            screen.keyDown(kKeySpace);
+            screen.keyUp(kKeySpace);
+        }
     }
 
     // The next frame, all of it or only its exercise pictures.
@@ -83,7 +81,7 @@ protected:
         Calls drawn;
         std::copy_if(graphics.calls.begin(), graphics.calls.end(), std::back_inserter(drawn),
                      [&](const std::string& call) {
-                         return !picturesOnly || call.rfind("image gfx\\images\\", 0) == 0;
+                         return !picturesOnly || call.starts_with("image gfx\\images\\");
                      });
         return drawn;
     }
@@ -98,7 +96,7 @@ protected:
             press(screen);
             std::string sound = "-";
             const Calls calls = std::exchange(test.sound.calls, {});
-            if (calls.size() > 1 || (calls.size() == 1 && calls[0].rfind(folder, 0) != 0)) {
+            if (calls.size() > 1 || (calls.size() == 1 && !calls[0].starts_with(folder))) {
                 sound = "?";
             } else if (calls.size() == 1) {
                 const std::string name = calls[0].substr(folder.size()); // step2_1.wav, done2.wav
@@ -119,13 +117,9 @@ protected:
     int begun = -1;
 };
 
+// A whole cycle of presses and the start of the next set, as described by presses().
 TEST_F(ShapesScreenTest, PressByPressPicturesComeAndGoWithTheStepSoundsThenDoneThenANewSet) {
-    struct Case {
-        int setSize;
-        int stepFiles;
-        std::string presses;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, std::string> cases[] = {
         // One picture: show, then hide together with the done sound, then a new set.
         {1, 1, "1K1 0dK 1N1"},
         {2, 2, "1K1 2K2 1K2 0K1 0dK 1N1"},
@@ -138,19 +132,19 @@ TEST_F(ShapesScreenTest, PressByPressPicturesComeAndGoWithTheStepSoundsThenDoneT
         // No step sounds: silence, and the done sound is still tried.
         {2, 0, "1- 2- 1- 0- 0dK 1-"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.setSize) + " pictures, " + std::to_string(c.stepFiles));
+    for (const auto& [setSize, stepFiles, expected] : cases) {
+        SCOPED_TRACE(std::to_string(setSize) + " pictures, " + std::to_string(stepFiles));
         std::filesystem::remove_all(test.folder.path() / "sfx");
-        writeSounds(c.setSize, c.stepFiles);
-        Settings settings;
-        settings.numPatterns = c.setSize;
-        auto screen = makeScreen(settings);
+        writeSounds(setSize, stepFiles);
+        auto screen = makeScreen({.numPatterns = setSize});
+        test.sound.calls.clear();
         EXPECT_TRUE(frame(*screen).empty());
-        const auto count = std::count(c.presses.begin(), c.presses.end(), ' ') + 1;
-        EXPECT_EQ(presses(*screen, static_cast<int>(count), c.setSize), c.presses);
+        const auto count = std::count(expected.begin(), expected.end(), ' ') + 1;
+        EXPECT_EQ(presses(*screen, static_cast<int>(count), setSize), expected);
     }
 }
 
+// Where each set size puts its pictures, and which exercises the sets take.
 TEST_F(ShapesScreenTest, EachSetSizeHasItsLayoutAndTheSetsRunOnThroughTheList) {
     graphics.setImageSize(u"gfx\\images\\e0.png", 120, 90);
     graphics.setImageSize(u"gfx\\images\\e1.png", 80, 60);
@@ -161,12 +155,7 @@ TEST_F(ShapesScreenTest, EachSetSizeHasItsLayoutAndTheSetsRunOnThroughTheList) {
                          at("e2", "400,100 200x150"), at("e3", "600,100 200x150"),
                          at("e4", "0,350 200x150"),   at("e0", "200,350 200x150"),
                          at("e1", "400,350 200x150"), at("e2", "600,350 200x150")};
-    struct Case {
-        int numPatterns;
-        int presses;
-        Calls shown;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, Calls> cases[] = {
         {1, 1, {at("e0", "200,150 400x300")}},
         {2, 2, {at("e0", "0,150 400x300"), at("e1", "400,150 400x300")}},
         {4,
@@ -182,154 +171,108 @@ TEST_F(ShapesScreenTest, EachSetSizeHasItsLayoutAndTheSetsRunOnThroughTheList) {
         {12, 8, eight},
         {0, 1, {at("e0", "200,150 400x300")}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.numPatterns) + " after " + std::to_string(c.presses));
-        Settings settings;
-        settings.numPatterns = c.numPatterns;
-        auto screen = makeScreen(settings);
-        for (int p = 0; p < c.presses; ++p) {
-            press(*screen);
-        }
-        EXPECT_EQ(frame(*screen), c.shown);
+    for (const auto& [numPatterns, presses, shown] : cases) {
+        auto screen = makeScreen({.numPatterns = numPatterns});
+        press(*screen, presses);
+        EXPECT_EQ(frame(*screen), shown) << numPatterns << " after " << presses;
     }
 }
 
+// Each set takes the next of the four sound variants: every round of four has each once.
 TEST_F(ShapesScreenTest, TheFourVariantsComeOnceEachBeforeAnyRepeats) {
     writeSounds(1, 1);
-    Settings settings;
-    settings.numPatterns = 1;
-    for (const std::uint32_t seed : {1u, 2u, 3u}) {
-        test.clock.setWallSeconds(1'800'000'000 + seed);
-        auto screen = makeScreen(settings);
-        std::string variants;
-        for (int set = 0; set < 12; ++set) {
-            press(*screen); // shows the set's picture with its first step sound
-            press(*screen); // hides it with the done sound
-            ASSERT_EQ(test.sound.calls.size(), 2u);
-            variants += test.sound.calls[0].substr(test.sound.calls[0].find("step") + 4, 1);
-            EXPECT_EQ(test.sound.calls[1],
-                      "playOnce sfx\\shapes\\1\\done" + variants.substr(set, 1) + ".wav");
-            test.sound.calls.clear();
-        }
-        for (std::size_t round = 0; round < 3; ++round) {
-            const std::string four = variants.substr(round * 4, 4);
-            EXPECT_EQ(std::set<char>(four.begin(), four.end()).size(), 4u) << variants;
-        }
+    auto screen = makeScreen({.numPatterns = 1});
+    test.sound.calls.clear();
+    std::string variants;
+    for (int set = 0; set < 12; ++set) {
+        press(*screen, 2); // shows the set's picture with its step sound, hides it with done
+        ASSERT_EQ(test.sound.calls.size(), 2u);
+        variants += test.sound.calls[0].substr(test.sound.calls[0].find("step") + 4, 1);
+        EXPECT_EQ(test.sound.calls[1],
+                  "playOnce sfx\\shapes\\1\\done" + variants.substr(set, 1) + ".wav");
+        test.sound.calls.clear();
+    }
+    for (std::size_t round = 0; round < 3; ++round) {
+        const std::string four = variants.substr(round * 4, 4);
+        EXPECT_EQ(std::set<char>(four.begin(), four.end()).size(), 4u) << variants;
     }
 }
 
-TEST_F(ShapesScreenTest, PressesSoonerThanTheKeyTimeAreIgnoredEvenAfterLeavingAndComingBack) {
-    Settings settings;
-    settings.keyTime = 0.5f;
-    struct Case {
-        std::uint32_t wait; // milliseconds since the last accepted press
-        bool byMouse;
-        bool accepted;
+// Which presses count: keys and clicks alike need the key time since the last accepted press,
+// which the next screen still knows; a held key counts once and blocks clicks until released,
+// while the mouse never holds the contact; a press on the stop button leaves and still counts.
+TEST_F(ShapesScreenTest, PressesCountAfterTheKeyTimeAndOncePerHoldAndOnTheStopButtonToo) {
+    auto screen = makeScreen({.numPatterns = 8, .keyTime = 0.5f, .useStop = 1});
+    // Milliseconds after the last step; k a key pressed and released, K only pressed, u released,
+    // m a click in the middle, s one on the stop button's corner; the pictures shown after it.
+    const std::tuple<std::uint32_t, char, std::size_t> steps[] = {
+        {1000, 'k', 1}, {499, 'k', 1},  {1, 'k', 2},                 // too soon, then in time
+        {499, 'm', 2},  {1, 'm', 3},                                 // the same for clicks
+        {1000, 'K', 4}, {1000, 'K', 4}, {1000, 'm', 4}, {0, 'u', 4}, // repeats of a held key
+        {1000, 'm', 5}, {1000, 'm', 6}, {1000, 's', 7},
     };
-    const Case cases[] = {{499, false, false}, {500, false, true}, {100, true, false},
-                          {499, true, false},  {500, true, true},  {0, false, false}};
-    auto screen = makeScreen(settings);
-    press(*screen);
-    std::uint32_t last = test.clock.milliseconds();
-    std::size_t shown = 1;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.wait) + (c.byMouse ? " mouse" : " key"));
-        test.clock.advanceMilliseconds(c.wait - (test.clock.milliseconds() - last));
-        if (c.byMouse) {
-            screen->mouseDown(400, 300);
-        } else {
+    std::uint32_t last = 0;
+    std::size_t accepted = 0;
+    for (const auto& [after, input, shown] : steps) {
+        test.clock.advanceMilliseconds(after);
+        if (input == 'm' || input == 's') {
+            screen->mouseDown(input == 'm' ? 400 : 70, input == 'm' ? 300 : 70);
+        } else if (input != 'u') {
             screen->keyDown(kKeySpace);
+        }
+        if (input == 'k' || input == 'u') {
             screen->keyUp(kKeySpace);
         }
-        if (c.accepted) {
-            ++shown;
+        if (shown > accepted) {
+            accepted = shown;
             last = test.clock.milliseconds();
         }
-        EXPECT_EQ(frame(*screen).size(), shown);
-        EXPECT_EQ(test.lastPressTimes[ShapesId], last);
+        EXPECT_EQ(frame(*screen).size(), shown) << input << " after " << after << " ms";
+        EXPECT_EQ(test.lastPressTimes[ShapesId], last) << input << " after " << after << " ms";
+        EXPECT_EQ(screen->update(), input == 's' ? MenuId : Stay)
+            << input << " after " << after << " ms";
     }
-    // To the menu and straight back: the new screen still knows the last press.
-    screen.reset();
-    test.clock.advanceMilliseconds(200);
-    auto again = makeScreen(settings);
-    again->keyDown(kKeySpace);
-    again->keyUp(kKeySpace);
-    EXPECT_TRUE(frame(*again).empty());
-    test.clock.advanceMilliseconds(300);
-    again->keyDown(kKeySpace);
-    EXPECT_EQ(frame(*again).size(), 1u);
-}
-
-TEST_F(ShapesScreenTest, AHeldKeyCountsOnceEveryClickCountsAndTheStopButtonStillCounts) {
-    Settings settings;
-    settings.numPatterns = 8;
-    settings.useStop = 1;
-    auto screen = makeScreen(settings);
-    for (int repeat = 0; repeat < 4; ++repeat) {
-        test.clock.advanceMilliseconds(1000);
-        screen->keyDown(kKeySpace);  // auto-repeat of a held key
-        screen->mouseDown(400, 300); // and while it is held, clicks do not count either
-    }
-    EXPECT_EQ(frame(*screen).size(), 1u);
-    screen->keyUp(kKeySpace);
-    for (int click = 0; click < 3; ++click) {
-        test.clock.advanceMilliseconds(1000);
-        screen->mouseDown(400, 300); // the mouse never holds the contact
-    }
-    EXPECT_EQ(frame(*screen).size(), 4u);
-    EXPECT_EQ(screen->update(), Stay);
-    test.clock.advanceMilliseconds(1000);
-    screen->mouseDown(70, 70); // the stop button's corner: leave, and the press counts
-    EXPECT_EQ(screen->update(), MenuId);
-    EXPECT_EQ(frame(*screen).size(), 5u);
     const std::string button = "image gfx\\buttons\\stop.png in 10,10 60x60";
     Calls drawn = frame(*screen, false);
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), button), 1);
 
-    settings.useStop = 0;
-    auto without = makeScreen(settings);
-    test.clock.advanceMilliseconds(1000);
-    without->mouseDown(20, 20);
-    EXPECT_EQ(without->update(), Stay);
-    drawn = frame(*without, false);
+    // Back straight away, without the stop button: a press in its corner is a press like any
+    // other, once the key time has passed; Esc leaves and is no press.
+    screen.reset();
+    auto again = makeScreen({.numPatterns = 8, .keyTime = 0.5f, .useStop = 0});
+    test.clock.advanceMilliseconds(200);
+    again->mouseDown(20, 20);
+    EXPECT_TRUE(frame(*again).empty());
+    test.clock.advanceMilliseconds(300);
+    again->mouseDown(20, 20);
+    EXPECT_EQ(again->update(), Stay);
+    drawn = frame(*again, false);
     EXPECT_EQ(std::count(drawn.begin(), drawn.end(), button), 0);
-    without->keyDown(kKeyEscape);
-    EXPECT_EQ(without->update(), MenuId);
-    EXPECT_EQ(frame(*without).size(), 1u); // Esc is no press
+    again->keyDown(kKeyEscape);
+    EXPECT_EQ(again->update(), MenuId);
+    EXPECT_EQ(frame(*again).size(), 1u);
 }
 
+// Any setting but grey wins; grey takes the colour of the exercise the next set starts with.
 TEST_F(ShapesScreenTest, GreyBackgroundTakesTheColourOfTheExerciseTheNextSetStartsWith) {
     test.folder.write("data/English/vimo",
                       exercise("e0", -65536) + exercise("e1") + exercise("e2", -16711936));
-    struct Case {
-        std::uint32_t setting;
-        int numPatterns;
-        int presses;
-        std::string clear;
-    };
-    const Case cases[] = {
-        {0xFF000000, 1, 0, "clear ff000000"},
+    const std::tuple<std::uint32_t, int, int, const char*> cases[] = {
+        {0xFF000000, 2, 0, "clear ff000000"}, // e2 next
         {0xFF808080, 1, 0, "clear ff808080"}, // e1 next, which has no colour of its own
         {0xFF808080, 1, 3, "clear ff00ff00"}, // the second set took e1: e2 next
-        {0xFF808080, 1, 6, "clear ffff0000"}, // the third took e2: e0 next
-        {0xFF808080, 2, 0, "clear ff00ff00"},
+        {0xFF808080, 2, 0, "clear ff00ff00"}, // e0 e1: e2 next
         {0xFF808080, 4, 0, "clear ff808080"}, // e0 e1 e2 e0: e1 next
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.numPatterns) + " pictures, " + std::to_string(c.presses));
-        Settings settings;
-        settings.background = c.setting;
-        settings.numPatterns = c.numPatterns;
-        auto screen = makeScreen(settings);
-        for (int p = 0; p < c.presses; ++p) {
-            press(*screen);
-        }
-        const Calls drawn = frame(*screen, false);
-        EXPECT_EQ(drawn.front(), c.clear);
-        EXPECT_EQ(drawn.back(), "image window in 0,0 800x600");
+    for (const auto& [setting, numPatterns, presses, clear] : cases) {
+        auto screen = makeScreen({.numPatterns = numPatterns, .background = setting});
+        press(*screen, presses);
+        EXPECT_EQ(frame(*screen, false).front(), clear) << numPatterns << " after " << presses;
     }
 }
 
+// A missing list is reported and leads back to the menu; with an empty one presses show
+// nothing and Esc still leaves.
 TEST_F(ShapesScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
     std::filesystem::remove(test.folder.path() / "data/English/vimo");
     auto missing = makeScreen();
@@ -339,14 +282,9 @@ TEST_F(ShapesScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) 
     EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
 
     test.folder.write("data/English/vimo", "");
-    Settings settings;
-    settings.background = 0xFF808080;
-    settings.useStop = 1;
-    auto empty = makeScreen(settings);
+    auto empty = makeScreen({.useStop = 1, .background = 0xFF808080});
     EXPECT_EQ(begun, 1);
-    for (int p = 0; p < 12; ++p) {
-        press(*empty);
-    }
+    press(*empty, 12);
     EXPECT_EQ(frame(*empty, false),
               (Calls{"clear ff808080", "image gfx\\buttons\\stop.png in 10,10 60x60",
                      "image window in 0,0 800x600"}));
@@ -354,32 +292,21 @@ TEST_F(ShapesScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) 
     EXPECT_EQ(empty->update(), MenuId);
 }
 
+// Only 1 means on: the music plays at the begin, two presses play two steps, and the sound
+// stops when the screen goes.
 TEST_F(ShapesScreenTest, MusicAndSoundFollowTheirSettingsAndStopWhenTheScreenGoes) {
     writeSounds(4, 4);
-    struct Case {
-        int musicOn;
-        int soundOn;
-        bool music;
-        std::size_t steps; // played by two presses
-    };
-    // Only 1 means on.
-    const Case cases[] = {{1, 1, true, 2}, {0, 1, false, 2}, {1, 0, true, 0}, {2, 2, false, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.musicOn) + " " + std::to_string(c.soundOn));
-        Settings settings;
-        settings.musicOn = c.musicOn;
-        settings.soundOn = c.soundOn;
-        writeSettings(settings);
+    const std::tuple<int, int, bool, std::size_t> cases[] = {
+        {1, 1, true, 2}, {0, 1, false, 2}, {1, 0, true, 0}, {2, 2, false, 0}};
+    for (const auto& [musicOn, soundOn, music, steps] : cases) {
         test.sound.calls.clear();
-        {
-            ShapesScreen screen(services, 1);
-            screen.begin(graphics, graphics, window);
-            press(screen);
-            press(screen);
-        }
+        auto screen = makeScreen({.soundOn = soundOn, .musicOn = musicOn});
+        press(*screen, 2);
+        screen.reset();
         const Calls& calls = test.sound.calls;
-        EXPECT_EQ(calls.size(), (c.music ? 1u : 0u) + c.steps + 1u);
-        EXPECT_EQ(calls.front() == "playOnce music\\intro2.wav", c.music);
+        EXPECT_EQ(calls.size(), (music ? 1u : 0u) + steps + 1u) << musicOn << " " << soundOn;
+        EXPECT_EQ(calls.front() == "playOnce music\\intro2.wav", music)
+            << musicOn << " " << soundOn;
         EXPECT_EQ(calls.back(), "stop");
     }
 }
