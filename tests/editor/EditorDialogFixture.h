@@ -116,6 +116,18 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
 
+    // The English content, the dialog open, and the list and exercise of these names chosen.
+    void openContent(const char* listName = nullptr, const char* exerciseName = nullptr) {
+        writeContent();
+        open();
+        if (listName != nullptr) {
+            choose("list", listName);
+        }
+        if (exerciseName != nullptr) {
+            choose("exercise", exerciseName);
+        }
+    }
+
     void TearDown() override {
         // A dialog still open ends without questions left to answer.
         if (dialog && dialog->isVisible()) {
@@ -154,6 +166,12 @@ public:
         ADD_FAILURE() << "no entry " << text.toStdString() << " in " << columnName;
     }
     void press(const char* name) { QTest::mouseClick(&button(name), Qt::LeftButton); }
+    // Types `text` over what the text box holds, as the user would.
+    void retype(const char* text) {
+        QTest::mouseClick(&textBox(), Qt::LeftButton);
+        textBox().selectAll();
+        QTest::keyClicks(&textBox(), text);
+    }
 
     std::optional<QString> selected(const char* columnName) const {
         return column(columnName).selectedText();

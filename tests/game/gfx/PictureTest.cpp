@@ -2,7 +2,6 @@
 
 #include "FakeClock.h"
 #include "RecordingGraphics.h"
-#include "game/gfx/FrameTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +13,7 @@ class PictureTest : public testing::Test {
 protected:
     PictureTest() { graphics.setImageSize(u"gfx\\a.png", 40, 30); }
 
+    // gfx\a.png (40 x 30) loaded, the loading's calls forgotten.
     Picture loaded(bool cached = true) {
         Picture picture(clock);
         picture.load(u"gfx\\a.png", &graphics, cached);
@@ -72,7 +72,7 @@ TEST_F(PictureTest, HoverFrameIsTheMarginLargerAndTruncated) {
     }
 }
 
-TEST_F(PictureTest, FramePenColourAndWidth) {
+TEST_F(PictureTest, FrameSettersChangeOnlyThePenAndMakeANewOneAfterRelease) {
     Picture picture = loaded();
     picture.hover = 1;
     picture.setFrameColour(0xFFFF0000);
@@ -95,11 +95,11 @@ TEST_F(PictureTest, FramePenColourAndWidth) {
                      "rect 0,0 40x30 ffffffff pen 3"}));
 }
 
+// The pixels of cached and plain pictures are checked on the software renderer; here what the
+// surface is asked for: drawAt borrows the place, far-off places clamp, plain sizes stay floats.
 TEST_F(PictureTest, CachedDrawsAtItsTruncatedCornerPlainScales) {
     Picture plain = loaded(false);
     Picture cached = loaded(true);
-    EXPECT_EQ(cached.width, 40);
-    EXPECT_EQ(cached.height, 30);
     cached.setPosition(7.9f, -100.2f);
     cached.setSize(200, 100);
     cached.draw();
@@ -116,7 +116,7 @@ TEST_F(PictureTest, CachedDrawsAtItsTruncatedCornerPlainScales) {
                                            "image gfx\\a.png in 7.9,100.25 30.5x40"}));
 }
 
-TEST_F(PictureTest, LoadingWithoutTargetChangesNothingAMissingFileLoadsAsNothing) {
+TEST_F(PictureTest, LoadingWithoutTargetChangesNothing) {
     Picture picture = loaded();
     picture.setSize(77, 88);
     EXPECT_EQ(picture.load(u"gfx\\b.png", nullptr, false), 0);
@@ -124,10 +124,6 @@ TEST_F(PictureTest, LoadingWithoutTargetChangesNothingAMissingFileLoadsAsNothing
     EXPECT_EQ(picture.target(), &graphics);
     picture.draw(); // still the first image, still cached
     EXPECT_EQ(graphics.takeCalls(), Calls{"image gfx\\a.png at 0,0"});
-
-    EXPECT_EQ(picture.load(u"gfx\\missing.png", &graphics, true), 1);
-    EXPECT_EQ(picture.width, 0);
-    EXPECT_EQ(picture.height, 0);
 }
 
 TEST_F(PictureTest, ReleaseFreesEverythingButKeepsPlaceAndText) {
@@ -155,26 +151,6 @@ TEST_F(PictureTest, ReleaseFreesEverythingButKeepsPlaceAndText) {
     EXPECT_EQ(graphics.calls.back(), "image gfx\\a.png at 5,6");
 }
 
-TEST_F(PictureTest, MovesByVelocityTimesElapsedSeconds) {
-    FrameTimer timer(clock);
-    EXPECT_EQ(timer.dt, 0);
-    Picture picture(clock);
-    picture.setPosition(100, 100);
-    picture.setVelocity(100, -50);
-    clock.advanceMilliseconds(500); // measured from construction
-    timer.tick();
-    EXPECT_FLOAT_EQ(timer.dt, 0.5f);
-    picture.move();
-    EXPECT_FLOAT_EQ(picture.x, 150);
-    EXPECT_FLOAT_EQ(picture.y, 75);
-    clock.advanceMilliseconds(3000);
-    picture.restartMotionClock();
-    clock.advanceMilliseconds(20);
-    picture.move();
-    EXPECT_FLOAT_EQ(picture.x, 152);
-    EXPECT_FLOAT_EQ(picture.y, 74);
-}
-
 TEST_F(PictureTest, TextIsMeasuredWhenSetAndOnlyThen) {
     Picture picture(clock);
     picture.setFontSize(40); // before the target: the size is remembered
@@ -199,51 +175,6 @@ TEST_F(PictureTest, TextIsMeasuredWhenSetAndOnlyThen) {
         graphics.takeCalls(),
         (Calls{"font Comic Sans MS 40px", "measure \"Hello\"", "font Comic Sans MS 80px",
                "text \"Hello\" in 0,0 100x40 ffffffff Comic Sans MS 80px", "measure \"Hi\""}));
-}
-
-TEST_F(PictureTest, TextBoxDefaultsAndColours) {
-    Picture picture(clock);
-    picture.setTarget(&graphics);
-    picture.setText(u"Hi");
-    picture.setTextPosition(10, 20);
-    graphics.calls.clear();
-    picture.drawBox();
-    picture.drawText();
-    picture.setTextColour(0xFF112233);
-    picture.setBoxColours(0xFFAABBCC, 0xFFDDEEFF);
-    picture.drawBox();
-    picture.drawText();
-    EXPECT_EQ(graphics.takeCalls(),
-              (Calls{"fill 10,20 24x24 ff000000", "rect 10,20 24x24 ff000000 pen 1",
-                     "text \"Hi\" in 10,20 24x24 ffffffff Comic Sans MS 24px",
-                     "fill 10,20 24x24 ffaabbcc", "rect 10,20 24x24 ffddeeff pen 1",
-                     "text \"Hi\" in 10,20 24x24 ff112233 Comic Sans MS 24px"}));
-}
-
-TEST_F(PictureTest, CentringTheText) {
-    struct Case {
-        void (Picture::*centre)();
-        float x, y;
-    };
-    // Picture (100, 50) 200 x 100; text 60 x 24 at (3, 7).
-    const Case cases[] = {
-        {&Picture::centreTextOnPicture, 170, 88},
-        {&Picture::centreTextHorizontallyOnPicture, 170, 7},
-        {&Picture::centreTextVerticallyOnPicture, 3, 88},
-    };
-    Picture picture(clock);
-    picture.setTarget(&graphics);
-    picture.setText(u"Hello");
-    picture.setPosition(100, 50);
-    picture.setSize(200, 100);
-    for (const Case& c : cases) {
-        picture.setTextPosition(3, 7);
-        (picture.*c.centre)();
-        EXPECT_EQ(picture.textRect.x, c.x);
-        EXPECT_EQ(picture.textRect.y, c.y);
-    }
-    picture.centreTextInWidth(801); // 801 / 2 = 400
-    EXPECT_EQ(picture.textRect.x, 370);
 }
 
 } // namespace

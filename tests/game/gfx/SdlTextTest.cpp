@@ -102,6 +102,7 @@ TEST_F(SdlTextTest, FamiliesFallBackToSansSerif) {
     EXPECT_GT(measure(u"Hello", 24, FontUnit::Pixel, u"No Such Family").width, 20);
 }
 
+// 16 points are 21.33 pixels: SDL_ttf gets whole points at 96 dots per inch, not rounded pixels.
 TEST_F(SdlTextTest, PointsAreConvertedAtNinetySixPixelsPerInch) {
     EXPECT_NEAR(dynamic_cast<const SdlFont&>(*font(u"Arial", 16, FontUnit::Point)).pixels(),
                 21.333f, 0.001f);

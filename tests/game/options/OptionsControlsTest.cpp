@@ -2,55 +2,66 @@
 
 class OptionsControlsTest : public OptionsScreenFixture {};
 
-TEST_F(OptionsControlsTest, EachControlChangesItsOwnSettingOnItsOwnTabOnly) {
+// Only the buttons click, and they change no setting; the settings are silent.
+TEST_F(OptionsControlsTest, EachControlChangesItsOwnSettingOnItsOwnTabOnlyAndTheButtonsClick) {
     using Changes = std::vector<std::string>;
     struct Case {
+        const char* what;
         int tab;
         Picture OptionsLayout::*control;
         Changes changed;
+        bool clicks = false;
     };
     const Case cases[] = {
-        {0, &OptionsLayout::contactsBox, {"oneContact: 0 -> 1"}},
-        {0, &OptionsLayout::useEsc, {"useStop: 0 -> 1"}},
-        {0, &OptionsLayout::random, {"useStop: 0 -> 1"}}, // the menu has no order: random[0] stays
-        {0, &OptionsLayout::keyBox, {"keyTime: 0.2 -> 0.4"}},
-        {0, &OptionsLayout::scanBox, {}}, // two switches: no scan time
-        {4, &OptionsLayout::soundOn, {"soundOn[4]: 1 -> 0"}},
-        {6, &OptionsLayout::musicOn, {"musicOn[6]: 1 -> 0"}},
-        {3, &OptionsLayout::orderBox, {"random[3]: 1 -> 0"}},
-        {5, &OptionsLayout::capsOn, {"capsOn: 0 -> 1"}}, // inside the list box, which stays
-        {5, &OptionsLayout::textBox, {"textOn: 1 -> 0"}},
-        {5, &OptionsLayout::speechBox, {"speechOn: 1 -> 0"}},
-        {2, &OptionsLayout::countBox, {"numPatterns: 4 -> 8"}},
-        {3, &OptionsLayout::countBox, {"numFinds: 3 -> 4"}},
-        {3, &OptionsLayout::pauseBox, {"findPause: 3 -> 4"}},
-        {1, &OptionsLayout::speedBox, {"speedGame1: 50 -> 25"}},
-        {6, &OptionsLayout::speedBox, {"speedGame6: 50 -> 25"}},
-        {6, &OptionsLayout::movieBox, {"movie: 0 -> 1"}},
-        {1, &OptionsLayout::lineBox, {"lineWidth: 20 -> 30"}},
-        {1, &OptionsLayout::modeBox, {"contactMode: 0 -> 1"}},
-        {6, &OptionsLayout::colourBox, {"backgroundColour[6]: ff3fcefd -> ff0000ff"}},
-        {4, &OptionsLayout::countBox, {}}, // boxes of other tabs are not there
-        {2, &OptionsLayout::keyBox, {}},
+        {"reset", 0, &OptionsLayout::resetButton, {}, true},
+        {"about", 0, &OptionsLayout::aboutButton, {}, true},
+        {"stop", 0, &OptionsLayout::stopButton, {}, true},
+        {"contacts", 0, &OptionsLayout::contactsBox, {"oneContact: 0 -> 1"}},
+        {"Esc", 0, &OptionsLayout::useEsc, {"useStop: 0 -> 1"}},
+        {"random's place on the menu's tab", 0, &OptionsLayout::random, {"useStop: 0 -> 1"}},
+        {"key time", 0, &OptionsLayout::keyBox, {"keyTime: 0.2 -> 0.4"}},
+        {"scan time with two switches", 0, &OptionsLayout::scanBox, {}},
+        {"sound", 4, &OptionsLayout::soundOn, {"soundOn[4]: 1 -> 0"}},
+        {"music", 6, &OptionsLayout::musicOn, {"musicOn[6]: 1 -> 0"}},
+        {"order", 3, &OptionsLayout::orderBox, {"random[3]: 1 -> 0"}},
+        {"caps, inside the list box", 5, &OptionsLayout::capsOn, {"capsOn: 0 -> 1"}},
+        {"text", 5, &OptionsLayout::textBox, {"textOn: 1 -> 0"}},
+        {"speech", 5, &OptionsLayout::speechBox, {"speechOn: 1 -> 0"}},
+        {"patterns", 2, &OptionsLayout::countBox, {"numPatterns: 4 -> 8"}},
+        {"finds", 3, &OptionsLayout::countBox, {"numFinds: 3 -> 4"}},
+        {"pause", 3, &OptionsLayout::pauseBox, {"findPause: 3 -> 4"}},
+        {"rings' speed", 1, &OptionsLayout::speedBox, {"speedGame1: 50 -> 25"}},
+        {"moving picture's speed", 6, &OptionsLayout::speedBox, {"speedGame6: 50 -> 25"}},
+        {"movie", 6, &OptionsLayout::movieBox, {"movie: 0 -> 1"}},
+        {"line", 1, &OptionsLayout::lineBox, {"lineWidth: 20 -> 30"}},
+        {"mode", 1, &OptionsLayout::modeBox, {"contactMode: 0 -> 1"}},
+        {"colour", 6, &OptionsLayout::colourBox, {"backgroundColour[6]: ff3fcefd -> ff0000ff"}},
+        {"count on the painting tab", 4, &OptionsLayout::countBox, {}},
+        {"key time off the menu's tab", 2, &OptionsLayout::keyBox, {}},
     };
     for (const Case& c : cases) {
         auto screen = makeScreen();
+        test.sound.calls.clear();
         chooseTab(*screen, c.tab);
         const Settings before = settingsOf(screen->options());
         pressOn(*screen, screen->layout().*c.control);
-        EXPECT_EQ(changes(before, settingsOf(screen->options())), c.changed) << "tab " << c.tab;
+        EXPECT_EQ(changes(before, settingsOf(screen->options())), c.changed) << c.what;
+        EXPECT_EQ(test.sound.calls, c.clicks ? Calls{"playOnce sfx\\click.wav"} : Calls{})
+            << c.what;
     }
+    // With the menu's sounds off, not even the buttons click.
+    auto quiet = makeScreen([](Options& o) { o.soundOn[0] = 0; });
+    test.sound.calls.clear();
+    pressOn(*quiet, quiet->layout().stopButton);
+    EXPECT_EQ(test.sound.calls, Calls{});
 }
 
-TEST_F(OptionsControlsTest, KeyTimeGoesRoundInFifthsAndShowsOneDecimal) {
+// The steps are those of SettingCycles; here the text, which always has one decimal.
+TEST_F(OptionsControlsTest, KeyTimeShowsOneDecimalAllRound) {
     auto screen = makeScreen();
-    const Picture& key = screen->layout().keyTime;
     for (const std::u16string text : {u"0.4 s", u"0.6 s", u"0.8 s", u"1.0 s", u"0.2 s"}) {
         pressOn(*screen, screen->layout().keyBox);
-        EXPECT_EQ(key.text, text);
-        // Left edge 30 pixels right of the key box's centre, centred on the keyTime picture.
-        EXPECT_EQ(key.textRect.x, 687);
-        EXPECT_EQ(key.textRect.y, 448);
+        EXPECT_EQ(screen->layout().keyTime.text, text);
     }
 }
 
@@ -80,14 +91,18 @@ TEST_F(OptionsControlsTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
         int tab;
         std::u16string name;
         std::vector<std::u16string> presses;
+        const char* language = nullptr; // another than English, written before the screen starts
     };
     const Case cases[] = {
-        {2, u"b", {u"c", u"a", u"b", u"c"}},
-        {3, u"b", {u"c", u"a"}},
-        {5, u"a", {u"b", u"c", u"a"}},
+        {2, u"b", {u"c", u"a", u"b", u"c"}}, {3, u"b", {u"c", u"a"}}, {5, u"a", {u"b", u"c", u"a"}},
         {6, u"gone", {u"b", u"c"}}, // a name not among the files: the second name comes first
+        {2, u"djur", {u"djur"}, "Swedish"}, // a language folder without lists: the name stays
     };
     for (const Case& c : cases) {
+        if (c.language != nullptr) {
+            test.folder.write("data/lang.txt", c.language);
+            test.folder.write(std::string("data/") + c.language + "/Options/options.txt", "Stopp");
+        }
         const auto tab = static_cast<std::size_t>(c.tab);
         auto screen = makeScreen([&](Options& o) { o.listName[tab] = c.name; });
         chooseTab(*screen, c.tab);
@@ -96,21 +111,12 @@ TEST_F(OptionsControlsTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
             pressOn(*screen, screen->layout().listBox);
             seen.push_back(screen->options().listName[tab]);
         }
-        EXPECT_EQ(seen, c.presses) << "tab " << c.tab;
+        EXPECT_EQ(seen, c.presses) << "tab " << c.tab << ", from " << toUtf8(c.name);
+        if (c.name == u"b" && c.tab == 2) { // "c" shows centred in the box in 20 pixels: 10 x 20
+            EXPECT_TRUE(
+                has(frame(*screen), "text \"c\" in 136,450 10x20 ff000000 Comic Sans MS 20px"));
+        }
     }
-    // The name shows centred in the list box in 20 pixels: "c" is 10 x 20.
-    auto screen = makeScreen([](Options& o) { o.listName[2] = u"c"; });
-    chooseTab(*screen, 2);
-    EXPECT_TRUE(has(frame(*screen), "text \"c\" in 136,450 10x20 ff000000 Comic Sans MS 20px"));
-}
-
-TEST_F(OptionsControlsTest, AFolderWithoutListsKeepsTheListName) {
-    test.folder.write("data/lang.txt", "Swedish");
-    test.folder.write("data/Swedish/Options/options.txt", "Stopp");
-    auto screen = makeScreen([](Options& o) { o.listName[2] = u"djur"; });
-    chooseTab(*screen, 2);
-    pressOn(*screen, screen->layout().listBox);
-    EXPECT_EQ(screen->options().listName[2], u"djur");
 }
 
 TEST_F(OptionsControlsTest, TheColourBoxCyclesOnFromTheOpenTabsColour) {
@@ -148,9 +154,7 @@ TEST_F(OptionsControlsTest, ValuesFromTheFileOutsideTheCyclesShowAsFarAsTheyCan)
     auto screen = makeScreen([](Options& o) { o.numPatterns = 3; });
     chooseTab(*screen, 2);
     const Calls calls = frame(*screen);
-    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
-                            [](const std::string& c) { return c.find("numPatterns") != c.npos; }),
-              0);
+    EXPECT_EQ(countOf(calls, "numPatterns"), 0);
     // The number at the count box's centre + 52, centred on the pictures.
     EXPECT_TRUE(has(calls, "text \"3\" in 451,448 12x24 ff000000 Comic Sans MS 24px"));
     chooseTab(*screen, 1);
@@ -158,26 +162,5 @@ TEST_F(OptionsControlsTest, ValuesFromTheFileOutsideTheCyclesShowAsFarAsTheyCan)
         EXPECT_TRUE(
             has(frame(*screen), std::string("line 74,460 to 208,460 ff0000ff pen ") + width));
         pressOn(*screen, screen->layout().lineBox);
-    }
-}
-
-TEST_F(OptionsControlsTest, TheButtonsClickWhenTheMenusSoundsAreOn) {
-    struct Case {
-        int menuSound;
-        Picture OptionsLayout::*where;
-        Calls sounds;
-    };
-    const Case cases[] = {
-        {1, &OptionsLayout::resetButton, {"playOnce sfx\\click.wav"}},
-        {1, &OptionsLayout::aboutButton, {"playOnce sfx\\click.wav"}},
-        {1, &OptionsLayout::stopButton, {"playOnce sfx\\click.wav"}},
-        {0, &OptionsLayout::stopButton, {}},
-        {1, &OptionsLayout::colourBox, {}}, // settings make no sound
-    };
-    for (const Case& c : cases) {
-        auto screen = makeScreen([&c](Options& o) { o.soundOn[0] = c.menuSound; });
-        test.sound.calls.clear();
-        pressOn(*screen, screen->layout().*c.where);
-        EXPECT_EQ(test.sound.calls, c.sounds);
     }
 }

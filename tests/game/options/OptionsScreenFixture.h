@@ -15,6 +15,8 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 using Calls = std::vector<std::string>;
@@ -23,37 +25,33 @@ class OptionsScreenFixture : public ::testing::Test {
 protected:
     OptionsScreenFixture() {
         test.folder.makeFolder("options");
-        // The sizes of the demo content's pictures.
-        const std::pair<std::vector<const char*>, std::pair<int, int>> sizes[] = {
-            {{"options\\frame"}, {234, 100}},
-            {{"options\\selectedFrame"}, {112, 87}},
-            {{"options\\about"}, {800, 600}},
-            {{"buttons\\stop", "buttons\\reset", "buttons\\about"}, {60, 60}},
-            {{"options\\offCross", "buttons\\musicOn", "buttons\\soundOn", "options\\random",
-              "options\\ordered", "options\\useStop", "options\\useEsc", "buttons\\scanTime",
-              "buttons\\keyTime", "options\\findPause"},
-             {64, 64}},
-            {{"buttons\\oneContact"}, {120, 64}},
-            {{"buttons\\twoContacts", "options\\speed0", "options\\speed1", "options\\speed2"},
-             {134, 64}},
-            {{"options\\numPatterns1", "options\\numPatterns2", "options\\numPatterns4",
-              "options\\numPatterns8", "options\\numFinds2", "options\\numFinds3",
-              "options\\numFinds4"},
-             {88, 64}},
-            {{"options\\speechOn", "options\\speechOff", "options\\textOn", "options\\textOff"},
-             {96, 64}},
-            {{"options\\capsOn", "options\\capsOff"}, {56, 34}},
-            {{"options\\contactMode0", "options\\contactMode1", "options\\contactMode2",
-              "options\\movie"},
-             {150, 64}},
-            {{"menu\\game00s", "menu\\game01s", "menu\\game02s", "menu\\game03s", "menu\\game04s",
-              "menu\\game05s", "menu\\game06s"},
-             {100, 75}},
+        // The sizes of the demo content's pictures, the pictures of one size together.
+        const std::tuple<int, int, const char*> sizes[] = {
+            {234, 100, "options\\frame"},
+            {112, 87, "options\\selectedFrame"},
+            {800, 600, "options\\about"},
+            {60, 60, "buttons\\stop buttons\\reset buttons\\about"},
+            {64, 64,
+             "options\\offCross buttons\\musicOn buttons\\soundOn options\\random "
+             "options\\ordered options\\useStop options\\useEsc buttons\\scanTime "
+             "buttons\\keyTime options\\findPause"},
+            {120, 64, "buttons\\oneContact"},
+            {134, 64, "buttons\\twoContacts options\\speed0 options\\speed1 options\\speed2"},
+            {88, 64,
+             "options\\numPatterns1 options\\numPatterns2 options\\numPatterns4 "
+             "options\\numPatterns8 options\\numFinds2 options\\numFinds3 options\\numFinds4"},
+            {96, 64, "options\\speechOn options\\speechOff options\\textOn options\\textOff"},
+            {56, 34, "options\\capsOn options\\capsOff"},
+            {150, 64,
+             "options\\contactMode0 options\\contactMode1 options\\contactMode2 options\\movie"},
+            {100, 75,
+             "menu\\game00s menu\\game01s menu\\game02s menu\\game03s menu\\game04s "
+             "menu\\game05s menu\\game06s"},
         };
-        for (const auto& [names, size] : sizes) {
-            for (const char* name : names) {
-                graphics.setImageSize(fromUtf8(std::string("gfx\\") + name + ".png"), size.first,
-                                      size.second);
+        for (const auto& [width, height, names] : sizes) {
+            std::istringstream list(names);
+            for (std::string name; list >> name;) {
+                graphics.setImageSize(fromUtf8("gfx\\" + name + ".png"), width, height);
             }
         }
         // Three lists, and help lines "Help 1" to "Help 22".
@@ -101,18 +99,15 @@ protected:
         return graphics.takeCalls();
     }
 
-    static std::string hex(std::uint32_t argb) {
-        std::ostringstream text;
-        text << std::hex << argb;
-        return text.str();
-    }
-
-    // Every setting of the record by name, to see what a press changed.
+    // Every setting of the record by name (colours in hex), to see what a press changed.
     using Settings = std::map<std::string, std::string>;
     static Settings settingsOf(const Options& o) {
         Settings s;
         auto put = [&s](const std::string& name, auto value) {
             std::ostringstream text;
+            if constexpr (std::is_same_v<decltype(value), std::uint32_t>) {
+                text << std::hex;
+            }
             text << value;
             s[name] = text.str();
         };
@@ -125,8 +120,7 @@ protected:
         for (std::size_t i = 0; i < 7; ++i) {
             const std::string at = "[" + std::to_string(i) + "]";
             put("soundOn" + at, o.soundOn[i]), put("musicOn" + at, o.musicOn[i]);
-            put("random" + at, o.random[i]),
-                put("backgroundColour" + at, hex(o.backgroundColour[i]));
+            put("random" + at, o.random[i]), put("backgroundColour" + at, o.backgroundColour[i]);
             put("listName" + at, toUtf8(o.listName[i]));
         }
         return s;
@@ -145,6 +139,12 @@ protected:
 
     static bool has(const Calls& calls, const std::string& call) {
         return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+
+    // How many calls mention `part`.
+    static std::ptrdiff_t countOf(const Calls& calls, const std::string& part) {
+        return std::count_if(calls.begin(), calls.end(),
+                             [&](const std::string& c) { return c.find(part) != c.npos; });
     }
 
     TestServices test;

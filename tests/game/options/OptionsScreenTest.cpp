@@ -17,11 +17,6 @@ protected:
         }
         return {};
     }
-
-    static std::ptrdiff_t countOf(const Calls& calls, const std::string& part) {
-        return std::count_if(calls.begin(), calls.end(),
-                             [&](const std::string& c) { return c.find(part) != c.npos; });
-    }
 };
 
 TEST_F(OptionsScreenTest, TheMenusTabDrawsBackToFront) {
@@ -46,6 +41,8 @@ TEST_F(OptionsScreenTest, TheMenusTabDrawsBackToFront) {
         "image gfx\\buttons\\twoContacts.png at 74,428",
         "image gfx\\options\\offCross.png at 576,268", // Esc only: the stop button crossed out
         "image gfx\\options\\frame.png at 540,250",    // the stop-or-Esc box
+        "fill 364,175 72x24 ffffef7b", // the reset button's help line, in a box at the top
+        "rect 364,175 72x24 ff000000 pen 1",
         "text \"Help 2\" in 364,175 72x24 ff000000 Comic Sans MS 24px",
         "image gfx\\buttons\\stop.png at 730,530",
     };
@@ -90,12 +87,11 @@ TEST_F(OptionsScreenTest, EveryTabDrawsItsOwnSecondRowAndThePaintingTabNone) {
     }
 }
 
-TEST_F(OptionsScreenTest, TheHelpLineNamesTheControlUnderThePointerCentredAtTheTop) {
+TEST_F(OptionsScreenTest, TheHelpLineNamesTheControlUnderThePointer) {
     auto screen = makeScreen();
     const Picture& help = screen->layout().helpLine;
     screen->mouseMove(350, 300); // musicOn
     EXPECT_EQ(help.text, u"Help 4");
-    EXPECT_TRUE(has(frame(*screen), "fill 364,175 72x24 ffffef7b"));
     screen->mouseMove(5, 5);
     EXPECT_EQ(help.text, u"");
     chooseTab(*screen, 5);
@@ -105,8 +101,8 @@ TEST_F(OptionsScreenTest, TheHelpLineNamesTheControlUnderThePointerCentredAtTheT
     EXPECT_EQ(help.text, u"");
 }
 
-TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsAndOnlyTheStopButtonAnswers) {
-    auto screen = makeScreen();
+TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt) {
+    auto screen = makeScreen([](Options& o) { o.lineWidth = 10; }); // not what reset gives
     pressOn(*screen, screen->layout().aboutButton);
     EXPECT_EQ(firstMissing(frame(*screen),
                            {"image gfx\\options\\about.png at 0,0",
@@ -121,6 +117,7 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsAndOnlyTheStopButtonAn
     }
     chooseTab(*screen, 3);
     screen->mouseMove(350, 300);
+    screen->keyDown(kKeySpace);
     EXPECT_EQ(settingsOf(screen->options()), before);
     EXPECT_EQ(screen->currentTab(), 0);
     EXPECT_EQ(screen->layout().helpLine.text, u"");
@@ -128,18 +125,10 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsAndOnlyTheStopButtonAn
     pressOn(*screen, screen->layout().stopButton);
     EXPECT_FALSE(screen->aboutShown());
     EXPECT_EQ(screen->layout().stopButton.x, 730);
-    EXPECT_EQ(screen->update(), Stay);
-}
-
-TEST_F(OptionsScreenTest, EscClosesTheAboutPictureFirstAndThenLeaves) {
-    auto screen = makeScreen();
     pressOn(*screen, screen->layout().aboutButton);
     screen->keyDown(kKeyEscape);
     EXPECT_FALSE(screen->aboutShown());
-    screen->keyDown(kKeySpace); // other keys do nothing
-    EXPECT_EQ(screen->update(), Stay);
-    screen->keyDown(kKeyEscape);
-    EXPECT_EQ(screen->update(), MenuId);
+    EXPECT_EQ(screen->update(), Stay); // closing the picture does not leave
 }
 
 TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnWhereItStood) {
@@ -170,42 +159,39 @@ TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnW
     EXPECT_EQ(settingsOf(other->options()), settingsOf(defaults));
 }
 
+// By the stop button, by Esc, or ended by the system while the screen shows: the settings are
+// written at once, and the next menu shows them.
 TEST_F(OptionsScreenTest, LeavingWritesTheSettingsAndTheNextMenuShowsThem) {
-    for (const bool byEsc : {false, true}) {
+    for (const std::string way : {"stop", "Esc", "game ended"}) {
         auto screen = makeScreen();
         pressOn(*screen, screen->layout().colourBox); // 0xFFEDFDC1
         pressOn(*screen, screen->layout().musicOn);
         EXPECT_EQ(screen->update(), Stay);
-        if (byEsc) {
+        if (way == "Esc") {
             screen->keyDown(kKeyEscape);
-        } else {
+        } else if (way == "stop") {
             pressOn(*screen, screen->layout().stopButton);
+        } else {
+            screen.reset();
         }
-        EXPECT_EQ(screen->update(), MenuId);
-        screen.reset();
-
+        EXPECT_EQ(screen ? screen->update() : MenuId, MenuId) << way;
         const auto lines = readAllLines(test.files, u"options\\vimo.opt");
-        ASSERT_GE(lines.size(), 20u);
-        EXPECT_EQ(lines[16], u"0");        // musicOn[0]
-        EXPECT_EQ(lines[18], u"-1180223"); // backgroundColour[0]
+        ASSERT_GE(lines.size(), 20u) << way;
+        EXPECT_EQ(lines[16], u"0") << way;        // musicOn[0]
+        EXPECT_EQ(lines[18], u"-1180223") << way; // backgroundColour[0]
+        screen.reset();
         test.sound.calls.clear();
         graphics.calls.clear();
         MenuScreen menu(services);
         menu.begin(graphics, graphics, window);
         menu.draw();
-        EXPECT_TRUE(has(graphics.calls, "clear ffedfdc1"));
-        EXPECT_FALSE(has(test.sound.calls, "playOnce music\\menu.wav"));
+        EXPECT_TRUE(has(graphics.calls, "clear ffedfdc1")) << way;
+        EXPECT_FALSE(has(test.sound.calls, "playOnce music\\menu.wav")) << way;
     }
 }
 
-TEST_F(OptionsScreenTest, ChangesAreKeptWhenTheGameEndsWhileTheScreenShows) {
-    auto screen = makeScreen();
-    chooseTab(*screen, 3);
-    pressOn(*screen, screen->layout().pauseBox);
-    screen.reset(); // the system ended the game: no Esc, no stop button
-    EXPECT_EQ(readAllLines(test.files, u"options\\vimo.opt").at(14), u"4");
-
-    // Without a change the file is left as it was, even one too short to hold every setting.
+// Even a file too short to hold every setting.
+TEST_F(OptionsScreenTest, WithoutAChangeTheSettingsFileIsLeftAsItWas) {
     test.folder.write("options/vimo.opt", "1\r\n");
     auto untouched = std::make_unique<OptionsScreen>(services);
     untouched->begin(graphics, graphics, window);
