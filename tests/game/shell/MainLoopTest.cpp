@@ -12,124 +12,93 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// A screen that writes down every call and leaves with the ids it is told to.
+// The first of `items`, taken off; `none` when there is none left.
+template <typename T> T takeFirst(std::deque<T>& items, T none = {}) {
+    if (items.empty()) {
+        return none;
+    }
+    T first = std::move(items.front());
+    items.pop_front();
+    return first;
+}
+
+// A screen that writes down every call and leaves with the ids it is told to, then stays.
 class LoggingScreen : public Screen {
 public:
     LoggingScreen(std::string name, Log& log, std::deque<ScreenId> ids)
         : name_(std::move(name)), log_(log), ids_(std::move(ids)) {}
-    ~LoggingScreen() override { log_.push_back(name_ + " destroyed"); }
-    int begin(Graphics& o, Graphics& w, Image& i) override {
-        log_.push_back(name_ + " begin");
-        return Screen::begin(o, w, i);
-    }
+    ~LoggingScreen() override { note("destroyed"); }
+    int begin(Graphics&, Graphics&, Image&) override { return note("begin"); }
     ScreenId update() override {
-        log_.push_back(name_ + " update");
-        if (ids_.empty()) {
-            return Stay;
-        }
-        ScreenId id = ids_.front();
-        ids_.pop_front();
-        return id;
+        note("update");
+        return takeFirst(ids_, Stay);
     }
-    int draw() override {
-        log_.push_back(name_ + " draw");
-        return 1;
-    }
-    int keyDown(int key) override {
-        log_.push_back(name_ + " key " + std::to_string(key));
-        return 1;
-    }
-    int mouseDown(int x, int y) override {
-        log_.push_back(name_ + " press " + std::to_string(x) + "," + std::to_string(y));
-        return 1;
-    }
-    int mouseMove(int x, int y) override {
-        log_.push_back(name_ + " move " + std::to_string(x) + "," + std::to_string(y));
-        return 1;
-    }
+    int draw() override { return note("draw"); }
+    int keyDown(int key) override { return note("key " + std::to_string(key)); }
+    int mouseDown(int x, int y) override { return note("press " + at(x, y)); }
+    int mouseMove(int x, int y) override { return note("move " + at(x, y)); }
 
 private:
+    int note(const std::string& call) {
+        log_.push_back(name_ + " " + call);
+        return 1;
+    }
+    static std::string at(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+
     std::string name_;
     Log& log_;
     std::deque<ScreenId> ids_;
 };
 
+// Builds logging screens that follow the scripts, one script per screen built, in order.
 class ScriptedFactory : public ScreenFactory {
 public:
     ScriptedFactory(ScreenServices services, Log& log) : ScreenFactory(services), log_(log) {}
-    std::deque<std::deque<ScreenId>> scripts; // one per screen built, in order
+    std::deque<std::deque<ScreenId>> scripts;
 
 protected:
     std::unique_ptr<Screen> make(ScreenId id) override {
-        std::deque<ScreenId> ids;
-        if (!scripts.empty()) {
-            ids = std::move(scripts.front());
-            scripts.pop_front();
-        }
-        return std::make_unique<LoggingScreen>("screen" + std::to_string(id), log_, ids);
+        return std::make_unique<LoggingScreen>("screen" + std::to_string(id), log_,
+                                               takeFirst(scripts));
     }
 
 private:
     Log& log_;
 };
 
-class ScriptedEvents : public EventSource {
-public:
-    std::deque<std::optional<InputEvent>> turns;
-    std::optional<InputEvent> next() override {
-        if (turns.empty()) {
-            return std::nullopt;
-        }
-        auto event = turns.front();
-        turns.pop_front();
-        return event;
-    }
-};
-
-class CountingFrames : public FrameSink {
-public:
-    void endTurn() override { ++frames; }
-    int frames = 0;
-};
-
-class NoImage : public Image {
-public:
-    int width() const override { return 800; }
-    int height() const override { return 600; }
-};
-
-InputEvent key(int code) { return {InputEvent::KeyDown, code, 0, 0}; }
-InputEvent press(int x, int y) { return {InputEvent::MouseDown, 0, x, y}; }
-InputEvent move(int x, int y) { return {InputEvent::MouseMove, 0, x, y}; }
-
 } // namespace
 
-class MainLoopTest : public ::testing::Test {
+// The fixture is the loop's message source (one scripted message or none per turn) and counts
+// the frames it is asked to show.
+class MainLoopTest : public ::testing::Test, public EventSource, public FrameSink {
 protected:
+    std::optional<InputEvent> next() override { return takeFirst(turns); }
+    void endTurn() override { ++frames; }
+
     void run(std::deque<ScreenId> firstScript) {
         factory.scripts.push_front(std::move(firstScript));
         ASSERT_EQ(factory.build(MenuId), 1);
         factory.current()->begin(offscreen, offscreen, image);
-        runMainLoop(factory, events, frames, {offscreen, offscreen, image});
+        runMainLoop(factory, *this, *this, {offscreen, offscreen, image});
     }
 
     Log log;
     TestServices test;
     ScriptedFactory factory{test.services(), log};
-    ScriptedEvents events;
-    CountingFrames frames;
+    std::deque<std::optional<InputEvent>> turns;
+    int frames = 0;
     RecordingGraphics offscreen;
-    NoImage image;
+    RecordingGraphics::FakeImage image{"offscreen", 800, 600};
 };
 
 TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDraws) {
-    events.turns = {move(5, 6), press(5, 6), std::nullopt, key(27)};
+    turns = {InputEvent{InputEvent::MouseMove, 0, 5, 6}, InputEvent{InputEvent::MouseDown, 0, 5, 6},
+             std::nullopt, InputEvent{InputEvent::KeyDown, 27, 0, 0}};
     run({Stay, Stay, Stay, Quit});
     EXPECT_EQ(log, (Log{"screen0 begin", "screen0 move 5,6", "screen0 update", "screen0 draw",
                         "screen0 press 5,6", "screen0 update", "screen0 draw", "screen0 update",
-                        "screen0 draw", "screen0 key 27", "screen0 update",
-                        "screen0 destroyed"}));
-    EXPECT_EQ(frames.frames, 3);
+                        "screen0 draw", "screen0 key 27", "screen0 update", "screen0 destroyed"}));
+    EXPECT_EQ(frames, 3);
 }
 
 TEST_F(MainLoopTest, AChangeDestroysTheOldScreenBeforeTheNewOneIsBuiltAndBegun) {
@@ -141,7 +110,7 @@ TEST_F(MainLoopTest, AChangeDestroysTheOldScreenBeforeTheNewOneIsBuiltAndBegun) 
 }
 
 TEST_F(MainLoopTest, AQuitRequestFromTheSystemEndsTheLoopAtOnce) {
-    events.turns = {InputEvent{InputEvent::Quit, 0, 0, 0}};
+    turns = {InputEvent{InputEvent::Quit, 0, 0, 0}};
     run({});
     EXPECT_EQ(log, (Log{"screen0 begin"}));
     EXPECT_NE(factory.current(), nullptr); // the entry destroys it on the way out

@@ -42,32 +42,28 @@ protected:
     RecordingGraphics::FakeImage window{"window", 800, 600};
 };
 
+// Where each picture lies is pinned by the scanning test, which visits their centres.
 TEST_F(MenuScreenTest, LaysOutTwoRowsOfThreeThatReactAcrossTheirWholeSetSize) {
-    auto menu = makeMenu();
-    const Points corners = {{7, 100}, {269, 100}, {531, 100}, {7, 350}, {269, 350}, {531, 350}};
-    ASSERT_EQ(menu->activityPictures().size(), 6u);
-    for (std::size_t i = 0; i < corners.size(); ++i) {
-        EXPECT_EQ(menu->activityPictures()[i].x, corners[i].first);
-        EXPECT_EQ(menu->activityPictures()[i].y, corners[i].second);
-    }
     struct Case {
         int x;
         int y;
         ScreenId id;
     };
     const Case cases[] = {
-        {267, 200, RingsId},          // the shared edge belongs to activity 1
-        {268, 200, Stay},             // the gap between two pictures
-        {269, 100, ShapesId},         {791, 545, MovingPictureId},
-        {400, 320, Stay},             // between the rows
-        {20, 20, Quit},               // the stop button
-        {100, 30, OptionsId},         // the options button
-        {7, 350, PaintId},            {790, 295, FindImagesId},
+        {267, 200, RingsId},         // the shared edge belongs to activity 1
+        {268, 200, Stay},            // the gap between two pictures
+        {269, 100, ShapesId},        // the first pixel of activity 2
+        {791, 545, MovingPictureId}, // the last pixel of activity 6
+        {400, 320, Stay},            // between the rows
+        {20, 20, Quit},              // the stop button
+        {100, 30, OptionsId},        // the options button
+        {7, 350, PaintId},           // the first pixel of activity 4
+        {790, 295, FindImagesId},    // the last row of activity 3
     };
     for (const Case& c : cases) {
-        auto fresh = makeMenu();
-        fresh->mouseDown(c.x, c.y);
-        EXPECT_EQ(fresh->update(), c.id) << c.x << "," << c.y;
+        auto menu = makeMenu();
+        menu->mouseDown(c.x, c.y);
+        EXPECT_EQ(menu->update(), c.id) << c.x << "," << c.y;
     }
 }
 
@@ -85,14 +81,19 @@ TEST_F(MenuScreenTest, OneSwitchScansThroughTheSixPicturesAndTheStopButtonEveryS
         }
     }
     // Three seconds exactly is not yet later than the step time: each step comes a moment after.
-    EXPECT_EQ(stepTimes, (std::vector<std::uint32_t>{3001, 6002, 9003, 12004, 15005, 18006,
-                                                     21007, 24008}));
-    EXPECT_EQ(test.pointer.moves, (Points{{137, 197}, {399, 197}, {661, 197}, {137, 447},
-                                          {399, 447}, {661, 447}, {40, 40}, {137, 197}}));
+    EXPECT_EQ(stepTimes,
+              (std::vector<std::uint32_t>{3001, 6002, 9003, 12004, 15005, 18006, 21007, 24008}));
+    // Through the six pictures' centres and the stop button's, then round again.
+    const Points centres = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
+                            {399, 447}, {661, 447}, {40, 40},   {137, 197}};
+    EXPECT_EQ(test.pointer.moves, centres);
     // One switch then selects where the scanning is.
     menu->keyDown(kKeyEnter);
     EXPECT_EQ(test.pointer.presses, (Points{{137, 197}}));
     EXPECT_EQ(menu->update(), RingsId);
+    // Esc quits, whatever the switch setup.
+    menu->keyDown(kKeyEscape);
+    EXPECT_EQ(menu->update(), Quit);
 }
 
 TEST_F(MenuScreenTest, TwoSwitchesStepWithSpaceAndSelectWithEnter) {
@@ -101,36 +102,29 @@ TEST_F(MenuScreenTest, TwoSwitchesStepWithSpaceAndSelectWithEnter) {
     menu->update();
     EXPECT_TRUE(test.pointer.moves.empty()); // no scanning by itself with two switches
     menu->keyDown(kKeyEnter);                // before any step: the first picture
-    EXPECT_EQ(test.pointer.presses, (Points{{137, 197}}));
-
-    auto second = makeMenu(0);
-    second->keyDown(kKeySpace);
-    second->keyDown(kKeySpace);
-    second->keyDown(kKeyEnter);
-    EXPECT_EQ(test.pointer.presses.back(), (std::pair<int, int>{399, 197}));
-    EXPECT_EQ(second->update(), ShapesId);
-
-    auto third = makeMenu(1);
-    third->keyDown(kKeyEscape); // Esc quits whatever the switch setup
-    EXPECT_EQ(third->update(), Quit);
+    menu = makeMenu(0);
+    for (int key : {kKeySpace, kKeySpace, kKeyEnter}) {
+        menu->keyDown(key);
+    }
+    EXPECT_EQ(test.pointer.presses, (Points{{137, 197}, {399, 197}}));
+    EXPECT_EQ(menu->update(), ShapesId);
 }
 
 TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerCentredOnThePicture) {
     auto menu = makeMenu();
-    graphics.calls.clear();
-    menu->draw();
-    Calls frame = graphics.calls;
-    EXPECT_EQ(frame.front(), "clear ff2236aa");
-    EXPECT_EQ(std::count(frame.begin(), frame.end(), "image gfx\\menu\\selFrame.png at 1,94"), 0);
-
+    const auto frameCount = [&] {
+        graphics.calls.clear();
+        menu->draw();
+        return std::count(graphics.calls.begin(), graphics.calls.end(),
+                          "image gfx\\menu\\selFrame.png at 1,94");
+    };
+    EXPECT_EQ(frameCount(), 0);
+    EXPECT_EQ(graphics.calls.front(), "clear ff2236aa");
     menu->keyDown(kKeySpace);
     test.pointer.deliverMoves(); // the move arrives in a later turn
-    graphics.calls.clear();
-    menu->draw();
-    frame = graphics.calls;
     // Centred on the picture's centre (137, 197.5): 137 - 272 / 2 = 1, 197.5 - 207 / 2 = 94.
-    EXPECT_EQ(std::count(frame.begin(), frame.end(), "image gfx\\menu\\selFrame.png at 1,94"), 1);
-    EXPECT_EQ(frame.back(), "image window in 0,0 800x600");
+    EXPECT_EQ(frameCount(), 1);
+    EXPECT_EQ(graphics.calls.back(), "image window in 0,0 800x600");
 }
 
 TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
