@@ -34,9 +34,10 @@ TEST_F(TextFileWriterTest, WritesEachEncodingWithItsMark) {
         {AnsiText, u"\u00e4\u20ac\u0101", "\xE4\x80?\r\n"},
         {Utf16BigEndian, u"\u00e4", std::string("\xFE\xFF\0\xE4\0\r\0\n", 8)},
         {Utf16LittleEndian, u"\u00e4", std::string("\xFF\xFE\xE4\0\r\0\n\0", 8)},
-        // two- and three-byte forms, and a surrogate pair unit by unit
-        {Utf8Text, u"\u00e4\u20ac\U0001F600",
-         "\xEF\xBB\xBF\xC3\xA4\xE2\x82\xAC\xED\xA0\xBD\xED\xB8\x80\r\n"},
+        // two- and three-byte forms on both sides of their boundaries, and a surrogate pair unit
+        // by unit
+        {Utf8Text, u"\u007f\u0080\u07ff\u0800\U0001F600",
+         "\xEF\xBB\xBF\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xED\xA0\xBD\xED\xB8\x80\r\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(bytesWritten(c.encoding,
