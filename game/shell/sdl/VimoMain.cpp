@@ -87,7 +87,8 @@ bool hasVisibleDisplay() {
     const char* driver = SDL_GetCurrentVideoDriver();
     const bool invisible =
         driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
-    return !invisible || SDL_getenv("SDL_VIDEODRIVER") != nullptr;
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return !invisible || (asked != nullptr && *asked != '\0'); // an empty name asks for none
 }
 
 void setPlatformRules() {
