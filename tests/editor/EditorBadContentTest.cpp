@@ -1,8 +1,8 @@
 // The editor on content it did not make and on a disk that does not always take its work: lines
 // of a megabyte, lists of ten thousand exercises, lists that vanish while shown, list files it
 // may not write, and media folders holding odd files. It carries on and loses nothing.
+#include "ContentFiles.h"
 #include "EditorDialogFixture.h"
-#include "PngWriter.h"
 
 #include <filesystem>
 
@@ -13,34 +13,15 @@ namespace {
 const QString kSaveFailed =
     "The output file could not be opened. Save aborted. File: data\\English\\animals";
 
-struct Item {
-    std::string name;
-    std::string image;
-    std::string text;
-    std::string colour = "-1";
-};
-
-// The list as the editor writes it: UTF-8 with its mark, six lines an exercise, CR LF.
-std::string listOf(const std::vector<Item>& items) {
-    const std::string none; // no sound, no speech
-    std::string bytes = "\xEF\xBB\xBF";
-    for (const Item& item : items) {
-        for (const std::string* line :
-             {&item.name, &item.image, &none, &none, &item.text, &item.colour}) {
-            bytes += *line + "\r\n";
-        }
-    }
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd) {
     folder.write("data/lang.txt", "English\r\n");
     const std::string megabyte(1 << 20, 'x');
-    std::vector<Item> items = {{"long " + megabyte, megabyte + ".png", megabyte + " end"},
-                               {"short", "", "Short"}};
-    folder.write("data/English/long", listOf(items));
+    std::vector<ListItem> items = {
+        {.name = "long " + megabyte, .image = megabyte + ".png", .text = megabyte + " end"},
+        {.name = "short", .text = "Short"}};
+    folder.write("data/English/long", listBytes(items));
     open();
     choose("list", "long");
     choose("exercise", QString::fromStdString(items[0].name));
@@ -53,22 +34,22 @@ TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd)
     QTest::keyClicks(&textBox(), " one");
     choose("exercise", QString::fromStdString(items[0].name));
     items[1].text = "Short one";
-    EXPECT_EQ(file("data/English/long"), listOf(items));
+    EXPECT_EQ(file("data/English/long"), listBytes(items));
 
     // Ending with the long text in the box keeps it as it is.
     dialog->accept();
-    EXPECT_EQ(file("data/English/long"), listOf(items));
+    EXPECT_EQ(file("data/English/long"), listBytes(items));
     EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(EditorBadContentTest, TenThousandExercisesLoadAndAChangeRewritesOnlyTheOneChanged) {
     folder.write("data/lang.txt", "English\r\n");
-    std::vector<Item> items;
+    std::vector<ListItem> items;
     for (int i = 0; i < 10000; ++i) {
         const std::string number = std::to_string(100000 + i).substr(1);
-        items.push_back({"exercise " + number, "", "text " + number});
+        items.push_back({.name = "exercise " + number, .text = "text " + number, .colour = "-1"});
     }
-    folder.write("data/English/many", listOf(items));
+    folder.write("data/English/many", listBytes(items));
     open();
     choose("list", "many");
     EXPECT_EQ(column("exercise").count(), 10000);
@@ -76,7 +57,7 @@ TEST_F(EditorBadContentTest, TenThousandExercisesLoadAndAChangeRewritesOnlyTheOn
     EXPECT_EQ(textBox().text(), "text 09999");
     press("nextColour"); // white, then black
     items.back().colour = "-16777216";
-    EXPECT_EQ(file("data/English/many"), listOf(items));
+    EXPECT_EQ(file("data/English/many"), listBytes(items));
 }
 
 TEST_F(EditorBadContentTest, AListRemovedByHandWhileShownIsWrittenAgainAtTheNextChange) {
@@ -203,8 +184,9 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
 
 TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorkable) {
     folder.write("data/lang.txt", "English\r\n");
-    const std::vector<Item> items = {{"dog", "dog.png", "Dog"}};
-    folder.write("data/English/animals", listOf(items));
+    const std::vector<ListItem> items = {
+        {.name = "dog", .image = "dog.png", .text = "Dog", .colour = "-1"}};
+    folder.write("data/English/animals", listBytes(items));
     elsewhere.write("hello.wav", "RIFF");
     open();
     EXPECT_EQ(column("image").count(), 0);
@@ -217,7 +199,9 @@ TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorka
 
     // The names the list holds stay, though no file answers to them.
     press("nextColour");
-    EXPECT_EQ(file("data/English/animals"), listOf({{"dog", "dog.png", "Dog", "-16777216"}}));
+    EXPECT_EQ(
+        file("data/English/animals"),
+        listBytes({{.name = "dog", .image = "dog.png", .text = "Dog", .colour = "-16777216"}}));
 
     // A recording cannot go where there is no folder for it: said, and nothing is made.
     chosenFile = elsewhere.path() / "hello.wav";
