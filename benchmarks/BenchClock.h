@@ -3,7 +3,7 @@
 // game's clock does after a while, so that a last-press time of zero lies far in the past.
 #pragma once
 
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Any bytes as a picture file's start: reading the size its header declares stays within the
 // bytes, and a size it gives is never empty. The bytes are copied to a block of exactly their
 // length so that a read one past the end is caught.
-#include "game/gfx/ImageFileSize.h"
+#include "common/pictures/ImageFileSize.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Any bytes as data\lang.txt: the language is the first line, and selecting its character
 // rules never fails, whatever the name.
 #include "MemoryFileSystem.h"
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 
 #include <cstdlib>
 

@@ -8,7 +8,7 @@
 #include "editor/lists/CItemName.h"
 #include "editor/lists/ExerciseColours.h"
 #include "editor/media/CFileErrorText.h"
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -12,7 +12,7 @@
 #include "editor/lists/CListFolder.h"
 #include "editor/media/CMediaFolder.h"
 #include "editor/texts/EditorTexts.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 
 #include <QDialog>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "editor/dialog/QtText.h"
 #include "editor/texts/EditorTexts.h"
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

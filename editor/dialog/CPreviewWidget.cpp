@@ -1,6 +1,6 @@
 #include "editor/dialog/CPreviewWidget.h"
 
-#include "game/gfx/ImageFileSize.h"
+#include "common/pictures/ImageFileSize.h"
 
 #include <QByteArray>
 #include <QPainter>

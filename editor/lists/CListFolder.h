@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 #include "common/textfile/TextFileWriter.h"
-#include "game/content/ExerciseReader.h"
+#include "common/content/ExerciseReader.h"
 
 #include <cstdint>
 

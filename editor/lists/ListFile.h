@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 
 #include <string_view>
 #include <vector>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "editor/texts/EditorTexts.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 
 #include <string>
 #include <string_view>

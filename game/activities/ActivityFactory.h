@@ -1,8 +1,8 @@
 // Builds the activity screen for an id from 1 to 6.
 #pragma once
 
-#include "game/shell/Screen.h"
-#include "game/shell/ScreenServices.h"
+#include "game/screen/Screen.h"
+#include "game/screen/ScreenServices.h"
 
 #include <memory>
 

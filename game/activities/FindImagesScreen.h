@@ -7,7 +7,7 @@
 #include "game/content/FileList.h"
 #include "game/gfx/Picture.h"
 #include "game/input/Scanner.h"
-#include "game/shell/ActivityScreen.h"
+#include "game/screen/ActivityScreen.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include "game/content/FileList.h"
 #include "game/gfx/Picture.h"
-#include "game/shell/ActivityScreen.h"
+#include "game/screen/ActivityScreen.h"
 
 #include <cstddef>
 #include <string>

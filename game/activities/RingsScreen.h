@@ -6,7 +6,7 @@
 #include "common/audio/WavePlayer.h"
 #include "game/content/FileList.h"
 #include "game/gfx/Picture.h"
-#include "game/shell/ActivityScreen.h"
+#include "game/screen/ActivityScreen.h"
 
 #include <cstdint>
 #include <string>

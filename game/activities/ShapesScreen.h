@@ -7,7 +7,7 @@
 #include "game/activities/ShuffledOrder.h"
 #include "game/content/FileList.h"
 #include "game/gfx/Picture.h"
-#include "game/shell/ActivityScreen.h"
+#include "game/screen/ActivityScreen.h"
 
 #include <array>
 #include <cstddef>

@@ -2,7 +2,7 @@
 // its texts in capitals.
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
-#include "game/content/ExerciseReader.h"
+#include "common/content/ExerciseReader.h"
 #include "game/content/Options.h"
 
 #include <cwctype>

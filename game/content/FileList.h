@@ -5,7 +5,7 @@
 
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 #include <string>

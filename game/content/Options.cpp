@@ -4,7 +4,7 @@
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 #include "common/textfile/TextFileWriter.h"
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 
 #include <limits>
 

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 #include "game/content/RandomGenerator.h"
-#include "game/shell/ErrorBox.h"
+#include "game/platform/ErrorBox.h"
 
 #include <array>
 #include <cstdint>

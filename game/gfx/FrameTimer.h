@@ -1,7 +1,7 @@
 // Seconds between two ticks, for things that move by elapsed time rather than by turns.
 #pragma once
 
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 

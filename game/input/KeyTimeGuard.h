@@ -3,7 +3,7 @@
 // does not count twice. The time of the last accepted press outlives the screen.
 #pragma once
 
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "game/gfx/Picture.h"
-#include "game/shell/Clock.h"
-#include "game/shell/Pointer.h"
+#include "game/platform/Clock.h"
+#include "game/platform/Pointer.h"
 
 #include <cstdint>
 #include <vector>

@@ -7,7 +7,7 @@
 #include "game/content/FileList.h"
 #include "game/content/Options.h"
 #include "game/content/RandomGenerator.h"
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 #include <string>

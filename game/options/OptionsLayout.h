@@ -8,7 +8,7 @@
 
 #include "game/gfx/Graphics.h"
 #include "game/gfx/Picture.h"
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <array>
 

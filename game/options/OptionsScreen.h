@@ -11,8 +11,8 @@
 #include "game/options/OptionsLayout.h"
 #include "game/options/OptionsPainter.h"
 #include "game/options/OptionsTexts.h"
-#include "game/shell/Screen.h"
-#include "game/shell/ScreenServices.h"
+#include "game/screen/Screen.h"
+#include "game/screen/ScreenServices.h"
 
 #include <string_view>
 

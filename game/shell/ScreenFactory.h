@@ -2,8 +2,8 @@
 // stop before the new screen starts. Every screen gets the program's services from here.
 #pragma once
 
-#include "game/shell/Screen.h"
-#include "game/shell/ScreenServices.h"
+#include "game/screen/Screen.h"
+#include "game/screen/ScreenServices.h"
 
 #include <memory>
 

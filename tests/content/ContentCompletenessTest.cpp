@@ -10,7 +10,7 @@
 #include "common/text/Utf8.h"
 #include "common/textfile/TextEncoding.h"
 #include "common/textfile/TextFile.h"
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 #include "game/content/Options.h"
 
 #include <SDL.h>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/content/RandomGenerator.h"
-#include "game/shell/Screen.h"
+#include "game/screen/Screen.h"
 
 #include <cstdint>
 #include <iterator>

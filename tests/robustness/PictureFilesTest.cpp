@@ -4,7 +4,7 @@
 #include "ContentFiles.h"
 #include "ResidentMemory.h"
 #include "SoftwareCanvas.h"
-#include "game/gfx/ImageFileSize.h"
+#include "common/pictures/ImageFileSize.h"
 #include "game/gfx/Picture.h"
 
 #include <gtest/gtest.h>

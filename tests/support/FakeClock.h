@@ -2,7 +2,7 @@
 // must lie far in the past.
 #pragma once
 
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 class FakeClock : public Clock {
 public:

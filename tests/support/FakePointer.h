@@ -3,8 +3,8 @@
 // lets the next turn come (deliverMoves), as a real pointer-move event would arrive.
 #pragma once
 
-#include "game/shell/Pointer.h"
-#include "game/shell/Screen.h"
+#include "game/platform/Pointer.h"
+#include "game/screen/Screen.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 // An error box for screen tests: it records each message instead of showing it.
 #pragma once
 
-#include "game/shell/ErrorBox.h"
+#include "game/platform/ErrorBox.h"
 
 #include <string>
 #include <vector>

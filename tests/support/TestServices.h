@@ -8,7 +8,7 @@
 #include "RecordingSound.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
-#include "game/shell/ScreenServices.h"
+#include "game/screen/ScreenServices.h"
 
 struct TestServices {
     TemporaryFolder folder;

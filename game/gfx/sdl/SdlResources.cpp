@@ -1,6 +1,6 @@
 #include "game/gfx/sdl/SdlResources.h"
 
-#include "game/gfx/ImageFileSize.h"
+#include "common/pictures/ImageFileSize.h"
 #include "game/gfx/sdl/TextLayout.h"
 
 #include <SDL_image.h>

@@ -16,7 +16,7 @@
 #include "game/gfx/sdl/SdlImage.h"
 #include "game/gfx/sdl/SdlPainter.h"
 #include "game/gfx/sdl/SdlResources.h"
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 #include <cstdint>
 #include <deque>

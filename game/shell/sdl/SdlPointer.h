@@ -2,7 +2,7 @@
 // window, and presses it by handing a button press straight to the current screen.
 #pragma once
 
-#include "game/shell/Pointer.h"
+#include "game/platform/Pointer.h"
 #include "game/shell/ScreenFactory.h"
 #include "game/shell/sdl/SdlEventSource.h"
 

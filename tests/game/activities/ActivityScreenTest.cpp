@@ -1,5 +1,5 @@
 #include "game/activities/ActivityFactory.h"
-#include "game/shell/ActivityScreen.h"
+#include "game/screen/ActivityScreen.h"
 
 #include "RecordingGraphics.h"
 #include "TestServices.h"

@@ -1,7 +1,11 @@
 #include "game/content/Options.h"
 
 #include "TemporaryFolder.h"
+#include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
+
+#include <clocale>
+#include <cwctype>
 
 #include <gtest/gtest.h>
 
@@ -171,4 +175,28 @@ TEST_F(OptionsTest, AMissingFileChangesNothing) {
     EXPECT_FALSE(options.readOptionsFile(u"options\\Missing.opt"));
     EXPECT_EQ(options.oneContact, 1);
     EXPECT_EQ(options.scanTime, 4);
+}
+
+// Capitals of å, ä and ö come with the language's rules and go again with the screen's record.
+TEST(OptionsLanguageTest, TheRecordSetsTheLanguagesCharacterRulesForItsLifetime) {
+    TemporaryFolder folder;
+    DiskFileSystem files{folder.path()};
+    folder.makeFolder("options");
+    folder.write("data/lang.txt", "Swedish");
+    {
+        Options options(files);
+        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00c5');
+        EXPECT_EQ(std::towupper(L'\u00f6'), L'\u00d6');
+    }
+    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
+    EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
+
+    folder.write("data/lang.txt", "other");
+    {
+        Options options(files);
+        EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
+        EXPECT_EQ(std::towupper(L'a'), L'A');
+        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
+    }
+    resetCharacterRules();
 }

@@ -1,4 +1,4 @@
-#include "game/shell/sdl/SdlClock.h"
+#include "game/platform/sdl/SdlClock.h"
 
 #include "FakeClock.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/textfile/TextFile.h"
-#include "game/content/Exercise.h"
+#include "common/content/Exercise.h"
 
 #include <vector>
 

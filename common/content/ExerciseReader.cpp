@@ -1,4 +1,4 @@
-#include "game/content/ExerciseReader.h"
+#include "common/content/ExerciseReader.h"
 
 #include "common/text/NumberText.h"
 

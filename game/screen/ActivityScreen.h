@@ -4,8 +4,8 @@
 
 #include "game/content/Options.h"
 #include "game/gfx/Picture.h"
-#include "game/shell/Screen.h"
-#include "game/shell/ScreenServices.h"
+#include "game/screen/Screen.h"
+#include "game/screen/ScreenServices.h"
 
 class ActivityScreen : public Screen {
 public:

@@ -1,7 +1,7 @@
 // The error message box, owned by the game window.
 #pragma once
 
-#include "game/shell/ErrorBox.h"
+#include "game/platform/ErrorBox.h"
 
 #include <SDL.h>
 

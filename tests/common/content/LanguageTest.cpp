@@ -1,8 +1,7 @@
-#include "game/content/Language.h"
+#include "common/content/Language.h"
 
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
-#include "game/content/Options.h"
 
 #include <clocale>
 #include <cwctype>
@@ -46,27 +45,6 @@ TEST_F(LanguageTest, KnownLanguagesMapToLocalesWithAStandIn) {
     EXPECT_EQ(localeNamesFor(u"english"), (std::vector<std::string>{"en_US.UTF-8", "C.UTF-8"}));
     EXPECT_TRUE(localeNamesFor(u"Klingon").empty());
     EXPECT_TRUE(localeNamesFor(u"").empty());
-}
-
-// Capitals of å, ä and ö come with the language's rules and go again with the screen's record.
-TEST_F(LanguageTest, TheRecordSetsTheLanguagesCharacterRulesForItsLifetime) {
-    folder.makeFolder("options");
-    folder.write("data/lang.txt", "Swedish");
-    {
-        Options options(files);
-        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00c5');
-        EXPECT_EQ(std::towupper(L'\u00f6'), L'\u00d6');
-    }
-    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
-    EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
-
-    folder.write("data/lang.txt", "other");
-    {
-        Options options(files);
-        EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
-        EXPECT_EQ(std::towupper(L'a'), L'A');
-        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
-    }
 }
 
 TEST_F(LanguageTest, ANameThatIsNoLocaleLeavesTheRulesInForce) {

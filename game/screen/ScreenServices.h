@@ -6,9 +6,9 @@
 #include "common/audio/Sound.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
-#include "game/shell/Clock.h"
-#include "game/shell/ErrorBox.h"
-#include "game/shell/Pointer.h"
+#include "game/platform/Clock.h"
+#include "game/platform/ErrorBox.h"
+#include "game/platform/Pointer.h"
 
 #include <array>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
-#include "game/shell/ScreenId.h"
+#include "game/screen/ScreenId.h"
 
 class Screen {
 public:

@@ -1,7 +1,7 @@
 // The real clocks, from SDL's timer and the system's wall clock. Needs SDL's timer started.
 #pragma once
 
-#include "game/shell/Clock.h"
+#include "game/platform/Clock.h"
 
 class SdlClock : public Clock {
 public:

@@ -1,4 +1,4 @@
-#include "game/gfx/ImageFileSize.h"
+#include "common/pictures/ImageFileSize.h"
 
 #include <algorithm>
 #include <cstring>
