@@ -10,6 +10,9 @@ VIMO_EDITOR=$(dirname "$1")/vimoedit
 . "$(dirname "$0")/lib.sh"
 
 chmod 755 "$E2E_TMP"
+# The build folder may lie where only its owner can enter, so the unprivileged user runs a copy.
+cp "$VIMO_EDITOR" "$E2E_TMP/vimoedit"
+VIMO_EDITOR=$E2E_TMP/vimoedit
 content=$E2E_TMP/content
 mkdir -p "$content/data/English/Tool" "$content/gfx/images" "$content/sfx/images" \
     "$content/speech/English"

@@ -1,11 +1,12 @@
 // The real game program, running in the background without a display: SDL's dummy video driver
 // keeps each frame it shows as a picture file in the game's working folder, so a test can see
 // what the game shows, end it as the system would (SIGTERM), and read how it ended. It can run
-// as the unprivileged user "nobody", for whom permission bits hold even where tests run as root.
+// as the unprivileged user "nobody", for whom permission bits hold even where tests run as root,
+// from a copy of the program in a folder that user may enter.
 #pragma once
 
 #include "TemporaryFolder.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -32,7 +33,14 @@ public:
 
     explicit RunningGame(const Setup& setup) {
         std::filesystem::permissions(scratch_.path(), std::filesystem::perms::all);
-        const std::string game = std::string(VIMO_BIN_DIR) + "/Vimo";
+        std::string game = std::string(VIMO_BIN_DIR) + "/Vimo";
+        if (setup.asNobody) {
+            // The build folder may lie where only its owner can enter (a clone in a private
+            // folder), so the unprivileged user runs a copy of its own.
+            const std::filesystem::path copy = scratch_.path() / "Vimo";
+            std::filesystem::copy_file(game, copy);
+            game = copy.string();
+        }
         const std::string errors = (scratch_.path() / "stderr").string();
         // The settings asked for, then the dummy drivers, then the test's own environment, each
         // name once. Made before the fork: the child calls only what is safe before exec.
