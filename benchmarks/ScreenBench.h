@@ -7,10 +7,10 @@
 #include "BenchClock.h"
 #include "common/audio/NullSound.h"
 #include "common/files/DiskFileSystem.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
 #include "game/shell/ScreenFactory.h"
-#include "game/shell/sdl/SdlHandles.h"
+#include "game/shell/sdl/WindowHandles.h"
 
 #include <filesystem>
 #include <memory>

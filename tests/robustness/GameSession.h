@@ -16,7 +16,7 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "game/content/Options.h"
 #include "game/shell/ScreenFactory.h"
-#include "game/shell/sdl/SdlHandles.h"
+#include "game/shell/sdl/WindowHandles.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -6,7 +6,7 @@
 #include "FakeClock.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
 
 #include <SDL_image.h>

@@ -2,7 +2,7 @@
 
 #include "common/text/CaseFolding.h"
 #include "common/text/Utf8.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -8,7 +8,7 @@
 #include "game/gfx/sdl/FontFinder.h"
 #include "game/gfx/sdl/ImageLibrary.h"
 #include "game/gfx/sdl/SdlFont.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlImage.h"
 #include "game/gfx/sdl/TextCache.h"
 #include "game/gfx/sdl/TtfLibrary.h"

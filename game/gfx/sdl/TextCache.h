@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
-#include "game/gfx/sdl/SdlHandles.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 
 #include <string>
 #include <string_view>

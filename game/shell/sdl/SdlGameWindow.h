@@ -4,7 +4,7 @@
 // The game space is 800 x 600 either way: SDL scales drawing and pointer positions.
 #pragma once
 
-#include "game/shell/sdl/SdlHandles.h"
+#include "game/shell/sdl/WindowHandles.h"
 
 #include <memory>
 #include <string>
