@@ -7,6 +7,10 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
         const std::string& argument = arguments[i];
         if (argument == "--windowed") {
             line.windowed = true;
+        } else if (argument == "--help" || argument == "-h") {
+            line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "--content") {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
                 error = "--content needs the folder that holds the game's content";
@@ -14,9 +18,24 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
             }
             line.contentFolder = arguments[++i];
         } else {
-            error = "unknown argument: " + argument + " (known: --windowed, --content DIR)";
+            error = "unknown argument: " + argument +
+                    " (known: --windowed, --content DIR, --help, --version)";
             return std::nullopt;
         }
     }
     return line;
+}
+
+std::string commandLineUsage() {
+    return "Usage: Vimo [--windowed] [--content DIR]\n"
+           "A picture-and-sound game for young children, played with one or two switches,\n"
+           "the keyboard or the mouse.\n"
+           "\n"
+           "  --windowed     play in an 800 x 600 window instead of the whole screen\n"
+           "  --content DIR  use DIR as the content folder (pictures, sounds, lists, settings)\n"
+           "                 instead of the current folder\n"
+           "  --help         print this help and end\n"
+           "  --version      print the version and end\n"
+           "\n"
+           "Esc ends an activity, and in the menu ends the game.\n";
 }

@@ -1,6 +1,6 @@
 // The game's command line: `--windowed` opens a plain 800 x 600 window instead of taking over
 // the screen (for adults setting up content, and for tests); `--content DIR` names the content
-// folder instead of the current directory.
+// folder instead of the current directory; `--help` and `--version` only print.
 #pragma once
 
 #include <filesystem>
@@ -10,9 +10,14 @@
 
 struct CommandLine {
     bool windowed = false;
+    bool help = false;
+    bool version = false;
     std::filesystem::path contentFolder; // empty: the current directory
 };
 
 // Empty, with `error` set to a message for the user, when an argument is not understood.
 std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& arguments,
                                             std::string& error);
+
+// What `--help` prints.
+std::string commandLineUsage();

@@ -12,6 +12,7 @@
 struct ProgramResult {
     int exitCode = -1; // -1 when it did not end normally
     std::string standardError;
+    std::string standardOutput;
 };
 
 inline ProgramResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
@@ -19,6 +20,8 @@ inline ProgramResult runProgram(const std::string& program, const std::vector<st
                                 const std::vector<std::string>& environment = {}) {
     const std::filesystem::path errorFile =
         std::filesystem::temp_directory_path() / ("vimo-stderr-" + std::to_string(::getpid()));
+    const std::filesystem::path outputFile =
+        std::filesystem::temp_directory_path() / ("vimo-stdout-" + std::to_string(::getpid()));
     const pid_t child = ::fork();
     if (child == 0) {
         if (::chdir(workingFolder.c_str()) != 0) {
@@ -27,6 +30,10 @@ inline ProgramResult runProgram(const std::string& program, const std::vector<st
         const int fd = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd >= 0) {
             ::dup2(fd, 2);
+        }
+        const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out >= 0) {
+            ::dup2(out, 1);
         }
         for (const std::string& setting : environment) {
             ::putenv(const_cast<char*>(setting.c_str()));
@@ -45,15 +52,18 @@ inline ProgramResult runProgram(const std::string& program, const std::vector<st
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    FILE* in = std::fopen(errorFile.c_str(), "rb");
-    if (in) {
-        char buffer[4096];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-            result.standardError.append(buffer, got);
+    const auto take = [](const std::filesystem::path& file, std::string& text) {
+        if (FILE* in = std::fopen(file.c_str(), "rb")) {
+            char buffer[4096];
+            std::size_t got = 0;
+            while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+                text.append(buffer, got);
+            }
+            std::fclose(in);
         }
-        std::fclose(in);
-    }
-    std::filesystem::remove(errorFile);
+        std::filesystem::remove(file);
+    };
+    take(errorFile, result.standardError);
+    take(outputFile, result.standardOutput);
     return result;
 }

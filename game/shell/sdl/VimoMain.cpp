@@ -91,6 +91,20 @@ bool hasVisibleDisplay() {
     return !invisible || (asked != nullptr && *asked != '\0'); // an empty name asks for none
 }
 
+// A folder with neither the language file nor the menu pictures is not a content folder: the
+// game would show an empty screen with nothing to say. Either is enough, so a content folder
+// with a part missing still plays.
+bool looksLikeContentFolder(const FileSystem& files) {
+    return files.exists(u"data\\lang.txt") || files.exists(u"gfx\\menu");
+}
+
+// Said on standard error, and in a message box where there is a display to show one on.
+int refuseContentFolder(const std::string& text) {
+    std::fprintf(stderr, "Vimo: %s\n", text.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vimo", text.c_str(), nullptr);
+    return 2;
+}
+
 void setPlatformRules() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_RADIUS, "2");
@@ -109,15 +123,30 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Vimo: %s\n", error.c_str());
         return 2;
     }
+    if (commandLine->help) {
+        std::fputs(commandLineUsage().c_str(), stdout);
+        return 0;
+    }
+    if (commandLine->version) {
+        std::printf("Vimo %s\n", VIMO_VERSION);
+        return 0;
+    }
     std::error_code ec;
     const std::filesystem::path folder = commandLine->contentFolder.empty()
                                              ? std::filesystem::current_path(ec)
                                              : commandLine->contentFolder;
+    const std::string howToChoose =
+        " Start Vimo in its content folder, or name that folder with --content DIR.";
     if (!std::filesystem::is_directory(folder, ec)) {
-        std::fprintf(stderr, "Vimo: the content folder %s does not exist\n", folder.c_str());
-        return 1;
+        return refuseContentFolder("The content folder " + folder.string() + " does not exist." +
+                                   howToChoose);
     }
     DiskFileSystem files(folder);
+    if (!looksLikeContentFolder(files)) {
+        return refuseContentFolder("The folder " + folder.string() +
+                                   " holds no Vimo content (no data/lang.txt and no gfx/menu)." +
+                                   howToChoose);
+    }
 
     setPlatformRules();
     SdlVideo video;

@@ -13,6 +13,11 @@ TEST(CommandLine, TakesTheWindowAndContentFolderOptions) {
     ASSERT_TRUE(line);
     EXPECT_TRUE(line->windowed);
     EXPECT_EQ(line->contentFolder, "/usr/share/vimo");
+    EXPECT_FALSE(line->help || line->version);
+
+    line = parseCommandLine({"--help", "--version"}, error);
+    ASSERT_TRUE(line);
+    EXPECT_TRUE(line->help && line->version);
 }
 
 TEST(CommandLine, RejectsWhatItDoesNotUnderstandWithAMessage) {

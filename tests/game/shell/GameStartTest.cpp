@@ -1,5 +1,6 @@
 // The real game program, started the way a user starts it, refusing what it cannot run with.
 #include "RunProgram.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +8,39 @@ namespace {
 const std::string kGame = std::string(VIMO_BIN_DIR) + "/Vimo";
 }
 
-TEST(GameStart, ABadCommandLineOrAMissingFolderEndsWithAMessage) {
-    ProgramResult result = runProgram(kGame, {"--bogus"}, "/");
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_NE(result.standardError.find("--bogus"), std::string::npos);
-
-    result = runProgram(kGame, {"--content", "/nonexistent/vimo"}, "/");
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.standardError.find("/nonexistent/vimo"), std::string::npos);
+TEST(GameStart, OnlyPrintsOrRefusesWithAMessageNamingTheWayOut) {
+    TemporaryFolder empty;
+    const std::string emptyFolder = empty.path().string();
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::vector<std::string> standardError; // each must appear
+        std::string standardOutput;             // must appear
+    } cases[] = {
+        {{"--bogus"}, 2, {"--bogus", "--content DIR"}, ""},
+        {{"--content", "/nonexistent/vimo"}, 2, {"/nonexistent/vimo", "--content DIR"}, ""},
+        {{"--windowed", "--content", emptyFolder}, 2, {emptyFolder, "--content DIR"}, ""},
+        {{"--help"}, 0, {}, "--content DIR"},
+        {{"--version"}, 0, {}, "Vimo 1."},
+    };
+    for (const Case& c : cases) {
+        // The dummy driver has no message box, so nothing waits for an answer.
+        const ProgramResult result =
+            runProgram(kGame, c.arguments, "/", {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments.front();
+        for (const std::string& part : c.standardError) {
+            EXPECT_NE(result.standardError.find(part), std::string::npos) << result.standardError;
+        }
+        EXPECT_NE(result.standardOutput.find(c.standardOutput), std::string::npos)
+            << result.standardOutput;
+    }
 }
 
 TEST(GameStart, WithoutADisplayItSaysSoInsteadOfRunningUnseen) {
+    TemporaryFolder content;
+    content.write("data/lang.txt", "English");
     const ProgramResult result =
-        runProgram(kGame, {"--windowed", "--content", "/tmp"}, "/",
+        runProgram(kGame, {"--windowed", "--content", content.path().string()}, "/",
                    // A driver asked for by name (the dummy one of a headless shell) would run.
                    {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "SDL_AUDIODRIVER=dummy"});
     EXPECT_EQ(result.exitCode, 1);
