@@ -22,8 +22,8 @@ void OptionsChoosers::setUp(const Options& options) {
     }
 }
 
-std::u16string OptionsChoosers::nextListName(int tab, const std::u16string& current) {
-    FileList& chooser = lists_.at(static_cast<std::size_t>(tab));
+std::u16string OptionsChoosers::nextListName(OptionsTab tab, const std::u16string& current) {
+    FileList& chooser = lists_.at(slotOf(tab));
     if (chooser.names().empty()) {
         return current;
     }

@@ -7,6 +7,7 @@
 #include "game/content/FileList.h"
 #include "game/content/Options.h"
 #include "game/content/RandomGenerator.h"
+#include "game/options/OptionsTab.h"
 #include "game/platform/Clock.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ public:
 
     // The list name after the chooser's current one, wrapping to the first. A language folder
     // without lists has no name to give: `current` comes back unchanged.
-    std::u16string nextListName(int tab, const std::u16string& current);
+    std::u16string nextListName(OptionsTab tab, const std::u16string& current);
 
     // Makes the colour current, appending it to the cycle when the palette lacks it.
     void selectColour(std::uint32_t argb) { colours_.selectColour(argb); }

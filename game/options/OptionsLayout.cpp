@@ -1,5 +1,7 @@
 #include "OptionsLayout.h"
 
+#include "game/options/OptionsControlTable.h"
+
 #include <algorithm>
 #include <string>
 
@@ -45,10 +47,6 @@ template <std::size_t N> void sharePlace(std::array<Picture, N>& pictures) {
     for (std::size_t i = 1; i < N; ++i) {
         pictures[i].setPosition(pictures[0].x, pictures[0].y);
     }
-}
-
-bool onTab(unsigned tabs, int tab) {
-    return tab >= 0 && tab < 32 && ((tabs >> tab) & 1u) != 0;
 }
 
 } // namespace
@@ -238,37 +236,13 @@ BoxInside OptionsLayout::inside(const Picture& box) {
     return result;
 }
 
-int OptionsLayout::helpLineAt(int tab, int x, int y) const {
-    // Bit i set: the control is on tab i.
-    constexpr unsigned kAll = 0x7F;
-    constexpr unsigned kActivities = 0x7E;
-    constexpr unsigned kMenu = 1u << 0;
-    constexpr unsigned kListTabs = (1u << 2) | (1u << 3) | (1u << 5) | (1u << 6);
-    struct Control {
-        const Picture& where;
-        unsigned tabs;
-    };
-    // In help-line order: entry k - 1 holds line k.
-    const Control controls[] = {
-        {stopButton, kAll},     {resetButton, kAll},
-        {colourBox, kAll},      {musicOn, kAll},
-        {soundOn, kAll},        {random, kActivities},
-        {ordered, kActivities}, {useStop, kMenu},
-        {useEsc, kMenu},        {contactsBox, kMenu},
-        {scanBox, kMenu},       {keyBox, kMenu},
-        {listBox, kListTabs},   {countBox, (1u << 2) | (1u << 3)},
-        {speechBox, 1u << 5},   {textBox, 1u << 5},
-        {capsOn, 1u << 5},      {speedBox, (1u << 1) | (1u << 6)},
-        {movieBox, 1u << 6},    {lineBox, 1u << 1},
-        {modeBox, 1u << 1},     {pauseBox, 1u << 3},
-    };
+int OptionsLayout::helpLineAt(OptionsTab tab, int x, int y) const {
     int found = 0;
-    int line = 1;
-    for (const Control& control : controls) {
-        if (onTab(control.tabs, tab) && control.where.contains(x, y) != 0) {
-            found = line;
+    for (const OptionsControl& control : OptionsControlTable::rows()) {
+        if (control.helpLine > found && control.tabs.contains(tab) &&
+            control.handle(*this).contains(x, y) != 0) {
+            found = control.helpLine;
         }
-        ++line;
     }
     return found;
 }

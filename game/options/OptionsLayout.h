@@ -8,6 +8,7 @@
 
 #include "game/gfx/Graphics.h"
 #include "game/gfx/Picture.h"
+#include "game/options/OptionsTab.h"
 #include "game/platform/Clock.h"
 
 #include <array>
@@ -28,7 +29,7 @@ struct BoxInside {
 
 class OptionsLayout {
 public:
-    static constexpr int kTabs = 7;
+    static constexpr int kTabs = kOptionsTabCount;
 
     explicit OptionsLayout(const Clock& clock) : clock_(clock) {}
     OptionsLayout(const OptionsLayout&) = delete;
@@ -45,8 +46,8 @@ public:
     static BoxInside inside(const Picture& box);
 
     // The help line (1 to 22) of the control under (x, y) on `tab`; where controls overlap, the
-    // last one in help-line order wins. 0 when no control with a help line is there.
-    int helpLineAt(int tab, int x, int y) const;
+    // higher help line wins. 0 when no control with a help line is there.
+    int helpLineAt(OptionsTab tab, int x, int y) const;
 
 private:
     void loadButtons(Graphics& offscreen);

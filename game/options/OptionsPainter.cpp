@@ -14,13 +14,13 @@ void drawIf(bool condition, Picture& shown, Picture& otherwise) {
 
 } // namespace
 
-void OptionsPainter::paint(Graphics& offscreen, int tab, bool aboutShown) {
+void OptionsPainter::paint(Graphics& offscreen, OptionsTab tab, bool aboutShown) {
     offscreen_ = &offscreen;
     offscreen.clear(kScreenBlue);
     for (Picture& picture : layout_.tabs) {
         picture.draw();
     }
-    const Picture& current = layout_.tabs.at(static_cast<std::size_t>(tab));
+    const Picture& current = layout_.tabs.at(slotOf(tab));
     layout_.selectedFrame.drawAt(current.centreX() - layout_.selectedFrame.width / 2,
                                  current.centreY() - layout_.selectedFrame.height / 2);
     layout_.resetButton.draw();
@@ -28,28 +28,10 @@ void OptionsPainter::paint(Graphics& offscreen, int tab, bool aboutShown) {
     layout_.aboutButton.draw();
     layout_.aboutButton.drawFrame();
 
-    paintColourBox(tab);
-    paintSoundAndOrder(tab);
-    if (tab == 5) {
-        paintPictureWordSettings();
-    }
-    if (tab == 2 || tab == 3 || tab == 5 || tab == 6) {
-        paintListBox(tab);
-    }
-    if (tab == 0) {
-        paintMenuSettings();
-    }
-    if (tab == 2 || tab == 3) {
-        paintCounts(tab);
-    }
-    if (tab == 3) {
-        paintPause();
-    }
-    if (tab == 1 || tab == 6) {
-        paintSpeedAndMovie(tab);
-    }
-    if (tab == 1) {
-        paintRingSettings();
+    for (const OptionsControl& control : OptionsControlTable::rows()) {
+        if (control.paint != OptionsPaint::None && control.tabs.contains(tab)) {
+            paintBox(control.paint, tab);
+        }
     }
 
     layout_.helpLine.drawBox();
@@ -62,10 +44,59 @@ void OptionsPainter::paint(Graphics& offscreen, int tab, bool aboutShown) {
     layout_.stopButton.drawFrame();
 }
 
-void OptionsPainter::paintColourBox(int tab) {
+void OptionsPainter::paintBox(OptionsPaint paint, OptionsTab tab) {
+    switch (paint) {
+    case OptionsPaint::None:
+        break;
+    case OptionsPaint::ColourBox:
+        paintColourBox(tab);
+        break;
+    case OptionsPaint::SoundBox:
+        paintSoundBox(tab);
+        break;
+    case OptionsPaint::OrderBox:
+        paintOrderBox(tab);
+        break;
+    case OptionsPaint::MenuSettings:
+        paintMenuSettings();
+        break;
+    case OptionsPaint::PictureAndWordSettings:
+        paintPictureAndWordSettings();
+        break;
+    case OptionsPaint::ListBox:
+        paintListBox(tab);
+        break;
+    case OptionsPaint::NumPatterns:
+        paintNumPatterns();
+        break;
+    case OptionsPaint::NumFinds:
+        paintNumFinds();
+        break;
+    case OptionsPaint::FindPause:
+        paintFindPause();
+        break;
+    case OptionsPaint::RingsSpeed:
+        paintSpeed(options_.speedGame1);
+        break;
+    case OptionsPaint::MovingSpeed:
+        paintSpeed(options_.speedGame6);
+        break;
+    case OptionsPaint::Movie:
+        paintMovie();
+        break;
+    case OptionsPaint::LineWidth:
+        paintLineWidth();
+        break;
+    case OptionsPaint::ContactMode:
+        paintContactMode();
+        break;
+    }
+}
+
+void OptionsPainter::paintColourBox(OptionsTab tab) {
     const Picture& box = layout_.colourBox;
     const BoxInside in = OptionsLayout::inside(box);
-    const std::uint32_t colour = options_.backgroundColour[static_cast<std::size_t>(tab)];
+    const std::uint32_t colour = options_.backgroundColour[slotOf(tab)];
     if (colour == kOwnColours) {
         // Ten bands of the palette, widest first, so entries 1 to 10 show left to right.
         for (int i = 10; i >= 1; --i) {
@@ -81,8 +112,8 @@ void OptionsPainter::paintColourBox(int tab) {
     frameOf(box);
 }
 
-void OptionsPainter::paintSoundAndOrder(int tab) {
-    const auto i = static_cast<std::size_t>(tab);
+void OptionsPainter::paintSoundBox(OptionsTab tab) {
+    const std::size_t i = slotOf(tab);
     paleFill(layout_.soundBox);
     layout_.soundOn.draw();
     if (options_.soundOn[i] == 0) {
@@ -93,19 +124,21 @@ void OptionsPainter::paintSoundAndOrder(int tab) {
         crossAt(layout_.musicOn);
     }
     frameOf(layout_.soundBox);
+}
 
+void OptionsPainter::paintOrderBox(OptionsTab tab) {
     // On the menu's tab the same place holds the stop-or-Esc choice, drawn with the menu's
     // settings.
     paleFill(layout_.orderBox);
-    if (tab != 0) {
+    if (OptionsControlTable::showsOn(&OptionsLayout::random, tab)) {
         layout_.random.draw();
         layout_.ordered.draw();
-        crossAt(options_.random[i] == 1 ? layout_.ordered : layout_.random);
+        crossAt(options_.random[slotOf(tab)] == 1 ? layout_.ordered : layout_.random);
     }
     frameOf(layout_.orderBox);
 }
 
-void OptionsPainter::paintPictureWordSettings() {
+void OptionsPainter::paintPictureAndWordSettings() {
     paleFill(layout_.textBox);
     paleFill(layout_.speechBox);
     drawIf(options_.textOn == 1, layout_.textOn, layout_.textOff);
@@ -114,9 +147,9 @@ void OptionsPainter::paintPictureWordSettings() {
     frameOf(layout_.speechBox);
 }
 
-void OptionsPainter::paintListBox(int tab) {
+void OptionsPainter::paintListBox(OptionsTab tab) {
     paleFill(layout_.listBox);
-    if (tab == 5) {
+    if (OptionsControlTable::showsOn(&OptionsLayout::capsOn, tab)) {
         drawIf(options_.capsOn == 1, layout_.capsOn, layout_.capsOff);
     }
     layout_.listBox.drawText();
@@ -149,37 +182,38 @@ void OptionsPainter::paintMenuSettings() {
     frameOf(layout_.stopOrEscBox);
 }
 
-void OptionsPainter::paintCounts(int tab) {
+void OptionsPainter::paintNumPatterns() {
     paleFill(layout_.countBox);
-    if (tab == 2) {
-        constexpr int kNumbers[] = {1, 2, 4, 8};
-        for (std::size_t k = 0; k < layout_.numPatterns.size(); ++k) {
-            if (options_.numPatterns == kNumbers[k]) {
-                layout_.numPatterns[k].draw();
-            }
+    constexpr int kNumbers[] = {1, 2, 4, 8};
+    for (std::size_t k = 0; k < layout_.numPatterns.size(); ++k) {
+        if (options_.numPatterns == kNumbers[k]) {
+            layout_.numPatterns[k].draw();
         }
-        layout_.numPatterns[0].drawText();
-    } else {
-        for (std::size_t k = 0; k < layout_.numFinds.size(); ++k) {
-            if (options_.numFinds == static_cast<int>(k) + 2) {
-                layout_.numFinds[k].draw();
-            }
-        }
-        layout_.numFinds[0].drawText();
     }
+    layout_.numPatterns[0].drawText();
     frameOf(layout_.countBox);
 }
 
-void OptionsPainter::paintPause() {
+void OptionsPainter::paintNumFinds() {
+    paleFill(layout_.countBox);
+    for (std::size_t k = 0; k < layout_.numFinds.size(); ++k) {
+        if (options_.numFinds == static_cast<int>(k) + 2) {
+            layout_.numFinds[k].draw();
+        }
+    }
+    layout_.numFinds[0].drawText();
+    frameOf(layout_.countBox);
+}
+
+void OptionsPainter::paintFindPause() {
     paleFill(layout_.pauseBox);
     frameOf(layout_.pauseBox);
     layout_.findPause.draw();
     layout_.findPause.drawText();
 }
 
-void OptionsPainter::paintSpeedAndMovie(int tab) {
+void OptionsPainter::paintSpeed(int speed) {
     paleFill(layout_.speedBox);
-    const int speed = tab == 1 ? options_.speedGame1 : options_.speedGame6;
     constexpr int kSpeeds[] = {75, 50, 25};
     for (std::size_t k = 0; k < layout_.speed.size(); ++k) {
         if (speed == kSpeeds[k]) {
@@ -187,22 +221,24 @@ void OptionsPainter::paintSpeedAndMovie(int tab) {
         }
     }
     frameOf(layout_.speedBox);
-
-    if (tab == 6) {
-        paleFill(layout_.movieBox);
-        drawIf(options_.movie == 1, layout_.movie, layout_.movieContactMode0);
-        frameOf(layout_.movieBox);
-    }
 }
 
-void OptionsPainter::paintRingSettings() {
+void OptionsPainter::paintMovie() {
+    paleFill(layout_.movieBox);
+    drawIf(options_.movie == 1, layout_.movie, layout_.movieContactMode0);
+    frameOf(layout_.movieBox);
+}
+
+void OptionsPainter::paintLineWidth() {
     const Picture& line = layout_.lineBox;
     paleFill(line);
     const float middleY = line.y + line.height / 2;
     offscreen_->drawLine(line.x + 50, middleY, line.x + line.width - 50, middleY, kLineBlue,
                          static_cast<float>(options_.lineWidth));
     frameOf(line);
+}
 
+void OptionsPainter::paintContactMode() {
     paleFill(layout_.modeBox);
     frameOf(layout_.modeBox);
     if (options_.contactMode >= 0 && options_.contactMode <= 2) {

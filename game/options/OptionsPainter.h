@@ -1,12 +1,13 @@
 // Paints one frame of the options screen into the offscreen surface, back to front: the tabs
-// and the marker on the current one, the buttons, the first row of boxes, the current tab's
-// second row, the help line, the about picture when it is shown and the stop button over all.
+// and the marker on the current one, the buttons, the current tab's boxes in the control table's
+// order, the help line, the about picture when it is shown and the stop button over all.
 // Each box gets a pale inside (or its colour), its pictures, a cross on the option not chosen,
 // and the frame picture on top.
 #pragma once
 
 #include "game/content/Options.h"
 #include "game/options/OptionsChoosers.h"
+#include "game/options/OptionsControlTable.h"
 #include "game/options/OptionsLayout.h"
 
 class OptionsPainter {
@@ -14,18 +15,24 @@ public:
     OptionsPainter(OptionsLayout& layout, const Options& options, const OptionsChoosers& choosers)
         : layout_(layout), options_(options), choosers_(choosers) {}
 
-    void paint(Graphics& offscreen, int tab, bool aboutShown);
+    void paint(Graphics& offscreen, OptionsTab tab, bool aboutShown);
 
 private:
-    void paintColourBox(int tab);
-    void paintSoundAndOrder(int tab);
+    // The box or boxes of one row of the control table.
+    void paintBox(OptionsPaint paint, OptionsTab tab);
+    void paintColourBox(OptionsTab tab);
+    void paintSoundBox(OptionsTab tab);
+    void paintOrderBox(OptionsTab tab);
     void paintMenuSettings();
-    void paintPictureWordSettings();
-    void paintListBox(int tab);
-    void paintCounts(int tab);
-    void paintPause();
-    void paintSpeedAndMovie(int tab);
-    void paintRingSettings();
+    void paintPictureAndWordSettings();
+    void paintListBox(OptionsTab tab);
+    void paintNumPatterns();
+    void paintNumFinds();
+    void paintFindPause();
+    void paintSpeed(int speed);
+    void paintMovie();
+    void paintLineWidth();
+    void paintContactMode();
 
     void paleFill(const Picture& box);
     void frameOf(const Picture& box);

@@ -1,6 +1,7 @@
 #include "OptionsScreen.h"
 
 #include "common/text/NumberText.h"
+#include "game/options/OptionsControlTable.h"
 
 #include <string>
 
@@ -88,9 +89,9 @@ void OptionsScreen::prepareValueTexts() {
     const Picture& pauseBox = layout_.pauseBox;
     pause.textRect.x = pauseBox.x + pauseBox.width - pause.textRect.width - 60;
 
-    if (tab_ == 2 || tab_ == 3 || tab_ == 5 || tab_ == 6) {
+    if (OptionsControlTable::showsOn(&OptionsLayout::listBox, tab_)) {
         Picture& list = layout_.listBox;
-        setTextIfChanged(list, options_.listName[static_cast<std::size_t>(tab_)]);
+        setTextIfChanged(list, options_.listName[slotOf(tab_)]);
         list.centreTextOnPicture();
     }
 }
@@ -131,7 +132,7 @@ int OptionsScreen::mouseDown(int x, int y) {
     }
     for (int i = 0; i < OptionsLayout::kTabs; ++i) {
         if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y) != 0) {
-            chooseTab(i);
+            chooseTab(static_cast<OptionsTab>(i));
             return 1;
         }
     }
@@ -193,9 +194,9 @@ void OptionsScreen::leave() {
     nextScreenId_ = MenuId;
 }
 
-void OptionsScreen::chooseTab(int tab) {
+void OptionsScreen::chooseTab(OptionsTab tab) {
     // The colour cycle goes on from the new tab's colour.
-    choosers_.selectColour(options_.backgroundColour[static_cast<std::size_t>(tab)]);
+    choosers_.selectColour(options_.backgroundColour[slotOf(tab)]);
     setHelpLine(u"");
     tab_ = tab;
 }

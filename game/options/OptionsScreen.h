@@ -10,6 +10,7 @@
 #include "game/options/OptionsControls.h"
 #include "game/options/OptionsLayout.h"
 #include "game/options/OptionsPainter.h"
+#include "game/options/OptionsTab.h"
 #include "game/options/OptionsTexts.h"
 #include "game/screen/Screen.h"
 #include "game/screen/ScreenServices.h"
@@ -37,7 +38,7 @@ public:
     const Options& options() const { return options_; }
     const OptionsLayout& layout() const { return layout_; }
     const OptionsChoosers& choosers() const { return choosers_; }
-    int currentTab() const { return tab_; }
+    OptionsTab currentTab() const { return tab_; }
     bool aboutShown() const { return aboutShown_; }
 
 private:
@@ -47,13 +48,13 @@ private:
     void closeAbout();
     // Writes the settings for the screens that follow, then goes back to the menu.
     void leave();
-    void chooseTab(int tab);
+    void chooseTab(OptionsTab tab);
     void setHelpLine(std::u16string_view text);
     void prepareValueTexts();
 
     ScreenServices& services_;
     ScreenId nextScreenId_ = Stay;
-    int tab_ = 0;
+    OptionsTab tab_ = OptionsTab::Menu;
     bool aboutShown_ = false;
     bool unsavedChanges_ = false;
     Options options_;

@@ -18,21 +18,41 @@ TEST_F(OptionsLayoutTest, WithoutAFramePictureTheBoxesCollapseToTheirPlaces) {
 
 TEST_F(OptionsLayoutTest, TheHelpLineIsTheLastControlUnderThePointerOnTheTab) {
     auto screen = makeScreen();
+    using enum OptionsTab;
     struct Case {
-        int tab, x, y, line;
+        OptionsTab tab;
+        int x, y, line;
     };
     const Case cases[] = {
-        {0, 760, 560, 1},  {4, 40, 560, 2},   {4, 110, 560, 0}, // no line for the about button
-        {6, 30, 255, 3},   {0, 350, 300, 4},  {0, 300, 300, 0}, // the sound box itself has none
-        {1, 600, 300, 6},  {0, 600, 300, 8},                    // random, useStop in its place
-        {0, 700, 300, 9},  {0, 660, 300, 0},  {0, 100, 450, 10}, {0, 300, 450, 11},
-        {0, 560, 450, 12}, {2, 100, 450, 13}, {5, 200, 470, 17}, // capsOn inside the list box
-        {1, 100, 450, 20}, {4, 100, 450, 0},                     // no second row on tab 4
-        {2, 400, 450, 14}, {5, 400, 450, 15}, {5, 600, 450, 16}, {6, 400, 450, 18},
-        {6, 600, 450, 19}, {1, 600, 450, 21}, {3, 600, 450, 22},
+        {Menu, 760, 560, 1},
+        {Painting, 40, 560, 2},
+        {Painting, 110, 560, 0}, // no line for the about button
+        {MovingPictures, 30, 255, 3},
+        {Menu, 350, 300, 4},
+        {Menu, 450, 300, 5},
+        {Menu, 300, 300, 0}, // the sound box itself has none
+        {ColourRings, 600, 300, 6},
+        {ColourRings, 700, 300, 7},
+        {Menu, 600, 300, 8}, // random, useStop in its place
+        {Menu, 700, 300, 9},
+        {Menu, 660, 300, 0},
+        {Menu, 100, 450, 10},
+        {Menu, 300, 450, 11},
+        {Menu, 560, 450, 12},
+        {PictureSteps, 100, 450, 13},
+        {PictureAndWord, 200, 470, 17}, // capsOn inside the list box
+        {ColourRings, 100, 450, 20},
+        {Painting, 100, 450, 0}, // no second row on the painting tab
+        {PictureSteps, 400, 450, 14},
+        {PictureAndWord, 400, 450, 15},
+        {PictureAndWord, 600, 450, 16},
+        {MovingPictures, 400, 450, 18},
+        {MovingPictures, 600, 450, 19},
+        {ColourRings, 600, 450, 21},
+        {FindImages, 600, 450, 22},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(screen->layout().helpLineAt(c.tab, c.x, c.y), c.line)
-            << "tab " << c.tab << " at " << c.x << "," << c.y;
+            << "tab " << static_cast<int>(c.tab) << " at " << c.x << "," << c.y;
     }
 }

@@ -119,7 +119,7 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt
     screen->mouseMove(350, 300);
     screen->keyDown(kKeySpace);
     EXPECT_EQ(settingsOf(screen->options()), before);
-    EXPECT_EQ(screen->currentTab(), 0);
+    EXPECT_EQ(screen->currentTab(), OptionsTab::Menu);
     EXPECT_EQ(screen->layout().helpLine.text, u"");
 
     pressOn(*screen, screen->layout().stopButton);
