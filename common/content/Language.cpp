@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include "LanguageNames.h"
 #include "common/text/CaseFolding.h"
 #include "common/text/Utf8.h"
 #include "common/textfile/CTextFileException.h"
@@ -29,6 +30,24 @@ constexpr std::array<LanguageLocale, 22> kLocales = {{
     {u"Latvian", "lv_LV.UTF-8"},
 }};
 
+// The language as the content folder's folders name it: the written name when data\<name>
+// exists, else the first other name of the same language that has a folder, else the written
+// name (whose folder is then simply missing, as before).
+std::u16string languageWithFolder(const FileSystem& files, std::u16string written) {
+    const std::vector<std::u16string_view> names = namesOfLanguage(written);
+    if (names.empty() || files.exists(u"data\\" + written)) {
+        return written;
+    }
+    for (std::u16string_view name : names) {
+        std::u16string folder = u"data\\";
+        folder += name;
+        if (files.exists(folder)) {
+            return std::u16string(name);
+        }
+    }
+    return written;
+}
+
 } // namespace
 
 std::u16string readLanguage(const FileSystem& files) {
@@ -44,13 +63,15 @@ std::u16string readLanguage(const FileSystem& files) {
         }
     } catch (const CTextFileException&) {
         // An unreadable language file counts as a missing one.
+        return u"English";
     }
-    return language;
+    return languageWithFolder(files, std::move(language));
 }
 
 std::vector<std::string> localeNamesFor(std::u16string_view language) {
+    const std::u16string_view english = englishLanguageName(language);
     for (const auto& entry : kLocales) {
-        if (equalsIgnoringCase(entry.language, language)) {
+        if (equalsIgnoringCase(entry.language, english.empty() ? language : english)) {
             return {entry.locale, "C.UTF-8"};
         }
     }

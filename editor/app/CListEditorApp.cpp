@@ -1,8 +1,10 @@
 #include "editor/app/CListEditorApp.h"
 
 #include "common/audio/sdl/SdlSound.h"
+#include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "editor/app/CDesktopPlatform.h"
+#include "editor/app/CQtTranslation.h"
 #include "editor/dialog/CListEditorDialog.h"
 
 #include <QMessageBox>
@@ -21,6 +23,7 @@ int CListEditorApp::run() {
     }
     // Declared in this order so the dialog goes first, then the sound, then the files.
     DiskFileSystem files(contentFolder);
+    const CQtTranslation qtTexts(readLanguage(files));
     const std::unique_ptr<Sound> sound = openSound(files);
     CListEditorDialog dialog(files, *sound, CDesktopPlatform::make(files));
     dialog.exec();

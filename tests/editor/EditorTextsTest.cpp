@@ -4,7 +4,10 @@
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"
+#include "editor/app/CQtTranslation.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,4 +84,33 @@ TEST(EditorTexts, ToolTxtIsFoundInTheLanguageFolderWhateverItsLetterCase) {
     DiskFileSystem files(folder.path());
     EXPECT_EQ(EditorTexts::read(files, u"English")[EditorTexts::ListTitle], u"Lists");
     EXPECT_EQ(EditorTexts::read(files, u"Swedish")[EditorTexts::ListTitle], u"List");
+}
+
+// Qt's standard buttons follow the content's language, whichever of its names lang.txt writes,
+// and go back to English when the translation ends.
+TEST(QtTranslationTest, StandardButtonsSpeakTheContentsLanguage) {
+    struct Case {
+        std::u16string language;
+        QString yes, no, cancel;
+    };
+    const Case cases[] = {
+        {u"Svenska", QStringLiteral("&Ja"), QStringLiteral("&Nej"), QStringLiteral("Avbryt")},
+        {u"Swedish", QStringLiteral("&Ja"), QStringLiteral("&Nej"), QStringLiteral("Avbryt")},
+        {u"English", QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")},
+        {u"Klingon", QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("Cancel")},
+    };
+    const auto buttonTexts = [] {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("q"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return QStringList{box.button(QMessageBox::Yes)->text(),
+                           box.button(QMessageBox::No)->text(),
+                           box.button(QMessageBox::Cancel)->text()};
+    };
+    for (const Case& c : cases) {
+        {
+            const CQtTranslation translation(c.language);
+            EXPECT_EQ(buttonTexts(), (QStringList{c.yes, c.no, c.cancel})) << toUtf8(c.language);
+        }
+        EXPECT_EQ(buttonTexts().front(), QStringLiteral("&Yes")) << toUtf8(c.language);
+    }
 }

@@ -302,6 +302,8 @@ def about():
     for s in credits:
         body += text(400, y, s, 20, "#CFE3FF", weight="normal")
         y += 30
+    body += text(400, 445, "Free software: GNU GPL version 3 or later (GPL-3.0-or-later)", 20,
+                 WHITE, weight="normal")
     # a row of small friends above the version line
     for k, ident in enumerate(["ball", "teddy", "duck", "car", "apple"]):
         body += image(art_uri(ident, 120, 100), 130 + k * 110, 540, 100, 50)

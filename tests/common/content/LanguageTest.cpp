@@ -1,7 +1,9 @@
 #include "common/content/Language.h"
 
 #include "TemporaryFolder.h"
+#include "common/content/LanguageNames.h"
 #include "common/files/DiskFileSystem.h"
+#include "common/text/Utf8.h"
 
 #include <clocale>
 #include <cwctype>
@@ -55,4 +57,55 @@ TEST_F(LanguageTest, ANameThatIsNoLocaleLeavesTheRulesInForce) {
     EXPECT_EQ(selectCharacterRules(u"/tmp/../usr/lib/locale/C.utf8"), swedish); // never a path
     // The numeric rules never change, so settings files keep their decimal point.
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+}
+
+TEST(LanguageNamesTest, ALanguageWrittenByAnotherOfItsNamesUsesTheFolderThatExists) {
+    struct Case {
+        std::string written;
+        std::vector<std::string> folders;
+        std::u16string language;
+    };
+    const Case cases[] = {
+        {"Svenska", {"Swedish", "English"}, u"Swedish"},
+        {"sv", {"Swedish"}, u"Swedish"},
+        {"SVENSKA", {"swedish"}, u"Swedish"},
+        {"Svenska", {"Svenska", "Swedish"}, u"Svenska"}, // the written name's own folder first
+        {"Swedish", {"Svenska"}, u"Svenska"},
+        {"Svenska", {"English"}, u"Svenska"}, // no folder of the language: as written
+        {"\xC3\x8Dslenska", {"Icelandic"}, u"Icelandic"},
+        {"\xC3\xADSLENSKA", {"Icelandic"}, u"Icelandic"},
+        {"Deutsch", {"German", "English"}, u"German"},
+        {"en", {"English"}, u"English"},
+        {"Klingon", {"English"}, u"Klingon"},
+        {"*", {"English"}, u"*"},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        DiskFileSystem files{folder.path()};
+        folder.write("data/lang.txt", "\xEF\xBB\xBF" + c.written);
+        for (const std::string& name : c.folders) {
+            folder.makeFolder("data/" + name);
+        }
+        EXPECT_EQ(readLanguage(files), c.language) << c.written;
+    }
+}
+
+TEST(LanguageNamesTest, EveryNameOfAKnownLanguageSelectsItsLocale) {
+    for (std::u16string_view english :
+         {u"English", u"Swedish",   u"Norwegian",  u"Danish",   u"Finnish", u"Icelandic",
+          u"German",  u"French",    u"Spanish",    u"Italian",  u"Dutch",   u"Portuguese",
+          u"Polish",  u"Czech",     u"Hungarian",  u"Estonian", u"Greek",   u"Russian",
+          u"Turkish", u"Ukrainian", u"Lithuanian", u"Latvian"}) {
+        const std::vector<std::string> locales = localeNamesFor(english);
+        ASSERT_FALSE(locales.empty()) << toUtf8(english);
+        const std::vector<std::u16string_view> names = namesOfLanguage(english);
+        ASSERT_GE(names.size(), 2u) << toUtf8(english);
+        EXPECT_EQ(names.front(), english);
+        for (std::u16string_view name : names) {
+            EXPECT_EQ(englishLanguageName(name), english) << toUtf8(name);
+            EXPECT_EQ(localeNamesFor(name), locales) << toUtf8(name);
+        }
+    }
+    EXPECT_TRUE(namesOfLanguage(u"Klingon").empty());
+    EXPECT_TRUE(englishLanguageName(u"").empty());
 }
