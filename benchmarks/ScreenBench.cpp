@@ -50,7 +50,7 @@ ScreenBench::ScreenBench(const std::filesystem::path& content, ScreenId id)
 
 ScreenBench::~ScreenBench() {
     // The screen and everything it made go before the surfaces and the renderer.
-    factory_.build(Quit);
+    factory_.close();
 }
 
 bool ScreenBench::turn() {

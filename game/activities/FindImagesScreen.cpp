@@ -10,7 +10,7 @@ constexpr char16_t kPraiseFolder[] = u"sfx\\findimages\\sounds\\";
 
 // The pause after a right answer in milliseconds. The settings file may hold any number; a
 // negative one means no pause, and a huge one must neither overflow nor outlast the clock's
-// half range, beyond which "later" could no longer be told.
+// wrap, beyond which the elapsed time could no longer reach it.
 std::uint32_t pauseMilliseconds(int seconds) {
     const std::int64_t ms = static_cast<std::int64_t>(seconds) * 1000;
     return static_cast<std::uint32_t>(std::clamp<std::int64_t>(ms, 0, INT32_MAX));
@@ -136,7 +136,7 @@ void FindImagesScreen::layOutChoices() {
     }
 }
 
-ScreenId FindImagesScreen::update() {
+NextScreen FindImagesScreen::update() {
     const std::uint32_t now = services_.clock.milliseconds();
     if (!answered_) {
         scanner_.tick();
@@ -150,17 +150,16 @@ ScreenId FindImagesScreen::update() {
         if (options_.soundOn[FindImagesId] == 1 && !answerSoundPath_.empty()) {
             services_.sound.playOnce(answerSoundPath_);
         }
-        nextTaskTime_ = now + pauseMilliseconds(options_.findPause);
-    } else if (static_cast<std::int32_t>(now - nextTaskTime_) > 0) {
-        // Measured as a difference, so the pause also ends when the clock wraps.
+        pauseStart_ = now;
+    } else if (elapsedMilliseconds(now, pauseStart_) > pauseMilliseconds(options_.findPause)) {
         startTask();
     }
     return nextScreenId_;
 }
 
-int FindImagesScreen::draw() {
+void FindImagesScreen::draw() {
     if (!offscreen_) {
-        return 1;
+        return;
     }
     offscreen_->clear(backgroundColour_);
     drawStopButton();
@@ -190,35 +189,32 @@ int FindImagesScreen::draw() {
         }
     }
     present();
-    return 1;
 }
 
-int FindImagesScreen::mouseDown(int x, int y) {
+void FindImagesScreen::mouseDown(int x, int y) {
     if (stopButtonPressed(x, y)) {
-        return 1;
+        return;
     }
     const auto right = std::find_if(choices_.begin(), choices_.end(),
                                     [](const Picture& choice) { return choice.mark == 1; });
     if (right == choices_.end()) {
-        return 1;
+        return;
     }
     if (right->contains(x, y)) {
         answered_ = true;
     } else if (!answered_ && options_.soundOn[FindImagesId] == 1) {
         services_.sound.playOnce(u"sfx\\findimages\\wrong.wav");
     }
-    return 1;
 }
 
-int FindImagesScreen::mouseMove(int x, int y) {
+void FindImagesScreen::mouseMove(int x, int y) {
     ActivityScreen::mouseMove(x, y);
     for (Picture& choice : choices_) {
         choice.hoverTest(x, y);
     }
-    return 1;
 }
 
-int FindImagesScreen::keyDown(int key) {
+void FindImagesScreen::keyDown(int key) {
     switch (key) {
     case kKeyEscape:
         nextScreenId_ = MenuId;
@@ -232,5 +228,4 @@ int FindImagesScreen::keyDown(int key) {
     default:
         break;
     }
-    return 1;
 }

@@ -22,11 +22,11 @@ public:
 
     // 0, with the menu as the next screen, when the list is missing.
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    ScreenId update() override;
-    int draw() override;
-    int mouseDown(int x, int y) override;
-    int mouseMove(int x, int y) override;
-    int keyDown(int key) override;
+    NextScreen update() override;
+    void draw() override;
+    void mouseDown(int x, int y) override;
+    void mouseMove(int x, int y) override;
+    void keyDown(int key) override;
 
     // The pictures of the current task in row order (the right one has mark 1), for tests.
     const std::vector<Picture>& choices() const { return choices_; }
@@ -51,6 +51,6 @@ private:
     int picturesPerTask_ = 0;
     bool answered_ = false;
     bool answerPending_ = true;
-    std::uint32_t nextTaskTime_ = 0;
+    std::uint32_t pauseStart_ = 0; // when the pause after an answer began
     std::u16string answerSoundPath_;
 };

@@ -53,7 +53,7 @@ int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& off
     return 1;
 }
 
-ScreenId MovingPictureScreen::update() {
+NextScreen MovingPictureScreen::update() {
     if (contactHeld_ != 1) {
         // Standing still must not count as time to catch up on when the picture moves again.
         picture_.restartMotionClock();
@@ -77,18 +77,17 @@ std::uint32_t MovingPictureScreen::backgroundColour() const {
                               shown ? &options_.exercises[exercisePosition_] : nullptr);
 }
 
-int MovingPictureScreen::draw() {
+void MovingPictureScreen::draw() {
     if (offscreen_ == nullptr) {
-        return 1;
+        return;
     }
     offscreen_->clear(backgroundColour());
     picture_.draw();
     drawStopButton();
     present();
-    return 1;
 }
 
-int MovingPictureScreen::keyDown(int key) {
+void MovingPictureScreen::keyDown(int key) {
     music_.stop();
     if (key == kKeyEscape) {
         nextScreenId_ = MenuId;
@@ -97,25 +96,23 @@ int MovingPictureScreen::keyDown(int key) {
         contactHeld_ = 1;
     }
     released_ = 0;
-    return 1;
 }
 
-int MovingPictureScreen::keyUp(int) {
+void MovingPictureScreen::keyUp(int) {
     if (options_.movie == 0) {
         contactHeld_ = 0;
         services_.sound.stop();
     }
     released_ = 1;
-    return 1;
 }
 
-int MovingPictureScreen::mouseDown(int x, int y) {
+void MovingPictureScreen::mouseDown(int x, int y) {
     stopButtonPressed(x, y);
-    return keyDown(0);
+    keyDown(0);
 }
 
-int MovingPictureScreen::mouseUp(int, int) {
-    return keyUp(0);
+void MovingPictureScreen::mouseUp(int, int) {
+    keyUp(0);
 }
 
 void MovingPictureScreen::startNextExercise() {

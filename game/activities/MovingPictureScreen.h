@@ -23,14 +23,14 @@ public:
     // 0, with the menu next, when the content list is missing.
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     // Moves the picture while the contact holds, and brings the next exercise once it is gone.
-    ScreenId update() override;
-    int draw() override;
+    NextScreen update() override;
+    void draw() override;
     // Any key silences the start music; a press moves the picture only after a release, so a
     // switch still held from the last exercise does not start the next one.
-    int keyDown(int key) override;
-    int keyUp(int key) override;
-    int mouseDown(int x, int y) override;
-    int mouseUp(int x, int y) override;
+    void keyDown(int key) override;
+    void keyUp(int key) override;
+    void mouseDown(int x, int y) override;
+    void mouseUp(int x, int y) override;
 
     // For tests of the motion.
     const Picture& movingPicture() const { return picture_; }

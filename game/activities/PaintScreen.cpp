@@ -46,9 +46,9 @@ int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     return 1;
 }
 
-int PaintScreen::draw() {
+void PaintScreen::draw() {
     if (offscreen_ == nullptr) {
-        return 1;
+        return;
     }
     offscreen_->clear(options_.backgroundColour[PaintId]);
     if (currentFrame_ != nullptr) {
@@ -56,26 +56,23 @@ int PaintScreen::draw() {
     }
     drawStopButton();
     present();
-    return 1;
 }
 
-int PaintScreen::mouseDown(int x, int y) {
+void PaintScreen::mouseDown(int x, int y) {
     stopButtonPressed(x, y);
     if (contactHeld_ == 0) {
         handlePress();
     }
     contactHeld_ = 1;
-    return 1;
 }
 
-int PaintScreen::keyDown(int key) {
+void PaintScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         nextScreenId_ = MenuId;
     } else if (contactHeld_ == 0) {
         handlePress();
     }
     contactHeld_ = 1;
-    return 1;
 }
 
 void PaintScreen::loadPicture() {

@@ -18,11 +18,11 @@ public:
     ~PaintScreen() override;
 
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    int draw() override;
+    void draw() override;
     // The stop button leaves; every press, on it or not, is also the switch.
-    int mouseDown(int x, int y) override;
+    void mouseDown(int x, int y) override;
     // Esc leaves; any other key is the switch.
-    int keyDown(int key) override;
+    void keyDown(int key) override;
 
     // The frames of the picture on screen, and which of them shows (none without frames).
     const std::vector<Picture>& frames() const { return frames_; }

@@ -51,27 +51,25 @@ int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     return 1;
 }
 
-int PictureWordScreen::mouseDown(int x, int y) {
+void PictureWordScreen::mouseDown(int x, int y) {
     if (stopButtonPressed(x, y)) {
-        return 1;
+        return;
     }
     if (contactHeld_ == 0) {
         handlePress();
     }
     contactHeld_ = 1;
-    return 1;
 }
 
-int PictureWordScreen::keyDown(int key) {
+void PictureWordScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         nextScreenId_ = MenuId;
-        return 1;
+        return;
     }
     if (contactHeld_ == 0) {
         handlePress();
     }
     contactHeld_ = 1;
-    return 1;
 }
 
 void PictureWordScreen::handlePress() {
@@ -169,9 +167,9 @@ std::uint32_t PictureWordScreen::backgroundColour() const {
     return exerciseBackground(options_.backgroundColour[PictureWordId], currentExercise());
 }
 
-int PictureWordScreen::draw() {
+void PictureWordScreen::draw() {
     if (!offscreen_) {
-        return 1;
+        return;
     }
     offscreen_->clear(backgroundColour());
     picture_.draw();
@@ -181,5 +179,4 @@ int PictureWordScreen::draw() {
     }
     drawStopButton();
     present();
-    return 1;
 }

@@ -16,9 +16,9 @@ public:
     // Shows the first exercise at once unless the key time refuses the press. 0, with the menu
     // as the next screen, when the list is missing.
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    int draw() override;
-    int mouseDown(int x, int y) override;
-    int keyDown(int key) override;
+    void draw() override;
+    void mouseDown(int x, int y) override;
+    void keyDown(int key) override;
 
     // 0 show the next exercise, 1 and 2 speak, 3 take away, 4 wait with an empty screen.
     int stage() const { return stage_; }

@@ -1,6 +1,7 @@
 #include "RingsScreen.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -18,11 +19,6 @@ constexpr double kLargestRing = 1'000'000;
 int grown(int size, int lineWidth) {
     const double next = static_cast<double>(size) + lineWidth * 0.75;
     return static_cast<int>(std::clamp(next, -kLargestRing, kLargestRing));
-}
-
-// Strictly later, as the clock's milliseconds count; right across the clock's wrap.
-bool moreThanElapsed(std::uint32_t now, std::uint32_t since, long long milliseconds) {
-    return static_cast<long long>(elapsedMilliseconds(now, since)) > milliseconds;
 }
 
 } // namespace
@@ -54,7 +50,7 @@ int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     contactHeld_ = 0;
     pictureStartTime_ = services_.clock.milliseconds();
     prepareNextPicture();
-    clearBackground();
+    eraseRings();
 
     if (options_.musicOn[RingsId] == 1) {
         music_.open(u"music\\intro1.wav");
@@ -63,10 +59,10 @@ int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     return 1;
 }
 
-ScreenId RingsScreen::update() {
+NextScreen RingsScreen::update() {
     if (reminderShown_ && contactHeld_ == 1) {
         reminderShown_ = false;
-        clearBackground();
+        eraseRings();
     }
     const std::uint32_t now = services_.clock.milliseconds();
     switch (contactMode()) {
@@ -101,7 +97,7 @@ ScreenId RingsScreen::update() {
             if (!waiting_) {
                 waitStartTime_ = now;
                 waiting_ = true;
-            } else if (moreThanElapsed(now, waitStartTime_, kWaitAfterPictureMs)) {
+            } else if (elapsedMilliseconds(now, waitStartTime_) > kWaitAfterPictureMs) {
                 newPicture();
                 waiting_ = false;
             }
@@ -111,40 +107,48 @@ ScreenId RingsScreen::update() {
         break;
     }
     if (contactHeld_ == 0 && fresh_ && !complete_ &&
-        moreThanElapsed(now, pictureStartTime_, kReminderDelayMs)) {
+        elapsedMilliseconds(now, pictureStartTime_) > kReminderDelayMs) {
         reminderShown_ = true;
     }
     return nextScreenId_;
 }
 
-int RingsScreen::draw() {
+void RingsScreen::draw() {
     if (offscreen_ == nullptr) {
-        return 1;
+        return;
     }
-    // Drawn over the rings, which stay on the offscreen image until the background is cleared.
+    // The rings pile up on the offscreen image; only a new picture paints the background over them.
+    if (backgroundDue_) {
+        offscreen_->fillRectangle(RectF{0, 0, kScreenWidth, kScreenHeight},
+                                  options_.backgroundColour[RingsId]);
+        backgroundDue_ = false;
+    }
+    for (const Ring& ring : ringsDue_) {
+        offscreen_->drawEllipse(ring.rect, ring.colour, ringPenWidth_);
+    }
+    ringsDue_.clear();
+    // Drawn over the rings.
     drawStopButton();
     if (reminderShown_) {
         reminder_.draw();
     }
     present();
-    return 1;
 }
 
-int RingsScreen::mouseDown(int x, int y) {
+void RingsScreen::mouseDown(int x, int y) {
     if (stopButtonPressed(x, y)) {
-        return 1;
+        return;
     }
-    return keyDown(0);
+    keyDown(0);
 }
 
-int RingsScreen::keyDown(int key) {
+void RingsScreen::keyDown(int key) {
     music_.stop();
     if (key == kKeyEscape) {
         nextScreenId_ = MenuId;
     } else {
         contactHeld_ = 1;
     }
-    return 1;
 }
 
 void RingsScreen::newPicture() {
@@ -156,7 +160,7 @@ void RingsScreen::newPicture() {
     pictureStartTime_ = services_.clock.milliseconds();
     reminderShown_ = false;
     prepareNextPicture();
-    clearBackground();
+    eraseRings();
 }
 
 void RingsScreen::prepareNextPicture() {
@@ -166,11 +170,9 @@ void RingsScreen::prepareNextPicture() {
     soundPath_ = name.empty() ? std::u16string() : u"sfx\\sounds\\" + name;
 }
 
-void RingsScreen::clearBackground() {
-    if (offscreen_ != nullptr) {
-        offscreen_->fillRectangle(RectF{0, 0, kScreenWidth, kScreenHeight},
-                                  options_.backgroundColour[RingsId]);
-    }
+void RingsScreen::eraseRings() {
+    backgroundDue_ = true;
+    ringsDue_.clear(); // the background would cover them
 }
 
 void RingsScreen::drawingStep() {
@@ -181,14 +183,16 @@ void RingsScreen::drawingStep() {
         soundPending_ = false;
     }
     const std::uint32_t now = services_.clock.milliseconds();
-    if (stepDue_ || moreThanElapsed(now, lastStepTime_, options_.speedGame1)) {
-        complete_ = drawOneRing();
+    // A hand-edited negative speed draws a ring every turn.
+    if (stepDue_ ||
+        std::cmp_greater(elapsedMilliseconds(now, lastStepTime_), options_.speedGame1)) {
+        complete_ = !addRing();
         lastStepTime_ = now;
         stepDue_ = false;
     }
 }
 
-bool RingsScreen::drawOneRing() {
+bool RingsScreen::addRing() {
     if (fresh_) {
         ringX_ = ringY_ = kFirstRingCorner;
         ringWidth_ = ringHeight_ = kFirstRingSize;
@@ -198,23 +202,20 @@ bool RingsScreen::drawOneRing() {
     // negative pen width shrinks end when their corner leaves the screen.
     if (ringX_ + std::max(ringWidth_, 0) > kScreenWidth ||
         ringY_ + std::max(ringHeight_, 0) > kScreenHeight) {
-        return true;
+        return false;
     }
     const auto blue = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
     const auto green = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
     const auto red = static_cast<std::uint32_t>(services_.random.next() & 0xFF);
     const std::uint32_t colour = 0xFF000000u | red << 16 | green << 8 | blue;
-    if (offscreen_ != nullptr) {
-        offscreen_->drawEllipse(RectF{static_cast<float>(ringX_), static_cast<float>(ringY_),
-                                      static_cast<float>(ringWidth_),
-                                      static_cast<float>(ringHeight_)},
-                                colour, ringPenWidth_);
-    }
+    ringsDue_.push_back(Ring{RectF{static_cast<float>(ringX_), static_cast<float>(ringY_),
+                                   static_cast<float>(ringWidth_), static_cast<float>(ringHeight_)},
+                             colour});
     ringX_ += kStepRight;
     ringY_ += kStepDown;
     ringWidth_ = grown(ringWidth_, options_.lineWidth);
     ringHeight_ = grown(ringHeight_, options_.lineWidth);
-    return false;
+    return true;
 }
 
 void RingsScreen::stopAndReArm() {

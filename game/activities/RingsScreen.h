@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class RingsScreen : public ActivityScreen {
 public:
@@ -18,12 +19,12 @@ public:
     ~RingsScreen() override;
 
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    ScreenId update() override;
-    int draw() override;
+    NextScreen update() override;
+    void draw() override;
     // On the stop button it leaves; anywhere else it is the switch, as a key.
-    int mouseDown(int x, int y) override;
+    void mouseDown(int x, int y) override;
     // Every key silences the start music; Esc leaves, any other key is the switch.
-    int keyDown(int key) override;
+    void keyDown(int key) override;
 
     bool reminderShown() const { return reminderShown_; }
     bool complete() const { return complete_; }
@@ -35,15 +36,25 @@ private:
 
     void newPicture();
     void prepareNextPicture();
-    void clearBackground();
+    // The next draw paints the background over every ring.
+    void eraseRings();
     void drawingStep();
-    // True when the rings have reached the edge; draws nothing then.
-    bool drawOneRing();
+    // Decides the next ring, which the next draw paints; false when the rings have reached the
+    // edge, and then there is none.
+    bool addRing();
     // Silences the ring sound and lets the next step draw at once, its sound from the start.
     void stopAndReArm();
     // The contact mode in force; a value the activity does not know counts as mode 0.
     int contactMode() const;
 
+    // What update decided and draw paints next: the background when a new picture began, then
+    // the rings added since, in the pen width of the picture.
+    struct Ring {
+        RectF rect;
+        std::uint32_t colour;
+    };
+    bool backgroundDue_ = true;
+    std::vector<Ring> ringsDue_;
     Picture reminder_;
     bool reminderShown_ = false;
     float ringPenWidth_ = 2;

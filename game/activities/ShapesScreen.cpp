@@ -72,9 +72,9 @@ std::uint32_t ShapesScreen::backgroundColour() const {
                               shown ? &options_.exercises[exercisePosition_] : nullptr);
 }
 
-int ShapesScreen::draw() {
+void ShapesScreen::draw() {
     if (offscreen_ == nullptr) {
-        return 1;
+        return;
     }
     offscreen_->clear(backgroundColour());
     for (int c = 0; c < setSize_; ++c) {
@@ -84,25 +84,22 @@ int ShapesScreen::draw() {
     }
     drawStopButton();
     present();
-    return 1;
 }
 
-int ShapesScreen::mouseDown(int x, int y) {
+void ShapesScreen::mouseDown(int x, int y) {
     stopButtonPressed(x, y);
     if (contactHeld_ == 0) {
         handlePress();
     }
-    return 1;
 }
 
-int ShapesScreen::keyDown(int key) {
+void ShapesScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         nextScreenId_ = MenuId;
     } else if (contactHeld_ == 0) {
         handlePress();
     }
     contactHeld_ = 1;
-    return 1;
 }
 
 void ShapesScreen::handlePress() {

@@ -25,12 +25,12 @@ public:
 
     // 0, with the menu next, when the content list is missing.
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    int draw() override;
+    void draw() override;
     // A press on the stop button leaves and still counts as a press; the mouse never holds the
     // contact, so every click counts.
-    int mouseDown(int x, int y) override;
+    void mouseDown(int x, int y) override;
     // Esc leaves; any other key is a press. A held key counts once.
-    int keyDown(int key) override;
+    void keyDown(int key) override;
 
 private:
     // The setting's colour; its grey asks for the colour of the exercise the next set starts

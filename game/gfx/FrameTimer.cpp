@@ -3,9 +3,9 @@
 void FrameTimer::start() {
     highResolution_ = clock_->performanceFrequency() != 0;
     if (highResolution_) {
-        start_ = previous_ = clock_->performanceCounter();
+        previous_ = clock_->performanceCounter();
     } else {
-        startMs_ = previousMs_ = clock_->milliseconds();
+        previousMs_ = clock_->milliseconds();
     }
     dt = 0;
 }

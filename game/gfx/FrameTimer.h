@@ -22,7 +22,5 @@ private:
     bool highResolution_ = true;
     const Clock* clock_;
     std::uint64_t previous_ = 0;
-    std::uint64_t start_ = 0;
     std::uint32_t previousMs_ = 0;
-    std::uint32_t startMs_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "Scanner.h"
 
 #include <algorithm>
+#include <limits>
 
 void Scanner::clearTargets() {
     targets_.clear();
@@ -8,13 +9,16 @@ void Scanner::clearTargets() {
 }
 
 void Scanner::setInterval(int seconds) {
-    interval_ = static_cast<std::uint32_t>(seconds) * 1000u;
+    // A hand-edited settings file may hold any number: below zero switches the scanning off like
+    // zero, and the longest interval is the longest the millisecond clock can measure.
+    constexpr int kLongest = static_cast<int>(std::numeric_limits<std::uint32_t>::max() / 1000u);
+    interval_ = static_cast<std::uint32_t>(std::clamp(seconds, 0, kLongest)) * 1000u;
     restartTimer();
 }
 
 void Scanner::restartTimer() {
     if (interval_ != 0) {
-        nextStepTime_ = clock_.milliseconds() + interval_;
+        waitStart_ = clock_.milliseconds();
     }
 }
 
@@ -22,9 +26,9 @@ void Scanner::tick() {
     if (interval_ == 0) {
         return;
     }
-    if (clock_.milliseconds() > nextStepTime_) {
+    if (elapsedMilliseconds(clock_.milliseconds(), waitStart_) > interval_) {
         step();
-        nextStepTime_ = clock_.milliseconds() + interval_;
+        waitStart_ = clock_.milliseconds();
     }
 }
 
@@ -49,8 +53,7 @@ void Scanner::select() {
     }
     // A cursor past the end (targets replaced by fewer) presses the last one rather than
     // reading beyond the list.
-    const std::size_t index =
-        std::min(static_cast<std::size_t>(cursor_), targets_.size() - 1);
+    const std::size_t index = std::min(static_cast<std::size_t>(cursor_), targets_.size() - 1);
     const Picture& target = *targets_[index];
     pointer_.pressAt(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
 }

@@ -19,7 +19,7 @@ public:
     void addTarget(const Picture* picture) { targets_.push_back(picture); }
     // The cursor, interval and times stay.
     void clearTargets();
-    // Automatic stepping every `seconds`; 0 switches it off.
+    // Automatic stepping every `seconds`, measured from now; 0 or less switches it off.
     void setInterval(int seconds);
     void restartTimer();
     // The automatic step, called from the screen's update every turn.
@@ -40,5 +40,7 @@ private:
     std::vector<const Picture*> targets_;
     int cursor_ = 0;
     std::uint32_t interval_ = 0;
-    std::uint32_t nextStepTime_ = 0;
+    // When the wait for the next automatic step began; it steps once more than the interval has
+    // elapsed.
+    std::uint32_t waitStart_ = 0;
 };

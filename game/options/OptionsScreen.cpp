@@ -54,7 +54,7 @@ int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreen
     return 1;
 }
 
-ScreenId OptionsScreen::update() {
+NextScreen OptionsScreen::update() {
     prepareValueTexts();
     return nextScreenId_;
 }
@@ -96,16 +96,15 @@ void OptionsScreen::prepareValueTexts() {
     }
 }
 
-int OptionsScreen::draw() {
+void OptionsScreen::draw() {
     if (offscreen_ == nullptr) {
-        return 1;
+        return;
     }
     painter_.paint(*offscreen_, tab_, aboutShown_);
     present();
-    return 1;
 }
 
-int OptionsScreen::mouseDown(int x, int y) {
+void OptionsScreen::mouseDown(int x, int y) {
     if (layout_.stopButton.contains(x, y) != 0) {
         click();
         if (aboutShown_) {
@@ -113,47 +112,45 @@ int OptionsScreen::mouseDown(int x, int y) {
         } else {
             leave();
         }
-        return 1;
+        return;
     }
     // The about picture covers the controls: a press on it must not change a setting the adult
     // cannot see.
     if (aboutShown_) {
-        return 1;
+        return;
     }
     if (layout_.resetButton.contains(x, y) != 0) {
         click();
         reset();
-        return 1;
+        return;
     }
     if (layout_.aboutButton.contains(x, y) != 0) {
         click();
         showAbout();
-        return 1;
+        return;
     }
     for (int i = 0; i < OptionsLayout::kTabs; ++i) {
         if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y) != 0) {
             chooseTab(static_cast<OptionsTab>(i));
-            return 1;
+            return;
         }
     }
     if (controls_.press(tab_, x, y)) {
         unsavedChanges_ = true;
     }
-    return 1;
 }
 
-int OptionsScreen::mouseMove(int x, int y) {
+void OptionsScreen::mouseMove(int x, int y) {
     layout_.stopButton.hoverTest(x, y);
     if (aboutShown_) {
-        return 1;
+        return;
     }
     layout_.resetButton.hoverTest(x, y);
     layout_.aboutButton.hoverTest(x, y);
     setHelpLine(texts_.line(layout_.helpLineAt(tab_, x, y)));
-    return 1;
 }
 
-int OptionsScreen::keyDown(int key) {
+void OptionsScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         if (aboutShown_) {
             closeAbout();
@@ -161,7 +158,6 @@ int OptionsScreen::keyDown(int key) {
             leave();
         }
     }
-    return 1;
 }
 
 void OptionsScreen::click() {

@@ -28,11 +28,11 @@ public:
 
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     // Prepares the value texts of the boxes; returns the next screen's id.
-    ScreenId update() override;
-    int draw() override;
-    int mouseDown(int x, int y) override;
-    int mouseMove(int x, int y) override;
-    int keyDown(int key) override;
+    NextScreen update() override;
+    void draw() override;
+    void mouseDown(int x, int y) override;
+    void mouseMove(int x, int y) override;
+    void keyDown(int key) override;
 
     // For tests.
     const Options& options() const { return options_; }
@@ -53,7 +53,7 @@ private:
     void prepareValueTexts();
 
     ScreenServices& services_;
-    ScreenId nextScreenId_ = Stay;
+    NextScreen nextScreenId_ = Stay;
     OptionsTab tab_ = OptionsTab::Menu;
     bool aboutShown_ = false;
     bool unsavedChanges_ = false;

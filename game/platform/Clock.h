@@ -8,8 +8,8 @@
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Milliseconds since some fixed moment; wraps after 49 days, so differences are taken with
-    // elapsedMilliseconds.
+    // Milliseconds since some fixed moment; wraps after 49 days, so moments are compared only
+    // through elapsedMilliseconds.
     virtual std::uint32_t milliseconds() const = 0;
     virtual std::uint64_t performanceCounter() const = 0;
     // Counts per second of performanceCounter.
@@ -18,7 +18,10 @@ public:
     virtual std::uint32_t wallSeconds() const = 0;
 };
 
-// later - earlier in unsigned 32 bits, right across the wrap.
-inline std::uint32_t elapsedMilliseconds(std::uint32_t later, std::uint32_t earlier) {
-    return later - earlier;
+// The milliseconds from `since` to `now`, right across the clock's wrap: the one way the game
+// compares moments. A timer keeps the moment its wait began and asks whether more than its span
+// has elapsed since; a moment reckoned ahead (now + span) and compared with < or > goes wrong
+// near the wrap. Right for spans shorter than the 49 days of one wrap.
+inline std::uint32_t elapsedMilliseconds(std::uint32_t now, std::uint32_t since) {
+    return now - since;
 }

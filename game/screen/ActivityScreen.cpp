@@ -17,23 +17,20 @@ std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Ex
     return exercise->colour;
 }
 
-ScreenId ActivityScreen::update() {
+NextScreen ActivityScreen::update() {
     return nextScreenId_;
 }
 
-int ActivityScreen::mouseUp(int, int) {
+void ActivityScreen::mouseUp(int, int) {
     contactHeld_ = 0;
-    return 1;
 }
 
-int ActivityScreen::keyUp(int) {
+void ActivityScreen::keyUp(int) {
     contactHeld_ = 0;
-    return 1;
 }
 
-int ActivityScreen::mouseMove(int x, int y) {
+void ActivityScreen::mouseMove(int x, int y) {
     stopButton_.hoverTest(x, y);
-    return 1;
 }
 
 void ActivityScreen::loadStopButton(bool cached) {

@@ -12,12 +12,12 @@ public:
     explicit ActivityScreen(ScreenServices& services);
 
     // Returns the next screen id and does nothing else.
-    ScreenId update() override;
+    NextScreen update() override;
     // Any release re-arms the contact: keys and buttons share one flag.
-    int mouseUp(int x, int y) override;
-    int keyUp(int key) override;
+    void mouseUp(int x, int y) override;
+    void keyUp(int key) override;
     // Hover test of the stop button.
-    int mouseMove(int x, int y) override;
+    void mouseMove(int x, int y) override;
 
 protected:
     // The background of an exercise: the adult's colour for the activity, unless it is the grey
@@ -34,6 +34,6 @@ protected:
     ScreenServices& services_;
     Options options_;
     int contactHeld_ = 0;
-    ScreenId nextScreenId_ = Stay;
+    NextScreen nextScreenId_ = Stay;
     Picture stopButton_;
 };

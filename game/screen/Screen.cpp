@@ -7,11 +7,11 @@ int Screen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) 
     return 1;
 }
 
-int Screen::mouseDown(int, int) { return 1; }
-int Screen::mouseUp(int, int) { return 1; }
-int Screen::mouseMove(int, int) { return 1; }
-int Screen::keyDown(int) { return 1; }
-int Screen::keyUp(int) { return 1; }
+void Screen::mouseDown(int, int) {}
+void Screen::mouseUp(int, int) {}
+void Screen::mouseMove(int, int) {}
+void Screen::keyDown(int) {}
+void Screen::keyUp(int) {}
 
 void Screen::present() {
     if (window_ && offscreenImage_) {

@@ -1,29 +1,32 @@
 // One full-window screen: the menu, an activity or the options screen. The main loop holds one
 // at a time and calls it in a fixed protocol: begin once, then every turn update and, while it
 // returns Stay, draw. Input only changes state; only draw paints. A screen leaves by returning
-// another id from update; it never creates or destroys screens itself.
+// another screen's id or Quit from update; it never creates or destroys screens itself.
 #pragma once
 
 #include "game/gfx/Graphics.h"
-#include "game/screen/ScreenId.h"
+#include "game/screen/NextScreen.h"
 
 class Screen {
 public:
     virtual ~Screen() = default;
 
-    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music.
+    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music. 1 when the
+    // screen can run; 0 when it cannot (an activity without its list), and it then asks for the
+    // menu from its first update.
     virtual int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
-    virtual ScreenId update() = 0;
-    // Paints the whole frame into the offscreen surface and copies it to the window.
-    virtual int draw() = 0;
+    virtual NextScreen update() = 0;
+    // Paints the frame into the offscreen surface and copies it to the window. What earlier
+    // frames painted stays on the offscreen surface until a screen paints over it.
+    virtual void draw() = 0;
 
     // Window pixels of the 800 x 600 game space; left and right buttons alike.
-    virtual int mouseDown(int x, int y);
-    virtual int mouseUp(int x, int y);
-    virtual int mouseMove(int x, int y);
+    virtual void mouseDown(int x, int y);
+    virtual void mouseUp(int x, int y);
+    virtual void mouseMove(int x, int y);
     // Windows virtual-key codes: Esc 27, Enter 13, Space 32, letters 65 to 90.
-    virtual int keyDown(int key);
-    virtual int keyUp(int key);
+    virtual void keyDown(int key);
+    virtual void keyUp(int key);
 
 protected:
     // Copies the finished offscreen frame to the window.

@@ -34,14 +34,17 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
             }
             dispatch(*event, factory.current());
         }
-        const ScreenId id = factory.current()->update();
-        if (id == Stay) {
+        const NextScreen next = factory.current()->update();
+        if (next.stays()) {
             factory.current()->draw();
             frames.endTurn();
-        } else if (factory.build(id) == 0) {
-            return;
+        } else if (const std::optional<ScreenId> id = next.screen()) {
+            factory.build(*id);
+            if (Screen* screen = factory.current()) {
+                screen->begin(surfaces.offscreen, surfaces.window, surfaces.offscreenImage);
+            }
         } else {
-            factory.current()->begin(surfaces.offscreen, surfaces.window, surfaces.offscreenImage);
+            factory.close();
         }
     }
 }

@@ -59,14 +59,14 @@ int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIma
     return 1;
 }
 
-ScreenId MenuScreen::update() {
+NextScreen MenuScreen::update() {
     scanner_.tick();
     return nextScreenId_;
 }
 
-int MenuScreen::draw() {
+void MenuScreen::draw() {
     if (!offscreen_) {
-        return 1;
+        return;
     }
     offscreen_->clear(options_.backgroundColour[0]);
     for (Picture& picture : activities_) {
@@ -83,10 +83,9 @@ int MenuScreen::draw() {
         }
     }
     present();
-    return 1;
 }
 
-int MenuScreen::mouseDown(int x, int y) {
+void MenuScreen::mouseDown(int x, int y) {
     if (stopButton_.contains(x, y)) {
         nextScreenId_ = Quit;
     } else if (optionsButton_.contains(x, y)) {
@@ -99,19 +98,17 @@ int MenuScreen::mouseDown(int x, int y) {
             }
         }
     }
-    return 1;
 }
 
-int MenuScreen::mouseMove(int x, int y) {
+void MenuScreen::mouseMove(int x, int y) {
     for (Picture& picture : activities_) {
         picture.hoverTest(x, y);
     }
     stopButton_.hoverTest(x, y);
     optionsButton_.hoverTest(x, y);
-    return 1;
 }
 
-int MenuScreen::keyDown(int key) {
+void MenuScreen::keyDown(int key) {
     switch (key) {
     case kKeyEscape:
         nextScreenId_ = Quit;
@@ -125,5 +122,4 @@ int MenuScreen::keyDown(int key) {
     default:
         break;
     }
-    return 1;
 }

@@ -18,18 +18,18 @@ public:
     ~MenuScreen() override;
 
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    ScreenId update() override;
-    int draw() override;
-    int mouseDown(int x, int y) override;
-    int mouseMove(int x, int y) override;
-    int keyDown(int key) override;
+    NextScreen update() override;
+    void draw() override;
+    void mouseDown(int x, int y) override;
+    void mouseMove(int x, int y) override;
+    void keyDown(int key) override;
 
     // The six activity pictures, for tests of the layout.
     const std::vector<Picture>& activityPictures() const { return activities_; }
 
 private:
     ScreenServices& services_;
-    ScreenId nextScreenId_ = Stay;
+    NextScreen nextScreenId_ = Stay;
     std::vector<Picture> activities_;
     Picture stopButton_;
     Picture optionsButton_;

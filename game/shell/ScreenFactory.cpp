@@ -4,14 +4,10 @@
 #include "game/options/OptionsScreen.h"
 #include "game/shell/MenuScreen.h"
 
-int ScreenFactory::build(ScreenId id) {
+void ScreenFactory::build(ScreenId id) {
     // The old screen goes first, so its sounds stop before the new one starts.
     current_.reset();
-    if (id == Quit) {
-        return 0;
-    }
     current_ = make(id);
-    return current_ ? 1 : 0;
 }
 
 std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {

@@ -12,15 +12,16 @@ public:
     explicit ScreenFactory(ScreenServices services) : services_(services) {}
     virtual ~ScreenFactory() = default;
 
-    // Destroys the current screen, then builds the one for `id`: 1 when there is a new current
-    // screen, 0 for Quit (no screen is left).
-    int build(ScreenId id);
+    // Destroys the current screen, then builds the one for `id`.
+    void build(ScreenId id);
+    // Destroys the current screen and leaves none: the end of the game.
+    void close() { current_.reset(); }
 
     Screen* current() const { return current_.get(); }
     ScreenServices& services() { return services_; }
 
 protected:
-    // The screen for an id other than Quit.
+    // The screen for `id`; none ends the game.
     virtual std::unique_ptr<Screen> make(ScreenId id);
 
 private:

@@ -9,6 +9,7 @@
 #include "FakeClock.h"
 #include "FakePointer.h"
 #include "FaultyFileSystem.h"
+#include "NextScreenPrinter.h"
 #include "RecordingErrorBox.h"
 #include "RecordingSound.h"
 #include "SoftwareCanvas.h"
@@ -40,7 +41,7 @@ public:
     }
     ~GameSession() {
         // Screens go before the surfaces and the sound they use.
-        factory_->build(Quit);
+        factory_->close();
     }
 
     Sound& sound() { return realSound_ ? *realSound_ : recordingSound; }
@@ -63,12 +64,12 @@ public:
     }
 
     // One turn of the main loop on the current screen, after `milliseconds` have passed.
-    ScreenId turn(std::uint32_t milliseconds) {
+    NextScreen turn(std::uint32_t milliseconds) {
         clock.advanceMilliseconds(milliseconds);
         pointer.screen = screen();
         pointer.deliverMoves();
-        const ScreenId next = screen()->update();
-        if (next == Stay) {
+        const NextScreen next = screen()->update();
+        if (next.stays()) {
             screen()->draw();
             surfaces.endFrame();
         }
@@ -76,10 +77,10 @@ public:
     }
 
     // `events` pieces of random input on the current screen, a turn after each. Returns Stay when
-    // the screen stayed throughout, otherwise the id it asked for. Without keys only the pointer
+    // the screen stayed throughout, otherwise what it asked for. Without keys only the pointer
     // is used: in the menu the switches' scanner may rest on the stop button, which ends the game.
     enum class Keys { Used, Left };
-    ScreenId play(int events, std::uint32_t seed, Keys keys = Keys::Used) {
+    NextScreen play(int events, std::uint32_t seed, Keys keys = Keys::Used) {
         ChildInput input(seed);
         for (int i = 0; i < events; ++i) {
             Screen& current = *screen();
@@ -88,8 +89,9 @@ public:
             case 0: {
                 const int key = input.key();
                 current.keyDown(key);
-                if (ScreenId id = turn(static_cast<std::uint32_t>(input.below(120))); id != Stay) {
-                    return id;
+                if (NextScreen next = turn(static_cast<std::uint32_t>(input.below(120)));
+                    !next.stays()) {
+                    return next;
                 }
                 current.keyUp(key);
                 break;
@@ -98,8 +100,9 @@ public:
                 const auto [x, y] = input.point();
                 current.mouseMove(x, y);
                 current.mouseDown(x, y);
-                if (ScreenId id = turn(static_cast<std::uint32_t>(input.below(120))); id != Stay) {
-                    return id;
+                if (NextScreen next = turn(static_cast<std::uint32_t>(input.below(120)));
+                    !next.stays()) {
+                    return next;
                 }
                 current.mouseUp(x, y);
                 break;
@@ -112,8 +115,9 @@ public:
             default:
                 break; // time passes
             }
-            if (ScreenId id = turn(static_cast<std::uint32_t>(input.below(400))); id != Stay) {
-                return id;
+            if (NextScreen next = turn(static_cast<std::uint32_t>(input.below(400)));
+                !next.stays()) {
+                return next;
             }
         }
         return Stay;

@@ -4,6 +4,7 @@
 
 #include "FakeClock.h"
 #include "FakePointer.h"
+#include "NextScreenPrinter.h"
 #include "RecordingErrorBox.h"
 #include "RecordingSound.h"
 #include "TemporaryFolder.h"

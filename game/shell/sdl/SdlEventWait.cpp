@@ -1,5 +1,7 @@
 #include "SdlEventWait.h"
 
+#include "game/platform/Clock.h"
+
 #include <SDL_syswm.h>
 #include <cerrno>
 #include <poll.h>
@@ -38,7 +40,7 @@ bool SdlEventWait::next(SDL_Event& event) {
         return true;
     }
     if (pumpDue_ || eventsReadButUnseen() ||
-        SDL_TICKS_PASSED(SDL_GetTicks(), lastPump_ + kPumpMilliseconds)) {
+        elapsedMilliseconds(SDL_GetTicks(), lastPump_) >= kPumpMilliseconds) {
         pump();
         if (takeQueued(event)) {
             return true;

@@ -3,11 +3,11 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/files/DiskFileSystem.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
+#include "game/platform/sdl/SdlClock.h"
+#include "game/platform/sdl/SdlErrorBox.h"
 #include "game/shell/CommandLine.h"
 #include "game/shell/MainLoop.h"
 #include "game/shell/Splash.h"
-#include "game/platform/sdl/SdlClock.h"
-#include "game/platform/sdl/SdlErrorBox.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
 #include "game/shell/sdl/SdlPointer.h"
@@ -185,12 +185,13 @@ int main(int argc, char** argv) {
         ScreenServices{files, clock, *sound, pointer, errorBox, random, lastPressTimes});
     pointer.setFactory(&factory);
     factory.build(MenuId);
-    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(), surfaces.offscreenImage()};
+    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
+                                  surfaces.offscreenImage()};
     factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
     SDL_SetCursor(SDL_GetDefaultCursor());
 
     runMainLoop(factory, events, frames, drawing);
-    factory.build(Quit);
+    factory.close();
     pointer.setFactory(nullptr);
     return 0;
 }

@@ -1,8 +1,8 @@
-#include "game/activities/ActivityFactory.h"
 #include "game/screen/ActivityScreen.h"
 
 #include "RecordingGraphics.h"
 #include "TestServices.h"
+#include "game/activities/ActivityFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +17,16 @@ public:
         loadStopButton(true);
         return 1;
     }
-    int draw() override { return 1; }
-    int keyDown(int key) override {
+    void draw() override {}
+    void keyDown(int key) override {
         if (key == kKeyEscape) {
             nextScreenId_ = MenuId;
         } else if (contactHeld_ == 0) {
             contactHeld_ = 1;
             ++contacts;
         }
-        return 1;
     }
-    int mouseDown(int, int) override { return keyDown(0); }
+    void mouseDown(int, int) override { keyDown(0); }
     bool stopHovered() const { return stopButton_.hover == 1; }
     int contacts = 0;
 };

@@ -337,7 +337,7 @@ TEST_F(FindImagesScreenTest, RandomOrderReshufflesTheListAtEachWrapAndPlacesTheR
 // intro music plays only when allowed, and the sound stops when the screen goes.
 TEST_F(FindImagesScreenTest, TheStopButtonLeavesOnlyWhenShownEscAlwaysAndTheMusicWhenAllowed) {
     writeList({{"a"}, {"b"}});
-    const std::tuple<int, int, int, ScreenId> cases[] = {
+    const std::tuple<int, int, int, NextScreen> cases[] = {
         {1, 1, 0, MenuId}, {0, 0, 0, Stay}, {0, 0, kKeyEscape, MenuId}, {0, 0, 'A', Stay}};
     for (const auto& [music, useStop, key, next] : cases) {
         test.sound.calls.clear();

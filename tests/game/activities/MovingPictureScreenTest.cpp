@@ -271,7 +271,7 @@ TEST_F(MovingPictureScreenTest, AnyFirstKeyOrPressSilencesTheMusicAndEscOrTheSto
     struct Case {
         int key; // 0: a press at (x, y)
         int useStop, x, y;
-        ScreenId next;
+        NextScreen next;
     };
     const Case cases[] = {
         {kKeySpace, 0, 0, 0, Stay},    // the switch

@@ -217,7 +217,7 @@ TEST_F(PaintScreenTest, AHeldSwitchCountsOnceAndEscOrTheStopButtonLeave) {
         std::string events;
         int useStop, x, y;
         std::string frame;
-        ScreenId next;
+        NextScreen next;
     };
     const Case cases[] = {
         {"KKMKMKM", 0, 400, 300, "cat02.png", Stay},    // auto-repeat and presses while held

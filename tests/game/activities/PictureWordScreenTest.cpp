@@ -289,7 +289,7 @@ TEST_F(PictureWordScreenTest, TheStopButtonAndEscLeaveWithoutAPressAndTheMusicFo
     writeList({{"a", "apple", "", "a.wav"}, {"b"}});
     test.folder.write("speech/English/a.wav", "RIFF");
     const Calls spoken = {"playOnce speech\\English\\a.wav"};
-    const std::tuple<int, int, bool, ScreenId, int> cases[] = {
+    const std::tuple<int, int, bool, NextScreen, int> cases[] = {
         {1, 1, false, MenuId, 2}, {0, 0, false, Stay, 3}, {0, 0, true, MenuId, 2}};
     for (const auto& [music, useStop, esc, next, stage] : cases) {
         auto screen = start({.useStop = useStop, .music = music});

@@ -64,6 +64,7 @@ protected:
         rings = std::make_unique<RingsScreen>(services);
         test.sound.calls.clear();
         rings->begin(graphics, graphics, window);
+        rings->draw(); // the empty picture
         startSounds = std::exchange(test.sound.calls, {});
         graphics.calls.clear();
         otherCalls.clear();
@@ -74,7 +75,9 @@ protected:
         Calls drawn;
         for (int turn = 0; turn < turns; ++turn) {
             test.clock.advanceMilliseconds(apart);
-            rings->update();
+            if (rings->update() == Stay) {
+                rings->draw();
+            }
             for (const std::string& call : graphics.takeCalls()) {
                 (call.starts_with("ellipse ") ? drawn : otherCalls).push_back(call);
             }
@@ -212,8 +215,9 @@ TEST_F(RingsScreenTest, EachContactModeHandlesReleasesAndCompletionItsOwnWay) {
         test.sound.calls.clear();
         rings->keyDown(kKeySpace);
         rings->update();
+        rings->draw();
         const Calls first = graphics.takeCalls();
-        ASSERT_EQ(first.size(), 2u);
+        ASSERT_EQ(first.size(), 5u); // then the stop button and the copy to the window
         EXPECT_EQ(first[0], "fill 0,0 800x600 ff000000");
         EXPECT_EQ(ringRect(first[1]), "10,10 10x10");
         EXPECT_EQ(outcome(250), "4 rings from 21,16 25x25, " + kLoop);
@@ -278,7 +282,7 @@ TEST_F(RingsScreenTest, EscAndTheStopButtonLeaveAnyOtherPressIsTheSwitchAndStops
     struct Case {
         const char* what;
         int useStop, key, x; // key 0: a press at (x, 40)
-        ScreenId next;
+        NextScreen next;
         std::string outcome; // of the turn after
     };
     const Case cases[] = {

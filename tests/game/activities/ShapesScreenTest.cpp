@@ -229,7 +229,7 @@ TEST_F(ShapesScreenTest, PressesCountAfterTheKeyTimeAndOncePerHoldAndOnTheStopBu
         }
         EXPECT_EQ(frame(*screen).size(), shown) << input << " after " << after << " ms";
         EXPECT_EQ(test.lastPressTimes[ShapesId], last) << input << " after " << after << " ms";
-        EXPECT_EQ(screen->update(), input == 's' ? MenuId : Stay)
+        EXPECT_EQ(screen->update(), input == 's' ? NextScreen(MenuId) : Stay)
             << input << " after " << after << " ms";
     }
     const std::string button = "image gfx\\buttons\\stop.png in 10,10 60x60";

@@ -1,8 +1,8 @@
-#include "game/input/KeyTimeGuard.h"
 #include "game/input/Scanner.h"
 
 #include "FakeClock.h"
 #include "FakePointer.h"
+#include "game/input/KeyTimeGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -48,27 +48,54 @@ TEST_F(ScannerTest, AfterASelectionTheNextStepVisitsTheSameTargetAgain) {
     EXPECT_EQ(pointer.moves, (Points{{50, 25}, {150, 25}, {150, 25}, {250, 25}, {50, 25}}));
 }
 
-TEST_F(ScannerTest, StepsByItselfOncePerIntervalAndWraps) {
+TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheClocksWrap) {
     addTargets(7);
-    scanner.setInterval(2);
-    clock.advanceMilliseconds(2000);
-    scanner.tick(); // exactly the step time is not later than it
-    EXPECT_TRUE(pointer.moves.empty());
-    for (int i = 0; i < 8; ++i) {
-        clock.advanceMilliseconds(i == 0 ? 1 : 2001);
-        scanner.tick();
-        scanner.tick(); // a second tick in the same moment does nothing
+    const struct {
+        std::uint32_t beforeWrap; // where the millisecond clock stands; 0: far from its wrap
+        int seconds;
+    } cases[] = {{0, 2}, {1000, 3}, {5000, 2}, {1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.beforeWrap);
+        if (c.beforeWrap != 0) {
+            clock.advanceMilliseconds(0u - c.beforeWrap - clock.milliseconds());
+        }
+        pointer.moves.clear();
+        const int firstTarget = scanner.cursor() % 7;
+        scanner.setInterval(c.seconds);
+        // Turns of a millisecond with two ticks each; the steps come when more than the interval
+        // has passed since the last one, never more often.
+        const std::uint32_t cycle = static_cast<std::uint32_t>(c.seconds) * 1000u + 1u;
+        std::vector<std::uint32_t> stepTurns;
+        for (std::uint32_t turn = 1; turn <= 8 * cycle; ++turn) {
+            clock.advanceMilliseconds(1);
+            const std::size_t before = pointer.moves.size();
+            scanner.tick();
+            scanner.tick();
+            if (pointer.moves.size() != before) {
+                stepTurns.push_back(turn);
+            }
+        }
+        EXPECT_EQ(stepTurns,
+                  (std::vector<std::uint32_t>{cycle, 2 * cycle, 3 * cycle, 4 * cycle, 5 * cycle,
+                                              6 * cycle, 7 * cycle, 8 * cycle}));
+        ASSERT_EQ(pointer.moves.size(), 8u);
+        for (int i = 0; i < 8; ++i) { // round the seven targets and on
+            EXPECT_EQ(pointer.moves[static_cast<std::size_t>(i)].first,
+                      (firstTarget + i) % 7 * 100 + 50);
+        }
     }
-    ASSERT_EQ(pointer.moves.size(), 8u);
-    EXPECT_EQ(pointer.moves[6], (std::pair<int, int>{650, 25}));
-    EXPECT_EQ(pointer.moves[7], (std::pair<int, int>{50, 25}));
 }
 
-TEST_F(ScannerTest, AnIntervalOfZeroSecondsNeverSteps) {
+TEST_F(ScannerTest, AnIntervalOfZeroSecondsOrLessNeverStepsAndAHugeOneNeverOverflows) {
     addTargets(2);
-    scanner.setInterval(0);
-    clock.advanceMilliseconds(60'000);
-    scanner.tick();
+    for (const int seconds : {0, -1, -3, 4'294'968, INT32_MAX}) {
+        SCOPED_TRACE(seconds);
+        scanner.setInterval(seconds);
+        for (int turn = 0; turn < 600; ++turn) {
+            clock.advanceMilliseconds(100);
+            scanner.tick();
+        }
+    }
     EXPECT_TRUE(pointer.moves.empty());
 }
 

@@ -47,7 +47,7 @@ TEST_F(MenuScreenTest, LaysOutTwoRowsOfThreeThatReactAcrossTheirWholeSetSize) {
     struct Case {
         int x;
         int y;
-        ScreenId id;
+        NextScreen next;
     };
     const Case cases[] = {
         {267, 200, RingsId},         // the shared edge belongs to activity 1
@@ -63,7 +63,7 @@ TEST_F(MenuScreenTest, LaysOutTwoRowsOfThreeThatReactAcrossTheirWholeSetSize) {
     for (const Case& c : cases) {
         auto menu = makeMenu();
         menu->mouseDown(c.x, c.y);
-        EXPECT_EQ(menu->update(), c.id) << c.x << "," << c.y;
+        EXPECT_EQ(menu->update(), c.next) << c.x << "," << c.y;
     }
 }
 
