@@ -1,14 +1,17 @@
 #include "editor/dialog/CEditorControls.h"
 
+#include "common/content/Language.h"
 #include "editor/dialog/CButtonPictures.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
+#include "editor/dialog/QtText.h"
 
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -42,7 +45,27 @@ QFont CEditorControls::columnFont() {
     return font;
 }
 
+void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view language) {
+    const std::vector<std::string> locales = localeNamesFor(language);
+    const QLocale order =
+        locales.empty()
+            ? QLocale(QLocale::English)
+            : QLocale(QString::fromStdString(locales.front().substr(0, locales.front().find('.'))));
+    constexpr std::array<EditorTexts::Text, Columns> kTitles = {
+        EditorTexts::ListTitle, EditorTexts::ExerciseTitle, EditorTexts::ImageTitle,
+        EditorTexts::SoundTitle, EditorTexts::SpeechTitle};
+    for (std::size_t i = 0; i < kTitles.size(); ++i) {
+        titles[i]->setText(toQString(texts[kTitles[i]]));
+        columns[i]->setCollationLocale(order);
+    }
+    textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
+}
+
 CEditorControls::CEditorControls(QDialog& dialog) {
+    dialog.setObjectName(QStringLiteral("listEditor"));
+    dialog.setWindowIcon(CButtonPictures::programIcon());
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
     const QFont font = columnFont();
     const QSize pictureButtonSize(48, 48);
     auto* grid = new QGridLayout(&dialog);

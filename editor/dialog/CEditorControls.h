@@ -5,8 +5,11 @@
 // control through Qt's parent chain.
 #pragma once
 
+#include "editor/texts/EditorTexts.h"
+
 #include <QFont>
 #include <array>
+#include <string_view>
 
 class CPreviewWidget;
 class CSortedColumn;
@@ -19,11 +22,18 @@ class CEditorControls {
 public:
     enum Column { ListColumn, ExerciseColumn, ImageColumn, SoundColumn, SpeechColumn, Columns };
 
-    // Creates the controls as children of `dialog` and lays them out.
+    // Gives `dialog` its name, icon and frame, creates the controls as its children and lays
+    // them out.
     explicit CEditorControls(QDialog& dialog);
+
+    CSortedColumn& column(Column which) const { return *columns[static_cast<std::size_t>(which)]; }
 
     // Arial, 18 pixels, weight 600, with the same stand-ins as the game's fonts.
     static QFont columnFont();
+
+    // The titles in the language of `texts`, the columns sorted in the alphabetical order of
+    // `language` (English where the language is not known).
+    void showLanguage(const EditorTexts& texts, std::u16string_view language);
 
     std::array<QLabel*, Columns> titles{};
     std::array<CSortedColumn*, Columns> columns{};

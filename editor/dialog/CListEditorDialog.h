@@ -6,21 +6,20 @@
 #pragma once
 
 #include "common/audio/Sound.h"
+#include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
 #include "editor/app/CEditorPlatform.h"
 #include "editor/dialog/CEditorControls.h"
+#include "editor/dialog/CEditorMessages.h"
+#include "editor/dialog/CMediaColumns.h"
+#include "editor/lists/CEditedList.h"
 #include "editor/lists/CListFolder.h"
-#include "editor/media/CMediaFolder.h"
 #include "editor/texts/EditorTexts.h"
-#include "common/content/Exercise.h"
 
 #include <QDialog>
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-class CSortedColumn;
 
 class CListEditorDialog : public QDialog {
     Q_OBJECT
@@ -34,9 +33,9 @@ public:
 
     const std::u16string& language() const { return language_; }
     const EditorTexts& texts() const { return texts_; }
-    // The exercises of the list loaded last, in file order.
-    const std::vector<Exercise>& exercises() const { return exercises_; }
-    int colourIndex() const { return colourIndex_; }
+    // The exercises of the open list, in file order.
+    const std::vector<Exercise>& exercises() const { return edited_.exercises(); }
+    int colourIndex() const { return edited_.colourIndex(); }
 
     // Every way of ending (Enter, Esc, the close box, the close button) comes through here.
     void done(int result) override;
@@ -45,60 +44,39 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CSortedColumn& column(CEditorControls::Column which) const;
-    CSortedColumn& mediaColumn(CMediaKind::Kind kind) const;
-    CMediaFolder& media(CMediaKind::Kind kind);
+    void connectControls();
 
-    // Columns and selection.
+    // The columns' entries, made anew when what they hold changes.
     void refreshAll();
-    void enumerateLists();
     void fillExerciseColumn();
-    void fillMediaColumn(CMediaKind::Kind kind);
-    void listChosen();
-    void showExercise();
-    void showNoExercise();
-    Exercise* chosenExercise();
+    // Decides every control's state (what is chosen, the text box, the preview) from the list
+    // being edited.
+    void showState();
 
-    // Lists and exercises.
-    void loadList(const std::u16string& name);
-    bool saveList();
-    bool askToDiscardUnsaved();
-    bool settleUnsavedChanges();
+    // What the user does.
+    void listChosen();
+    void exerciseChosen();
+    void mediaChosen(CMediaKind::Kind kind);
     void addList();
     void deleteList();
     void addExercise();
     void deleteExercise();
-    void storeText();
-    bool takeTypedText(Exercise& exercise);
+    std::optional<bool> storeText();
     void moveColour(bool forward);
-
-    // Media files and the preview.
-    void mediaChosen(CMediaKind::Kind kind);
-    void addMediaFile(CMediaKind::Kind kind);
-    void deleteMediaFile(CMediaKind::Kind kind);
-    void updatePreview();
-
-    void playClick();
     void closeButton();
+    void playClick();
+
+    // Writing, and asking before unwritten changes are let go.
+    bool saved(bool written);
+    bool letGoOfUnsaved();
     bool keepWorkBeforeEnding();
 
-    FileSystem& files_;
     Sound& sound_;
-    CEditorPlatform platform_;
     std::u16string language_;
     EditorTexts texts_;
     CListFolder lists_;
-    std::array<CMediaFolder, 3> media_;
     CEditorControls controls_;
-
-    std::vector<std::u16string> listNames_;
-    std::vector<Exercise> exercises_;
-    // The list whose exercises are held, while it is the one selected.
-    std::optional<std::u16string> loadedList_;
-    // The held exercises differ from the file: the last save failed.
-    bool unsaved_ = false;
-    int colourIndex_ = 0;
-    bool saving_ = false;
-    bool textBoxQuiet_ = false;
-    bool ending_ = false;
+    CEditorMessages messages_;
+    CMediaColumns media_;
+    CEditedList edited_;
 };

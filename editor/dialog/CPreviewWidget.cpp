@@ -28,13 +28,15 @@ QImage CPreviewWidget::decodePicture(const std::string& bytes) {
     return picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void CPreviewWidget::setPicture(QImage picture) {
+void CPreviewWidget::setPicture(QImage picture, QString fileName) {
     picture_ = std::move(picture);
+    pictureFile_ = std::move(fileName);
     update();
 }
 
 void CPreviewWidget::releasePicture() {
     picture_ = QImage();
+    pictureFile_.clear();
     update();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -24,9 +25,12 @@ public:
     static QImage decodePicture(const std::string& bytes);
 
     // The picture is kept until it is released; painting stretches it over the rectangle.
-    void setPicture(QImage picture);
+    // `fileName` says which file it was made from (even when it held no picture), so that the
+    // same file need not be read and decoded again.
+    void setPicture(QImage picture, QString fileName = {});
     void releasePicture();
     bool hasPicture() const { return !picture_.isNull(); }
+    const QString& pictureFile() const { return pictureFile_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,4 +38,5 @@ protected:
 private:
     std::uint32_t colour_ = 0xFFFFFFFF;
     QImage picture_;
+    QString pictureFile_;
 };

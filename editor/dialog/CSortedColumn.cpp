@@ -119,6 +119,12 @@ void CSortedColumn::removeSelection() {
     selectRow(-1);
 }
 
+void CSortedColumn::showChosen(const std::optional<QString>& text) {
+    if (selectedText() != text) {
+        selectEqualTo(text.value_or(QString()));
+    }
+}
+
 QItemSelectionModel::SelectionFlags CSortedColumn::selectionCommand(const QModelIndex& index,
                                                                     const QEvent* event) const {
     // Like a list box: a click always selects the entry under it, never takes the selection

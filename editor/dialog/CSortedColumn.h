@@ -32,6 +32,9 @@ public:
     // Selects the entry whose text is exactly `text`; false, and no selection, when none is.
     bool selectEqualTo(const QString& text);
     void removeSelection();
+    // Selects the entry `text`, or none for nothing; a selected entry of that text stays
+    // selected (texts may repeat).
+    void showChosen(const std::optional<QString>& text);
 
 signals:
     // The user changed the selection (by mouse or keyboard).

@@ -13,3 +13,19 @@ void CTextBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     emit focusLost(event->reason());
 }
+
+void CTextBox::showText(const std::optional<QString>& text) {
+    const QString shown = text.value_or(QString());
+    if (!isModified() && this->text() != shown) {
+        setText(shown);
+    }
+    setEnabled(text.has_value());
+}
+
+std::optional<QString> CTextBox::takeTyped() {
+    if (!isEnabled() || !isModified()) {
+        return std::nullopt;
+    }
+    setModified(false);
+    return text();
+}

@@ -4,7 +4,6 @@
 #include "editor/lists/CItemName.h"
 #include "editor/lists/ListFile.h"
 
-#include <algorithm>
 #include <utility>
 
 CListFolder::CListFolder(FileSystem& files, std::u16string language)
@@ -21,11 +20,13 @@ std::vector<std::u16string> CListFolder::enumerateLists() const {
     return names;
 }
 
-bool CListFolder::exists(std::u16string_view name) const {
-    const std::vector<std::u16string> names = enumerateLists();
-    return std::any_of(names.begin(), names.end(), [&](const std::u16string& existing) {
-        return equalsIgnoringCase(existing, name);
-    });
+std::optional<std::u16string> CListFolder::find(std::u16string_view name) const {
+    for (std::u16string& listed : enumerateLists()) {
+        if (equalsIgnoringCase(listed, name)) {
+            return std::move(listed);
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<Exercise> CListFolder::load(std::u16string_view name) const {

@@ -2,10 +2,11 @@
 // creating and removing one list by its name.
 #pragma once
 
-#include "common/files/FileSystem.h"
 #include "common/content/Exercise.h"
+#include "common/files/FileSystem.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,11 @@ public:
     // the order the disk lists them. Names that would lead out of the folder are left out.
     std::vector<std::u16string> enumerateLists() const;
 
+    // The name, as the folder lists it, of the list of this name in any letter case; nothing
+    // when there is none.
+    std::optional<std::u16string> find(std::u16string_view name) const;
     // True when a list of this name exists, in any letter case.
-    bool exists(std::u16string_view name) const;
+    bool exists(std::u16string_view name) const { return find(name).has_value(); }
 
     std::vector<Exercise> load(std::u16string_view name) const;
     // False when the list cannot be written; its file then stays as it was.

@@ -12,20 +12,16 @@ std::u16string CMediaKind::folder(std::u16string_view language) const {
     return u"speech\\" + std::u16string(language) + u"\\";
 }
 
-std::u16string& CMediaKind::fieldOf(Exercise& exercise) const {
+std::u16string Exercise::*CMediaKind::field() const {
     switch (kind_) {
     case Image:
-        return exercise.image;
+        return &Exercise::image;
     case Sound:
-        return exercise.sound;
+        return &Exercise::sound;
     case Speech:
         break;
     }
-    return exercise.speech;
-}
-
-const std::u16string& CMediaKind::fieldOf(const Exercise& exercise) const {
-    return fieldOf(const_cast<Exercise&>(exercise));
+    return &Exercise::speech;
 }
 
 std::u16string CMediaKind::fileFilter() const {

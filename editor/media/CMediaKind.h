@@ -3,8 +3,8 @@
 // and the question asked before one is deleted.
 #pragma once
 
-#include "editor/texts/EditorTexts.h"
 #include "common/content/Exercise.h"
+#include "editor/texts/EditorTexts.h"
 
 #include <string>
 #include <string_view>
@@ -20,9 +20,9 @@ public:
     // gfx\images\, sfx\images\ or speech\<language>\, with the closing backslash.
     std::u16string folder(std::u16string_view language) const;
 
-    // The field of `exercise` that names a file of this kind.
-    std::u16string& fieldOf(Exercise& exercise) const;
-    const std::u16string& fieldOf(const Exercise& exercise) const;
+    // The field of an exercise that names a file of this kind.
+    std::u16string Exercise::*field() const;
+    const std::u16string& fieldOf(const Exercise& exercise) const { return exercise.*field(); }
 
     // The file dialog's filter, in the form "Description (patterns)".
     std::u16string fileFilter() const;

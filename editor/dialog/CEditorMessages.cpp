@@ -1,0 +1,75 @@
+#include "editor/dialog/CEditorMessages.h"
+
+#include "editor/dialog/QtText.h"
+#include "editor/media/CFileErrorText.h"
+
+#include <QSignalBlocker>
+#include <QWidget>
+#include <utility>
+
+CEditorMessages::CEditorMessages(CEditorPlatform platform, const EditorTexts& texts,
+                                 QWidget& window, QWidget& textBox)
+    : platform_(std::move(platform)), texts_(texts), window_(window), textBox_(textBox) {}
+
+bool CEditorMessages::ask(const QString& question) {
+    const QSignalBlocker quiet(textBox_);
+    return platform_.askYesNo(&window_, question);
+}
+
+void CEditorMessages::tell(const QString& message) {
+    const QSignalBlocker quiet(textBox_);
+    platform_.showError(&window_, message);
+}
+
+std::optional<QString> CEditorMessages::askName() {
+    const QSignalBlocker quiet(textBox_);
+    return platform_.askName(&window_);
+}
+
+std::optional<std::filesystem::path>
+CEditorMessages::chooseFile(const QString& filter, const std::filesystem::path& folder) {
+    const QSignalBlocker quiet(textBox_);
+    return platform_.chooseFile(&window_, filter, folder);
+}
+
+void CEditorMessages::listGone(std::u16string_view path) {
+    tell(QStringLiteral("The list %1 is no longer there.").arg(toQString(path)));
+}
+
+void CEditorMessages::saveFailed(std::u16string_view path) {
+    tell(toQString(texts_[EditorTexts::SaveFailed] + std::u16string(path)));
+}
+
+void CEditorMessages::removeFailed(std::uint32_t error, std::u16string_view path) {
+    tell(toQString(CFileErrorText::removeFailed(error, path)));
+}
+
+bool CEditorMessages::mayDeleteList(std::u16string_view name) {
+    return ask(toQString(texts_[EditorTexts::DeleteListQuestion] + std::u16string(name) + u"?"));
+}
+
+bool CEditorMessages::mayReplaceList(std::u16string_view name) {
+    return ask(QStringLiteral("A list named %1 exists already. Replace it with an empty list?")
+                   .arg(inQuotes(name)));
+}
+
+bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {
+    return ask(QStringLiteral("The changes to the list %1 could not be saved. Discard them?")
+                   .arg(inQuotes(name)));
+}
+
+bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
+    return ask(QStringLiteral("The list %1 could not be saved. Close the editor anyway? The "
+                              "changes will be lost.")
+                   .arg(inQuotes(name)));
+}
+
+void CEditorMessages::refuseListName(std::u16string_view name) {
+    tell(QStringLiteral("%1 cannot be the name of a list. A name may not contain / \\ < > : \" | "
+                        "? * or line breaks, be . or .., or end with a blank or a dot.")
+             .arg(inQuotes(name)));
+}
+
+QString CEditorMessages::inQuotes(std::u16string_view text) {
+    return QStringLiteral("\"") + toQString(text) + QStringLiteral("\"");
+}

@@ -1,0 +1,47 @@
+// What the main window says and asks through the desktop's dialogs: questions, error messages,
+// the name of a new item, a file to copy in. While one is up the text box's leaving is not
+// reported: the dialog, not the user, took the focus from it.
+#pragma once
+
+#include "editor/app/CEditorPlatform.h"
+#include "editor/texts/EditorTexts.h"
+
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+class QWidget;
+
+class CEditorMessages {
+public:
+    // `texts` gives the sentences of the language, `window` is the dialogs' parent and
+    // `textBox` is kept quiet. All three must outlive this.
+    CEditorMessages(CEditorPlatform platform, const EditorTexts& texts, QWidget& window,
+                    QWidget& textBox);
+
+    bool ask(const QString& question);
+    void tell(const QString& message);
+    std::optional<QString> askName();
+    std::optional<std::filesystem::path> chooseFile(const QString& filter,
+                                                    const std::filesystem::path& folder);
+
+    // What is said and asked about lists; `path` is relative to the content folder.
+    void listGone(std::u16string_view path);
+    void saveFailed(std::u16string_view path);
+    void removeFailed(std::uint32_t error, std::u16string_view path);
+    bool mayDeleteList(std::u16string_view name);
+    bool mayReplaceList(std::u16string_view name);
+    bool mayDiscardUnsaved(std::u16string_view name);
+    bool mayCloseUnsaved(std::u16string_view name);
+    void refuseListName(std::u16string_view name);
+
+    static QString inQuotes(std::u16string_view text);
+
+private:
+    CEditorPlatform platform_;
+    const EditorTexts& texts_;
+    QWidget& window_;
+    QWidget& textBox_;
+};

@@ -1,0 +1,130 @@
+#include "editor/dialog/CMediaColumns.h"
+
+#include "editor/dialog/CEditorMessages.h"
+#include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSortedColumn.h"
+#include "editor/dialog/QtText.h"
+
+CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
+                             const EditorTexts& texts, CEditorControls& controls,
+                             CEditorMessages& messages)
+    : files_(files), texts_(texts), controls_(controls),
+      messages_(messages), folders_{CMediaFolder(files, CMediaKind(CMediaKind::Image), language),
+                                    CMediaFolder(files, CMediaKind(CMediaKind::Sound), language),
+                                    CMediaFolder(files, CMediaKind(CMediaKind::Speech), language)} {
+}
+
+CSortedColumn& CMediaColumns::column(CMediaKind::Kind kind) const {
+    return controls_.column(static_cast<CEditorControls::Column>(CEditorControls::ImageColumn +
+                                                                 static_cast<int>(kind)));
+}
+
+void CMediaColumns::fill(CMediaKind::Kind kind) {
+    CSortedColumn& list = column(kind);
+    list.removeAll();
+    for (const std::u16string& name : folder(kind).fileNames()) {
+        list.addEntry(toQString(name));
+    }
+    if (kind == CMediaKind::Speech) {
+        list.addEntry(toQString(texts_[EditorTexts::NoneEntry]), true);
+    }
+}
+
+void CMediaColumns::fillAll() {
+    for (const CMediaFolder& each : folders_) {
+        fill(each.kind().kind());
+    }
+}
+
+void CMediaColumns::show(const Exercise* exercise) {
+    for (const CMediaFolder& shown : folders_) {
+        CSortedColumn& list = column(shown.kind().kind());
+        if (exercise == nullptr) {
+            list.removeSelection();
+            continue;
+        }
+        // A stored name may be the start of the file's name (one without its extension); the
+        // entry the user chose for it, or None for no file, stays chosen.
+        const std::u16string& field = shown.kind().fieldOf(*exercise);
+        const std::optional<QString> selected = list.selectedText();
+        const bool showing =
+            field.empty() ? !selected || list.selectedIsMarked() : selected == toQString(field);
+        if (!showing) {
+            list.selectFirstStartingWith(toQString(field));
+        }
+    }
+    showPicture();
+}
+
+void CMediaColumns::showPicture() {
+    // The same file is not read and decoded again: a large picture takes a while.
+    CPreviewWidget& preview = *controls_.preview;
+    const QString image = column(CMediaKind::Image).selectedText().value_or(QString());
+    if (image == preview.pictureFile()) {
+        return;
+    }
+    preview.releasePicture();
+    if (!image.isEmpty()) {
+        preview.setPicture(
+            CPreviewWidget::decodePicture(folder(CMediaKind::Image).contentsOf(fromQString(image))),
+            image);
+    }
+}
+
+std::optional<std::u16string> CMediaColumns::chosenFile(CMediaKind::Kind kind) const {
+    const CSortedColumn& list = column(kind);
+    const std::optional<QString> chosen = list.selectedText();
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return list.selectedIsMarked() ? std::u16string() : fromQString(*chosen);
+}
+
+void CMediaColumns::addFile(CMediaKind::Kind kind) {
+    CMediaFolder& into = folder(kind);
+    const std::optional<std::filesystem::path> source =
+        messages_.chooseFile(toQString(into.kind().fileFilter()), files_.resolve(into.folder()));
+    if (!source) {
+        return;
+    }
+    std::u16string name;
+    switch (into.copyIn(*source, name)) {
+    case CMediaFolder::CopyResult::Copied:
+        fill(kind);
+        return;
+    case CMediaFolder::CopyResult::BadName:
+        messages_.tell(QStringLiteral("The file %1 cannot be copied into the content folder under "
+                                      "this name. Please rename it first.")
+                           .arg(CEditorMessages::inQuotes(name)));
+        return;
+    case CMediaFolder::CopyResult::AlreadyThere:
+        messages_.tell(QStringLiteral("%1 is already there. Nothing was copied.")
+                           .arg(toQString(into.pathOf(name))));
+        return;
+    case CMediaFolder::CopyResult::Failed:
+        messages_.tell(QStringLiteral("The file could not be copied to %1.")
+                           .arg(toQString(into.pathOf(name))));
+        return;
+    }
+}
+
+void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
+    const std::optional<std::u16string> name = chosenFile(kind);
+    // The None entry stands for no file; there is nothing to delete.
+    if (!name || name->empty()) {
+        return;
+    }
+    CMediaFolder& from = folder(kind);
+    if (!messages_.ask(toQString(texts_[from.kind().deleteQuestion()]))) {
+        return;
+    }
+    if (kind == CMediaKind::Image) {
+        controls_.preview->releasePicture(); // the picture's file is let go before it is removed
+    }
+    std::uint32_t error = 0;
+    if (!from.remove(*name, error)) {
+        messages_.removeFailed(error, from.pathOf(*name));
+        return;
+    }
+    fill(kind);
+}

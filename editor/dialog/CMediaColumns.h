@@ -1,0 +1,50 @@
+// The Image, Sound and Speech columns over their media folders: their entries, the files of an
+// exercise they show, the preview's picture, and copying a file in or deleting one at the user's
+// word. Which exercise is shown and what it names is the edited list's business.
+#pragma once
+
+#include "common/content/Exercise.h"
+#include "common/files/FileSystem.h"
+#include "editor/dialog/CEditorControls.h"
+#include "editor/media/CMediaFolder.h"
+#include "editor/texts/EditorTexts.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+class CEditorMessages;
+class CSortedColumn;
+
+class CMediaColumns {
+public:
+    // Everything handed in must outlive this.
+    CMediaColumns(FileSystem& files, const std::u16string& language, const EditorTexts& texts,
+                  CEditorControls& controls, CEditorMessages& messages);
+
+    CMediaFolder& folder(CMediaKind::Kind kind) { return folders_[static_cast<std::size_t>(kind)]; }
+
+    void fill(CMediaKind::Kind kind);
+    void fillAll();
+    // Chooses in each column the file `exercise` names, none without an exercise, and shows
+    // the chosen picture in the preview.
+    void show(const Exercise* exercise);
+    // The file the column's chosen entry stands for; empty for the None entry, nothing when no
+    // entry is chosen.
+    std::optional<std::u16string> chosenFile(CMediaKind::Kind kind) const;
+
+    // Copies a file the user picks into the kind's folder, offering it without assigning it.
+    void addFile(CMediaKind::Kind kind);
+    // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
+    void deleteFile(CMediaKind::Kind kind);
+
+private:
+    CSortedColumn& column(CMediaKind::Kind kind) const;
+    void showPicture();
+
+    FileSystem& files_;
+    const EditorTexts& texts_;
+    CEditorControls& controls_;
+    CEditorMessages& messages_;
+    std::array<CMediaFolder, 3> folders_;
+};

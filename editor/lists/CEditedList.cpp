@@ -1,0 +1,149 @@
+#include "editor/lists/CEditedList.h"
+
+#include "editor/lists/CItemName.h"
+#include "editor/lists/ExerciseColours.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+constexpr std::uint32_t kNewExerciseColour = 0xFF000000;
+
+} // namespace
+
+CEditedList::CEditedList(CListFolder& lists) : lists_(lists) {}
+
+const Exercise* CEditedList::chosen() const {
+    return chosen_ ? &exercises_[*chosen_] : nullptr;
+}
+
+CEditedList::Opening CEditedList::open(std::u16string_view name) {
+    if (unsaved_) {
+        return Opening::Refused;
+    }
+    std::optional<std::u16string> listed = lists_.find(name);
+    if (!listed) {
+        // Removed since it was offered (by hand, or by another editor): it is not shown as an
+        // empty list, which the next change would write anew.
+        letGo();
+        return Opening::NotThere;
+    }
+    exercises_ = lists_.load(*listed);
+    name_ = std::move(listed);
+    chosen_.reset();
+    return Opening::Opened;
+}
+
+bool CEditedList::create(std::u16string_view name) {
+    if (unsaved_) {
+        return false;
+    }
+    letGo();
+    if (!lists_.save(name, {})) {
+        return false;
+    }
+    // The folder may spell it otherwise: a list of that name in another letter case was
+    // replaced.
+    return open(name) == Opening::Opened;
+}
+
+bool CEditedList::close() {
+    if (unsaved_) {
+        return false;
+    }
+    letGo();
+    return true;
+}
+
+bool CEditedList::removeFile(std::uint32_t& error) {
+    if (!name_) {
+        return true;
+    }
+    const bool removed = lists_.remove(*name_, error);
+    if (!removed && error != ENOENT) {
+        return false;
+    }
+    unsaved_ = false;
+    letGo();
+    return removed;
+}
+
+void CEditedList::letGo() {
+    name_.reset();
+    exercises_.clear();
+    chosen_.reset();
+}
+
+bool CEditedList::save() {
+    if (!name_) {
+        return true;
+    }
+    unsaved_ = !lists_.save(*name_, exercises_);
+    return !unsaved_;
+}
+
+bool CEditedList::saveUnsaved() {
+    return !unsaved_ || save();
+}
+
+void CEditedList::choose(std::u16string_view exerciseName) {
+    // Names need not be unique: the first one in file order is the one meant.
+    const auto found =
+        std::find_if(exercises_.begin(), exercises_.end(),
+                     [&](const Exercise& exercise) { return exercise.name == exerciseName; });
+    if (found == exercises_.end()) {
+        chosen_.reset();
+        return;
+    }
+    chosen_ = static_cast<std::size_t>(found - exercises_.begin());
+    colourIndex_ = ExerciseColours::findColourIndex(colourIndex_, found->colour);
+}
+
+bool CEditedList::addExercise(std::u16string_view typedName) {
+    if (!name_) {
+        return true;
+    }
+    Exercise exercise;
+    exercise.name = CItemName::onOneLine(typedName);
+    exercise.colour = kNewExerciseColour;
+    exercises_.push_back(std::move(exercise));
+    chosen_.reset();
+    return save();
+}
+
+bool CEditedList::deleteChosen() {
+    if (!chosen_) {
+        return true;
+    }
+    exercises_.erase(exercises_.begin() + static_cast<std::ptrdiff_t>(*chosen_));
+    chosen_.reset();
+    return save();
+}
+
+bool CEditedList::setChosenText(std::u16string_view typed) {
+    if (!chosen_) {
+        return true;
+    }
+    exercises_[*chosen_].text = CItemName::onOneLine(typed);
+    return save();
+}
+
+bool CEditedList::moveChosenColour(bool forward) {
+    if (!chosen_) {
+        return true;
+    }
+    colourIndex_ =
+        forward ? ExerciseColours::next(colourIndex_) : ExerciseColours::previous(colourIndex_);
+    exercises_[*chosen_].colour = ExerciseColours::at(colourIndex_);
+    return save();
+}
+
+bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName) {
+    if (!chosen_) {
+        return true;
+    }
+    exercises_[*chosen_].*field = std::u16string(fileName);
+    return save();
+}

@@ -1,0 +1,152 @@
+// The rules of the list being edited, without widgets, on real files: which list is open, what
+// each change writes, and that changes the disk refused are never let go without a word.
+#include "ContentFiles.h"
+#include "FaultyFileSystem.h"
+#include "TemporaryFolder.h"
+#include "editor/lists/CEditedList.h"
+
+#include <cerrno>
+#include <functional>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+constexpr std::size_t kDiskTakesAll = std::numeric_limits<std::size_t>::max();
+
+class EditedListTest : public ::testing::Test {
+protected:
+    TemporaryFolder folder;
+    FaultyFileSystem files{folder.path()};
+    CListFolder lists{files, u"English"};
+    CEditedList edited{lists};
+    std::vector<ListItem> animals = {
+        {.name = "cat", .image = "cat.png", .text = "Cat", .colour = "-16777216"},
+        {.name = "dog", .image = "dog.png", .sound = "dog.wav", .text = "Dog", .colour = "-1"},
+        {.name = "cat", .image = "other.png", .text = "second cat", .colour = "-1"}};
+    const std::string toys = listBytes({{.name = "ball"}, {.name = "odd", .colour = "123"}});
+
+    void SetUp() override {
+        folder.write("data/English/Animals", listBytes(animals));
+        folder.write("data/English/toys", toys);
+    }
+    std::string file(const std::string& name) const { return folder.read("data/English/" + name); }
+};
+
+} // namespace
+
+TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosenName) {
+    ASSERT_EQ(edited.open(u"animals"), CEditedList::Opening::Opened);
+    EXPECT_EQ(edited.name(), u"Animals"); // as the folder spells it
+    edited.choose(u"cat");
+    ASSERT_EQ(edited.chosen(), &edited.exercises()[0]);
+    struct Case {
+        const char* what;
+        std::function<bool(CEditedList&)> change;
+        std::function<void(std::vector<ListItem>&)> expected;
+        bool staysChosen;
+    };
+    const Case cases[] = {
+        {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
+         [](auto& items) { items[0].text = "Big  cat"; }, true},
+        {"next colour", [](CEditedList& e) { return e.moveChosenColour(true); },
+         [](auto& items) { items[0].colour = "-12132367"; }, true}, // black, then turquoise
+        {"picture", [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"dog.png"); },
+         [](auto& items) { items[0].image = "dog.png"; }, true},
+        {"delete", [](CEditedList& e) { return e.deleteChosen(); },
+         [](auto& items) { items.erase(items.begin()); }, false},
+        {"add", [](CEditedList& e) { return e.addExercise(u"new\nline"); },
+         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(c.change(edited)) << c.what;
+        c.expected(animals);
+        EXPECT_EQ(file("Animals"), listBytes(animals)) << c.what;
+        EXPECT_EQ(edited.chosen() != nullptr, c.staysChosen) << c.what;
+    }
+}
+
+TEST_F(EditedListTest, ChoosingFindsThePaletteColourAndWithoutAChoiceNothingChanges) {
+    ASSERT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened);
+    struct Step {
+        const char16_t* chosen;
+        int colourIndex;
+    };
+    // A colour outside the palette keeps the place the arrows step from.
+    const Step steps[] = {{u"ball", 18}, {u"odd", 18}, {u"horse", 18}};
+    for (const Step& step : steps) {
+        edited.choose(step.chosen);
+        EXPECT_EQ(edited.colourIndex(), step.colourIndex);
+    }
+    EXPECT_EQ(edited.chosen(), nullptr); // no horse
+    EXPECT_TRUE(edited.setChosenText(u"x") && edited.moveChosenColour(true) &&
+                edited.deleteChosen());
+    EXPECT_EQ(file("toys"), toys);
+    edited.choose(u"odd");
+    EXPECT_TRUE(edited.moveChosenColour(true)); // wraps to white
+    EXPECT_EQ(edited.exercises()[1].colour, 0xFFFFFFFFu);
+
+    // A list gone since it was offered opens as nothing, and nothing is written for it.
+    std::filesystem::remove(folder.path() / "data/English/toys");
+    EXPECT_EQ(edited.open(u"toys"), CEditedList::Opening::NotThere);
+    EXPECT_FALSE(edited.isOpen());
+    EXPECT_TRUE(edited.save() && edited.addExercise(u"x"));
+    EXPECT_EQ(lists.enumerateLists(), std::vector<std::u16string>{u"Animals"});
+}
+
+TEST_F(EditedListTest, ChangesTheDiskRefusedAreKeptUntilWrittenOrLetGo) {
+    ASSERT_EQ(edited.open(u"Animals"), CEditedList::Opening::Opened);
+    edited.choose(u"dog");
+    files.writeFailsAfter = 0;
+    EXPECT_FALSE(edited.setChosenText(u"Puppy"));
+    EXPECT_TRUE(edited.hasUnsavedChanges());
+    EXPECT_EQ(edited.exercises()[1].text, u"Puppy");
+    EXPECT_EQ(file("Animals"), listBytes(animals));
+
+    // Nothing lets go of them, and the next try fails as long as the disk does.
+    EXPECT_EQ(edited.open(u"toys"), CEditedList::Opening::Refused);
+    EXPECT_FALSE(edited.create(u"farm"));
+    EXPECT_FALSE(edited.close());
+    EXPECT_FALSE(edited.saveUnsaved());
+    EXPECT_EQ(edited.name(), u"Animals");
+    EXPECT_EQ(edited.exercises()[1].text, u"Puppy");
+    EXPECT_EQ(lists.enumerateLists().size(), 2u);
+
+    files.writeFailsAfter = kDiskTakesAll;
+    EXPECT_TRUE(edited.saveUnsaved());
+    animals[1].text = "Puppy";
+    EXPECT_EQ(file("Animals"), listBytes(animals));
+    EXPECT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened);
+
+    // Let go on purpose, they stay out of the file.
+    edited.choose(u"ball");
+    files.writeFailsAfter = 0;
+    EXPECT_FALSE(edited.moveChosenColour(true));
+    edited.discardUnsaved();
+    EXPECT_TRUE(edited.close());
+    EXPECT_EQ(file("toys"), toys);
+}
+
+TEST_F(EditedListTest, ANewListReplacesOneOfItsNameAndARemovedListTakesItsChangesAlong) {
+    EXPECT_TRUE(edited.create(u"ANIMALS"));
+    EXPECT_EQ(edited.name(), u"Animals");
+    EXPECT_TRUE(edited.exercises().empty());
+    EXPECT_EQ(file("Animals"), listBytes({}));
+
+    files.writeFailsAfter = 0;
+    EXPECT_FALSE(edited.create(u"farm"));
+    EXPECT_FALSE(edited.isOpen());
+    EXPECT_FALSE(lists.exists(u"farm"));
+
+    // Removing the open list drops what the disk refused; one removed by other means closes too.
+    ASSERT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened);
+    EXPECT_FALSE(edited.addExercise(u"car"));
+    std::uint32_t error = 0;
+    EXPECT_TRUE(edited.removeFile(error));
+    EXPECT_FALSE(edited.isOpen() || edited.hasUnsavedChanges() || lists.exists(u"toys"));
+    ASSERT_EQ(edited.open(u"animals"), CEditedList::Opening::Opened);
+    std::filesystem::remove(folder.path() / "data/English/Animals");
+    EXPECT_FALSE(edited.removeFile(error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
+    EXPECT_FALSE(edited.isOpen());
+}
