@@ -154,18 +154,19 @@ TEST_F(OptionsTest, AShortFileGivesDefaultsForEveryMissingLineEvenAfterOtherSett
     folder.write("options/vimo.opt", "1\r\n1\r\n5\r\n");
     folder.write("options/English.opt", "0\r\n");
     Options options(files);
-    EXPECT_EQ(options.scanTime, 5);
+    // Written back, every setting but the file's three is its default: the empty line after the
+    // last line end is no key time of 0.
+    std::string threeSet = defaultOptionsFile();
+    threeSet.replace(threeSet.find("0\r\n0\r\n3\r\n"), 9, "1\r\n1\r\n5\r\n");
+    ASSERT_TRUE(options.writeOptionsFile());
+    EXPECT_EQ(folder.read("options/vimo.opt"), threeSet);
     options.numPatterns = 8;
     options.backgroundColour[6] = 0xFF000000;
     options.listName[6] = u"farm";
     // A reset from a template of one line is complete all the same.
     ASSERT_TRUE(options.readOptionsFile(u"options\\English.opt"));
-    EXPECT_EQ(options.oneContact, 0);
-    EXPECT_EQ(options.useStop, 0);
-    EXPECT_EQ(options.scanTime, 3);
-    EXPECT_EQ(options.numPatterns, 4);
-    EXPECT_EQ(options.backgroundColour[6], 0xFF3FCEFDu);
-    EXPECT_EQ(options.listName[6], u"vimo");
+    ASSERT_TRUE(options.writeOptionsFile());
+    EXPECT_EQ(folder.read("options/vimo.opt"), defaultOptionsFile());
 }
 
 TEST_F(OptionsTest, AMissingFileChangesNothing) {
