@@ -1,6 +1,7 @@
-// Any bytes as data\lang.txt: the language is the first line, and selecting its character
-// rules never fails, whatever the name.
+// Any bytes as data\lang.txt: the language is the first line, and making its character rules
+// and writing capitals by them never fails, whatever the name.
 #include "MemoryFileSystem.h"
+#include "common/content/CharacterRules.h"
 #include "common/content/Language.h"
 
 #include <cstdlib>
@@ -11,7 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (language.find_first_of(u"\r\n") != std::u16string::npos) {
         std::abort();
     }
-    selectCharacterRules(language);
-    resetCharacterRules();
+    std::u16string capitals = language;
+    CharacterRules(language).toUpperCase(capitals);
+    if (capitals.size() != language.size()) {
+        std::abort();
+    }
     return 0;
 }

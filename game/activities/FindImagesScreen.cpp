@@ -30,12 +30,12 @@ FindImagesScreen::~FindImagesScreen() {
 
 int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!options_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
+    if (!list_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
         nextScreenId_ = MenuId;
         return 0;
     }
     if (options_.random[FindImagesId] == 1) {
-        options_.shuffleExercises(services_.random);
+        list_.shuffleExercises(services_.random);
     }
     praiseSounds_.fill(std::u16string(kPraiseFolder) + u"*.*");
     praiseSounds_.shuffle();
@@ -64,7 +64,7 @@ void FindImagesScreen::startTask() {
     choices_.clear();
     model_.release();
 
-    if (options_.exercises.empty()) {
+    if (list_.exercises.empty()) {
         // Nothing to offer: the background and the stop button stay, and Esc still leaves.
         backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], nullptr);
     } else {
@@ -85,10 +85,10 @@ void FindImagesScreen::startTask() {
 }
 
 void FindImagesScreen::takeNextExercise(bool right) {
-    if (exercisePosition_ >= options_.exercises.size()) {
+    if (exercisePosition_ >= list_.exercises.size()) {
         exercisePosition_ = 0;
     }
-    const Exercise& exercise = options_.exercises[exercisePosition_];
+    const Exercise& exercise = list_.exercises[exercisePosition_];
     const std::u16string path = u"gfx\\images\\" + exercise.image;
 
     // Plain, not cached: the picture is drawn scaled into its set size.
@@ -107,10 +107,10 @@ void FindImagesScreen::takeNextExercise(bool right) {
 
     // A list shorter than a task wraps within it, so an exercise can be offered twice; only the
     // copy taken first is right.
-    if (++exercisePosition_ >= options_.exercises.size()) {
+    if (++exercisePosition_ >= list_.exercises.size()) {
         exercisePosition_ = 0;
         if (options_.random[FindImagesId] == 1) {
-            options_.shuffleExercises(services_.random);
+            list_.shuffleExercises(services_.random);
         }
     }
 }

@@ -33,12 +33,12 @@ MovingPictureScreen::~MovingPictureScreen() {
 
 int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     ActivityScreen::begin(offscreen, window, offscreenImage);
-    if (!options_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
+    if (!list_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
         nextScreenId_ = MenuId;
         return 0;
     }
     if (options_.random[MovingPictureId] == 1) {
-        options_.shuffleExercises(services_.random);
+        list_.shuffleExercises(services_.random);
     }
     picture_.setTarget(offscreen_);
     loadStopButton(true);
@@ -72,9 +72,9 @@ NextScreen MovingPictureScreen::update() {
 
 std::uint32_t MovingPictureScreen::backgroundColour() const {
     // Grey asks for the colour of the exercise on the screen.
-    const bool shown = exercisePosition_ < options_.exercises.size();
+    const bool shown = exercisePosition_ < list_.exercises.size();
     return exerciseBackground(options_.backgroundColour[MovingPictureId],
-                              shown ? &options_.exercises[exercisePosition_] : nullptr);
+                              shown ? &list_.exercises[exercisePosition_] : nullptr);
 }
 
 void MovingPictureScreen::draw() {
@@ -119,7 +119,7 @@ void MovingPictureScreen::startNextExercise() {
     services_.sound.stop();
     contactHeld_ = 0;
     // An empty list has no exercise to show: the screen keeps its background and stop button.
-    const std::size_t count = options_.exercises.size();
+    const std::size_t count = list_.exercises.size();
     if (count == 0) {
         return;
     }
@@ -128,12 +128,12 @@ void MovingPictureScreen::startNextExercise() {
     if (exercisePosition_ >= count) {
         exercisePosition_ = 0;
         if (options_.random[MovingPictureId] == 1) {
-            options_.shuffleExercises(services_.random);
+            list_.shuffleExercises(services_.random);
         }
     }
     setUpMotion();
 
-    const Exercise& exercise = options_.exercises[exercisePosition_];
+    const Exercise& exercise = list_.exercises[exercisePosition_];
     soundPath_ = u"sfx\\images\\" + exercise.sound;
     if (!services_.files.exists(soundPath_)) {
         // Without any sound to fall back on the picture moves in silence.
@@ -145,7 +145,7 @@ void MovingPictureScreen::startNextExercise() {
 void MovingPictureScreen::setUpMotion() {
     services_.random.seed(services_.clock.wallSeconds());
     picture_.release();
-    picture_.load(u"gfx\\images\\" + options_.exercises[exercisePosition_].image, offscreen_, true);
+    picture_.load(u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, true);
 
     const float w = picture_.width;
     const float h = picture_.height;

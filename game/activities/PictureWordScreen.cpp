@@ -21,15 +21,15 @@ PictureWordScreen::~PictureWordScreen() {
 
 int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!options_.loadList(options_.listName[PictureWordId], services_.errorBox)) {
+    if (!list_.loadList(options_.listName[PictureWordId], services_.errorBox)) {
         nextScreenId_ = MenuId;
         return 0;
     }
     if (options_.capsOn == 1) {
-        options_.upperCaseTexts();
+        list_.upperCaseTexts(CharacterRules(options_.language));
     }
     if (options_.random[PictureWordId] == 1) {
-        options_.shuffleExercises(services_.random);
+        list_.shuffleExercises(services_.random);
     }
     fallbackSounds_.fill(u"sfx\\paint\\*.*");
     fallbackSounds_.shuffle();
@@ -78,7 +78,7 @@ void PictureWordScreen::handlePress() {
         return;
     }
     // A list without exercises has nothing to show or say; the screen stays usable.
-    if (options_.exercises.empty()) {
+    if (list_.exercises.empty()) {
         return;
     }
     if (stage_ > 3) {
@@ -101,10 +101,10 @@ void PictureWordScreen::handlePress() {
 
 void PictureWordScreen::showNextExercise() {
     ++exercisePosition_;
-    if (exercisePosition_ >= static_cast<int>(options_.exercises.size())) {
+    if (exercisePosition_ >= static_cast<int>(list_.exercises.size())) {
         exercisePosition_ = 0;
         if (options_.random[PictureWordId] == 1) {
-            options_.shuffleExercises(services_.random);
+            list_.shuffleExercises(services_.random);
         }
     }
     const Exercise& exercise = *currentExercise();
@@ -157,10 +157,10 @@ void PictureWordScreen::play(const std::u16string& path) {
 }
 
 const Exercise* PictureWordScreen::currentExercise() const {
-    if (exercisePosition_ < 0 || exercisePosition_ >= static_cast<int>(options_.exercises.size())) {
+    if (exercisePosition_ < 0 || exercisePosition_ >= static_cast<int>(list_.exercises.size())) {
         return nullptr;
     }
-    return &options_.exercises[static_cast<std::size_t>(exercisePosition_)];
+    return &list_.exercises[static_cast<std::size_t>(exercisePosition_)];
 }
 
 std::uint32_t PictureWordScreen::backgroundColour() const {

@@ -42,12 +42,12 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
     // needs at least one for a press to show anything.
     setSize_ = std::clamp(options_.numPatterns, 1, kPictures);
 
-    if (!options_.loadList(options_.listName[ShapesId], services_.errorBox)) {
+    if (!list_.loadList(options_.listName[ShapesId], services_.errorBox)) {
         nextScreenId_ = MenuId;
         return 0;
     }
     if (options_.random[ShapesId] == 1) {
-        options_.shuffleExercises(services_.random);
+        list_.shuffleExercises(services_.random);
     }
     loadStopButton(false);
     for (Picture& picture : patterns_) {
@@ -67,9 +67,9 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
 
 std::uint32_t ShapesScreen::backgroundColour() const {
     // Grey asks for the colour of the exercise the next set starts with.
-    const bool shown = exercisePosition_ < options_.exercises.size();
+    const bool shown = exercisePosition_ < list_.exercises.size();
     return exerciseBackground(options_.backgroundColour[ShapesId],
-                              shown ? &options_.exercises[exercisePosition_] : nullptr);
+                              shown ? &list_.exercises[exercisePosition_] : nullptr);
 }
 
 void ShapesScreen::draw() {
@@ -162,15 +162,15 @@ void ShapesScreen::loadSet() {
         picture.release();
     }
     // An empty list gives empty pictures: there is no exercise to read.
-    const std::size_t count = options_.exercises.size();
+    const std::size_t count = list_.exercises.size();
     for (int c = 0; c < setSize_ && count > 0; ++c) {
         patterns_[static_cast<std::size_t>(c)].load(
-            u"gfx\\images\\" + options_.exercises[exercisePosition_].image, offscreen_, false);
+            u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, false);
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
             exercisePosition_ = 0;
             if (options_.random[ShapesId] == 1) {
-                options_.shuffleExercises(services_.random);
+                list_.shuffleExercises(services_.random);
             }
         }
     }

@@ -1,15 +1,16 @@
-// The content-list operations of the settings record: reading a list, shuffling it and putting
-// its texts in capitals.
+#include "ContentList.h"
+
+#include "common/content/ExerciseReader.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
-#include "common/content/ExerciseReader.h"
-#include "game/content/Options.h"
 
-#include <cwctype>
 #include <utility>
 
-bool Options::loadList(std::u16string_view name, ErrorBox& errorBox) {
-    const std::u16string path = u"data\\" + language + u"\\" + std::u16string(name);
+ContentList::ContentList(FileSystem& files, std::u16string language)
+    : files_(files), language_(std::move(language)) {}
+
+bool ContentList::loadList(std::u16string_view name, ErrorBox& errorBox) {
+    const std::u16string path = u"data\\" + language_ + u"\\" + std::u16string(name);
     TextFile file;
     bool opened = false;
     try {
@@ -30,19 +31,15 @@ bool Options::loadList(std::u16string_view name, ErrorBox& errorBox) {
     return false;
 }
 
-void Options::shuffleExercises(RandomGenerator& generator) {
+void ContentList::shuffleExercises(RandomGenerator& generator) {
     for (std::size_t k = 1; k < exercises.size(); ++k) {
         const auto j = static_cast<std::size_t>(generator.next()) % (k + 1);
         std::swap(exercises[k], exercises[j]);
     }
 }
 
-void Options::upperCaseTexts() {
+void ContentList::upperCaseTexts(const CharacterRules& rules) {
     for (Exercise& exercise : exercises) {
-        for (char16_t& unit : exercise.text) {
-            if (unit < 0xD800 || unit > 0xDFFF) {
-                unit = static_cast<char16_t>(std::towupper(static_cast<wint_t>(unit)));
-            }
-        }
+        rules.toUpperCase(exercise.text);
     }
 }

@@ -1,10 +1,10 @@
 #include "Options.h"
 
+#include "common/content/Language.h"
 #include "common/text/NumberText.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 #include "common/textfile/TextFileWriter.h"
-#include "common/content/Language.h"
 
 #include <limits>
 
@@ -12,9 +12,9 @@ namespace {
 
 // The settings of lines 5 to 15 of the file, in file order.
 constexpr std::array<int Options::*, 11> kLateScalars = {
-    &Options::textOn,     &Options::capsOn,     &Options::speechOn, &Options::numPatterns,
-    &Options::numFinds,   &Options::speedGame1, &Options::speedGame6, &Options::movie,
-    &Options::lineWidth,  &Options::contactMode, &Options::findPause};
+    &Options::textOn,    &Options::capsOn,      &Options::speechOn,   &Options::numPatterns,
+    &Options::numFinds,  &Options::speedGame1,  &Options::speedGame6, &Options::movie,
+    &Options::lineWidth, &Options::contactMode, &Options::findPause};
 
 float toFloat(double value) {
     // A value beyond the float range becomes infinity rather than undefined behaviour.
@@ -33,9 +33,6 @@ float toFloat(double value) {
 Options::Options(FileSystem& files) : files_(files) {
     setDefaultOptions();
     language = readLanguage(files_);
-    if (language != u"other") {
-        selectCharacterRules(language);
-    }
     switch (readSettings(optionsPath)) {
     case ReadOutcome::Complete:
         return;
@@ -51,8 +48,6 @@ Options::Options(FileSystem& files) : files_(files) {
     }
     writeOptionsFile();
 }
-
-Options::~Options() { resetCharacterRules(); }
 
 void Options::setDefaultOptions() {
     oneContact = 0;

@@ -2,6 +2,7 @@
 // id the screen returns next, and the stop button that ends the activity.
 #pragma once
 
+#include "game/content/ContentList.h"
 #include "game/content/Options.h"
 #include "game/gfx/Picture.h"
 #include "game/screen/Screen.h"
@@ -33,6 +34,8 @@ protected:
 
     ScreenServices& services_;
     Options options_;
+    // The activity's exercises, read from the settings' language folder.
+    ContentList list_;
     int contactHeld_ = 0;
     NextScreen nextScreenId_ = Stay;
     Picture stopButton_;

@@ -6,11 +6,12 @@
 #include "TextLines.h"
 #include "common/audio/sdl/SdlSound.h"
 #include "common/audio/sdl/WaveFile.h"
+#include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"
 #include "common/textfile/TextEncoding.h"
 #include "common/textfile/TextFile.h"
-#include "common/content/Language.h"
+#include "game/content/ContentList.h"
 #include "game/content/Options.h"
 
 #include <SDL.h>
@@ -283,8 +284,7 @@ class ContentLanguage : public ContentFolder,
 
 TEST_P(ContentLanguage, EveryListLoadsAndNamesFilesThatExist) {
     const std::u16string language = GetParam();
-    Options options(files);
-    options.language = language;
+    ContentList contentList(files, language);
     const auto lists = files.list(u"data\\" + language + u"\\*.*", FolderEntries::Skip);
     EXPECT_NE(std::find(lists.begin(), lists.end(), u"vimo"), lists.end());
     EXPECT_GE(lists.size(), 4u) << "the list vimo and at least three themed lists";
@@ -293,9 +293,9 @@ TEST_P(ContentLanguage, EveryListLoadsAndNamesFilesThatExist) {
     bool letterBeyondAtoZ = false;
     for (const auto& list : lists) {
         RecordingErrorBox errors;
-        ASSERT_TRUE(options.loadList(list, errors)) << toUtf8(list);
-        EXPECT_FALSE(options.exercises.empty()) << toUtf8(list);
-        for (const Exercise& e : options.exercises) {
+        ASSERT_TRUE(contentList.loadList(list, errors)) << toUtf8(list);
+        EXPECT_FALSE(contentList.exercises.empty()) << toUtf8(list);
+        for (const Exercise& e : contentList.exercises) {
             const std::string where = toUtf8(list) + ": " + toUtf8(e.name);
             EXPECT_FALSE(e.name.empty()) << where;
             EXPECT_FALSE(e.text.empty()) << where;

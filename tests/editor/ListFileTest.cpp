@@ -8,7 +8,7 @@
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "editor/lists/CListFolder.h"
-#include "game/content/Options.h"
+#include "game/content/ContentList.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +28,7 @@ protected:
 } // namespace
 
 TEST_F(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
-    folder.write("data/lang.txt", "English\r\n");
     folder.makeFolder("data/English");
-    folder.makeFolder("options");
     const std::vector<Exercise> written = {
         {u"cat", u"cat.png", u"cat.wav", u"", u"Katt på väg", 0xFF000000},
         {u"  ", u"", u"", u"bil.wav", u"", 0x00FFFFFF}, // a name of blanks is a name
@@ -45,14 +43,14 @@ TEST_F(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
               "\xC3\xB6ga\r\n\xC3\xB6ga.png\r\n\r\n\r\n\r\n0\r\n");
 
     const std::vector<Exercise> read = ListFile::read(files, u"data\\English\\mixed");
-    Options options(files);
+    ContentList list(files, u"English");
     RecordingErrorBox errorBox;
-    ASSERT_TRUE(options.loadList(u"mixed", errorBox));
+    ASSERT_TRUE(list.loadList(u"mixed", errorBox));
     ASSERT_EQ(read.size(), written.size());
-    ASSERT_EQ(options.exercises.size(), written.size());
+    ASSERT_EQ(list.exercises.size(), written.size());
     for (std::size_t i = 0; i < written.size(); ++i) {
         EXPECT_TRUE(read[i] == written[i]) << i;
-        EXPECT_TRUE(options.exercises[i] == written[i]) << i;
+        EXPECT_TRUE(list.exercises[i] == written[i]) << i;
     }
     EXPECT_TRUE(errorBox.messages.empty());
     EXPECT_TRUE(ListFile::read(files, u"data\\English\\missing").empty());

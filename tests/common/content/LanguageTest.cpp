@@ -1,18 +1,16 @@
 #include "common/content/Language.h"
 
 #include "TemporaryFolder.h"
+#include "common/content/CharacterRules.h"
 #include "common/content/LanguageNames.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"
 
 #include <clocale>
-#include <cwctype>
 #include <gtest/gtest.h>
 
 class LanguageTest : public ::testing::Test {
 protected:
-    void TearDown() override { resetCharacterRules(); }
-
     TemporaryFolder folder;
     DiskFileSystem files{folder.path()};
 };
@@ -49,14 +47,31 @@ TEST_F(LanguageTest, KnownLanguagesMapToLocalesWithAStandIn) {
     EXPECT_TRUE(localeNamesFor(u"").empty());
 }
 
-TEST_F(LanguageTest, ANameThatIsNoLocaleLeavesTheRulesInForce) {
-    selectCharacterRules(u"Swedish");
-    const std::string swedish = std::setlocale(LC_CTYPE, nullptr);
-    EXPECT_EQ(selectCharacterRules(u"Klingon"), swedish);
-    EXPECT_EQ(selectCharacterRules(u""), swedish);
-    EXPECT_EQ(selectCharacterRules(u"/tmp/../usr/lib/locale/C.utf8"), swedish); // never a path
-    // The numeric rules never change, so settings files keep their decimal point.
-    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+// The capitals each language name gives, made without ever changing the locale the whole
+// process shares (settings files keep their decimal point, other code its rules).
+TEST_F(LanguageTest, EachLanguageNameGivesItsCapitalsWithoutTouchingTheCLocale) {
+    struct Case {
+        const char16_t* language;
+        std::u16string capitals;
+    };
+    const std::u16string swedish = u"\u00c5\u00c4\u00d6AZ";
+    const std::u16string onlyAToZ = u"\u00e5\u00e4\u00f6AZ";
+    const Case cases[] = {
+        {u"Swedish", swedish},
+        {u"sWEDISH", swedish},
+        {u"sv_SE.UTF-8", swedish}, // a platform name the table does not know
+        {u"other", onlyAToZ},
+        {u"Klingon", onlyAToZ},
+        {u"", onlyAToZ},                              // never the environment's locale
+        {u"/tmp/../usr/lib/locale/C.utf8", onlyAToZ}, // never a path
+    };
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const Case& c : cases) {
+        std::u16string text = u"\u00e5\u00e4\u00f6az";
+        CharacterRules(c.language).toUpperCase(text);
+        EXPECT_EQ(text, c.capitals) << toUtf8(c.language);
+        EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before) << toUtf8(c.language);
+    }
 }
 
 TEST(LanguageNamesTest, ALanguageWrittenByAnotherOfItsNamesUsesTheFolderThatExists) {

@@ -4,7 +4,9 @@
 #include "TestServices.h"
 #include "game/activities/ActivityFactory.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -76,4 +78,31 @@ TEST(ActivityFactory, GivesNoScreenForIdsThatAreNoActivity) {
     ScreenServices services = test.services();
     EXPECT_EQ(makeActivityScreen(MenuId, services), nullptr);
     EXPECT_EQ(makeActivityScreen(OptionsId, services), nullptr);
+}
+
+// Screens are built and destroyed at every change of screen; none may change the locale the
+// whole process shares, not even the picture-and-word activity writing Swedish capitals.
+TEST(ActivityFactory, BuildingAndEndingEveryActivityLeavesTheCLocaleAsItWas) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    TestServices test;
+    test.folder.write("data/lang.txt", "Swedish");
+    test.folder.write("data/Swedish/vimo", "h\xC3\xB6na\r\n\r\n\r\n\r\n\xC3\xB6ga\r\n0\r\n");
+    test.folder.makeFolder("options");
+    {
+        Options options(test.files);
+        options.capsOn = 1;
+        options.writeOptionsFile();
+    }
+    ScreenServices services = test.services();
+    RecordingGraphics graphics;
+    RecordingGraphics::FakeImage image{"window", 800, 600};
+    for (int id = RingsId; id <= MovingPictureId; ++id) {
+        auto screen = makeActivityScreen(static_cast<ScreenId>(id), services);
+        ASSERT_NE(screen, nullptr) << id;
+        screen->begin(graphics, graphics, image);
+        screen->draw();
+        EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before) << id;
+        screen.reset();
+        EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before) << id;
+    }
 }

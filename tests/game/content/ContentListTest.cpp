@@ -1,18 +1,18 @@
-#include "game/content/Options.h"
+#include "game/content/ContentList.h"
 
 #include "FaultyFileSystem.h"
 #include "RecordingErrorBox.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 
-#include <cwctype>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The same two exercises in every encoding a list may come in.
-const std::u16string kFarm = u"Cow\r\ncow.png\r\nmoo.wav\r\nko.wav\r\nKo p\u00e5 bete\r\n-16777216\r\n"
-                             u"Hen\r\nhen.png\r\n\r\n\r\n\r\n16777215\r\n";
+const std::u16string kFarm =
+    u"Cow\r\ncow.png\r\nmoo.wav\r\nko.wav\r\nKo p\u00e5 bete\r\n-16777216\r\n"
+    u"Hen\r\nhen.png\r\n\r\n\r\n\r\n16777215\r\n";
 
 std::string encode(const std::u16string& text, int encoding) {
     std::string bytes;
@@ -47,13 +47,11 @@ std::string encode(const std::u16string& text, int encoding) {
 
 class ContentListTest : public ::testing::Test {
 protected:
-    void SetUp() override { folder.makeFolder("options"); }
-
     std::vector<Exercise> load(const std::string& bytes, const std::string& name = "vimo") {
         folder.write("data/English/" + name, bytes);
-        Options options(files);
-        EXPECT_TRUE(options.loadList(std::u16string(name.begin(), name.end()), errorBox));
-        return options.exercises;
+        ContentList list(files, u"English");
+        EXPECT_TRUE(list.loadList(std::u16string(name.begin(), name.end()), errorBox));
+        return list.exercises;
     }
 
     TemporaryFolder folder;
@@ -104,9 +102,12 @@ TEST_F(ContentListTest, ColourLinesReadAsTheCLibraryReadsLongs) {
         const char* line;
         std::uint32_t colour;
     };
-    const Case cases[] = {{"-16777216", 0xFF000000}, {"4278190080", 0xFF000000},
-                          {" -16777216", 0xFF000000}, {"16777215", 0x00FFFFFF},
-                          {"red", 0},                 {"12abc", 12}};
+    const Case cases[] = {{"-16777216", 0xFF000000},
+                          {"4278190080", 0xFF000000},
+                          {" -16777216", 0xFF000000},
+                          {"16777215", 0x00FFFFFF},
+                          {"red", 0},
+                          {"12abc", 12}};
     for (const Case& c : cases) {
         EXPECT_EQ(load(std::string("A\r\n\r\n\r\n\r\n\r\n") + c.line + "\r\n")[0].colour, c.colour)
             << c.line;
@@ -117,19 +118,19 @@ TEST_F(ContentListTest, AListNameIsTheFileNameWithoutAnythingAdded) {
     EXPECT_EQ(load("Cow\r\n\r\n\r\n\r\n\r\n0\r\n", "farm.txt").size(), 1u);
     // Content made on Windows: other letter case, spaces, non-ASCII letters.
     folder.write("data/English/Djur p\xC3\xA5 g\xC3\xA5rden", "Cow\r\n\r\n\r\n\r\n\r\n0\r\n");
-    Options options(files);
-    EXPECT_TRUE(options.loadList(u"DJUR P\u00c5 G\u00c5RDEN", errorBox));
-    EXPECT_EQ(options.exercises.size(), 1u);
+    ContentList list(files, u"English");
+    EXPECT_TRUE(list.loadList(u"DJUR P\u00c5 G\u00c5RDEN", errorBox));
+    EXPECT_EQ(list.exercises.size(), 1u);
 }
 
 TEST_F(ContentListTest, AMissingListIsReportedAndChangesNothing) {
     folder.write("data/English/vimo", "Cow\r\n\r\n\r\n\r\n\r\n0\r\n");
     folder.makeFolder("data/English/afolder");
-    Options options(files);
-    ASSERT_TRUE(options.loadList(u"vimo", errorBox));
+    ContentList list(files, u"English");
+    ASSERT_TRUE(list.loadList(u"vimo", errorBox));
     for (const char16_t* name : {u"missing", u"afolder"}) {
-        EXPECT_FALSE(options.loadList(name, errorBox));
-        EXPECT_EQ(options.exercises.size(), 1u);
+        EXPECT_FALSE(list.loadList(name, errorBox));
+        EXPECT_EQ(list.exercises.size(), 1u);
     }
     ASSERT_EQ(errorBox.messages.size(), 2u);
     EXPECT_EQ(errorBox.messages[0].text, u"A list is missing: data\\English\\missing");
@@ -144,53 +145,53 @@ TEST_F(ContentListTest, AListThatBreaksOffPartWayGivesTheExercisesReadBefore) {
     folder.write("data/English/vimo", big);
     FaultyFileSystem faulty(folder.path());
     faulty.readFailsAfter = 3000;
-    Options options(faulty);
-    EXPECT_TRUE(options.loadList(u"vimo", errorBox));
+    ContentList list(faulty, u"English");
+    EXPECT_TRUE(list.loadList(u"vimo", errorBox));
     // The first 1024 bytes arrive twice (the reader looks for a byte-order mark, then starts
     // over), then the disk fails: the whole exercises of 37 bytes in those 1024 bytes remain.
-    ASSERT_EQ(options.exercises.size(), 1024u / 37);
-    EXPECT_EQ(options.exercises.back().colour, 0xFFFFFFFFu);
+    ASSERT_EQ(list.exercises.size(), 1024u / 37);
+    EXPECT_EQ(list.exercises.back().colour, 0xFFFFFFFFu);
     EXPECT_TRUE(errorBox.messages.empty());
 
     faulty.readFailsAfter = 0; // unreadable from the first byte: as good as missing
-    EXPECT_FALSE(options.loadList(u"vimo", errorBox));
+    EXPECT_FALSE(list.loadList(u"vimo", errorBox));
     EXPECT_EQ(errorBox.messages.size(), 1u);
 }
 
 TEST_F(ContentListTest, ShufflingSwapsTwoExercisesAboutHalfTheTime) {
-    Options options(files);
-    options.exercises.resize(2);
-    options.exercises[0].name = u"first";
+    ContentList list(files, u"English");
+    list.exercises.resize(2);
+    list.exercises[0].name = u"first";
     RandomGenerator random(99);
     int swapped = 0;
     for (int i = 0; i < 1000; ++i) {
-        options.shuffleExercises(random);
-        swapped += options.exercises[0].name != u"first";
-        options.exercises[0].name == u"first" ? void() : std::swap(options.exercises[0],
-                                                                   options.exercises[1]);
+        list.shuffleExercises(random);
+        swapped += list.exercises[0].name != u"first";
+        list.exercises[0].name == u"first" ? void()
+                                           : std::swap(list.exercises[0], list.exercises[1]);
     }
     EXPECT_GT(swapped, 400);
     EXPECT_LT(swapped, 600);
-    options.exercises.resize(1);
-    options.shuffleExercises(random); // one exercise stays as it is
-    EXPECT_EQ(options.exercises[0].name, u"first");
+    list.exercises.resize(1);
+    list.shuffleExercises(random); // one exercise stays as it is
+    EXPECT_EQ(list.exercises[0].name, u"first");
 }
 
-TEST_F(ContentListTest, CapitalsFollowTheLanguage) {
-    folder.write("data/lang.txt", "Swedish");
-    {
-        Options options(files);
-        options.exercises.resize(1);
-        options.exercises[0].text = u"\u00e5sna och \u00e4pple";
-        options.exercises[0].name = u"\u00e5sna";
-        options.upperCaseTexts();
-        EXPECT_EQ(options.exercises[0].text, u"\u00c5SNA OCH \u00c4PPLE");
-        EXPECT_EQ(options.exercises[0].name, u"\u00e5sna");
+// Capitals by the rules handed in: the language's letters beyond a to z too, and only the texts.
+TEST_F(ContentListTest, CapitalsFollowTheRulesHandedIn) {
+    struct Case {
+        const char16_t* language;
+        std::u16string capitals;
+    };
+    const Case cases[] = {{u"Swedish", u"\u00c5SNA OCH \u00c4PPLE"},
+                          {u"other", u"\u00e5SNA OCH \u00e4PPLE"}}; // only a to z without one
+    for (const Case& c : cases) {
+        ContentList list(files, c.language);
+        list.exercises.resize(1);
+        list.exercises[0].text = u"\u00e5sna och \u00e4pple";
+        list.exercises[0].name = u"\u00e5sna";
+        list.upperCaseTexts(CharacterRules(c.language));
+        EXPECT_EQ(list.exercises[0].text, c.capitals);
+        EXPECT_EQ(list.exercises[0].name, u"\u00e5sna");
     }
-    folder.write("data/lang.txt", "other");
-    Options options(files);
-    options.exercises.resize(1);
-    options.exercises[0].text = u"\u00e5sna";
-    options.upperCaseTexts();
-    EXPECT_EQ(options.exercises[0].text, u"\u00e5SNA"); // only a to z without a language
 }

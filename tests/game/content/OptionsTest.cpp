@@ -1,13 +1,13 @@
 #include "game/content/Options.h"
 
 #include "TemporaryFolder.h"
-#include "common/content/Language.h"
+#include "common/content/CharacterRules.h"
 #include "common/files/DiskFileSystem.h"
 
 #include <clocale>
 #include <cwctype>
-
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_F(OptionsTest, WrittenSettingsReadBackToTheSameRecord) {
     written.random = {0, 0, 1, 1, 0, 0, 1};
     written.backgroundColour = {0xFF808080, 0xFFFFFFFF, 0x00000000, 0xFF46DFF1,
                                 0x12345678, 0xFFCD378C, 0x80000000};
-    written.listName = {u"vimo", u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"a",
+    written.listName = {u"vimo",  u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"a",
                         u"\u20ac"};
     ASSERT_TRUE(written.writeOptionsFile());
 
@@ -154,18 +154,19 @@ TEST_F(OptionsTest, AShortFileGivesDefaultsForEveryMissingLineEvenAfterOtherSett
     folder.write("options/vimo.opt", "1\r\n1\r\n5\r\n");
     folder.write("options/English.opt", "0\r\n");
     Options options(files);
-    EXPECT_EQ(options.scanTime, 5);
+    // Written back, every setting but the file's three is its default: the empty line after the
+    // last line end is no key time of 0.
+    std::string threeSet = defaultOptionsFile();
+    threeSet.replace(threeSet.find("0\r\n0\r\n3\r\n"), 9, "1\r\n1\r\n5\r\n");
+    ASSERT_TRUE(options.writeOptionsFile());
+    EXPECT_EQ(folder.read("options/vimo.opt"), threeSet);
     options.numPatterns = 8;
     options.backgroundColour[6] = 0xFF000000;
     options.listName[6] = u"farm";
     // A reset from a template of one line is complete all the same.
     ASSERT_TRUE(options.readOptionsFile(u"options\\English.opt"));
-    EXPECT_EQ(options.oneContact, 0);
-    EXPECT_EQ(options.useStop, 0);
-    EXPECT_EQ(options.scanTime, 3);
-    EXPECT_EQ(options.numPatterns, 4);
-    EXPECT_EQ(options.backgroundColour[6], 0xFF3FCEFDu);
-    EXPECT_EQ(options.listName[6], u"vimo");
+    ASSERT_TRUE(options.writeOptionsFile());
+    EXPECT_EQ(folder.read("options/vimo.opt"), defaultOptionsFile());
 }
 
 TEST_F(OptionsTest, AMissingFileChangesNothing) {
@@ -177,26 +178,22 @@ TEST_F(OptionsTest, AMissingFileChangesNothing) {
     EXPECT_EQ(options.scanTime, 4);
 }
 
-// Capitals of å, ä and ö come with the language's rules and go again with the screen's record.
-TEST(OptionsLanguageTest, TheRecordSetsTheLanguagesCharacterRulesForItsLifetime) {
+// A record carries its language; the capitals come from rules made from it, and neither the
+// record nor the rules change the locale the whole process shares.
+TEST(OptionsLanguageTest, TheRecordsLanguageGivesItsCapitalsWithoutTouchingTheCLocale) {
     TemporaryFolder folder;
     DiskFileSystem files{folder.path()};
     folder.makeFolder("options");
-    folder.write("data/lang.txt", "Swedish");
-    {
-        Options options(files);
-        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00c5');
-        EXPECT_EQ(std::towupper(L'\u00f6'), L'\u00d6');
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const auto& [language, capitals] : {std::pair{"Swedish", u"\u00c5\u00c4\u00d6A"},
+                                             std::pair{"other", u"\u00e5\u00e4\u00f6A"}}) {
+        folder.write("data/lang.txt", language);
+        const Options options(files);
+        std::u16string text = u"\u00e5\u00e4\u00f6a";
+        CharacterRules(options.language).toUpperCase(text);
+        EXPECT_EQ(text, capitals) << language;
+        EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before) << language;
+        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5') << language;
     }
-    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
-    EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
-
-    folder.write("data/lang.txt", "other");
-    {
-        Options options(files);
-        EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C");
-        EXPECT_EQ(std::towupper(L'a'), L'A');
-        EXPECT_EQ(std::towupper(L'\u00e5'), L'\u00e5');
-    }
-    resetCharacterRules();
+    EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before);
 }
