@@ -15,7 +15,6 @@
 class TextFile {
 public:
     TextFile() = default;
-    virtual ~TextFile() = default;
     TextFile(const TextFile&) = delete;
     TextFile& operator=(const TextFile&) = delete;
 
@@ -33,19 +32,11 @@ public:
     // The same, in the system code page (the list reader takes its colour lines this way).
     bool readLine(std::string& line);
 
-    virtual void close();
-
-protected:
-    static constexpr int kBufferSize = 1024;
-
-    int encoding_ = AnsiText;
-    bool open_ = false;
-    bool endOfFile_ = true;
-    std::array<unsigned char, kBufferSize> buffer_{};
-    int position_ = -1;      // index of the last byte taken (reader) or written (writer)
-    int bytesInBuffer_ = 0;  // what the last read delivered
+    void close();
 
 private:
+    static constexpr int kBufferSize = kTextFileBlockSize;
+
     void detectEncoding();
     void rewind();
     void refill();
@@ -72,9 +63,16 @@ private:
 
     char16_t readChar();
 
-    template <typename Unit, typename Next> bool readUnits(std::basic_string<Unit>& line, Next next);
+    template <typename Unit, typename Next>
+    bool readUnits(std::basic_string<Unit>& line, Next next);
 
     std::unique_ptr<InputStream> input_;
+    int encoding_ = AnsiText;
+    bool open_ = false;
+    bool endOfFile_ = true;
+    std::array<unsigned char, kBufferSize> buffer_{};
+    int position_ = -1;     // index of the last byte taken
+    int bytesInBuffer_ = 0; // what the last read delivered
     bool pushedBack_ = false;
     bool firstLine_ = true;
     char16_t pushedBackChar_ = 0;
