@@ -1,6 +1,8 @@
 // Reads line-oriented text (lists, settings, language texts) in whatever encoding the file was
-// saved: the byte-order mark tells UTF-8 or UTF-16 in either byte order, and a file without one
-// is 8-bit text in the system code page. Lines may end in CR, LF or CR LF and be of any length.
+// saved: the byte-order mark tells UTF-8 or UTF-16 in either byte order. A file without one is
+// UTF-16 when every other byte of its first line is zero, UTF-8 when it is well-formed UTF-8
+// with a byte above 127 (as editors on Linux save it), and otherwise 8-bit text in the system
+// code page. Lines may end in CR, LF or CR LF and be of any length.
 // A read failure part-way through closes the file and raises CTextFileException.
 #pragma once
 
@@ -9,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,6 +41,10 @@ private:
     static constexpr int kBufferSize = kTextFileBlockSize;
 
     void detectEncoding();
+    // The next block straight from the file, for telling its encoding before lines are read.
+    std::span<const unsigned char> readBlock(std::array<unsigned char, kBufferSize>& block);
+    bool isUtf8Throughout(std::span<const unsigned char> opening,
+                          std::array<unsigned char, kBufferSize>& block);
     void rewind();
     void refill();
     [[noreturn]] void failRead(std::uint32_t error);

@@ -1,10 +1,9 @@
-#include "common/textfile/CTextFileException.h"
-#include "common/textfile/TextFile.h"
-#include "common/textfile/TextFileWriter.h"
-
 #include "FaultyFileSystem.h"
 #include "FileSizeLimit.h"
 #include "TemporaryFolder.h"
+#include "common/textfile/CTextFileException.h"
+#include "common/textfile/TextFile.h"
+#include "common/textfile/TextFileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,8 @@ protected:
 };
 
 TEST_F(TextFileFailureTest, AReadErrorPartWayClosesTheFileAndRaisesItsCode) {
-    std::string text;
+    // Marked, so that the encoding is told without reading ahead to the failing block.
+    std::string text = "\xEF\xBB\xBF";
     for (int i = 0; i < 500; ++i) {
         text += "line " + std::to_string(i) + "\r\n";
     }
