@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <clocale>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -19,13 +20,13 @@ struct LanguageLocale {
 
 // Language names as data\lang.txt writes them, in English.
 constexpr std::array<LanguageLocale, 22> kLocales = {{
-    {u"English", "en_US.UTF-8"},   {u"Swedish", "sv_SE.UTF-8"},  {u"Norwegian", "nb_NO.UTF-8"},
-    {u"Danish", "da_DK.UTF-8"},    {u"Finnish", "fi_FI.UTF-8"},  {u"Icelandic", "is_IS.UTF-8"},
-    {u"German", "de_DE.UTF-8"},    {u"French", "fr_FR.UTF-8"},   {u"Spanish", "es_ES.UTF-8"},
-    {u"Italian", "it_IT.UTF-8"},   {u"Dutch", "nl_NL.UTF-8"},    {u"Portuguese", "pt_PT.UTF-8"},
-    {u"Polish", "pl_PL.UTF-8"},    {u"Czech", "cs_CZ.UTF-8"},    {u"Hungarian", "hu_HU.UTF-8"},
-    {u"Estonian", "et_EE.UTF-8"},  {u"Greek", "el_GR.UTF-8"},    {u"Russian", "ru_RU.UTF-8"},
-    {u"Turkish", "tr_TR.UTF-8"},   {u"Ukrainian", "uk_UA.UTF-8"}, {u"Lithuanian", "lt_LT.UTF-8"},
+    {u"English", "en_US.UTF-8"},  {u"Swedish", "sv_SE.UTF-8"},   {u"Norwegian", "nb_NO.UTF-8"},
+    {u"Danish", "da_DK.UTF-8"},   {u"Finnish", "fi_FI.UTF-8"},   {u"Icelandic", "is_IS.UTF-8"},
+    {u"German", "de_DE.UTF-8"},   {u"French", "fr_FR.UTF-8"},    {u"Spanish", "es_ES.UTF-8"},
+    {u"Italian", "it_IT.UTF-8"},  {u"Dutch", "nl_NL.UTF-8"},     {u"Portuguese", "pt_PT.UTF-8"},
+    {u"Polish", "pl_PL.UTF-8"},   {u"Czech", "cs_CZ.UTF-8"},     {u"Hungarian", "hu_HU.UTF-8"},
+    {u"Estonian", "et_EE.UTF-8"}, {u"Greek", "el_GR.UTF-8"},     {u"Russian", "ru_RU.UTF-8"},
+    {u"Turkish", "tr_TR.UTF-8"},  {u"Ukrainian", "uk_UA.UTF-8"}, {u"Lithuanian", "lt_LT.UTF-8"},
     {u"Latvian", "lv_LV.UTF-8"},
 }};
 
@@ -45,6 +46,15 @@ std::u16string readLanguage(const FileSystem& files) {
     } catch (const CTextFileException&) {
         // An unreadable language file counts as a missing one.
     }
+    // The name becomes a folder in every path of the language's files: one that leads elsewhere
+    // would have both programs read, write and delete outside their folders.
+    const bool oneFolderName = !language.empty() && language != u"." && language != u".." &&
+                               language.find_first_of(u"\\/") == std::u16string::npos;
+    if (!oneFolderName) {
+        std::fprintf(stderr, "data\\lang.txt names no language folder (\"%s\"); using English\n",
+                     toUtf8(language).c_str());
+        return u"English";
+    }
     return language;
 }
 
@@ -63,11 +73,10 @@ std::string selectCharacterRules(std::u16string_view language) {
     // would ask for the environment's locale, which is not what the content folder says.
     // Only a plain locale name is passed on: the C library takes a name with a slash for a
     // path and would load whatever file it names.
-    const bool plainName =
-        std::all_of(language.begin(), language.end(), [](char16_t c) {
-            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                   (c >= u'0' && c <= u'9') || c == u'_' || c == u'.' || c == u'-' || c == u'@';
-        });
+    const bool plainName = std::all_of(language.begin(), language.end(), [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'_' || c == u'.' || c == u'-' || c == u'@';
+    });
     if (candidates.empty() && !language.empty() && plainName) {
         candidates.push_back(toUtf8(language));
     }
@@ -80,4 +89,6 @@ std::string selectCharacterRules(std::u16string_view language) {
     return current ? current : "C";
 }
 
-void resetCharacterRules() { std::setlocale(LC_CTYPE, "C"); }
+void resetCharacterRules() {
+    std::setlocale(LC_CTYPE, "C");
+}

@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
-// The first line of data\lang.txt taken whole; "English" when the file cannot be opened.
+// The first line of data\lang.txt taken whole; "English" when the file cannot be opened or the
+// line is not one folder name (empty, ".", "..", or holding a separator), which is then said on
+// standard error.
 std::u16string readLanguage(const FileSystem& files);
 
 // The platform locale names to try for a language name, best first; empty for a name this
