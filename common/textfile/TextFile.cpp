@@ -5,6 +5,7 @@
 #include "common/textfile/Utf8Validator.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <span>
 
@@ -60,7 +61,11 @@ bool TextFile::openForReading(const FileSystem& files, std::u16string_view path)
     position_ = -1;
     bytesInBuffer_ = 0;
     encoding_ = AnsiText;
+    bytesTaken_ = 0;
     if (open_) {
+        if (input_->size() > kLargestFile) {
+            failRead(EFBIG);
+        }
         detectEncoding();
     }
     return open_;
@@ -105,6 +110,7 @@ std::span<const unsigned char> TextFile::readBlock(std::array<unsigned char, kBu
     if (got < 0) {
         failRead(error);
     }
+    countTaken(got);
     return {block.data(), static_cast<std::size_t>(got)};
 }
 
@@ -126,9 +132,18 @@ void TextFile::rewind() {
     }
     position_ = -1;
     bytesInBuffer_ = 0;
+    bytesTaken_ = 0;
     endOfFile_ = false;
     pushedBack_ = false;
     firstLine_ = true;
+}
+
+void TextFile::countTaken(std::ptrdiff_t bytes) {
+    // The size was checked at opening; this holds for a file that grows while it is read.
+    bytesTaken_ += static_cast<std::uint64_t>(bytes);
+    if (bytesTaken_ > kLargestFile) {
+        failRead(EFBIG);
+    }
 }
 
 void TextFile::refill() {
@@ -141,6 +156,7 @@ void TextFile::refill() {
     if (got < 0) {
         failRead(error);
     }
+    countTaken(got);
     if (got == 0) {
         endOfFile_ = true;
         return;
@@ -203,6 +219,9 @@ bool TextFile::readUnits(std::basic_string<Unit>& line, Next next) {
     while (ch != 13 && ch != 10) {
         if (endOfFile_) {
             break;
+        }
+        if (line.size() >= kLongestLineBytes / sizeof(Unit)) {
+            failRead(EFBIG);
         }
         line.push_back(static_cast<Unit>(ch));
         ch = next();

@@ -2,8 +2,10 @@
 // saved: the byte-order mark tells UTF-8 or UTF-16 in either byte order. A file without one is
 // UTF-16 when every other byte of its first line is zero, UTF-8 when it is well-formed UTF-8
 // with a byte above 127 (as editors on Linux save it), and otherwise 8-bit text in the system
-// code page. Lines may end in CR, LF or CR LF and be of any length.
-// A read failure part-way through closes the file and raises CTextFileException.
+// code page. Lines may end in CR, LF or CR LF.
+// A read failure part-way through closes the file and raises CTextFileException; so does a line
+// longer than 16 MB or a file larger than 64 MB (EFBIG), which no list or text of these programs
+// comes near and which would otherwise take memory without end.
 #pragma once
 
 #include "common/files/FileSystem.h"
@@ -39,6 +41,8 @@ public:
 
 private:
     static constexpr int kBufferSize = kTextFileBlockSize;
+    static constexpr std::size_t kLongestLineBytes = 16u << 20; // as the line is held
+    static constexpr std::uint64_t kLargestFile = 64u << 20;    // bytes
 
     void detectEncoding();
     // The next block straight from the file, for telling its encoding before lines are read.
@@ -47,6 +51,7 @@ private:
                           std::array<unsigned char, kBufferSize>& block);
     void rewind();
     void refill();
+    void countTaken(std::ptrdiff_t bytes);
     [[noreturn]] void failRead(std::uint32_t error);
 
     unsigned char readByte() {
@@ -80,6 +85,7 @@ private:
     std::array<unsigned char, kBufferSize> buffer_{};
     int position_ = -1;     // index of the last byte taken
     int bytesInBuffer_ = 0; // what the last read delivered
+    std::uint64_t bytesTaken_ = 0;
     bool pushedBack_ = false;
     bool firstLine_ = true;
     char16_t pushedBackChar_ = 0;

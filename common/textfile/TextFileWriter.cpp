@@ -16,8 +16,13 @@ TextFileWriter::~TextFileWriter() {
 }
 
 bool TextFileWriter::openForWriting(FileSystem& files, std::u16string_view path, int encoding) {
-    close();
     std::uint32_t error = 0;
+    return openForWriting(files, path, encoding, error);
+}
+
+bool TextFileWriter::openForWriting(FileSystem& files, std::u16string_view path, int encoding,
+                                    std::uint32_t& error) {
+    close();
     output_ = files.openForReplacing(path, error);
     encoding_ = encoding;
     used_ = 0;

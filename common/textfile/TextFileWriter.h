@@ -20,7 +20,10 @@ public:
     TextFileWriter(const TextFileWriter&) = delete;
     TextFileWriter& operator=(const TextFileWriter&) = delete;
 
-    // False (and nothing written) when the file cannot be created or replaced.
+    // False (and nothing written) when the file cannot be created or replaced; `error` then
+    // holds the system's reason.
+    bool openForWriting(FileSystem& files, std::u16string_view path, int encoding,
+                        std::uint32_t& error);
     bool openForWriting(FileSystem& files, std::u16string_view path, int encoding);
 
     void write(std::u16string_view text);
