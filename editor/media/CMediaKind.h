@@ -3,8 +3,8 @@
 // and the question asked before one is deleted.
 #pragma once
 
-#include "editor/texts/EditorTexts.h"
 #include "common/content/Exercise.h"
+#include "editor/texts/EditorTexts.h"
 
 #include <string>
 #include <string_view>
