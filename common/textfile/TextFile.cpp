@@ -117,10 +117,20 @@ std::span<const unsigned char> TextFile::readBlock(std::array<unsigned char, kBu
 bool TextFile::isUtf8Throughout(std::span<const unsigned char> opening,
                                 std::array<unsigned char, kBufferSize>& block) {
     Utf8Validator validator;
-    for (std::span<const unsigned char> bytes = opening; !bytes.empty(); bytes = readBlock(block)) {
+    std::span<const unsigned char> bytes = opening;
+    while (!bytes.empty()) {
         if (!validator.feed(bytes)) {
             return false;
         }
+        std::uint32_t error = 0;
+        const std::ptrdiff_t got = input_->read(block.data(), block.size(), error);
+        if (got < 0) {
+            // The lines before the failing block are still read, in the encoding they show;
+            // the failure itself comes when the reading reaches it.
+            return validator.isUtf8TextSoFar();
+        }
+        countTaken(got);
+        bytes = std::span<const unsigned char>(block.data(), static_cast<std::size_t>(got));
     }
     return validator.isUtf8Text();
 }

@@ -13,6 +13,8 @@ public:
     // True when everything fed is complete UTF-8 that holds at least one byte above 127 (plain
     // ASCII reads the same in any encoding and stays 8-bit text).
     bool isUtf8Text() const { return valid_ && pending_ == 0 && sawHighByte_; }
+    // The same for bytes that may go on: a sequence cut at the end still counts.
+    bool isUtf8TextSoFar() const { return valid_ && sawHighByte_; }
 
 private:
     bool valid_ = true;

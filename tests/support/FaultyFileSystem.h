@@ -47,22 +47,26 @@ private:
         std::ptrdiff_t read(unsigned char* buffer, std::size_t size,
                             std::uint32_t& error) override {
             // The disk fails inside the request that crosses the budget, as a real one would.
-            if (size > budget_) {
+            if (size > budget_ - position_) {
                 error = EIO;
                 return -1;
             }
             const std::ptrdiff_t got = real_->read(buffer, size, error);
             if (got > 0) {
-                budget_ -= static_cast<std::size_t>(got);
+                position_ += static_cast<std::size_t>(got);
             }
             return got;
         }
-        bool rewind(std::uint32_t& error) override { return real_->rewind(error); }
+        bool rewind(std::uint32_t& error) override {
+            position_ = 0;
+            return real_->rewind(error);
+        }
         std::uint64_t size() const override { return real_->size(); }
 
     private:
         std::unique_ptr<InputStream> real_;
         std::size_t budget_;
+        std::size_t position_ = 0;
     };
 
     class FailingOutput : public OutputStream {
