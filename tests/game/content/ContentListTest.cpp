@@ -1,9 +1,8 @@
-#include "game/content/Options.h"
-
 #include "FaultyFileSystem.h"
 #include "RecordingErrorBox.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
+#include "game/content/Options.h"
 
 #include <cwctype>
 #include <gtest/gtest.h>
@@ -11,8 +10,9 @@
 namespace {
 
 // The same two exercises in every encoding a list may come in.
-const std::u16string kFarm = u"Cow\r\ncow.png\r\nmoo.wav\r\nko.wav\r\nKo p\u00e5 bete\r\n-16777216\r\n"
-                             u"Hen\r\nhen.png\r\n\r\n\r\n\r\n16777215\r\n";
+const std::u16string kFarm =
+    u"Cow\r\ncow.png\r\nmoo.wav\r\nko.wav\r\nKo p\u00e5 bete\r\n-16777216\r\n"
+    u"Hen\r\nhen.png\r\n\r\n\r\n\r\n16777215\r\n";
 
 std::string encode(const std::u16string& text, int encoding) {
     std::string bytes;
@@ -104,9 +104,12 @@ TEST_F(ContentListTest, ColourLinesReadAsTheCLibraryReadsLongs) {
         const char* line;
         std::uint32_t colour;
     };
-    const Case cases[] = {{"-16777216", 0xFF000000}, {"4278190080", 0xFF000000},
-                          {" -16777216", 0xFF000000}, {"16777215", 0x00FFFFFF},
-                          {"red", 0},                 {"12abc", 12}};
+    const Case cases[] = {{"-16777216", 0xFF000000},
+                          {"4278190080", 0xFF000000},
+                          {" -16777216", 0xFF000000},
+                          {"16777215", 0x00FFFFFF},
+                          {"red", 0},
+                          {"12abc", 12}};
     for (const Case& c : cases) {
         EXPECT_EQ(load(std::string("A\r\n\r\n\r\n\r\n\r\n") + c.line + "\r\n")[0].colour, c.colour)
             << c.line;
@@ -166,8 +169,9 @@ TEST_F(ContentListTest, ShufflingSwapsTwoExercisesAboutHalfTheTime) {
     for (int i = 0; i < 1000; ++i) {
         options.shuffleExercises(random);
         swapped += options.exercises[0].name != u"first";
-        options.exercises[0].name == u"first" ? void() : std::swap(options.exercises[0],
-                                                                   options.exercises[1]);
+        options.exercises[0].name == u"first"
+            ? void()
+            : std::swap(options.exercises[0], options.exercises[1]);
     }
     EXPECT_GT(swapped, 400);
     EXPECT_LT(swapped, 600);
