@@ -30,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    if (!ListFile::write(files, u"data\\English\\vimo", exercises)) {
+    std::uint32_t error = 0;
+    if (!ListFile::write(files, u"data\\English\\vimo", exercises, error)) {
         std::abort();
     }
     const std::string saved = files.written;

@@ -20,8 +20,7 @@ public:
         }
         return std::make_unique<Reader>(bytes_);
     }
-    std::unique_ptr<OutputStream> openForReplacing(std::u16string_view,
-                                                   std::uint32_t&) override {
+    std::unique_ptr<OutputStream> openForReplacing(std::u16string_view, std::uint32_t&) override {
         return std::make_unique<Sink>(written);
     }
     std::vector<std::u16string> list(std::u16string_view, FolderEntries) const override {
@@ -46,6 +45,7 @@ private:
             at_ = 0;
             return true;
         }
+        std::uint64_t size() const override { return bytes_.size(); }
 
     private:
         const std::string& bytes_;

@@ -2,10 +2,12 @@
 
 #include "LanguageNames.h"
 #include "common/text/CaseFolding.h"
+#include "common/text/Utf8.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 
 #include <array>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -60,6 +62,15 @@ std::u16string readLanguage(const FileSystem& files) {
         }
     } catch (const CTextFileException&) {
         // An unreadable language file counts as a missing one.
+        return u"English";
+    }
+    // The name becomes a folder in every path of the language's files: one that leads elsewhere
+    // would have both programs read, write and delete outside their folders.
+    const bool oneFolderName = !language.empty() && language != u"." && language != u".." &&
+                               language.find_first_of(u"\\/") == std::u16string::npos;
+    if (!oneFolderName) {
+        std::fprintf(stderr, "data\\lang.txt names no language folder (\"%s\"); using English\n",
+                     toUtf8(language).c_str());
         return u"English";
     }
     return languageWithFolder(files, std::move(language));

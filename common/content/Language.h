@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-// The first line of data\lang.txt taken whole; "English" when the file cannot be opened. A
-// language written by another of its names ("Svenska", "sv") is given by the name whose folder
-// data\<name> exists.
+// The first line of data\lang.txt taken whole; "English" when the file cannot be opened or the
+// line is not one folder name (empty, ".", "..", or holding a separator), which is then said on
+// standard error. A language written by another of its names ("Svenska", "sv") is given by the
+// name whose folder data\<name> exists.
 std::u16string readLanguage(const FileSystem& files);
 
 // The platform locale names to try for a language name, best first; empty for a name this

@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+bool isSeparator(char16_t c) {
+    return c == u'\\' || c == u'/';
+}
 
 std::vector<std::u16string_view> splitComponents(std::u16string_view path) {
     std::vector<std::u16string_view> parts;
@@ -73,12 +75,14 @@ std::u16string nameFromDisk(const fs::path& name) {
 DiskFileSystem::DiskFileSystem(fs::path root) : root_(std::move(root)) {}
 
 fs::path DiskFileSystem::resolve(std::u16string_view path) const {
-    const bool absolute = !path.empty() && path.front() == u'/';
-    fs::path current = absolute ? fs::path("/") : root_;
+    if (!staysInContentFolder(path)) {
+        return {};
+    }
+    fs::path current = root_;
     bool walking = true; // false once a component is missing: nothing below it can exist
     for (std::u16string_view part : splitComponents(path)) {
         fs::path exact = current / toUtf8(part);
-        if (!walking || part == u".." || entryExists(exact)) {
+        if (!walking || entryExists(exact)) {
             current = std::move(exact);
         } else if (auto found = findIgnoringCase(current, part)) {
             current = std::move(*found);
@@ -94,7 +98,7 @@ fs::path DiskFileSystem::resolve(std::u16string_view path) const {
 }
 
 std::unique_ptr<InputStream> DiskFileSystem::openForReading(std::u16string_view path) const {
-    if (path.empty() || endsWithSeparator(path)) {
+    if (path.empty() || endsWithSeparator(path) || !staysInContentFolder(path)) {
         return nullptr;
     }
     return DiskInputStream::open(resolve(path));
@@ -102,6 +106,10 @@ std::unique_ptr<InputStream> DiskFileSystem::openForReading(std::u16string_view 
 
 std::unique_ptr<OutputStream> DiskFileSystem::openForReplacing(std::u16string_view path,
                                                                std::uint32_t& error) {
+    if (!staysInContentFolder(path)) {
+        error = ENOENT;
+        return nullptr;
+    }
     if (path.empty() || endsWithSeparator(path)) {
         error = EISDIR;
         return nullptr;
@@ -117,7 +125,7 @@ std::vector<std::u16string> DiskFileSystem::list(std::u16string_view pattern,
     }
     const std::u16string_view namePattern = pattern.substr(cut);
     std::vector<std::u16string> names;
-    if (namePattern.empty()) {
+    if (namePattern.empty() || !staysInContentFolder(pattern)) {
         return names;
     }
     const fs::path folder = cut == 0 ? root_ : resolve(pattern.substr(0, cut));
@@ -141,8 +149,8 @@ std::vector<std::u16string> DiskFileSystem::list(std::u16string_view pattern,
 }
 
 bool DiskFileSystem::remove(std::u16string_view path, std::uint32_t& error) {
-    if (path.empty() || endsWithSeparator(path)) {
-        error = path.empty() ? ENOENT : EISDIR;
+    if (path.empty() || endsWithSeparator(path) || !staysInContentFolder(path)) {
+        error = path.empty() || !staysInContentFolder(path) ? ENOENT : EISDIR;
         return false;
     }
     const fs::path target = resolve(path);
@@ -165,6 +173,10 @@ bool DiskFileSystem::remove(std::u16string_view path, std::uint32_t& error) {
 
 bool DiskFileSystem::copyIn(const fs::path& source, std::u16string_view target,
                             std::uint32_t& error) {
+    if (!staysInContentFolder(target)) {
+        error = ENOENT;
+        return false;
+    }
     if (target.empty() || endsWithSeparator(target)) {
         error = EISDIR;
         return false;

@@ -1,6 +1,8 @@
 // The content folder on the local disk. Backslash paths are turned into platform paths here, at
 // the boundary: separators are converted, doubled separators collapse, and a component that does
-// not exist under its exact name is matched ignoring letter case.
+// not exist under its exact name is matched ignoring letter case. A path with a ".." component,
+// a leading separator or a drive letter is refused as a missing file: nothing outside the
+// content folder is read, written, listed or removed.
 #pragma once
 
 #include "common/files/FileSystem.h"

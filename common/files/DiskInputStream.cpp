@@ -5,16 +5,31 @@
 #include <sys/stat.h>
 
 std::unique_ptr<InputStream> DiskInputStream::open(const std::filesystem::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opening a pipe for reading waits for a writer, for ever if none comes; without blocking it
+    // returns at once, and what was opened is then checked, not the name, which could since name
+    // something else.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!fd.valid()) {
         return nullptr;
     }
-    // A folder opens on this platform; as a file it must not.
+    // A folder, a pipe, a socket or a device opens on this platform; as a file none may.
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return nullptr;
     }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags == -1 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return nullptr;
+    }
     return std::make_unique<DiskInputStream>(std::move(fd));
+}
+
+std::uint64_t DiskInputStream::size() const {
+    struct stat info {};
+    if (::fstat(fd_.get(), &info) != 0 || info.st_size < 0) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(info.st_size);
 }
 
 std::ptrdiff_t DiskInputStream::read(unsigned char* buffer, std::size_t size,

@@ -6,6 +6,30 @@ bool endsWithSeparator(std::u16string_view path) {
     return !path.empty() && (path.back() == u'\\' || path.back() == u'/');
 }
 
+bool staysInContentFolder(std::u16string_view path) {
+    auto isSeparator = [](char16_t c) { return c == u'\\' || c == u'/'; };
+    if (!path.empty() && isSeparator(path.front())) {
+        return false;
+    }
+    const bool letter = !path.empty() && ((path[0] >= u'a' && path[0] <= u'z') ||
+                                          (path[0] >= u'A' && path[0] <= u'Z'));
+    if (letter && path.size() >= 2 && path[1] == u':') {
+        return false;
+    }
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = start;
+        while (end < path.size() && !isSeparator(path[end])) {
+            ++end;
+        }
+        if (path.substr(start, end - start) == u"..") {
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 bool FileSystem::exists(std::u16string_view path) const {
     if (path.empty() || endsWithSeparator(path)) {
         return false;

@@ -1,6 +1,7 @@
 // The one door through which both programs open, create and list files in the content folder.
 // Paths are written the way the content folder names them: relative, with backslashes, in any
-// letter case (content made on Windows works unchanged). Tests can hand in a layer that fails on
+// letter case (content made on Windows works unchanged). A path that would lead out of the
+// content folder names nothing, whatever a file holds. Tests can hand in a layer that fails on
 // purpose, to show that nothing is lost when a disk misbehaves.
 #pragma once
 
@@ -21,6 +22,9 @@ public:
     virtual std::ptrdiff_t read(unsigned char* buffer, std::size_t size, std::uint32_t& error) = 0;
     // Goes back to the first byte; false with `error` set when it cannot.
     virtual bool rewind(std::uint32_t& error) = 0;
+    // The size of the file in bytes as it is now, so a reader can turn away a file too large for
+    // it before reading any of it.
+    virtual std::uint64_t size() const = 0;
 };
 
 // A file being written. Nothing reaches the target until `commit` succeeds; a stream destroyed
@@ -40,11 +44,13 @@ public:
     virtual ~FileSystem() = default;
 
     // Null when the path names no regular file (a folder, a missing file, a path ending in a
-    // separator).
+    // separator, a pipe, socket or device, a path out of the content folder). Never waits.
     virtual std::unique_ptr<InputStream> openForReading(std::u16string_view path) const = 0;
 
-    // Null, with `error` set, when the file cannot be replaced: its folder is missing, it is a
-    // folder, or it is read-only.
+    // Null, with `error` set to the system's reason, when the file cannot be replaced: its folder
+    // is missing (ENOENT, also for a path out of the content folder), it is a folder (EISDIR),
+    // it or its disk is read-only (EROFS), the user may not write there (EACCES), or the disk is
+    // full (ENOSPC).
     virtual std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
                                                            std::uint32_t& error) = 0;
 
@@ -54,7 +60,8 @@ public:
     virtual std::vector<std::u16string> list(std::u16string_view pattern,
                                              FolderEntries folders) const = 0;
 
-    // The platform path that `path` names, for libraries that open files themselves.
+    // The platform path that `path` names, for libraries that open files themselves; empty for a
+    // path out of the content folder.
     virtual std::filesystem::path resolve(std::u16string_view path) const = 0;
 
     // Removes the regular file `path`. False, with `error` set, when there is none (ENOENT), the
@@ -75,3 +82,7 @@ public:
 };
 
 bool endsWithSeparator(std::u16string_view path);
+
+// True for a path that stays inside the content folder: relative (no leading separator, no drive
+// letter) and without a ".." component.
+bool staysInContentFolder(std::u16string_view path);

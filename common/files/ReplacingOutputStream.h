@@ -1,6 +1,8 @@
 // Replaces a file without ever leaving a truncated one: the bytes go into a hidden temporary
-// file beside the target, which is renamed over the target only once everything is on disk.
-// A crash, a full disk or a failed flush leaves the previous file whole.
+// file of this save's own beside the target, which is renamed over the target only once
+// everything is on disk. A crash, a full disk, a failed flush or a second save at the same time
+// leaves a whole file. Temporary files that saves killed part-way left behind are removed when
+// the next save in their folder comes.
 #pragma once
 
 #include "common/files/FileDescriptor.h"
@@ -11,7 +13,8 @@ public:
     ~ReplacingOutputStream() override;
 
     // Null, with `error` set, when the target's folder is missing, the target is a folder, or
-    // the target is read-only (refused even where the user could override it, as on Windows).
+    // the target is read-only (EROFS; refused even where the user could override it, as on
+    // Windows).
     static std::unique_ptr<OutputStream> open(const std::filesystem::path& target,
                                               std::uint32_t& error);
 
@@ -29,8 +32,8 @@ private:
     bool committed_ = false;
 };
 
-// The temporary file that stands in for `fileName` while it is being written.
-std::string temporaryFileName(const std::string& fileName);
+// A fresh name for a temporary file: a leading dot, a random tag and a fixed ending.
+std::string temporaryFileName();
 
 // True for names of such temporary files, which no listing shows.
 bool isTemporaryFileName(std::u16string_view name);

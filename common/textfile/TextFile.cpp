@@ -2,6 +2,54 @@
 
 #include "common/text/CodePage.h"
 #include "common/textfile/CTextFileException.h"
+#include "common/textfile/Utf8Validator.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <span>
+
+namespace {
+
+// Enough of a file's opening to see its first line's zero bytes.
+constexpr std::size_t kOpeningBytes = 64;
+
+bool isLineEnd(unsigned unit) {
+    return unit == 13 || unit == 10;
+}
+
+// UTF-16 written without a mark still shows itself: text in Latin letters has a zero byte in
+// every unit, the high one. Every other byte of the first line (or of the opening, when that line
+// is empty) must be zero, and the other bytes not all zero.
+std::optional<int> utf16FromZeros(std::span<const unsigned char> bytes) {
+    const std::size_t size = std::min(bytes.size(), kOpeningBytes) & ~std::size_t{1};
+    for (const int order : {Utf16LittleEndian, Utf16BigEndian}) {
+        const std::size_t high = order == Utf16LittleEndian ? 1 : 0;
+        auto unit = [&](std::size_t at) {
+            return unsigned{bytes[at + 1 - high]} | unsigned{bytes[at + high]} << 8;
+        };
+        auto zeroEveryOther = [&](std::size_t end) {
+            bool text = false;
+            for (std::size_t at = 0; at < end; at += 2) {
+                if (bytes[at + high] != 0) {
+                    return false;
+                }
+                text = text || bytes[at + 1 - high] != 0;
+            }
+            return text;
+        };
+        std::size_t lineEnd = 0;
+        while (lineEnd < size && !isLineEnd(unit(lineEnd))) {
+            lineEnd += 2;
+        }
+        if (zeroEveryOther(lineEnd) || zeroEveryOther(size)) {
+            return order;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 bool TextFile::openForReading(const FileSystem& files, std::u16string_view path) {
     close();
@@ -13,7 +61,11 @@ bool TextFile::openForReading(const FileSystem& files, std::u16string_view path)
     position_ = -1;
     bytesInBuffer_ = 0;
     encoding_ = AnsiText;
+    bytesTaken_ = 0;
     if (open_) {
+        if (input_->size() > kLargestFile) {
+            failRead(EFBIG);
+        }
         detectEncoding();
     }
     return open_;
@@ -25,18 +77,62 @@ void TextFile::close() {
 }
 
 void TextFile::detectEncoding() {
-    const unsigned char b0 = readByte();
-    const unsigned char b1 = readByte();
-    if (b0 == 0xFF && b1 == 0xFE) {
-        encoding_ = Utf16LittleEndian;
-    } else if (b0 == 0xFE && b1 == 0xFF) {
-        encoding_ = Utf16BigEndian;
-    } else if (b0 == 0xEF && b1 == 0xBB && readByte() == 0xBF) {
-        encoding_ = Utf8Text;
-    } else {
-        encoding_ = AnsiText;
-        rewind();
+    std::array<unsigned char, kBufferSize> block{};
+    const std::span<const unsigned char> opening = readBlock(block);
+    std::size_t markLength = 0;
+    for (const int marked : {Utf16LittleEndian, Utf16BigEndian, Utf8Text}) {
+        const std::string_view mark = byteOrderMark(marked);
+        if (opening.size() >= mark.size() &&
+            std::equal(mark.begin(), mark.end(), opening.begin(), [](char a, unsigned char b) {
+                return static_cast<unsigned char>(a) == b;
+            })) {
+            encoding_ = marked;
+            markLength = mark.size();
+            break;
+        }
     }
+    if (markLength == 0) {
+        if (const std::optional<int> order = utf16FromZeros(opening)) {
+            encoding_ = *order;
+        } else if (isUtf8Throughout(opening, block)) {
+            encoding_ = Utf8Text;
+        }
+    }
+    rewind();
+    for (std::size_t i = 0; i < markLength; ++i) {
+        readByte();
+    }
+}
+
+std::span<const unsigned char> TextFile::readBlock(std::array<unsigned char, kBufferSize>& block) {
+    std::uint32_t error = 0;
+    const std::ptrdiff_t got = input_->read(block.data(), block.size(), error);
+    if (got < 0) {
+        failRead(error);
+    }
+    countTaken(got);
+    return {block.data(), static_cast<std::size_t>(got)};
+}
+
+bool TextFile::isUtf8Throughout(std::span<const unsigned char> opening,
+                                std::array<unsigned char, kBufferSize>& block) {
+    Utf8Validator validator;
+    std::span<const unsigned char> bytes = opening;
+    while (!bytes.empty()) {
+        if (!validator.feed(bytes)) {
+            return false;
+        }
+        std::uint32_t error = 0;
+        const std::ptrdiff_t got = input_->read(block.data(), block.size(), error);
+        if (got < 0) {
+            // The lines before the failing block are still read, in the encoding they show;
+            // the failure itself comes when the reading reaches it.
+            return validator.isUtf8TextSoFar();
+        }
+        countTaken(got);
+        bytes = std::span<const unsigned char>(block.data(), static_cast<std::size_t>(got));
+    }
+    return validator.isUtf8Text();
 }
 
 void TextFile::rewind() {
@@ -46,9 +142,18 @@ void TextFile::rewind() {
     }
     position_ = -1;
     bytesInBuffer_ = 0;
+    bytesTaken_ = 0;
     endOfFile_ = false;
     pushedBack_ = false;
     firstLine_ = true;
+}
+
+void TextFile::countTaken(std::ptrdiff_t bytes) {
+    // The size was checked at opening; this holds for a file that grows while it is read.
+    bytesTaken_ += static_cast<std::uint64_t>(bytes);
+    if (bytesTaken_ > kLargestFile) {
+        failRead(EFBIG);
+    }
 }
 
 void TextFile::refill() {
@@ -61,6 +166,7 @@ void TextFile::refill() {
     if (got < 0) {
         failRead(error);
     }
+    countTaken(got);
     if (got == 0) {
         endOfFile_ = true;
         return;
@@ -123,6 +229,9 @@ bool TextFile::readUnits(std::basic_string<Unit>& line, Next next) {
     while (ch != 13 && ch != 10) {
         if (endOfFile_) {
             break;
+        }
+        if (line.size() >= kLongestLineBytes / sizeof(Unit)) {
+            failRead(EFBIG);
         }
         line.push_back(static_cast<Unit>(ch));
         ch = next();

@@ -16,27 +16,21 @@ TextFileWriter::~TextFileWriter() {
 }
 
 bool TextFileWriter::openForWriting(FileSystem& files, std::u16string_view path, int encoding) {
-    close();
     std::uint32_t error = 0;
+    return openForWriting(files, path, encoding, error);
+}
+
+bool TextFileWriter::openForWriting(FileSystem& files, std::u16string_view path, int encoding,
+                                    std::uint32_t& error) {
+    close();
     output_ = files.openForReplacing(path, error);
-    open_ = output_ != nullptr;
     encoding_ = encoding;
-    position_ = -1;
-    if (!open_) {
+    used_ = 0;
+    if (!output_) {
         return false;
     }
-    switch (encoding_) {
-    case Utf16BigEndian:
-        writeByte(0xFE), writeByte(0xFF);
-        break;
-    case Utf16LittleEndian:
-        writeByte(0xFF), writeByte(0xFE);
-        break;
-    case Utf8Text:
-        writeByte(0xEF), writeByte(0xBB), writeByte(0xBF);
-        break;
-    default:
-        break;
+    for (char byte : byteOrderMark(encoding_)) {
+        writeByte(static_cast<unsigned char>(byte));
     }
     return true;
 }
@@ -66,7 +60,9 @@ void TextFileWriter::write(int value) {
     write(std::u16string(digits.begin(), digits.end()));
 }
 
-void TextFileWriter::write(long value) { write(static_cast<int>(static_cast<std::int32_t>(value))); }
+void TextFileWriter::write(long value) {
+    write(static_cast<int>(static_cast<std::int32_t>(value)));
+}
 
 void TextFileWriter::write(double value) {
     write(std::string_view(formatSignificant(value, 12)));
@@ -110,11 +106,10 @@ void TextFileWriter::flush() {
         failWrite(EBADF);
     }
     std::uint32_t error = 0;
-    if (position_ >= 0 &&
-        !output_->write(buffer_.data(), static_cast<std::size_t>(position_ + 1), error)) {
+    if (used_ > 0 && !output_->write(buffer_.data(), used_, error)) {
         failWrite(error);
     }
-    position_ = -1;
+    used_ = 0;
 }
 
 void TextFileWriter::close() {
@@ -126,13 +121,11 @@ void TextFileWriter::close() {
         }
         output_.reset();
     }
-    position_ = -1;
-    TextFile::close();
+    used_ = 0;
 }
 
 void TextFileWriter::failWrite(std::uint32_t error) {
     output_.reset(); // discards what was written; the previous file stays
-    position_ = -1;
-    open_ = false;
+    used_ = 0;
     throw CTextFileException(error);
 }

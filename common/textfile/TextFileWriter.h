@@ -3,18 +3,27 @@
 // leaves the previous file whole.
 #pragma once
 
-#include "common/textfile/TextFile.h"
+#include "common/files/FileSystem.h"
+#include "common/textfile/TextEncoding.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <string_view>
 
-class TextFileWriter : public TextFile {
+class TextFileWriter {
 public:
     TextFileWriter() = default;
     // Closes the file if the caller did not; a failure then is swallowed and the previous file
     // stays, so callers that must know call close() themselves.
-    ~TextFileWriter() override;
+    ~TextFileWriter();
+    TextFileWriter(const TextFileWriter&) = delete;
+    TextFileWriter& operator=(const TextFileWriter&) = delete;
 
-    // False (and nothing written) when the file cannot be created or replaced.
+    // False (and nothing written) when the file cannot be created or replaced; `error` then
+    // holds the system's reason.
+    bool openForWriting(FileSystem& files, std::u16string_view path, int encoding,
+                        std::uint32_t& error);
     bool openForWriting(FileSystem& files, std::u16string_view path, int encoding);
 
     void write(std::u16string_view text);
@@ -28,18 +37,24 @@ public:
     void writeEndOfLine();
 
     // Flushes and puts the file in place; raises CTextFileException when that fails.
-    void close() override;
+    void close();
+
+    bool isOpen() const { return output_ != nullptr; }
+    int encoding() const { return encoding_; }
 
 private:
     void writeByte(unsigned char byte) {
-        if (position_ + 1 >= kBufferSize) {
+        if (used_ == buffer_.size()) {
             flush();
         }
-        buffer_[static_cast<std::size_t>(++position_)] = byte;
+        buffer_[used_++] = byte;
     }
     void writeUnit(char16_t unit);
     void flush();
     [[noreturn]] void failWrite(std::uint32_t error);
 
     std::unique_ptr<OutputStream> output_;
+    int encoding_ = AnsiText;
+    std::array<unsigned char, kTextFileBlockSize> buffer_{};
+    std::size_t used_ = 0; // bytes waiting in the buffer
 };

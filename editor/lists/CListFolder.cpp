@@ -34,7 +34,13 @@ std::vector<Exercise> CListFolder::load(std::u16string_view name) const {
 }
 
 bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises) {
-    return ListFile::write(files_, pathOf(name), exercises);
+    std::uint32_t error = 0;
+    return save(name, exercises, error);
+}
+
+bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises,
+                       std::uint32_t& error) {
+    return ListFile::write(files_, pathOf(name), exercises, error);
 }
 
 bool CListFolder::remove(std::u16string_view name, std::uint32_t& error) {

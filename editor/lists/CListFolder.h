@@ -28,8 +28,11 @@ public:
     bool exists(std::u16string_view name) const { return find(name).has_value(); }
 
     std::vector<Exercise> load(std::u16string_view name) const;
-    // False when the list cannot be written; its file then stays as it was.
+    // False when the list cannot be written, with the system's `error` where one is asked for;
+    // its file then stays as it was.
     bool save(std::u16string_view name, const std::vector<Exercise>& exercises);
+    bool save(std::u16string_view name, const std::vector<Exercise>& exercises,
+              std::uint32_t& error);
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);
 

@@ -1,9 +1,9 @@
 #include "editor/lists/ListFile.h"
 
+#include "common/content/ExerciseReader.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 #include "common/textfile/TextFileWriter.h"
-#include "common/content/ExerciseReader.h"
 
 #include <cstdint>
 
@@ -21,10 +21,10 @@ std::vector<Exercise> ListFile::read(const FileSystem& files, std::u16string_vie
 }
 
 bool ListFile::write(FileSystem& files, std::u16string_view path,
-                     const std::vector<Exercise>& exercises) {
+                     const std::vector<Exercise>& exercises, std::uint32_t& error) {
     TextFileWriter file;
     try {
-        if (!file.openForWriting(files, path, Utf8Text)) {
+        if (!file.openForWriting(files, path, Utf8Text, error)) {
             return false;
         }
         for (const Exercise& exercise : exercises) {
@@ -37,7 +37,8 @@ bool ListFile::write(FileSystem& files, std::u16string_view path,
             file.writeEndOfLine();
         }
         file.close();
-    } catch (const CTextFileException&) {
+    } catch (const CTextFileException& failure) {
+        error = failure.errorCode();
         return false;
     }
     return true;

@@ -3,8 +3,8 @@
 // byte-order mark and CR LF after every line, read in any encoding the game reads.
 #pragma once
 
-#include "common/files/FileSystem.h"
 #include "common/content/Exercise.h"
+#include "common/files/FileSystem.h"
 
 #include <string_view>
 #include <vector>
@@ -16,8 +16,8 @@ public:
     // read before it.
     static std::vector<Exercise> read(const FileSystem& files, std::u16string_view path);
 
-    // Replaces the file at `path` with `exercises`. False when it cannot be written; the file
-    // on disk is then exactly as it was before.
+    // Replaces the file at `path` with `exercises`. False, with the system's `error`, when it
+    // cannot be written; the file on disk is then exactly as it was before.
     static bool write(FileSystem& files, std::u16string_view path,
-                      const std::vector<Exercise>& exercises);
+                      const std::vector<Exercise>& exercises, std::uint32_t& error);
 };

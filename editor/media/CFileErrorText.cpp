@@ -2,6 +2,34 @@
 
 #include <cerrno>
 
+std::u16string CFileErrorText::writeFailureCause(std::uint32_t error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return u"The disk is full.";
+    case EROFS:
+        return u"The file or folder is read-only.";
+    case EACCES:
+    case EPERM:
+        return u"You have no permission to write there.";
+    case ENOENT:
+    case ENOTDIR:
+        return u"Its folder is missing.";
+    case EISDIR:
+        return u"A folder has that name.";
+    case EEXIST:
+        return u"A file of that name is already there.";
+    default:
+        return u"The disk reported an error.";
+    }
+}
+
+std::u16string CFileErrorText::copyFailed(std::uint32_t error, std::u16string_view path) {
+    return u"The file could not be copied to " + std::u16string(path) + u". " +
+           writeFailureCause(error);
+}
+
 std::u16string CFileErrorText::removeFailed(std::uint32_t error, std::u16string_view path) {
     const std::u16string file(path);
     switch (error) {

@@ -1,5 +1,5 @@
-// The message that tells why a file could not be removed or copied, naming the file by its path
-// in the content folder.
+// The messages that tell why a file could not be removed, saved or copied, naming the file by its
+// path in the content folder and the cause by the system's error.
 #pragma once
 
 #include <cstdint>
@@ -10,4 +10,11 @@ class CFileErrorText {
 public:
     // "<path> was not found.", "Access to <path> was denied." and so on, by the system's error.
     static std::u16string removeFailed(std::uint32_t error, std::u16string_view path);
+
+    // Why a file could not be written, as a sentence to follow the message that names it: "The
+    // disk is full.", "The file or folder is read-only.", "You may not write there." and so on.
+    static std::u16string writeFailureCause(std::uint32_t error);
+
+    // "The file could not be copied to <path>." followed by the cause.
+    static std::u16string copyFailed(std::uint32_t error, std::u16string_view path);
 };

@@ -1,18 +1,13 @@
 #include "editor/media/CMediaFolder.h"
 
 #include "common/files/DiskFileSystem.h"
+#include "common/pictures/PictureFile.h"
 #include "editor/lists/CItemName.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <utility>
-
-namespace {
-
-constexpr std::size_t kLargestPictureBytes = 64 * 1024 * 1024;
-
-} // namespace
 
 CMediaFolder::CMediaFolder(FileSystem& files, CMediaKind kind, std::u16string language)
     : files_(files), kind_(kind), folder_(kind.folder(language)) {}
@@ -26,12 +21,17 @@ std::vector<std::u16string> CMediaFolder::fileNames() const {
 
 CMediaFolder::CopyResult CMediaFolder::copyIn(const std::filesystem::path& source,
                                               std::u16string& name) {
+    std::uint32_t error = 0;
+    return copyIn(source, name, error);
+}
+
+CMediaFolder::CopyResult CMediaFolder::copyIn(const std::filesystem::path& source,
+                                              std::u16string& name, std::uint32_t& error) {
     name = nameFromDisk(source.filename());
     // A name made elsewhere may hold a backslash, which would lead the copy out of the folder.
     if (!CItemName::isPortableFileName(name)) {
         return CopyResult::BadName;
     }
-    std::uint32_t error = 0;
     if (files_.copyIn(source, pathOf(name), error)) {
         return CopyResult::Copied;
     }
@@ -45,14 +45,15 @@ bool CMediaFolder::remove(std::u16string_view name, std::uint32_t& error) {
 std::string CMediaFolder::contentsOf(std::u16string_view name) const {
     const std::unique_ptr<InputStream> input = files_.openForReading(pathOf(name));
     std::string bytes;
-    if (!input) {
+    // The game's limit, told by the size before anything is read.
+    if (!input || input->size() > kLargestPictureFileBytes) {
         return bytes;
     }
     std::array<unsigned char, 64 * 1024> buffer{};
     std::uint32_t error = 0;
     for (;;) {
         const std::ptrdiff_t got = input->read(buffer.data(), buffer.size(), error);
-        if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > kLargestPictureBytes) {
+        if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > kLargestPictureFileBytes) {
             return {};
         }
         if (got == 0) {

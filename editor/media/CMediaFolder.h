@@ -26,8 +26,11 @@ public:
     std::vector<std::u16string> fileNames() const;
 
     // Copies `source` into the folder under its own name, never over a file already there.
-    // `name` receives the name the copy has (or would have had).
+    // `name` receives the name the copy has (or would have had), and `error` the system's reason
+    // when the result is Failed.
     CopyResult copyIn(const std::filesystem::path& source, std::u16string& name);
+    CopyResult copyIn(const std::filesystem::path& source, std::u16string& name,
+                      std::uint32_t& error);
 
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);

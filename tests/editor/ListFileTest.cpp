@@ -10,6 +10,7 @@
 #include "editor/lists/CListFolder.h"
 #include "game/content/ContentList.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,7 +35,8 @@ TEST_F(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
         {u"  ", u"", u"", u"bil.wav", u"", 0x00FFFFFF}, // a name of blanks is a name
         {u"cat", u"other.png", u"", u"", u"second of the name", 0xFFDB3A3A},
         {u"öga", u"öga.png", u"", u"", u"", 0x00000000}};
-    ASSERT_TRUE(ListFile::write(files, u"data\\English\\mixed", written));
+    std::uint32_t error = 0;
+    ASSERT_TRUE(ListFile::write(files, u"data\\English\\mixed", written, error));
     EXPECT_EQ(folder.read("data/English/mixed"),
               "\xEF\xBB\xBF"
               "cat\r\ncat.png\r\ncat.wav\r\n\r\nKatt p\xC3\xA5 v\xC3\xA4g\r\n-16777216\r\n"
@@ -63,7 +65,9 @@ TEST_F(ListFileTest, AFailedWriteLeavesTheOldListWhole) {
     FaultyFileSystem faulty(folder.path());
     faulty.writeFailsAfter = 10;
     const std::vector<Exercise> exercises(50, Exercise{u"long name", u"x.png", u"", u"", u"", 0});
-    EXPECT_FALSE(ListFile::write(faulty, u"data\\English\\animals", exercises));
+    std::uint32_t error = 0;
+    EXPECT_FALSE(ListFile::write(faulty, u"data\\English\\animals", exercises, error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(ENOSPC)); // the cause the message will name
     EXPECT_EQ(folder.read("data/English/animals"), old);
     EXPECT_EQ(faulty.list(u"data\\English\\*.*", FolderEntries::Keep),
               std::vector<std::u16string>{u"animals"});

@@ -1,5 +1,6 @@
 // The three media folders: what they offer, copying files in and removing them, and the
 // message that tells why a removal failed.
+#include "FileSizeLimit.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"
@@ -80,4 +81,33 @@ TEST_F(MediaFolderTest, RemovalFailuresNameTheFileAndTheCause) {
     for (const Case& c : cases) {
         EXPECT_EQ(toUtf8(CFileErrorText::removeFailed(c.error, path)), toUtf8(c.message));
     }
+}
+
+// A save or a copy names the cause the system gave; a full disk, a read-only file and a missing
+// permission are told apart.
+TEST_F(MediaFolderTest, CopyAndSaveFailuresNameTheCause) {
+    const std::pair<std::uint32_t, std::u16string> causes[] = {
+        {ENOSPC, u"The disk is full."},
+        {EDQUOT, u"The disk is full."},
+        {EROFS, u"The file or folder is read-only."},
+        {EACCES, u"You have no permission to write there."},
+        {EIO, u"The disk reported an error."},
+    };
+    for (const auto& [error, cause] : causes) {
+        EXPECT_EQ(toUtf8(CFileErrorText::writeFailureCause(error)), toUtf8(cause));
+    }
+    // A real disk that cannot take the copy (a limit on file size, which holds even for root),
+    // told through the file layer.
+    elsewhere.write("Pictures/horse.png", std::string(200'000, 'x'));
+    folder.makeFolder("gfx/images");
+    CMediaFolder images(files, CMediaKind(CMediaKind::Image), u"English");
+    std::u16string name;
+    std::uint32_t error = 0;
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_EQ(images.copyIn(elsewhere.path() / "Pictures/horse.png", name, error),
+                  CMediaFolder::CopyResult::Failed);
+    }
+    EXPECT_EQ(toUtf8(CFileErrorText::copyFailed(error, images.pathOf(name))),
+              "The file could not be copied to gfx\\images\\horse.png. The disk is full.");
 }

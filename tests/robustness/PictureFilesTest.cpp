@@ -7,8 +7,11 @@
 #include "common/pictures/ImageFileSize.h"
 #include "game/gfx/Picture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,6 +92,10 @@ protected:
     // The picture loaded as the screens load theirs, drawn scaled into 100 x 100 at (100, 100).
     std::pair<int, int> loadAndDraw(const std::string& bytes, bool cached) {
         folder.write("gfx/picture.png", bytes);
+        return loadAndDrawPictureFile(cached);
+    }
+    // The same, with gfx/picture.png already in place.
+    std::pair<int, int> loadAndDrawPictureFile(bool cached) {
         Picture picture(clock);
         picture.load(u"gfx\\picture.png", &surfaces.offscreen(), cached);
         const std::pair<int, int> size{static_cast<int>(picture.width),
@@ -210,6 +217,29 @@ TEST_F(PictureFilesTest, HugePicturesAreTurnedAwayBeforeDecoding) {
             EXPECT_EQ(loadAndDraw(c.bytes, cached), std::make_pair(0, 0));
         }
         EXPECT_LE(ResidentMemory::peakMiB() - before, 20);
+    }
+}
+
+// A file of gigabytes with a small picture's header (sparse, so the test costs no disk) and a
+// pipe in a picture's place are passed over at once, as missing pictures, at little memory.
+TEST_F(PictureFilesTest, HugeFilesAndPipesAreNeverReadAsPictures) {
+    const std::filesystem::path file = folder.path() / "gfx/picture.png";
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"a 2 GB picture file",
+         [&] {
+             folder.write("gfx/picture.png", png::solidRgb(6, 4, kGreen));
+             ASSERT_EQ(::truncate(file.c_str(), off_t{2} << 30), 0);
+         }},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0666), 0); }},
+    };
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        std::filesystem::remove(file);
+        make();
+        ResidentMemory::restartPeak();
+        const long before = ResidentMemory::currentMiB();
+        EXPECT_EQ(loadAndDrawPictureFile(false), std::make_pair(0, 0));
+        EXPECT_LE(ResidentMemory::peakMiB() - before, 64);
     }
 }
 

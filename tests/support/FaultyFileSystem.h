@@ -1,11 +1,14 @@
 // The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
-// part-way through a file) and writes that fail after a given number of bytes (a full disk).
+// part-way through a file), writes that fail after a given number of bytes (a full disk), and
+// something else done to the disk in the middle of a save (another program saving too).
 #pragma once
 
 #include "common/files/DiskFileSystem.h"
 
 #include <cerrno>
+#include <functional>
 #include <limits>
+#include <utility>
 
 class FaultyFileSystem : public DiskFileSystem {
 public:
@@ -15,6 +18,8 @@ public:
     std::size_t readFailsAfter = std::numeric_limits<std::size_t>::max();
     // Writes fail once this many bytes would have been written to one file.
     std::size_t writeFailsAfter = std::numeric_limits<std::size_t>::max();
+    // Runs once, when the next save's first bytes are about to reach its file.
+    std::function<void()> duringNextSave;
 
     std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override {
         auto real = DiskFileSystem::openForReading(path);
@@ -30,7 +35,8 @@ public:
         if (!real) {
             return nullptr;
         }
-        return std::make_unique<FailingOutput>(std::move(real), writeFailsAfter);
+        return std::make_unique<FailingOutput>(std::move(real), writeFailsAfter,
+                                               std::exchange(duringNextSave, nullptr));
     }
 
 private:
@@ -41,28 +47,37 @@ private:
         std::ptrdiff_t read(unsigned char* buffer, std::size_t size,
                             std::uint32_t& error) override {
             // The disk fails inside the request that crosses the budget, as a real one would.
-            if (size > budget_) {
+            if (size > budget_ - position_) {
                 error = EIO;
                 return -1;
             }
             const std::ptrdiff_t got = real_->read(buffer, size, error);
             if (got > 0) {
-                budget_ -= static_cast<std::size_t>(got);
+                position_ += static_cast<std::size_t>(got);
             }
             return got;
         }
-        bool rewind(std::uint32_t& error) override { return real_->rewind(error); }
+        bool rewind(std::uint32_t& error) override {
+            position_ = 0;
+            return real_->rewind(error);
+        }
+        std::uint64_t size() const override { return real_->size(); }
 
     private:
         std::unique_ptr<InputStream> real_;
         std::size_t budget_;
+        std::size_t position_ = 0;
     };
 
     class FailingOutput : public OutputStream {
     public:
-        FailingOutput(std::unique_ptr<OutputStream> real, std::size_t budget)
-            : real_(std::move(real)), budget_(budget) {}
+        FailingOutput(std::unique_ptr<OutputStream> real, std::size_t budget,
+                      std::function<void()> meanwhile)
+            : real_(std::move(real)), budget_(budget), meanwhile_(std::move(meanwhile)) {}
         bool write(const unsigned char* bytes, std::size_t size, std::uint32_t& error) override {
+            if (auto meanwhile = std::exchange(meanwhile_, nullptr)) {
+                meanwhile();
+            }
             if (size > budget_) {
                 error = ENOSPC;
                 return false;
@@ -75,5 +90,6 @@ private:
     private:
         std::unique_ptr<OutputStream> real_;
         std::size_t budget_;
+        std::function<void()> meanwhile_;
     };
 };

@@ -1,5 +1,7 @@
 #include "WaveFile.h"
 
+#include "common/files/WholeFile.h"
+
 #include <SDL_mixer.h>
 #include <algorithm>
 #include <cstdint>
@@ -12,26 +14,6 @@ namespace {
 // Several minutes of CD-quality sound; anything larger is not a sound of this game, and reading
 // it whole could exhaust memory.
 constexpr std::size_t kLargestFile = 128u << 20;
-constexpr std::size_t kReadBlock = 64u << 10;
-
-bool readWhole(InputStream& in, std::vector<unsigned char>& bytes) {
-    std::uint32_t error = 0;
-    for (;;) {
-        const std::size_t used = bytes.size();
-        if (used > kLargestFile) {
-            return false;
-        }
-        bytes.resize(used + kReadBlock);
-        const std::ptrdiff_t got = in.read(bytes.data() + used, kReadBlock, error);
-        if (got < 0) {
-            return false;
-        }
-        bytes.resize(used + static_cast<std::size_t>(got));
-        if (got == 0) {
-            return true;
-        }
-    }
-}
 
 // SDL_mixer would also try its music decoders on anything else, and some of them take noise
 // for sound; content sounds are wave files, so only those are handed over.
@@ -98,8 +80,9 @@ ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
         return nullptr;
     }
     std::vector<unsigned char> bytes;
+    std::uint32_t error = 0;
     try {
-        if (!readWhole(*in, bytes) || !isRiffWave(bytes)) {
+        if (!readWholeFile(*in, kLargestFile, bytes, error) || !isRiffWave(bytes)) {
             return nullptr;
         }
     } catch (const std::bad_alloc&) {

@@ -1,11 +1,10 @@
 #include "game/gfx/sdl/SdlResources.h"
 
-#include "common/pictures/ImageFileSize.h"
+#include "common/pictures/PictureFile.h"
 #include "game/gfx/sdl/TextLayout.h"
 
 #include <SDL_image.h>
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -35,24 +34,6 @@ FontSize fontSize(float size, FontUnit unit) {
     return FontSize{static_cast<int>(std::lround(pixels * 4.0f)), 18};
 }
 
-std::vector<unsigned char> readWhole(InputStream& stream, bool& ok) {
-    std::vector<unsigned char> bytes;
-    unsigned char buffer[65536];
-    std::uint32_t error = 0;
-    ok = true;
-    for (;;) {
-        const std::ptrdiff_t got = stream.read(buffer, sizeof buffer, error);
-        if (got < 0 || bytes.size() + static_cast<std::size_t>(got) > INT_MAX) {
-            ok = false;
-            return {};
-        }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.insert(bytes.end(), buffer, buffer + got);
-    }
-}
-
 // Each format by its own decoder, so that no other decoder can claim the file on the strength of
 // a few bytes inside it and decode it at a size nobody checked.
 SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
@@ -71,16 +52,6 @@ SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
         return IMG_LoadWEBP_RW(source);
     }
     return nullptr;
-}
-
-bool decodable(const std::vector<unsigned char>& bytes, ImageFormat& format) {
-    const std::optional<ImageFileSize> size = readImageFileSize(bytes);
-    // The size is read from the header first, so a picture too large to decode costs nothing.
-    if (!size || !isDecodableSize(*size)) {
-        return false;
-    }
-    format = size->format;
-    return true;
 }
 
 // The picture itself when it is small enough to keep, else a smoothly scaled-down copy; null
@@ -125,17 +96,18 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     if (!stream) {
         return unreadable();
     }
-    bool ok = false;
-    const std::vector<unsigned char> bytes = readWhole(*stream, ok);
-    ImageFormat format{};
-    if (!ok || !decodable(bytes, format)) {
+    // The size on disk and the size the header declares are checked first, so a picture too
+    // large to read or decode costs nothing.
+    const std::optional<PictureFile> file = readPictureFile(*stream);
+    if (!file) {
         return unreadable();
     }
-    const RWopsPtr source(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
+    const RWopsPtr source(
+        SDL_RWFromConstMem(file->bytes.data(), static_cast<int>(file->bytes.size())));
     if (!source) {
         return unreadable();
     }
-    SurfacePtr decoded(decode(source.get(), format));
+    SurfacePtr decoded(decode(source.get(), file->size.format));
     if (!decoded) {
         return unreadable();
     }

@@ -2,6 +2,8 @@
 // that gives the display its mode back.
 #include "common/audio/sdl/SdlSound.h"
 #include "common/files/DiskFileSystem.h"
+#include "common/files/WholeFile.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
 #include "game/platform/sdl/SdlClock.h"
 #include "game/platform/sdl/SdlErrorBox.h"
@@ -46,11 +48,22 @@ private:
     SdlEventSource& events_;
 };
 
+// An icon file is a few kilobytes; anything much larger is not one.
+constexpr std::size_t kLargestIconFile = 1u << 20;
+
+// Read through the file layer like every other content file, so a pipe or a huge file in its
+// place is passed over.
 void setWindowIcon(SDL_Window* window, const FileSystem& files) {
-    const std::string path = files.resolve(u"gfx\\icons\\vimo.ico").string();
-    if (SDL_Surface* icon = IMG_Load(path.c_str())) {
-        SDL_SetWindowIcon(window, icon);
-        SDL_FreeSurface(icon);
+    const std::unique_ptr<InputStream> input = files.openForReading(u"gfx\\icons\\vimo.ico");
+    std::vector<unsigned char> bytes;
+    std::uint32_t error = 0;
+    if (!input || !readWholeFile(*input, kLargestIconFile, bytes, error)) {
+        return;
+    }
+    const RWopsPtr source(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())));
+    const SurfacePtr icon(source ? IMG_LoadICO_RW(source.get()) : nullptr);
+    if (icon) {
+        SDL_SetWindowIcon(window, icon.get());
     }
 }
 

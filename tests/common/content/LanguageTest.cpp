@@ -8,6 +8,7 @@
 
 #include <clocale>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 class LanguageTest : public ::testing::Test {
 protected:
@@ -26,7 +27,13 @@ TEST_F(LanguageTest, TheFirstLineOfTheLanguageFileNamesTheLanguage) {
         {"UTF-16 with mark", std::string("\xFF\xFES\0w\0e\0d\0i\0s\0h\0\r\0\n\0", 20), u"Swedish"},
         {"UTF-8 with mark", "\xEF\xBB\xBFSvenska", u"Svenska"},
         {"taken whole", " English ", u" English "},
-        {"empty file", "", u""},
+        // not one folder name
+        {"empty file", "", u"English"},
+        {"a path out", "../../victim", u"English"},
+        {"a Windows path out", "..\\..\\victim", u"English"},
+        {"a folder below", "Swedish/sub", u"English"},
+        {"dot", ".", u"English"},
+        {"dot dot", "..", u"English"},
     };
     for (const Case& c : cases) {
         folder.write("data/lang.txt", c.bytes);
@@ -37,6 +44,10 @@ TEST_F(LanguageTest, TheFirstLineOfTheLanguageFileNamesTheLanguage) {
 TEST_F(LanguageTest, AMissingOrUnreadableLanguageFileMeansEnglish) {
     EXPECT_EQ(readLanguage(files), u"English");
     folder.makeFolder("data/lang.txt");
+    EXPECT_EQ(readLanguage(files), u"English");
+    // A pipe in its place is passed over at once rather than waited on.
+    std::filesystem::remove(folder.path() / "data/lang.txt");
+    ASSERT_EQ(::mkfifo((folder.path() / "data/lang.txt").c_str(), 0666), 0);
     EXPECT_EQ(readLanguage(files), u"English");
 }
 

@@ -5,6 +5,7 @@
 #include "common/text/Utf8.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using Names = std::vector<std::u16string>;
 
@@ -21,8 +22,9 @@ protected:
         folder.write("gfx/images/R\xC3\xA4v och hund.png", "fox and dog");
         folder.write("data/English/r\xE4v", "fox");
         folder.write("data/English/vimo", "list");
-        folder.write("data/English/" + temporaryFileName("vimo"), "half a list");
+        folder.write("data/English/" + temporaryFileName(), "half a list");
         folder.write("data/lang.txt", "English");
+        ::mkfifo((folder.path() / "sfx/images/pipe.wav").c_str(), 0666);
     }
 
     TemporaryFolder folder;
@@ -42,6 +44,8 @@ TEST_F(DiskFileSystemTest, ListsMatchingEntriesInWindowsOrderAndSkipsFoldersOnRe
         {u"SFX\\Sounds\\*.wav", FolderEntries::Skip, {u"A.wav", u"b.wav", u"c.WAV"}},
         {u"sfx\\missing\\*.*", FolderEntries::Skip, {}},
         {u"sfx\\sounds\\", FolderEntries::Skip, {}},
+        {u"sfx\\..\\sfx\\sounds\\*.*", FolderEntries::Skip, {}},
+        {u"..\\*.*", FolderEntries::Keep, {}},
         {u"gfx\\images\\*.png", FolderEntries::Skip, {u"R\u00e4v och hund.png"}},
         // the name that is not UTF-8 read in the code page; no temporary file
         {u"data\\English\\*", FolderEntries::Keep, {u"r\u00e4v", u"vimo"}},
@@ -51,8 +55,10 @@ TEST_F(DiskFileSystemTest, ListsMatchingEntriesInWindowsOrderAndSkipsFoldersOnRe
     }
 }
 
-// Anything a pattern matches exists, folders too; only regular files open.
+// Anything a pattern matches exists, folders and pipes too; only regular files open, and a pipe
+// at once, as a missing file. Nothing outside the content folder is reached by any path.
 TEST_F(DiskFileSystemTest, FindsAndOpensFilesByWindowsRules) {
+    const std::u16string folderName = fromUtf8(folder.path().filename().string());
     struct Case {
         std::u16string path;
         bool exists;
@@ -71,6 +77,15 @@ TEST_F(DiskFileSystemTest, FindsAndOpensFilesByWindowsRules) {
         {u"sfx\\images\\cat.wav", false, false},
         {u"sfx\\images\\d*.wav", true, false},
         {u"", false, false},
+        {u"sfx\\images\\pipe.wav", true, false},
+        // paths that name a real file by leaving the folder (and coming back in)
+        {u"..\\" + folderName + u"\\data\\lang.txt", false, false},
+        {u"sfx/../data/lang.txt", false, false},
+        {fromUtf8((folder.path() / "data/lang.txt").string()), false, false},
+        {u"\\data\\lang.txt", false, false},
+        {u"C:\\data\\lang.txt", false, false},
+        {u"c:data\\lang.txt", false, false},
+        {u"..", false, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(files.exists(c.path), c.exists) << toUtf8(c.path);
@@ -86,4 +101,5 @@ TEST_F(DiskFileSystemTest, ResolvesEachComponentIgnoringCaseOnlyWhenTheExactName
     // A name that does not exist keeps its spelling, so a new file is made as the program names it.
     EXPECT_EQ(files.resolve(u"lists\\English\\New List"), folder.path() / "Lists/English/New List");
     EXPECT_EQ(files.resolve(u"nothing\\Here"), folder.path() / "nothing/Here");
+    EXPECT_EQ(files.resolve(u"..\\Lists"), std::filesystem::path());
 }

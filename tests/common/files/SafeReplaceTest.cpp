@@ -3,6 +3,7 @@
 #include "common/text/Utf8.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -61,11 +62,12 @@ TEST_F(SafeReplaceTest, RefusesTargetsThatCannotBeReplaced) {
         std::uint32_t error;
     };
     const Case cases[] = {
-        {u"options\\readonly.opt", EACCES}, // refused even for root, as on Windows
+        {u"options\\readonly.opt", EROFS},  // refused even for root, as on Windows
         {u"options\\folder.opt", EISDIR},   // a folder
         {u"missing\\vimo.opt", ENOENT},     // its folder is missing
         {u"notafolder\\vimo.opt", ENOTDIR}, // a file where its folder should be
         {u"options\\", EISDIR},             // no name at all
+        {u"..\\vimo.opt", ENOENT},          // out of the content folder
     };
     for (const Case& c : cases) {
         error = 0;
@@ -73,4 +75,43 @@ TEST_F(SafeReplaceTest, RefusesTargetsThatCannotBeReplaced) {
         EXPECT_EQ(error, c.error) << toUtf8(c.path);
     }
     EXPECT_EQ(folder.read("options/readonly.opt"), "keep me");
+}
+
+// A name as long as a folder allows still saves: the temporary name beside it does not grow with
+// it.
+TEST_F(SafeReplaceTest, SavesAFileWhoseNameIsAsLongAsAFolderAllows) {
+    const std::string name(255, 'a');
+    folder.makeFolder("data/English");
+    auto out = files.openForReplacing(u"data\\English\\" + fromUtf8(name), error);
+    ASSERT_NE(out, nullptr) << error;
+    ASSERT_TRUE(write(*out, "list"));
+    ASSERT_TRUE(out->commit(error)) << error;
+    EXPECT_EQ(folder.read("data/English/" + name), "list");
+    EXPECT_EQ(entries(), 1);
+}
+
+// Temporary files that killed saves left behind go at the next save in their folder; one that a
+// save is writing stays, however old, and so does one just made.
+TEST_F(SafeReplaceTest, ASaveRemovesOnlyTheTemporaryFilesOfSavesThatEnded) {
+    const std::filesystem::path lists = folder.path() / "data/English";
+    const std::string stale[] = {".vimo.vimo-saving", "." + std::string(12, '0') + ".vimo-saving"};
+    for (const std::string& name : stale) {
+        folder.write("data/English/" + name, "half a list");
+    }
+    auto inProgress = files.openForReplacing(u"data\\English\\vimo", error);
+    ASSERT_NE(inProgress, nullptr);
+    for (const auto& entry : std::filesystem::directory_iterator(lists)) {
+        const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        ::utimensat(AT_FDCWD, entry.path().c_str(), anHourAgo, 0);
+    }
+    folder.write("data/English/.fresh.vimo-saving", "being written");
+    auto other = files.openForReplacing(u"data\\English\\other", error);
+    ASSERT_NE(other, nullptr);
+    for (const std::string& name : stale) {
+        EXPECT_FALSE(std::filesystem::exists(lists / name)) << name;
+    }
+    EXPECT_TRUE(std::filesystem::exists(lists / ".fresh.vimo-saving"));
+    ASSERT_TRUE(write(*inProgress, "mine"));
+    ASSERT_TRUE(inProgress->commit(error));
+    EXPECT_EQ(folder.read("data/English/vimo"), "mine");
 }

@@ -10,7 +10,7 @@ TEST(WildcardPattern, FollowsTheRulesOfAWindowsDisk) {
         bool matches;
     };
     const Case cases[] = {
-        {u"*.*", u"vimo", true},           // no dot, still a match
+        {u"*.*", u"vimo", true}, // no dot, still a match
         {u"*.*", u"farm.txt", true},
         {u"*.*", u".hidden", true},
         {u"*01.*", u"cat01.png", true},
@@ -19,9 +19,9 @@ TEST(WildcardPattern, FollowsTheRulesOfAWindowsDisk) {
         {u"step1*.*", u"step1a.wav", true},
         {u"step1*.*", u"step10.wav", true},
         {u"step1*.*", u"step2.wav", false},
-        {u"*.wav", u"CLICK.WAV", true},    // case ignored
+        {u"*.wav", u"CLICK.WAV", true}, // case ignored
         {u"*.wav", u"click.wave", false},
-        {u"*.wav", u"wav", false},         // ".*" rule is for ".*" only
+        {u"*.wav", u"wav", false}, // ".*" rule is for ".*" only
         {u"game0?.png", u"game01.png", true},
         {u"game0?.png", u"game1.png", false},
         {u"vimo", u"VIMO", true},

@@ -33,6 +33,14 @@ TEST_F(TextFileReaderTest, ReadsLinesWhateverTheEncodingAndLineEnds) {
     };
     const Case cases[] = {
         {"EF BB without BF is 8-bit", "\xEF\xBB\x41", {u"\u00ef\u00bbA"}},
+        // without a mark: UTF-8 only when all of it is, 8-bit when a byte says otherwise
+        {"UTF-8 without mark", "a\r\n\xC3\xA4", {u"a", u"\u00e4"}},
+        {"UTF-8 then a lone 8-bit letter", "\xC3\xA4\r\n\xE4", {u"\u00c3\u00a4", u"\u00e4"}},
+        {"UTF-8 cut short", "ab\xC3", {u"ab\u00c3"}},
+        {"an overlong form is 8-bit", "\xC0\xAF", {u"\u00c0\u00af"}},
+        {"UTF-16 LE, empty first line", std::string("\r\0\n\0a\0", 6), {u"", u"a"}},
+        {"UTF-16 BE, one letter", std::string("\0a", 2), {u"a"}},
+        {"only zeros stay 8-bit", std::string(4, '\0'), {std::u16string(4, u'\0')}},
         {"LF", "one\ntwo\nthree", {u"one", u"two", u"three"}},
         {"CR", "one\rtwo\rthree", {u"one", u"two", u"three"}},
         {"LF CR is two ends", "a\n\rb", {u"a", u"", u"b"}},
@@ -59,7 +67,8 @@ TEST_F(TextFileReaderTest, ReadsFilesSavedByOtherTools) {
     const Lines expected = {u"R\u00e4v", u"\u00c4pple och p\u00e4ron", u"\u20ac 5 per kilo", u"",
                             u"Last line without end"};
     for (const char16_t* name : {u"lines-utf16le-bom.txt", u"lines-utf16be-bom.txt",
-                                 u"lines-utf8-bom.txt", u"lines-windows1252.txt"}) {
+                                 u"lines-utf8-bom.txt", u"lines-utf16le.txt", u"lines-utf16be.txt",
+                                 u"lines-utf8.txt", u"lines-windows1252.txt"}) {
         EXPECT_EQ(readAllLines(samples, name), expected)
             << std::string(name, name + std::char_traits<char16_t>::length(name));
     }

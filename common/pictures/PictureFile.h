@@ -1,0 +1,25 @@
+// Reads a picture file for decoding, checking its size on disk and the pixel size its header
+// declares before the file is read whole, so that neither a file of gigabytes nor a picture that
+// would decode to gigabytes costs more than a glance.
+#pragma once
+
+#include "common/files/FileSystem.h"
+#include "common/pictures/ImageFileSize.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+struct PictureFile {
+    ImageFileSize size;
+    std::vector<unsigned char> bytes;
+};
+
+// Room for the largest picture that is decoded (25 million pixels) stored without compression,
+// four bytes a pixel, with its metadata; no picture file worth showing is larger.
+constexpr std::size_t kLargestPictureFileBytes = 128u << 20;
+
+// The whole file with the size its header declares; nothing when it cannot be read, is larger
+// than kLargestPictureFileBytes, is no picture of a known format, or declares a size that is not
+// decoded (isDecodableSize).
+std::optional<PictureFile> readPictureFile(InputStream& input);
