@@ -1,13 +1,13 @@
 // Reads the format and pixel size an image file declares in its header, without decoding the
 // picture, so that a file whose picture would take gigabytes to decode can be turned away first.
-// Knows the formats a content folder is expected to hold: PNG, JPEG, GIF, BMP, TIFF and WebP.
+// Knows the formats a content folder is expected to hold: PNG, JPEG, GIF, BMP, TIFF, WebP and SVG.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
 
-enum class ImageFormat { Png, Jpeg, Gif, Bmp, Tiff, WebP };
+enum class ImageFormat { Png, Jpeg, Gif, Bmp, Tiff, WebP, Svg };
 
 struct ImageFileSize {
     ImageFormat format;
@@ -16,7 +16,9 @@ struct ImageFileSize {
 };
 
 // Nothing for a file of another format, or whose header is cut short or declares no size. For a
-// GIF the larger of the canvas and the first frame, since the decoder allocates either.
+// GIF the larger of the canvas and the first frame, since the decoder allocates either. For an SVG
+// the width and height of its outer element in pixels at 96 per inch (rounded up), each taken from
+// its view box when not given as a length; an SVG that declares neither has no size.
 std::optional<ImageFileSize> readImageFileSize(std::span<const unsigned char> bytes);
 
 // Whether a picture of this size is one the programs decode: at most 16384 pixels a side and

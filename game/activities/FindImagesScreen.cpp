@@ -95,9 +95,13 @@ void FindImagesScreen::takeNextExercise(bool right) {
     Picture choice(services_.clock);
     choice.load(path, offscreen_, false);
     choice.setSize(200, 150);
+    // Fitted pictures are centred in their boxes, so a box's halves are the picture's halves
+    // and covering half a box covers half the picture, whatever its shape.
+    choice.setKeepsShape(true);
     if (right) {
         model_.load(path, offscreen_, false);
         model_.setSize(400, 300);
+        model_.setKeepsShape(true);
         model_.setPosition(200, 60);
         choice.mark = 1;
         backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], &exercise);

@@ -1,12 +1,12 @@
 #include "PictureWordScreen.h"
 
+#include "game/gfx/ReadableText.h"
 #include "game/input/KeyTimeGuard.h"
 
 #include <string>
 
 namespace {
 
-constexpr std::uint32_t kWordColour = 0xFF000000;
 constexpr int kWordPixels = 80;
 
 } // namespace
@@ -37,9 +37,9 @@ int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     loadStopButton(false);
     offscreen_->clear(options_.backgroundColour[PictureWordId]);
     picture_.setTarget(offscreen_);
+    picture_.setKeepsShape(true);
     word_.setTarget(offscreen_);
     word_.setText(u"");
-    word_.setTextColour(kWordColour);
     word_.setFontSize(kWordPixels);
 
     // The first exercise shows at once, unless the child left and came back within the key time.
@@ -171,10 +171,13 @@ void PictureWordScreen::draw() {
     if (!offscreen_) {
         return;
     }
-    offscreen_->clear(backgroundColour());
+    const std::uint32_t background = backgroundColour();
+    offscreen_->clear(background);
     picture_.draw();
     const Exercise* exercise = currentExercise();
     if (options_.textOn == 1 && stage_ <= 3 && exercise != nullptr && !exercise->text.empty()) {
+        // Black or white, whichever the child can read on this exercise's background.
+        word_.setTextColour(readableTextColour(background));
         word_.drawText();
     }
     drawStopButton();

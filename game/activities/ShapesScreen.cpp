@@ -52,6 +52,7 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
     loadStopButton(false);
     for (Picture& picture : patterns_) {
         picture.setTarget(offscreen_);
+        picture.setKeepsShape(true); // an adult's picture of any shape shows undistorted
     }
     variants_.start();
 

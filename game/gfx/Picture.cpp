@@ -1,5 +1,7 @@
 #include "game/gfx/Picture.h"
 
+#include "game/gfx/PictureFit.h"
+
 #include <cmath>
 #include <limits>
 
@@ -77,6 +79,9 @@ void Picture::draw() {
     if (cached_) {
         // Never scaled: the set size only matters to hit tests, centres and frames.
         target_->drawImage(*image_, truncateToInt(x), truncateToInt(y));
+    } else if (keepsShape_) {
+        target_->drawImage(
+            *image_, fitInside(image_->width(), image_->height(), RectF{x, y, width, height}));
     } else {
         target_->drawImage(*image_, RectF{x, y, width, height});
     }

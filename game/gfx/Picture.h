@@ -31,6 +31,9 @@ public:
     void setSize(float newWidth, float newHeight) { width = newWidth, height = newHeight; }
     void setVelocity(float vx, float vy) { velocityX = vx, velocityY = vy; }
     void setFrameMargin(int margin) { frameMargin = margin; }
+    // A plain picture that keeps its shape is drawn fitted inside its set size, centred, rather
+    // than stretched to fill it. Hit tests and frames still use the whole set size.
+    void setKeepsShape(bool keeps) { keepsShape_ = keeps; }
     void setFrameColour(std::uint32_t argb);
     // Changes the frame pen's width only; the stored pen width stays.
     void setFramePenWidth(int width);
@@ -91,6 +94,7 @@ private:
     Graphics* target_ = nullptr;
     std::unique_ptr<Image> image_;
     bool cached_ = false;
+    bool keepsShape_ = false;
     std::optional<Pen> framePen_ = Pen{0xFFFFFFFF, 4.0f};
     std::optional<Pen> textBoxPen_;
     std::unique_ptr<Font> font_;

@@ -54,6 +54,23 @@ shot_darkest() {
     /usr/bin/convert "$E2E_TMP/session-shot.png" -crop "$3x$4+$1+$2" +repage -colorspace gray \
         -format '%[fx:int(minima*255)]' info:
 }
+# Whether a word shows in the rectangle $3 x $4 at ($1, $2) in the colour picture and word
+# writes on the background colour $5 (rrggbb): white on a dark background, black on a light one,
+# whichever contrasts more by relative luminance.
+shot_word_shows() {
+    local bg=$5 white level
+    white=$(awk -v r=$((16#${bg:0:2})) -v g=$((16#${bg:2:2})) -v b=$((16#${bg:4:2})) '
+        function lin(v) { v /= 255; return v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ^ 2.4 }
+        BEGIN { l = 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b)
+                print (1.05 / (l + 0.05) > (l + 0.05) / 0.05) ? 1 : 0 }')
+    if [ "$white" = 1 ]; then
+        level=$(/usr/bin/convert "$E2E_TMP/session-shot.png" -crop "$3x$4+$1+$2" +repage \
+            -colorspace gray -format '%[fx:int(maxima*255)]' info:)
+        [ "$level" = 255 ]
+    else
+        [ "$(shot_darkest "$1" "$2" "$3" "$4")" = 0 ]
+    fi
+}
 # Where anything but the background colour $1 shows, as WxH+X+Y, leaving out the stop button's
 # corner.
 shot_box_on() {
@@ -355,7 +372,7 @@ play_word() {
     fi
     wait_for_pixel "$window" 120 20 "$card" 5
     take_shot "$window"
-    [ "$(shot_darkest 250 460 300 130)" = 0 ] || fail "no word under the picture"
+    shot_word_shows 250 460 300 130 "$(shot_pixel 50 300)" || fail "no word under the picture"
     switch_press # speaks again
     sleep 0.3
     [ "$(pixel "$window" 120 20)" = "$card" ] || fail "the second press took the picture away"

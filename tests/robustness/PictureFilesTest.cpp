@@ -132,7 +132,8 @@ const FormatFile kFormatFiles[] = {
     {"green.bmp", ImageFormat::Bmp, 0},          {"green-old.bmp", ImageFormat::Bmp, 0},
     {"green.tif", ImageFormat::Tiff, 0},         {"green-msb.tif", ImageFormat::Tiff, 0},
     {"green.webp", ImageFormat::WebP, 12},       {"green-lossless.webp", ImageFormat::WebP, 0},
-    {"green-alpha.webp", ImageFormat::WebP, 12},
+    {"green-alpha.webp", ImageFormat::WebP, 12}, {"green-cmyk.jpg", ImageFormat::Jpeg, 6},
+    {"green-ycck.jpg", ImageFormat::Jpeg, 6},    {"green.svg", ImageFormat::Svg, 0},
 };
 
 } // namespace
@@ -200,7 +201,7 @@ TEST_F(PictureFilesTest, HugePicturesAreTurnedAwayBeforeDecoding) {
         {"a JPEG of 60000 x 60000", jpegDeclaring(60000, 60000), {{60000, 60000}}},
         {"a TIFF of 100000 x 100000", tiffDeclaring(100000, 100000), {{100000, 100000}}},
         {"a WebP of 16000 x 16000", webpDeclaring(16000, 16000), {{16000, 16000}}},
-        {"a vector picture of 100000 x 100000", hugeVectorPicture(), std::nullopt},
+        {"a vector picture of 100000 x 100000", hugeVectorPicture(), {{100000, 100000}}},
         {"a pixmap in text of 10000 x 10000",
          "/* XPM */\nstatic char *x[] = {\n\"10000 10000 1 1\",\n\"a c #ff0000\",\n", std::nullopt},
     };
@@ -303,4 +304,82 @@ TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsB
         EXPECT_TRUE(near(canvas.pixel(650, 300), kGreen, 8));
         EXPECT_EQ(canvas.pixel(50, 300), 0u);
     }
+}
+
+// An SVG's size comes from its outer element: its width and height in pixels at 96 per inch, or
+// its view box where they are not lengths. Without either it has no size and does not show.
+TEST_F(PictureFilesTest, AnSvgIsAsLargeAsItsOuterElementDeclares) {
+    const auto svg = [](const std::string& attributes) {
+        return "<svg xmlns=\"http://www.w3.org/2000/svg\" " + attributes +
+               "><rect width=\"9\" height=\"9\" fill=\"red\"/></svg>";
+    };
+    const std::tuple<const char*, std::string,
+                     std::optional<std::pair<std::uint32_t, std::uint32_t>>>
+        cases[] = {
+            {"pixels", svg("width=\"6\" height=\"4px\""), {{6, 4}}},
+            {"physical units", svg("width=\"2in\" height='25.4mm'"), {{192, 96}}},
+            {"fractions round up", svg("width=\"10.2\" height=\"1e1\""), {{11, 10}}},
+            {"the view box alone", dataFile("green-viewbox.svg"), {{60, 40}}},
+            {"percentages take the view box",
+             svg("width=\"100%\" viewBox=\"0,0,30 20\""),
+             {{30, 20}}},
+            {"after a mark, a declaration, a comment and a document type",
+             "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- <svg width=\"1\" height=\"1\"> -->\n"
+             "<!DOCTYPE svg>\n" +
+                 svg("width=\"8\" height=\"5\""),
+             {{8, 5}}},
+            {"no size at all", svg(""), std::nullopt},
+            {"a zero width", svg("width=\"0\" height=\"4\" viewBox=\"0 0 6 4\""), std::nullopt},
+            {"cut inside the element", svg("width=\"6\" height=\"4\"").substr(0, 60), std::nullopt},
+            {"text that is not markup", "hello " + svg("width=\"6\" height=\"4\""), std::nullopt},
+        };
+    for (const auto& [what, bytes, declared] : cases) {
+        SCOPED_TRACE(what);
+        const auto size = probe(bytes);
+        ASSERT_EQ(size.has_value(), declared.has_value());
+        if (size) {
+            EXPECT_EQ(size->format, ImageFormat::Svg);
+            EXPECT_EQ(std::make_pair(size->width, size->height), *declared);
+        }
+    }
+}
+
+// An SVG is rasterised at the size it is drawn, so its edges stay sharp at any size, and again
+// when it is drawn at another.
+TEST_F(PictureFilesTest, AnSvgIsDrawnSharpAtTheSizeItIsDrawn) {
+    folder.write("gfx/halves.svg",
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" "
+                 "height=\"3\"><rect width=\"2\" height=\"3\" fill=\"#ff0000\"/>"
+                 "<rect x=\"2\" width=\"2\" height=\"3\" fill=\"#20c040\"/></svg>");
+    Picture picture(clock);
+    picture.load(u"gfx\\halves.svg", &surfaces.offscreen(), false);
+    EXPECT_EQ(picture.width, 4);
+    EXPECT_EQ(picture.height, 3);
+    for (const auto& [left, width] : {std::pair{100, 600}, {200, 200}}) {
+        picture.setPosition(static_cast<float>(left), 100);
+        picture.setSize(static_cast<float>(width), static_cast<float>(width) * 0.75f);
+        surfaces.offscreen().clear(0xFF000000);
+        picture.draw();
+        showFrame();
+        const int middle = left + width / 2;
+        EXPECT_EQ(canvas.pixel(middle - 2, 120), kRed) << width;
+        EXPECT_EQ(canvas.pixel(middle + 1, 120), kGreen) << width;
+        EXPECT_EQ(canvas.pixel(left + width + 1, 120), 0u) << width;
+    }
+}
+
+// A picture file that is there but cannot be shown draws nothing and is named once on standard
+// error however often it is loaded; a missing one is not named.
+TEST_F(PictureFilesTest, AFileThatCannotBeShownIsNamedOnceOnStandardError) {
+    folder.write("gfx/notes.png", "not a picture");
+    folder.write("gfx/huge.svg", hugeVectorPicture());
+    testing::internal::CaptureStderr();
+    for (int times = 0; times < 3; ++times) {
+        for (const char16_t* name : {u"gfx\\notes.png", u"gfx\\huge.svg", u"gfx\\missing.png"}) {
+            EXPECT_EQ(surfaces.offscreen().loadImage(name, false)->width(), 0);
+        }
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Vimo: cannot show the picture gfx\\notes.png\n"
+              "Vimo: cannot show the picture gfx\\huge.svg\n");
 }

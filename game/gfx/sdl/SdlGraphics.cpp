@@ -71,13 +71,21 @@ void SdlGraphics::drawImage(const Image& image, RectF rect) {
     if (sdlImage->width() <= 0 || sdlImage->height() <= 0) {
         return;
     }
+    SDL_Texture* texture = sdlImage->texture();
+    if (sdlImage->vector() != nullptr) {
+        // An SVG is rasterised at the size it is drawn, so it stays sharp.
+        texture = resources_.vectorTexture(*sdlImage, rect);
+        if (texture == nullptr) {
+            return;
+        }
+    }
     DrawCommand command;
     command.kind = DrawCommand::Kind::Copy;
     command.x = rect.x;
     command.y = rect.y;
     command.width = rect.width;
     command.height = rect.height;
-    command.texture = sdlImage->texture();
+    command.texture = texture;
     command.serial = sdlImage->serial();
     sink_(command);
 }

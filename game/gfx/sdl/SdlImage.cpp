@@ -9,8 +9,18 @@ SdlImage::SdlImage(TexturePtr texture, int width, int height, std::uint64_t seri
     : texture_(std::move(texture)), width_(width), height_(height), serial_(serial), owner_(owner) {
 }
 
+SdlImage::SdlImage(std::unique_ptr<VectorRaster> vector, int width, int height,
+                   std::uint64_t serial, SdlResources* owner)
+    : vector_(std::move(vector)), width_(width), height_(height), serial_(serial), owner_(owner) {}
+
 SdlImage::~SdlImage() {
-    if (owner_ != nullptr && texture_) {
+    if (owner_ == nullptr) {
+        return;
+    }
+    if (texture_) {
         owner_->retire(std::move(texture_));
+    }
+    if (vector_ && vector_->texture) {
+        owner_->retire(std::move(vector_->texture));
     }
 }

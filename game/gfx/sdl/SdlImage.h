@@ -1,12 +1,15 @@
 // A picture loaded as an SDL texture. The texture may still be wanted by drawing that has been
 // recorded but not yet carried out, so on destruction it is handed to the resources that made it,
-// which free it once that drawing is done.
+// which free it once that drawing is done. An SVG picture has no texture of its own: it is
+// rasterised at the size it is drawn.
 #pragma once
 
 #include "game/gfx/Graphics.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
+#include "game/gfx/sdl/VectorRaster.h"
 
 #include <cstdint>
+#include <memory>
 
 class SdlResources;
 
@@ -15,6 +18,9 @@ public:
     // An image that could not be read: 0 x 0, no texture.
     explicit SdlImage(std::uint64_t serial) : serial_(serial) {}
     SdlImage(TexturePtr texture, int width, int height, std::uint64_t serial, SdlResources* owner);
+    // An SVG picture of the size its file declares.
+    SdlImage(std::unique_ptr<VectorRaster> vector, int width, int height, std::uint64_t serial,
+             SdlResources* owner);
     ~SdlImage() override;
     SdlImage(const SdlImage&) = delete;
     SdlImage& operator=(const SdlImage&) = delete;
@@ -23,12 +29,15 @@ public:
     int height() const override { return height_; }
 
     SDL_Texture* texture() const { return texture_.get(); }
+    // Null unless the picture is an SVG. Its raster changes as it is drawn at other sizes.
+    VectorRaster* vector() const { return vector_.get(); }
     // Unique for the life of the program, so recorded drawing can tell images apart even when a
     // new texture takes the address of a freed one.
     std::uint64_t serial() const { return serial_; }
 
 private:
     TexturePtr texture_;
+    std::unique_ptr<VectorRaster> vector_;
     int width_ = 0;
     int height_ = 0;
     std::uint64_t serial_;

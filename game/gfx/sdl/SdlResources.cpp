@@ -1,11 +1,15 @@
 #include "game/gfx/sdl/SdlResources.h"
 
 #include "common/pictures/PictureFile.h"
+#include "common/text/Utf8.h"
+#include "game/gfx/sdl/CmykJpeg.h"
 #include "game/gfx/sdl/TextLayout.h"
 
 #include <SDL_image.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <span>
 
 namespace {
 
@@ -36,11 +40,14 @@ FontSize fontSize(float size, FontUnit unit) {
 
 // Each format by its own decoder, so that no other decoder can claim the file on the strength of
 // a few bytes inside it and decode it at a size nobody checked.
-SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
+SDL_Surface* decode(std::span<const unsigned char> bytes, SDL_RWops* source, ImageFormat format) {
     switch (format) {
     case ImageFormat::Png:
         return IMG_LoadPNG_RW(source);
     case ImageFormat::Jpeg:
+        if (std::optional<SurfacePtr> inks = decodeCmykJpeg(bytes)) {
+            return inks->release();
+        }
         return IMG_LoadJPG_RW(source);
     case ImageFormat::Gif:
         return IMG_LoadGIF_RW(source);
@@ -50,8 +57,21 @@ SDL_Surface* decode(SDL_RWops* source, ImageFormat format) {
         return IMG_LoadTIF_RW(source);
     case ImageFormat::WebP:
         return IMG_LoadWEBP_RW(source);
+    case ImageFormat::Svg:
+        break; // rasterised at the size it is drawn, never here
     }
     return nullptr;
+}
+
+// The raster size for drawing into `extent` pixels: whole pixels, at least one, and no more than
+// the game keeps of any picture.
+int rasterSide(float extent) {
+    const float side = std::fabs(extent);
+    if (!(side >= 1.0f)) {
+        return 1;
+    }
+    return side >= static_cast<float>(kLargestTextureSide) ? kLargestTextureSide
+                                                           : static_cast<int>(std::lround(side));
 }
 
 // The picture itself when it is small enough to keep, else a smoothly scaled-down copy; null
@@ -91,23 +111,35 @@ SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
     : renderer_(renderer), files_(files), texts_(renderer, serials_) {}
 
 std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached) {
-    auto unreadable = [&] { return std::make_unique<SdlImage>(newSerial()); };
+    // A file that is there but cannot be shown is named, so the adult can find out why.
+    auto unreadable = [&] {
+        reportUnshowable(path);
+        return std::make_unique<SdlImage>(newSerial());
+    };
     const std::unique_ptr<InputStream> stream = files_.openForReading(path);
     if (!stream) {
-        return unreadable();
+        return std::make_unique<SdlImage>(newSerial()); // missing: nothing to report
     }
     // The size on disk and the size the header declares are checked first, so a picture too
     // large to read or decode costs nothing.
-    const std::optional<PictureFile> file = readPictureFile(*stream);
+    std::optional<PictureFile> file = readPictureFile(*stream);
     if (!file) {
         return unreadable();
+    }
+    const ImageFormat format = file->size.format;
+    if (format == ImageFormat::Svg) {
+        auto vector = std::make_unique<VectorRaster>();
+        vector->path = path;
+        vector->source = std::move(file->bytes);
+        return std::make_unique<SdlImage>(std::move(vector), static_cast<int>(file->size.width),
+                                          static_cast<int>(file->size.height), newSerial(), this);
     }
     const RWopsPtr source(
         SDL_RWFromConstMem(file->bytes.data(), static_cast<int>(file->bytes.size())));
     if (!source) {
         return unreadable();
     }
-    SurfacePtr decoded(decode(source.get(), file->size.format));
+    SurfacePtr decoded(decode(file->bytes, source.get(), format));
     if (!decoded) {
         return unreadable();
     }
@@ -134,6 +166,46 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     SDL_SetTextureScaleMode(texture.get(),
                             cached && ownSize ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     return std::make_unique<SdlImage>(std::move(texture), width, height, newSerial(), this);
+}
+
+SDL_Texture* SdlResources::vectorTexture(const SdlImage& image, RectF rect) {
+    VectorRaster& raster = *image.vector();
+    const int width = rasterSide(rect.width);
+    const int height = rasterSide(rect.height);
+    if (raster.texture && raster.width == width && raster.height == height) {
+        return raster.texture.get();
+    }
+    if (raster.failed) {
+        return nullptr;
+    }
+    const RWopsPtr source(
+        SDL_RWFromConstMem(raster.source.data(), static_cast<int>(raster.source.size())));
+    // Rasterised to fit the size asked for, keeping the picture's shape.
+    const SurfacePtr drawn(source ? IMG_LoadSizedSVG_RW(source.get(), width, height) : nullptr);
+    const SurfacePtr pixels(
+        drawn ? SDL_ConvertSurfaceFormat(drawn.get(), SDL_PIXELFORMAT_ARGB8888, 0) : nullptr);
+    TexturePtr texture(pixels ? SDL_CreateTextureFromSurface(renderer_, pixels.get()) : nullptr);
+    if (!texture) {
+        raster.failed = true;
+        reportUnshowable(raster.path);
+        return nullptr;
+    }
+    SDL_SetTextureBlendMode(texture.get(),
+                            fullyOpaque(*pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(texture.get(), SDL_ScaleModeLinear);
+    if (raster.texture) {
+        retire(std::move(raster.texture)); // drawing already recorded may still copy it
+    }
+    raster.texture = std::move(texture);
+    raster.width = width;
+    raster.height = height;
+    return raster.texture.get();
+}
+
+void SdlResources::reportUnshowable(std::u16string_view path) {
+    if (reported_.emplace(path).second) {
+        std::fprintf(stderr, "Vimo: cannot show the picture %s\n", toUtf8(path).c_str());
+    }
 }
 
 std::unique_ptr<SdlFont> SdlResources::createFont(std::u16string_view family, float size,

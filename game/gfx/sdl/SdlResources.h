@@ -6,9 +6,9 @@
 #include "common/files/FileSystem.h"
 #include "game/gfx/Graphics.h"
 #include "game/gfx/sdl/FontFinder.h"
+#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/ImageLibrary.h"
 #include "game/gfx/sdl/SdlFont.h"
-#include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlImage.h"
 #include "game/gfx/sdl/TextCache.h"
 #include "game/gfx/sdl/TtfLibrary.h"
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,13 @@ public:
     SDL_Renderer* renderer() const { return renderer_; }
 
     // Never null; 0 x 0 when the file is missing, empty, unreadable, not a PNG, JPEG, GIF, BMP,
-    // TIFF or WebP picture, or declares more pixels than the game ever decodes. A picture larger
-    // than the game can show keeps its own size but is held scaled down.
+    // TIFF, WebP or SVG picture, or declares more pixels than the game ever decodes. A picture
+    // larger than the game can show keeps its own size but is held scaled down. A file that is
+    // there but cannot be shown is named once on standard error.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached);
+    // The texture of an SVG image rasterised for drawing into `rect`, made anew only when the
+    // size changes; null when it cannot be made.
+    SDL_Texture* vectorTexture(const SdlImage& image, RectF rect);
     // Never null; the generic sans-serif family stands in for a family that is not installed.
     std::unique_ptr<SdlFont> createFont(std::u16string_view family, float size, FontUnit unit);
     RectF measureString(std::u16string_view text, const SdlFont& font) const;
@@ -54,6 +59,8 @@ public:
 private:
     TtfFontPtr openFont(const FontFile& file, FontSize size) const;
     std::uint64_t faceSerial(const FontFile& file, FontSize size);
+    // Once per file for the life of the resources, which is the game's run.
+    void reportUnshowable(std::u16string_view path);
 
     SDL_Renderer* renderer_;
     FileSystem& files_;
@@ -64,4 +71,5 @@ private:
     std::map<std::string, std::uint64_t> faces_;
     TextCache texts_;
     std::vector<TexturePtr> retired_;
+    std::set<std::u16string, std::less<>> reported_;
 };

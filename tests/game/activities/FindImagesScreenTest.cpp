@@ -212,29 +212,43 @@ TEST_F(FindImagesScreenTest, OneSwitchScansByTimeTwoBySpaceAndEnterSelectsWhereT
 }
 
 // While choosing, the model's right half and the choices' left halves are covered and the
-// pointed-at choice is framed; after the answer all shows whole.
+// pointed-at choice is framed; after the answer all shows whole. A picture of another shape than
+// the boxes' 4:3 shows whole and centred in them, so the boxes' halves are its halves.
 TEST_F(FindImagesScreenTest, HalvesAreCoveredWhileChoosingAndEverythingShowsWholeAfterTheAnswer) {
-    writeList({{"a"}}); // offered twice
-    auto screen = start({.numFinds = 2, .background = 0xFF102030});
-    screen->mouseMove(140, 430); // on the left choice
-    Calls choosing = {"clear ff102030",
-                      "image gfx\\buttons\\stop.png at 10,10",
-                      "image gfx\\images\\a.png in 200,60 400x300",
-                      "image gfx\\findimages\\hDivider.png at 0,395",
-                      "fill 400,60 400x300 ff102030",
-                      "image gfx\\images\\a.png in 133,427 200x150",
-                      "image gfx\\images\\a.png in 466,427 200x150",
-                      "fill 133,427 100x150 ff102030",
-                      "fill 466,427 100x150 ff102030",
-                      "image gfx\\findimages\\selFrame.png at 126,420",
-                      "image window in 0,0 800x600"};
-    EXPECT_EQ(frame(*screen), choosing);
+    const std::tuple<const char*, int, int, const char*, const char*, const char*> cases[] = {
+        // what, the picture's size, where the model and the two choices show
+        {"4:3", 800, 600, "200,60 400x300", "133,427 200x150", "466,427 200x150"},
+        {"3:8 portrait", 300, 800, "343.75,60 112.5x300", "204.88,427 56.25x150",
+         "537.88,427 56.25x150"},
+        {"16:9 landscape", 1600, 900, "200,97.5 400x225", "133,445.75 200x112.5",
+         "466,445.75 200x112.5"},
+    };
+    for (const auto& [what, width, height, model, left, right] : cases) {
+        SCOPED_TRACE(what);
+        graphics.setImageSize(u"gfx\\images\\a.png", width, height);
+        writeList({{"a"}}); // offered twice
+        auto screen = start({.numFinds = 2, .background = 0xFF102030});
+        screen->mouseMove(140, 430); // on the left choice
+        const std::string a = "image gfx\\images\\a.png in ";
+        Calls choosing = {"clear ff102030",
+                          "image gfx\\buttons\\stop.png at 10,10",
+                          a + model,
+                          "image gfx\\findimages\\hDivider.png at 0,395",
+                          "fill 400,60 400x300 ff102030",
+                          a + left,
+                          a + right,
+                          "fill 133,427 100x150 ff102030",
+                          "fill 466,427 100x150 ff102030",
+                          "image gfx\\findimages\\selFrame.png at 126,420",
+                          "image window in 0,0 800x600"};
+        EXPECT_EQ(frame(*screen), choosing);
 
-    std::erase_if(choosing, [](const std::string& call) {
-        return call.starts_with("fill") || call.find("selFrame") != call.npos;
-    });
-    answer(*screen);
-    EXPECT_EQ(frame(*screen), choosing);
+        std::erase_if(choosing, [](const std::string& call) {
+            return call.starts_with("fill") || call.find("selFrame") != call.npos;
+        });
+        answer(*screen);
+        EXPECT_EQ(frame(*screen), choosing);
+    }
 }
 
 // Grey asks for the right exercise's own colour, when it has one; any other setting wins.

@@ -340,6 +340,23 @@ TEST_F(MovingPictureScreenTest, TheFrameShowsTheBackgroundRuleThePictureAndTheSt
     }
 }
 
+// The moving picture is drawn at its own size, so a portrait, a landscape and a 4:3 picture all
+// keep their shape.
+TEST_F(MovingPictureScreenTest, ThePictureMovesAtItsOwnSizeWhateverItsShape) {
+    for (const auto& [width, height] : {std::pair{300, 800}, {1600, 900}, {400, 300}}) {
+        setPictureSize(width, height);
+        auto screen = makeScreen();
+        const Picture& picture = screen->movingPicture();
+        EXPECT_EQ(picture.width, static_cast<float>(width));
+        EXPECT_EQ(picture.height, static_cast<float>(height));
+        const Calls calls = frame(*screen);
+        const std::string drawn = "image gfx\\images\\e1.png at " +
+                                  std::to_string(static_cast<int>(picture.x)) + "," +
+                                  std::to_string(static_cast<int>(picture.y));
+        EXPECT_NE(std::find(calls.begin(), calls.end(), drawn), calls.end()) << width;
+    }
+}
+
 TEST_F(MovingPictureScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
     std::filesystem::remove(test.folder.path() / "data/English/vimo");
     auto missing = makeScreen();

@@ -2,10 +2,12 @@
 
 #include "RecordingGraphics.h"
 #include "TestServices.h"
+#include "game/gfx/ReadableText.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
+#include <sstream>
 #include <utility>
 
 using Calls = std::vector<std::string>;
@@ -46,6 +48,16 @@ std::string word(const std::string& text, int letters) {
     const int width = letters * 40;
     return "text \"" + text + "\" in " + std::to_string(400 - width / 2) + ",470 " +
            std::to_string(width) + "x80 ff000000 Comic Sans MS 80px";
+}
+
+// The colour written as the field at `index` (from 0) of a recorded call.
+std::uint32_t colourField(const std::string& call, int index) {
+    std::istringstream fields(call);
+    std::string field;
+    for (int i = 0; i <= index; ++i) {
+        fields >> field;
+    }
+    return static_cast<std::uint32_t>(std::stoul(field, nullptr, 16));
 }
 
 } // namespace
@@ -281,6 +293,57 @@ TEST_F(PictureWordScreenTest, TheBackgroundIsTheSettingUnlessGreyAsksForTheShown
     }
     EXPECT_EQ(frame(*screen).front(), "clear ff808080");
     EXPECT_EQ(shown(*screen), (Calls{picture("b", "100,75")}));
+}
+
+// With grey asking for each exercise's colour, the word is black or white, whichever stands out
+// from what shows: the window shows the frame's red, green and blue as they are, so a transparent
+// colour shows its own channels.
+TEST_F(PictureWordScreenTest, TheWordStandsOutFromEveryExerciseColour) {
+    const std::tuple<const char*, std::uint32_t, std::uint32_t> cases[] = {
+        {"black, as the editor gives new exercises", 0xFF000000, 0xFFFFFFFF},
+        {"dark blue", 0xFF000080, 0xFFFFFFFF},
+        {"white", 0xFFFFFFFF, 0xFF000000},
+        {"a nearly transparent white", 0x20FFFFFF, 0xFF000000},
+        {"transparent black, from an unreadable colour line", 0x00000000, 0xFFFFFFFF},
+    };
+    for (const auto& [what, colour, wanted] : cases) {
+        writeList({{"a", "apple", "", "", static_cast<std::int32_t>(colour)}});
+        auto screen = start({.background = 0xFF808080});
+        const Calls calls = frame(*screen);
+        const auto text = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+            return call.starts_with("text \"apple\"");
+        });
+        ASSERT_NE(text, calls.end()) << what;
+        // "clear <colour>" and "text "apple" in x,y wxh <colour> ..."
+        const std::uint32_t cleared = colourField(calls.front(), 1);
+        const std::uint32_t drawn = colourField(*text, 5);
+        EXPECT_EQ(cleared, colour) << what;
+        EXPECT_EQ(drawn, wanted) << what;
+        EXPECT_GE(contrastRatio(cleared, drawn), 4.5) << what;
+    }
+}
+
+// A picture of any shape shows whole and undistorted in the 600 x 450 box, centred; a 4:3 one
+// fills the box as ever.
+TEST_F(PictureWordScreenTest, APictureOfAnyShapeKeepsItsShapeInItsBox) {
+    const std::tuple<const char*, int, int, const char*, const char*> cases[] = {
+        // what, its size, where it shows with its word, and without
+        {"4:3", 800, 600, "100,0 600x450", "100,75 600x450"},
+        {"3:8 portrait", 300, 800, "315.62,0 168.75x450", "315.62,75 168.75x450"},
+        {"16:9 landscape", 1600, 900, "100,56.25 600x337.5", "100,131.25 600x337.5"},
+    };
+    for (const auto& [what, width, height, withWord, alone] : cases) {
+        graphics.setImageSize(u"gfx\\images\\a.png", width, height);
+        writeList({{"a", "apple"}});
+        for (const int textOn : {1, 0}) {
+            auto screen = start({.textOn = textOn});
+            const Calls calls = shown(*screen);
+            ASSERT_FALSE(calls.empty()) << what;
+            EXPECT_EQ(calls.front(),
+                      "image gfx\\images\\a.png in " + std::string(textOn == 1 ? withWord : alone))
+                << what;
+        }
+    }
 }
 
 // The stop button leaves without counting as a press, and only when shown; Esc always leaves.

@@ -144,24 +144,27 @@ TEST_F(ShapesScreenTest, PressByPressPicturesComeAndGoWithTheStepSoundsThenDoneT
     }
 }
 
-// Where each set size puts its pictures, and which exercises the sets take.
+// Where each set size puts its pictures, and which exercises the sets take. Pictures of 4:3 fill
+// their places; a 3:8 portrait (e2) and a 16:9 landscape (e3) show whole and centred in them.
 TEST_F(ShapesScreenTest, EachSetSizeHasItsLayoutAndTheSetsRunOnThroughTheList) {
     graphics.setImageSize(u"gfx\\images\\e0.png", 120, 90);
     graphics.setImageSize(u"gfx\\images\\e1.png", 80, 60);
+    graphics.setImageSize(u"gfx\\images\\e2.png", 300, 800);
+    graphics.setImageSize(u"gfx\\images\\e3.png", 1600, 900);
     const auto at = [](const std::string& name, const std::string& place) {
         return "image gfx\\images\\" + name + ".png in " + place;
     };
-    const Calls eight = {at("e0", "0,100 200x150"),   at("e1", "200,100 200x150"),
-                         at("e2", "400,100 200x150"), at("e3", "600,100 200x150"),
-                         at("e4", "0,350 200x150"),   at("e0", "200,350 200x150"),
-                         at("e1", "400,350 200x150"), at("e2", "600,350 200x150")};
+    const Calls eight = {at("e0", "0,100 200x150"),        at("e1", "200,100 200x150"),
+                         at("e2", "471.88,100 56.25x150"), at("e3", "600,118.75 200x112.5"),
+                         at("e4", "0,350 200x150"),        at("e0", "200,350 200x150"),
+                         at("e1", "400,350 200x150"),      at("e2", "671.88,350 56.25x150")};
     const std::tuple<int, int, Calls> cases[] = {
         {1, 1, {at("e0", "200,150 400x300")}},
         {2, 2, {at("e0", "0,150 400x300"), at("e1", "400,150 400x300")}},
         {4,
          4,
-         {at("e0", "0,0 400x300"), at("e1", "400,0 400x300"), at("e2", "0,300 400x300"),
-          at("e3", "400,300 400x300")}},
+         {at("e0", "0,0 400x300"), at("e1", "400,0 400x300"), at("e2", "143.75,300 112.5x300"),
+          at("e3", "400,337.5 400x225")}},
         // The second set of four starts where the first ended and wraps round the list.
         {4, 11, {at("e4", "0,0 400x300"), at("e0", "400,0 400x300")}},
         {8, 8, eight},

@@ -116,6 +116,38 @@ TEST_F(PictureTest, CachedDrawsAtItsTruncatedCornerPlainScales) {
                                            "image gfx\\a.png in 7.9,100.25 30.5x40"}));
 }
 
+// A plain picture that keeps its shape fills its box only when it has the box's shape (within a
+// pixel); otherwise it is as large as fits, centred. Without the setting it is stretched.
+TEST_F(PictureTest, APictureKeepingItsShapeIsFittedAndCentredInItsBox) {
+    struct Case {
+        const char* what;
+        int width, height;
+        bool keepsShape;
+        const char* drawn; // into the box 600 x 450 at (100, 0)
+    };
+    const Case cases[] = {
+        {"4:3", 40, 30, true, "in 100,0 600x450"},
+        {"within a pixel of 4:3", 1365, 1024, true, "in 100,0 600x450"},
+        {"3:8 portrait", 30, 80, true, "in 315.62,0 168.75x450"},
+        {"16:9 landscape", 160, 90, true, "in 100,56.25 600x337.5"},
+        {"wider than 16:9", 1000, 10, true, "in 100,222 600x6"},
+        {"stretched", 30, 80, false, "in 100,0 600x450"},
+    };
+    for (const Case& c : cases) {
+        graphics.setImageSize(u"gfx\\b.png", c.width, c.height);
+        Picture picture(clock);
+        picture.load(u"gfx\\b.png", &graphics, false);
+        picture.setKeepsShape(c.keepsShape);
+        picture.setPosition(100, 0);
+        picture.setSize(600, 450);
+        graphics.calls.clear();
+        picture.draw();
+        EXPECT_EQ(graphics.takeCalls(), Calls{std::string("image gfx\\b.png ") + c.drawn})
+            << c.what;
+        EXPECT_EQ(picture.contains(101, 1), 1) << c.what; // hits count on the whole box
+    }
+}
+
 TEST_F(PictureTest, LoadingWithoutTargetChangesNothing) {
     Picture picture = loaded();
     picture.setSize(77, 88);
