@@ -5,7 +5,6 @@
 #include "common/textfile/TextFileWriter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -17,7 +16,8 @@ constexpr std::size_t kTargetBytes = 10 * 1024 * 1024;
 class BenchmarkFolder {
 public:
     BenchmarkFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vimo-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vimo-bench-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) {
             path_ = pattern;
         }
@@ -37,11 +37,12 @@ std::size_t writeList(FileSystem& files, const std::u16string& name, int encodin
     TextFileWriter file;
     file.openForWriting(files, name, encoding);
     std::size_t units = 0;
-    for (int i = 0; units < (encoding == Utf16BigEndian || encoding == Utf16LittleEndian
-                                 ? kTargetBytes / 2
-                                 : kTargetBytes);
+    for (int i = 0;
+         units < (encoding == Utf16BigEndian || encoding == Utf16LittleEndian ? kTargetBytes / 2
+                                                                              : kTargetBytes);
          ++i) {
-        const std::u16string n = std::u16string(u"exercise ") + std::u16string(1, static_cast<char16_t>(u'0' + i % 10));
+        const std::u16string n =
+            std::u16string(u"exercise ") + std::u16string(1, static_cast<char16_t>(u'0' + i % 10));
         const std::u16string lines[] = {n,
                                         u"h\u00e4st" + n + u".png",
                                         u"h\u00e4st" + n + u".wav",

@@ -6,9 +6,9 @@
 
 struct Exercise {
     std::u16string name;
-    std::u16string image;  // picture in the images folder of gfx (shown by activities 2, 3, 5 and 6)
-    std::u16string sound;  // sound in the images folder of sfx
-    std::u16string speech; // recording in the language's speech folder (activity 5)
-    std::u16string text;   // the word shown with the picture (activity 5)
+    std::u16string image; // picture in the images folder of gfx (shown by activities 2, 3, 5 and 6)
+    std::u16string sound; // sound in the images folder of sfx
+    std::u16string speech;             // recording in the language's speech folder (activity 5)
+    std::u16string text;               // the word shown with the picture (activity 5)
     std::uint32_t colour = 0x00FFFFFF; // ARGB background; the alpha 0 preset means "none given"
 };

@@ -2,8 +2,8 @@
 // see the same list in the same file.
 #pragma once
 
-#include "common/textfile/TextFile.h"
 #include "common/content/Exercise.h"
+#include "common/textfile/TextFile.h"
 
 #include <vector>
 

@@ -43,15 +43,24 @@ char16_t upcase(char16_t u) {
         return static_cast<char16_t>(u - 0x20);
     }
     switch (u) {
-    case 0x3C2: return 0x3A3;
-    case 0x3AC: return 0x386;
-    case 0x3AD: return 0x388;
-    case 0x3AE: return 0x389;
-    case 0x3AF: return 0x38A;
-    case 0x3CC: return 0x38C;
-    case 0x3CD: return 0x38E;
-    case 0x3CE: return 0x38F;
-    default: break;
+    case 0x3C2:
+        return 0x3A3;
+    case 0x3AC:
+        return 0x386;
+    case 0x3AD:
+        return 0x388;
+    case 0x3AE:
+        return 0x389;
+    case 0x3AF:
+        return 0x38A;
+    case 0x3CC:
+        return 0x38C;
+    case 0x3CD:
+        return 0x38E;
+    case 0x3CE:
+        return 0x38F;
+    default:
+        break;
     }
     if (u >= 0x430 && u <= 0x44F) {
         return static_cast<char16_t>(u - 0x20);

@@ -7,8 +7,12 @@
 
 namespace {
 
-bool isCSpace(char32_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-bool isDigit(char32_t c) { return c >= u'0' && c <= u'9'; }
+bool isCSpace(char32_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+bool isDigit(char32_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 template <typename Char> std::int32_t parseLongImpl(std::basic_string_view<Char> text) {
     std::size_t i = 0;
@@ -33,8 +37,12 @@ template <typename Char> std::int32_t parseLongImpl(std::basic_string_view<Char>
 
 } // namespace
 
-std::int32_t parseLong(std::u16string_view text) { return parseLongImpl(text); }
-std::int32_t parseLong(std::string_view text) { return parseLongImpl(text); }
+std::int32_t parseLong(std::u16string_view text) {
+    return parseLongImpl(text);
+}
+std::int32_t parseLong(std::string_view text) {
+    return parseLongImpl(text);
+}
 
 double parseDecimal(std::u16string_view text) {
     std::size_t i = 0;
@@ -67,8 +75,8 @@ double parseDecimal(std::u16string_view text) {
         // Like strtod: too large gives infinity, too small gives zero.
         std::string_view digits(first, static_cast<std::size_t>(result.ptr - first));
         const auto exponentAt = digits.find_first_of("eE");
-        const bool tiny = exponentAt != std::string_view::npos &&
-                          exponentAt + 1 < digits.size() && digits[exponentAt + 1] == '-';
+        const bool tiny = exponentAt != std::string_view::npos && exponentAt + 1 < digits.size() &&
+                          digits[exponentAt + 1] == '-';
         value = tiny ? 0.0 : HUGE_VAL;
     } else if (result.ec != std::errc()) {
         return 0.0;

@@ -1,8 +1,8 @@
 #include "editor/dialog/CNewListDialog.h"
 
+#include "common/content/Language.h"
 #include "editor/dialog/QtText.h"
 #include "editor/texts/EditorTexts.h"
-#include "common/content/Language.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,5 @@
 #include "ActivityFactory.h"
+
 #include "FindImagesScreen.h"
 #include "MovingPictureScreen.h"
 #include "PaintScreen.h"

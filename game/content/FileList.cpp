@@ -82,7 +82,9 @@ void FileList::clear() {
     cursor_ = 0;
 }
 
-void FileList::fillPalette() { colours_.insert(colours_.end(), kPalette.begin(), kPalette.end()); }
+void FileList::fillPalette() {
+    colours_.insert(colours_.end(), kPalette.begin(), kPalette.end());
+}
 
 void FileList::selectColour(std::uint32_t argb) {
     for (std::size_t i = 0; i < colours_.size(); ++i) {

@@ -8,7 +8,9 @@ class FakeClock : public Clock {
 public:
     static constexpr std::uint64_t kFrequency = 1'000'000;
 
-    std::uint32_t milliseconds() const override { return static_cast<std::uint32_t>(micros_ / 1000); }
+    std::uint32_t milliseconds() const override {
+        return static_cast<std::uint32_t>(micros_ / 1000);
+    }
     std::uint64_t performanceCounter() const override { return micros_; }
     std::uint64_t performanceFrequency() const override { return kFrequency; }
     std::uint32_t wallSeconds() const override { return wallSeconds_; }

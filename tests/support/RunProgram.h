@@ -2,11 +2,10 @@
 #pragma once
 
 #include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 struct ProgramResult {
@@ -15,7 +14,8 @@ struct ProgramResult {
     std::string standardOutput;
 };
 
-inline ProgramResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
+inline ProgramResult runProgram(const std::string& program,
+                                const std::vector<std::string>& arguments,
                                 const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& environment = {}) {
     const std::filesystem::path errorFile =

@@ -11,7 +11,8 @@
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vimo-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vimo-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot make a temporary folder");
         }

@@ -10,7 +10,8 @@ namespace {
 
 // Enough for the sounds of one screen; the byte limit keeps long music from piling up.
 constexpr std::size_t kMostEntries = 16;
-constexpr std::size_t kMostBytes = 4u << 20; // the effects; music pieces are reread when they come again
+constexpr std::size_t kMostBytes =
+    4u << 20; // the effects; music pieces are reread when they come again
 
 } // namespace
 

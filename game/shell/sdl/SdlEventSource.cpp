@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isGameButton(Uint8 button) { return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT; }
+bool isGameButton(Uint8 button) {
+    return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_RIGHT;
+}
 
 // The platform's echo of a warp lands on the warped point, give or take the rounding of the
 // scaled window.

@@ -9,7 +9,6 @@
 #include "game/shell/sdl/SdlEventWait.h"
 
 #include <SDL.h>
-
 #include <deque>
 #include <functional>
 #include <optional>

@@ -5,8 +5,8 @@ void SdlPointer::moveTo(int x, int y) {
     int windowY = y;
     if (renderer_) {
         // Through the scaling of a window larger than the game, black bars included.
-        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y),
-                                  &windowX, &windowY);
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &windowX,
+                                  &windowY);
     }
     SDL_WarpMouseInWindow(window_, windowX, windowY);
     events_.pointerWarped(x, y);

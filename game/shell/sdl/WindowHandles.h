@@ -2,7 +2,6 @@
 #pragma once
 
 #include <SDL.h>
-
 #include <memory>
 
 struct SdlWindowDeleter {

@@ -25,7 +25,7 @@ TEST(CodePage, ConvertsTheWindowsCharactersOfTheHighControlRange) {
 }
 
 TEST(CodePage, CharactersTheCodePageLacksBecomeQuestionMarks) {
-    EXPECT_EQ(wideToAnsi(u"a\u0101b"), "a?b");   // a with macron
-    EXPECT_EQ(wideToAnsi(u"\U0001F600"), "?");   // one character outside the BMP: one mark
-    EXPECT_EQ(wideToAnsi(u"\u20ac"), "\x80");    // the euro sign is in the code page
+    EXPECT_EQ(wideToAnsi(u"a\u0101b"), "a?b"); // a with macron
+    EXPECT_EQ(wideToAnsi(u"\U0001F600"), "?"); // one character outside the BMP: one mark
+    EXPECT_EQ(wideToAnsi(u"\u20ac"), "\x80");  // the euro sign is in the code page
 }

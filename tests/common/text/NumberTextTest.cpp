@@ -16,10 +16,10 @@ TEST(NumberText, ParsesLongsAsTheCLibraryDoes) {
         {u"abc", 0},
         {u"", 0},
         {u"- 5", 0},
-        {u"4294967295", -1},             // modulo 2^32
-        {u"4278190080", -16777216},      // 0xFF000000 written unsigned
+        {u"4294967295", -1},        // modulo 2^32
+        {u"4278190080", -16777216}, // 0xFF000000 written unsigned
         {u"99999999999999999999", 1661992959},
-        {u"\u00a012", 0},                // only the C library's blanks are skipped
+        {u"\u00a012", 0}, // only the C library's blanks are skipped
     };
     for (const Case& c : cases) {
         EXPECT_EQ(parseLong(c.text), c.value);
@@ -36,12 +36,22 @@ TEST(NumberText, ParsesDecimalsWithAPoint) {
         double value;
     };
     const Case cases[] = {
-        {u"0.20000000298", 0.20000000298}, {u"1.", 1.0}, {u" 0.5", 0.5}, {u".25", 0.25},
-        {u"-2.5e-002", -0.025}, {u"1,5", 1.0}, {u"abc", 0.0}, {u"", 0.0}, {u"0.4xyz", 0.4},
-        {u"1e", 1.0}, {u"inf", 0.0}, {u"1e-400", 0.0},
+        {u"0.20000000298", 0.20000000298},
+        {u"1.", 1.0},
+        {u" 0.5", 0.5},
+        {u".25", 0.25},
+        {u"-2.5e-002", -0.025},
+        {u"1,5", 1.0},
+        {u"abc", 0.0},
+        {u"", 0.0},
+        {u"0.4xyz", 0.4},
+        {u"1e", 1.0},
+        {u"inf", 0.0},
+        {u"1e-400", 0.0},
     };
     for (const Case& c : cases) {
-        EXPECT_DOUBLE_EQ(parseDecimal(c.text), c.value) << std::string(c.text.begin(), c.text.end());
+        EXPECT_DOUBLE_EQ(parseDecimal(c.text), c.value)
+            << std::string(c.text.begin(), c.text.end());
     }
     EXPECT_TRUE(std::isinf(parseDecimal(u"1e400")));
 }
@@ -52,13 +62,20 @@ TEST(NumberText, FormatsTwelveSignificantDigitsInTheShortestForm) {
         const char* text;
     };
     const Case cases[] = {
-        {double(0.2f), "0.20000000298"},  {double(0.4f), "0.40000000596"},
-        {double(0.6f), "0.600000023842"}, {double(0.8f), "0.800000011921"},
-        {double(1.0f), "1."},             {0.5, "0.5"},
-        {0.1, "0.1"},                     {0.025, "2.5e-002"},
-        {123456789012.0, "123456789012."}, {1234567890123.0, "1.23456789012e+012"},
-        {0.0, "0."},                      {-1.5, "-1.5"},
-        {10.0, "10."},                    {9.99999999999951, "10."},
+        {double(0.2f), "0.20000000298"},
+        {double(0.4f), "0.40000000596"},
+        {double(0.6f), "0.600000023842"},
+        {double(0.8f), "0.800000011921"},
+        {double(1.0f), "1."},
+        {0.5, "0.5"},
+        {0.1, "0.1"},
+        {0.025, "2.5e-002"},
+        {123456789012.0, "123456789012."},
+        {1234567890123.0, "1.23456789012e+012"},
+        {0.0, "0."},
+        {-1.5, "-1.5"},
+        {10.0, "10."},
+        {9.99999999999951, "10."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(formatSignificant(c.value, 12), c.text);

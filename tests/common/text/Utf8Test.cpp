@@ -14,10 +14,15 @@ TEST(Utf8, MalformedInputGivesReplacementCharacters) {
         std::u16string lossy;
     };
     const Case cases[] = {
-        {"\xC3", u"\uFFFD"},               // cut short
-        {"\x80" "a", u"\uFFFD" u"a"},      // stray continuation byte
-        {"\xC0\xAF", u"\uFFFD"},           // overlong form of the slash
-        {"\xED\xA0\x80" "b", u"\uFFFDb"},  // an encoded surrogate
+        {"\xC3", u"\uFFFD"}, // cut short
+        {"\x80"
+         "a",
+         u"\uFFFD"
+         u"a"},                  // stray continuation byte
+        {"\xC0\xAF", u"\uFFFD"}, // overlong form of the slash
+        {"\xED\xA0\x80"
+         "b",
+         u"\uFFFDb"}, // an encoded surrogate
         {"\xFF", u"\uFFFD"},
     };
     for (const Case& c : cases) {

@@ -38,8 +38,8 @@ TEST_F(FileListTest, HandsOutInOrderForeverAndBackwardsFromTheEnd) {
     for (int i = 0; i < 7; ++i) {
         forward.push_back(list.next());
     }
-    EXPECT_EQ(forward, (Names{u"a.wav", u"b.wav", u"c.wav", u"a.wav", u"b.wav", u"c.wav",
-                              u"a.wav"}));
+    EXPECT_EQ(forward,
+              (Names{u"a.wav", u"b.wav", u"c.wav", u"a.wav", u"b.wav", u"c.wav", u"a.wav"}));
 
     // Backwards: the name at the cursor, then one back, wrapping to the last name.
     FileList fresh(files, random, clock);

@@ -1,7 +1,6 @@
-#include "game/content/Options.h"
-
 #include "FaultyFileSystem.h"
 #include "TemporaryFolder.h"
+#include "game/content/Options.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +39,8 @@ TEST_F(OptionsFailureTest, ASettingsFileThatIsAFolderFallsBackToTheTemplate) {
 
 TEST_F(OptionsFailureTest, AReadErrorPartWayKeepsWhatWasReadAndDoesNotOverwriteTheFile) {
     // A long list name carries the file past the first read.
-    const std::string settings = kOwnSettings.substr(0, kOwnSettings.size() - 6) +
-                                 std::string(2000, 'x') + "\r\n";
+    const std::string settings =
+        kOwnSettings.substr(0, kOwnSettings.size() - 6) + std::string(2000, 'x') + "\r\n";
     folder.write("options/vimo.opt", settings);
     files.readFailsAfter = 1024; // the first buffer arrives, then the disk fails
     Options options(files);

@@ -1,9 +1,9 @@
 #include "game/content/RandomGenerator.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <set>
-#include <cstdlib>
 
 TEST(RandomGenerator, GivesTheSameSequenceAsTheCRuntimeItIsModelledOn) {
     RandomGenerator generator; // seed 1, the runtime's state before any seeding
