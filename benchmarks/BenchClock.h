@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock a benchmark moves by hand, so that every turn it times lies a display refresh after
 // the one before and each changed frame is really drawn. It starts well above zero, as the
 // game's clock does after a while, so that a last-press time of zero lies far in the past.

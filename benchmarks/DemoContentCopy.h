@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private copy of the repository's demo content folder, so that benchmarks run on real content
 // while the settings the screens write never reach the repository. Removed when it goes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least processor time a program can use while it keeps the game's pacing: a loop that does
 // nothing but wait up to a millisecond at a time for input that never comes, as the game's loop
 // does when it is idle. scripts/measure runs it before and after the game, so that the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One screen of the game, built by the screen factory, on SDL's software renderer drawing into an
 // 800 x 600 surface, over a content folder, with silent sound, pointer and message box. It runs
 // turns as the main loop does, each a display refresh after the one before, so that a frame that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one turn (input, update, draw, end of frame) of each of the eight screens on SDL's
 // software renderer at 800 x 600 with the demo content, in steady states: idle (the same frame
 // again, which is never redrawn) and changing (every turn a different frame, drawn in full and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading speed of the text-file reader on a 10 MB list-shaped file (six lines per exercise:
 // name, picture, sound, speech, text, colour) in each of the four encodings, line by line.
 #include "common/files/DiskFileSystem.h"

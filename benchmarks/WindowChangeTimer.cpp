@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times how long a program takes to answer an input on an X display: it checks that a region of
 // the program's window shows one colour only, runs a command that gives the input (xdotool, say),
 // and reports the milliseconds from just before the command until any pixel of the region shows

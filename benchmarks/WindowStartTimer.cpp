@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a program's start as a user sees it on an X display: it starts the program, then reports
 // the milliseconds until the program's first top-level window is mapped and, when asked, until a
 // chosen pixel of that window shows a chosen colour (the first picture drawn). It leaves the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the list editor. It runs in the content folder, its current directory, and ends when
 // its dialog ends.
 #include "editor/app/CListEditorApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a list opened in the editor: reading ends with named exercises, and what the
 // editor writes back reads again as the very same exercises, so saving never changes a list.
 #include "MemoryFileSystem.h"

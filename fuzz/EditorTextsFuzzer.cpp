@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the editor's tool.txt: every text is there afterwards, none holds a line break.
 #include "MemoryFileSystem.h"
 #include "editor/texts/EditorTexts.h"

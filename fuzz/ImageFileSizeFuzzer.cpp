@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a picture file's start: reading the size its header declares stays within the
 // bytes, and a size it gives is never empty. The bytes are copied to a block of exactly their
 // length so that a read one past the end is caught.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as data\lang.txt: the language is the first line, and making its character rules
 // and writing capitals by them never fails, whatever the name.
 #include "MemoryFileSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a content list: loading ends, gives only exercises with a name, and the
 // operations the activities run on a list work on whatever was loaded.
 #include "MemoryFileSystem.h"

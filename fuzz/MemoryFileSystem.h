@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A content folder held in memory for the fuzzers: the one file the fuzzer feeds is read from
 // its bytes, whatever path asks for it, and the last file written is kept in memory. Fast
 // enough for millions of runs.

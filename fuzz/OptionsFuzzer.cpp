@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: reading ends with a complete record, and writing it out and
 // reading it back gives the same record.
 #include "MemoryFileSystem.h"

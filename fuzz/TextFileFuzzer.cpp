@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all, read as a text file line by line into wide and into 8-bit strings: the
 // reader must end, and every line must be whole text without its terminator.
 #include "MemoryFileSystem.h"

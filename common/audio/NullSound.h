@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound back end of a machine without an audio device: every call does nothing and
 // succeeds, so the game and the editor run the same way, only silently.
 #pragma once

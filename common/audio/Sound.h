@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound services of both programs. One shared channel plays one sound at a time for the
 // whole program (a new sound cuts off the one playing unless asked not to); independent wave
 // devices, driven by command strings, play beside it (a screen's start music). Without an audio

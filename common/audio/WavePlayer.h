@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays one wave file on a device of its own, beside the shared sound channel, so a screen's
 // start music keeps playing while effects and speech use the shared channel. Driven by command
 // strings, which keeps what it asks for observable.

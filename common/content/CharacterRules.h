@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character rules of one language: which capital each letter has. A value made from the
 // language's name and handed to whatever writes text in capitals, so that no code reads or
 // changes the process-wide C locale for it.

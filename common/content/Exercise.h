@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One exercise of a content list: what an activity shows, plays and says for it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/content/ExerciseReader.h"
 
 #include "common/text/NumberText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one reading of a content list's exercises, shared by the game and the editor so that both
 // see the same list in the same file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one language both programs serve, named by the first line of data\lang.txt, and the
 // platform locales whose character rules (upper-case forms) go with it.
 #pragma once

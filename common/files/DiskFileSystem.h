@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content folder on the local disk. Backslash paths are turned into platform paths here, at
 // the boundary: separators are converted, doubled separators collapse, and a component that does
 // not exist under its exact name is matched ignoring letter case. A path with a ".." component,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sole owner of one open file descriptor; closes it when it goes.
 #pragma once
 

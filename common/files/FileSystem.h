@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door through which both programs open, create and list files in the content folder.
 // Paths are written the way the content folder names them: relative, with backslashes, in any
 // letter case (content made on Windows works unchanged). A path that would lead out of the

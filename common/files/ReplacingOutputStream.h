@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaces a file without ever leaving a truncated one: the bytes go into a hidden temporary
 // file of this save's own beside the target, which is renamed over the target only once
 // everything is on disk. A crash, a full disk, a failed flush or a second save at the same time

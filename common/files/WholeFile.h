@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a file into memory for the decoders that take a file at once (pictures, sounds),
 // bounded, so that a file of gigabytes costs neither the memory nor the time to read it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the format and pixel size an image file declares in its header, without decoding the
 // picture, so that a file whose picture would take gigabytes to decode can be turned away first.
 // Knows the formats a content folder is expected to hold: PNG, JPEG, GIF, BMP, TIFF, WebP and SVG.

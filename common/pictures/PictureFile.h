@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a picture file for decoding, checking its size on disk and the pixel size its header
 // declares before the file is read whole, so that neither a file of gigabytes nor a picture that
 // would decode to gigabytes costs more than a glance.

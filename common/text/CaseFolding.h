@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Case-insensitive comparison of file names, with one fixed upper-case table that does not depend
 // on the C library's changing locale. The same table orders folder listings, so that files are
 // handed out in the same order on every platform, the order a Windows disk lists them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between UTF-16 and the system's 8-bit ("ANSI") code page.
 // The platforms we build on have no ANSI code page, so Windows-1252 stands in for it, converted
 // the way Windows converts it: every one of the 256 bytes maps to a character, and a character

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers in text files: read the way the C library reads them on Windows, written the way it
 // writes them, whatever the current locale, so files stay the same byte for byte everywhere.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 <-> UTF-16 conversion for the places where a library or the file system wants UTF-8.
 // Texts stay UTF-16 everywhere else.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Raised when reading or writing a text file fails part-way (a disk error, a full disk). It
 // carries the system's error code, so the caller can tell why.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The encodings a text file can have, with the byte-order mark that announces each; the reader
 // and the writer of text files agree on them here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads line-oriented text (lists, settings, language texts) in whatever encoding the file was
 // saved: the byte-order mark tells UTF-8 or UTF-16 in either byte order. A file without one is
 // UTF-16 when every other byte of its first line is zero, UTF-8 when it is well-formed UTF-8

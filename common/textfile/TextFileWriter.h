@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes line-oriented text in a chosen encoding, with its byte-order mark. The file on disk is
 // replaced only when `close` succeeds: a failure part-way through raises CTextFileException and
 // leaves the previous file whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Utf8Validator.h"
 
 bool Utf8Validator::feed(std::span<const unsigned char> bytes) {

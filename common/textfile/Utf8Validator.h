@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells, block by block, whether a stream of bytes is well-formed UTF-8 and whether it holds any
 // byte above 127, so that a file without a byte-order mark can be recognised as UTF-8 without
 // holding it whole.

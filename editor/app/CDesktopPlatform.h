@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop dialogs behind the editor's questions, messages, new-item names and file
 // choices, all captioned with the program's name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main dialog asks of the desktop beyond its own widgets: questions, error messages,
 // the name of a new item and a file to open. The program hands in the real dialogs; tests hand
 // in stand-ins that answer as told and write down what was asked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the editor's buttons (add, delete, save, close, the colour arrows) and the
 // program's icon, drawn at start so the program needs no image files of its own.
 #pragma once

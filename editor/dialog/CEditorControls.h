@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main dialog and their arrangement: five titled, sorted columns, each with
 // an add and a delete button under it, the text box under the List column, the colour preview
 // with its two arrows under the Image column, and the save and close buttons at the bottom

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window says and asks through the desktop's dialogs: questions, error messages,
 // the name of a new item, a file to copy in. While one is up the text box's leaving is not
 // reported: the dialog, not the user, took the focus from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's one window: five sorted columns (List, Exercise, Image, Sound, Speech), the text
 // box and the colour preview. It loads the chosen list, shows the chosen exercise, assigns the
 // chosen picture, sound and speech to it, and writes the list after every change, so that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Image, Sound and Speech columns over their media folders: their entries, the files of an
 // exercise they show, the preview's picture, and copying a file in or deleting one at the user's
 // word. Which exercise is shown and what it names is the edited list's business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 100 x 75 preview of an exercise: its colour (with its alpha, so "no colour" shows the
 // dialog behind), the chosen picture stretched over the whole rectangle, and a black outline.
 #pragma once

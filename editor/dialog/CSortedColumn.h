@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One column of the editor: a list that keeps its entries sorted in the language's alphabetical
 // order without regard to case, holds at most one selection, and reports only the selection
 // changes the user makes (programmatic changes stay quiet, as they would in a list box).

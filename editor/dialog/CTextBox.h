@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-line box in which an exercise's text is typed; it tells when the keyboard focus
 // leaves it, which is when the text is stored, and hands out only what the user typed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts cross between the portable code (UTF-16 std::u16string) and the widgets (QString) here,
 // unit for unit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list being edited: which list of the language's folder is open, its exercises, which one
 // is chosen and the palette place of its colour. Every change is written at once; changes that
 // could not be written are held as unsaved, and nothing that lets go of the list (opening

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules for the names the editor turns into files or writes into list lines: which names can
 // safely be a file directly inside one content folder, and how a typed text is kept to one line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language's list folder, data\<language>\: which lists it holds, and reading, writing,
 // creating and removing one list by its name.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 19 colours an exercise can be given with the colour arrows, and the moves between them.
 // The last one has alpha 0: the game takes it as "no colour of its own".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content-list format as the editor reads and writes it: six lines per exercise (name,
 // image, sound, speech, text, colour as a signed decimal number), written in UTF-8 with its
 // byte-order mark and CR LF after every line, read in any encoding the game reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The messages that tell why a file could not be removed, saved or copied, naming the file by its
 // path in the content folder and the cause by the system's error.
 #pragma once

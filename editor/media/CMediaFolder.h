@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One media folder of the content folder (pictures, sounds or the language's speech): the
 // files it offers, copying a file in from elsewhere and removing one.
 #pragma once

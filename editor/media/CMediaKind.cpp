@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/media/CMediaKind.h"
 
 std::u16string CMediaKind::folder(std::u16string_view language) const {

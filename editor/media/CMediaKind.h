@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three kinds of media file an exercise refers to (picture, sound, speech recording), with
 // what differs between them: their folder, the exercise field they fill, the file-dialog filter
 // and the question asked before one is deleted.

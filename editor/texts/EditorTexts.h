@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's user-interface texts: the built-in English ones, replaced line by line by the
 // language's data\<language>\Tool\tool.txt where that file has the line.
 #pragma once

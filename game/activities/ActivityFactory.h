@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the activity screen for an id from 1 to 6.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The find-images activity: the child sees the left half of a large picture and picks, among two
 // to four pictures of which only the right halves show, the one that completes it, with the mouse
 // or with switches through the scanner. A right pick uncovers every picture and plays the

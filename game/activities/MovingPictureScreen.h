@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The moving-pictures activity: a picture from the activity's content list enters from one of
 // the four edges or four corners and glides across the screen while the switch is held (or,
 // with the `movie` setting, after one press), its sound repeating; once it has left the screen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Activity 4, painting: a picture is painted frame by frame, one accepted press at a time, each
 // frame with a painting sound; after the last frame a press plays the picture's own sound and the
 // press after that brings the next picture. The pictures are the frame series in gfx\paint\.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-and-word activity: the exercises of a list come one at a time as a large picture,
 // with its word written below when texts are on. Each accepted press moves one stage on: show,
 // speak (twice), take away with a click, then the next exercise. Any key or button is the switch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Activity 1, the colour rings: while the child holds a switch, rings of random colours grow one
 // after another across the screen to a looping sound, until they reach the edge and a new, empty
 // picture follows. It teaches cause and effect, in three contact modes.

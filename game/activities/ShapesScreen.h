@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-steps activity: each press of the switch shows one more picture of a set of 1, 2,
 // 4 or 8 with a rising step sound, further presses take them away again one by one with the
 // steps going back down, a last press plays a done sound, and the press after it brings a new

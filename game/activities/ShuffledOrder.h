@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbers 0 to count - 1 in a random order, handed out one at a time and shuffled anew each
 // time all have been used, so every number comes once before any comes again (the sound variants
 // of the picture steps, the directions of the moving pictures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercises of one content list of the content folder's language: reading the list, putting
 // it in a random order and its texts in capitals, as an activity plays it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the files in a media folder (every praise sound, every painting), handed out in
 // folder order or in a shuffled order that is renewed each time the list is used up. Also keeps
 // the colour cycle of the options screen's palette.

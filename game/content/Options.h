@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's settings record: switch setup, sound, music, order, colour and content list per
 // screen, and the settings of single activities. Every screen builds its own record from
 // options\vimo.opt, so a change made on the options screen reaches the other screens through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program-wide random generator. It behaves exactly like the C runtime generator the game's
 // randomness was designed around (results 0 to 32767), so the same seed gives the same game on
 // every platform and tests can seed it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seconds between two ticks, for things that move by elapsed time rather than by turns.
 #pragma once
 

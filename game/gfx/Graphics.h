@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A surface the game draws on: the 800 x 600 offscreen image that every screen paints, or the
 // window it is copied to. Colours are 32-bit ARGB (0xFF000000 is opaque black). Drawing failures
 // are never reported: a picture that cannot be loaded has size 0 x 0 and draws nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything visible in the game is a Picture: a positioned, sized item that can hold an image
 // (drawn scaled, or cached and drawn at its own size), a hover frame drawn while the pointer is
 // over it, a linear motion driven by elapsed time, and a text box. The picture owns what it

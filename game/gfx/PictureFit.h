@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fits a picture into the box it is shown in without changing its shape: whole, as large as the
 // box allows, centred, the rest of the box left to what is behind it.
 #pragma once

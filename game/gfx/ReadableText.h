@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the colour of a word written over a coloured background: black or white, whichever
 // stands out more by the relative luminance that readability guidelines use, so that a word keeps
 // a contrast of at least 4.5:1 wherever either colour can reach it.

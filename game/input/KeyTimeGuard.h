@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key-time guard of the activities that use it: a press that comes sooner than `keyTime`
 // seconds after the last accepted one is ignored, so a child's tremor or bounce on a switch
 // does not count twice. The time of the last accepted press outlives the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switch access for screens where the child points at one of several pictures: the scanner
 // moves the real pointer from target to target (by a switch press, or by itself every few
 // seconds with one switch) and turns a selection into a real button press on the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsChoosers.h"
 
 OptionsChoosers::OptionsChoosers(const FileSystem& files, RandomGenerator& random,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choosers of the options screen: for each of the seven tabs a list chooser that offers the
 // list files of the language folder in folder order, and the colour cycle through the palette of
 // background colours. A chooser never reshuffles, so presses walk the names round and round.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen's controls, one row each: the tabs a control shows on, the box it stands in
 // and the picture that is its handle, its help line, what a press on it changes and how its box
 // is painted. The layout finds the help lines in it, the controls answer presses from it, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsControls.h"
 
 #include "game/options/SettingCycles.h"

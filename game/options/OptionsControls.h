@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the options screen's boxes: a press on a box or on one of its pictures steps
 // the setting it shows through its cycle, in the screen's own settings record. Which controls
 // answer on which tab, and in which order, is the control table's; the buttons and the tabs are

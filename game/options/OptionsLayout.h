@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of the options screen, loaded and placed: the seven tabs, the buttons, the about
 // picture, the help line, the boxes of the two rows and the pictures inside them. The boxes are
 // as large as the natural size of gfx\options\frame.png, which frames each of them, and stand

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints one frame of the options screen into the offscreen surface, back to front: the tabs
 // and the marker on the current one, the buttons, the current tab's boxes in the control table's
 // order, the help line, the about picture when it is shown and the stop button over all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen, where an adult sets the game up for a child: per screen the sound, music,
 // background colour, order and content list; the switch setup; the settings of single
 // activities. Seven tabs choose the screen whose settings show. Meant for the mouse: it has no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tabs of the options screen, one for each screen of the game whose settings they show: the
 // menu's tab also holds the switch setup of the whole game, each activity's tab that activity's
 // own settings. A tab stands at its screen's place in the per-screen settings and among the tab

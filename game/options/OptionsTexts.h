@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 22 help lines of the options screen, one per control, read from the language's
 // data\<language>\Options\options.txt in file order. Lines the file lacks stay empty, so a
 // missing file gives empty help lines and never an error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one press on an options control makes of a setting: each setting runs through its own
 // cycle of values. Values read from the options file that lie outside a cycle either follow the
 // same stepping rule or stay as they are, setting by setting, so a press never invents a value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clocks the game runs on: milliseconds for scanning, pauses and the key-time guard, a
 // high-resolution counter for motion, and the wall clock's seconds for seeding the random
 // generator. Screens get a Clock from the screen factory, so tests can drive time by hand.

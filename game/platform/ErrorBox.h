@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message the adult must acknowledge (the only error the game ever shows: a missing list).
 #pragma once
 

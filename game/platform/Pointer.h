@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse pointer as the scanner uses it: moved to a window position of the 800 x 600 game
 // space, and pressed there. A move comes back to the screen later as an ordinary pointer-move
 // event, as it would from a real mouse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the six activities share: the contact-held flag that makes a held switch count once, the
 // id the screen returns next, and the stop button that ends the activity.
 #pragma once

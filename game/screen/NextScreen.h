@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen's update asks of the main loop: Stay on this screen, Quit the game, or change to
 // the screen of a ScreenId. Stay and Quit are orders to the loop, not screens, so they are a type
 // of their own; a NextScreen holds one of them or a screen's id.

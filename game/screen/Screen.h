@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full-window screen: the menu, an activity or the options screen. The main loop holds one
 // at a time and calls it in a fixed protocol: begin once, then every turn update and, while it
 // returns Stay, draw. Input only changes state; only draw paints. A screen leaves by returning

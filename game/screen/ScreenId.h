@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens of the game: the menu, the six activities numbered by their place in the menu, and
 // the options screen. The numbers also index the settings kept per activity.
 #pragma once

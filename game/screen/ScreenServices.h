@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every screen gets from the screen factory: the content folder, clocks, sound, pointer,
 // message box, the program-wide random generator and the state that outlives a screen. Nothing
 // reaches a screen through globals, so tests hand in fakes and never leak state between them.

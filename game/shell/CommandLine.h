@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's command line: `--windowed` opens a plain 800 x 600 window instead of taking over
 // the screen (for adults setting up content, and for tests); `--content DIR` names the content
 // folder instead of the current directory; `--help` and `--version` only print.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One message for the current screen, as the platform back end delivers it: keys with
 // Windows virtual-key codes, buttons and moves in the 800 x 600 game space.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one thread of control. Each turn takes at most one message and hands it to the
 // current screen, then calls update, then either draw or the screen factory. Screens move
 // things by elapsed time, never by turns, so the pace of the turns changes nothing they show.

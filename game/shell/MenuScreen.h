@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture menu: six activity pictures in two rows, a stop button that ends the game and an
 // options button. Usable with the mouse, the keyboard, or one or two switches through its
 // scanner, whose targets are the six pictures and the stop button.

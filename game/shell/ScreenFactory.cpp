@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenFactory.h"
 
 #include "game/activities/ActivityFactory.h"

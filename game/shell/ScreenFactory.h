@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the screen for an id, after destroying the current one, so the old screen's sounds
 // stop before the new screen starts. Every screen gets the program's services from here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture the game opens with, and its one-line copyright notice, drawn straight to the
 // window before the menu is built.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the demo content folder that ships in content/: every file the two programs name is
 // there for both languages, pictures decode at the sizes the screens rely on, sounds open with
 // the game's audio library, and lists, settings and texts read with the project's own readers.

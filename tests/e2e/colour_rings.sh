@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child holds a switch in the colour rings: from the menu Enter opens activity 1; while Space is
 # held rings appear on the black background; they stay when it is let go; held again until the
 # picture is complete and let go, the picture starts over empty. Esc goes back to the menu.

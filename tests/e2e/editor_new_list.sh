@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
 # the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark, and Esc
 # then ends the editor with status 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real editor run as the unprivileged user "nobody" on a language folder it may read but not
 # write, worked with the keyboard alone. A changed text cannot be saved: the editor says so,
 # leaves the file as it was, and asks before it would end without the change; answered No, it

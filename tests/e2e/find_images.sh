@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child with two switches plays one task of the find-images activity: Space steps the pointer
 # over the choices, Enter picks the one under it. Before the answer only the model's left half
 # and the choices' right halves show; after it every picture shows whole, and when the pause is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for end-to-end tests: a real X server (Xvfb), the real game, xdotool as the switch
 # interface and screenshots read at chosen pixels. Sourced by the test scripts.
 

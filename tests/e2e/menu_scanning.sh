@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child with two switches in the menu: after the splash, Space moves the pointer to the first
 # activity and its selection frame appears; Esc ends the game with status 0, and the settings
 # file a first start writes is there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child in the moving-pictures activity: the menu's scanning leads there with Space and Enter;
 # a red picture waits at an edge of the screen, glides on while the switch is held down and
 # stands still once it is let go.

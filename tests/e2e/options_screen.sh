@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An adult sets up the game: from the menu the options button opens the options screen; a click
 # turns the menu's music off (its picture is crossed out) and a click on the colour box gives the
 # menu the palette's next colour; Esc goes back to the menu, which shows that colour at once, and

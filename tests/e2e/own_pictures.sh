@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An adult's own content in picture and word: a list written by hand in UTF-8 without a byte-order
 # mark, holding an SVG picture, a JPEG saved in printing inks (CMYK) and a portrait photo named
 # with an accented letter. Each shows in its true colours and its own shape, and each word stands

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child paints in activity 4: reached from the menu by scanning to the fourth picture, it shows
 # the first frame of the only picture, 1.5 times its size in the middle of the purple background;
 # each press shows the next frame, one more plays the picture's own sound, and the press after

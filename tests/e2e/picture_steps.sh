@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child in the picture-steps activity: the menu's scanning leads there; with four pictures a
 # set, each press shows the next one in its quarter, further presses take them away from the
 # last, and Esc goes back to the menu.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child with one switch in the picture-and-word activity: the first picture shows at once with
 # its word below it in black letters; the next press speaks again, the one after takes picture and
 # word away, and the next shows the following exercise. Esc leaves for the menu.

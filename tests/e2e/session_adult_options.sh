@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An adult sets the game up on the options screen, one setting on each of its seven tabs, and sees
 # each setting at work where it belongs, on the demo content with the mouse:
 #   colour rings       the switch mode "start over when let go": the rings vanish on release

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the session_*.sh scripts share: a copy of the demo content with its English starting
 # settings, the way a child reaches each activity and plays it with the input the script chose,
 # and a look at each of the six activities that fails when it does not answer as it should.

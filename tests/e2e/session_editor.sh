@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An adult makes a list in the real list editor on a copy of the demo content, with the mouse and
 # the keyboard: a new list "farm" with one exercise "zebu", whose own picture, sound and recorded
 # word are copied in through the editor's file dialogs and chosen in their columns, a background

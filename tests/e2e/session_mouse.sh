@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child's session with the mouse alone on the demo content: a click on a picture of the menu
 # opens its activity; in each activity the mouse button is the switch (held in the colour rings
 # and the moving pictures, clicked in the others, clicked on the chosen picture in find images);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child's session with one switch on the demo content, set up for one switch with the pointer
 # stepping by itself every two seconds: the only key the child uses is Enter. In the menu the
 # selection frame travels over the pictures by itself and Enter opens the activity it has reached;

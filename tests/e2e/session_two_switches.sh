@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A child's session with two switches on the demo content: in the menu the first switch (Space)
 # steps the selection frame from picture to picture and the second (Enter) opens the activity
 # under it. The child plays all six activities in turn, the first switch acting in each (and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A long session of a child pressing everything, on the demo content: rounds through every
 # activity and the options screen, each visit a batch of random keys, clicks with either button
 # and pointer moves, then Esc back to the menu. The game must stay alive, come back to the menu

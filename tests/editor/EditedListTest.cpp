@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the list being edited, without widgets, on real files: which list is open, what
 // each change writes, and that changes the disk refused are never let go without a word.
 #include "ContentFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor on content it did not make and on a disk that does not always take its work: lines
 // of a megabyte, lists of ten thousand exercises, lists that vanish while shown, list files it
 // may not write, and media folders holding odd files. It carries on and loses nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main dialog over a content folder of the test's own, with stand-ins for the desktop
 // dialogs: questions and names are answered from queues the test fills, and every question,
 // message and file choice is written down. Sounds go to a recording sound sink.

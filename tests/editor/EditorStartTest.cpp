@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real editor program, started in a content folder the way a user starts it: it comes up,
 // waits for the user, and writes nothing until the user changes something.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's tests run real Qt widgets, so they need one application object, on the offscreen
 // platform so that no display is needed.
 #include <QApplication>

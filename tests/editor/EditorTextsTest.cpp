@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's texts: tool.txt of the content folder's language over the English built-ins.
 #include "editor/texts/EditorTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's own widgets on their own: the sorted columns, the preview's painting and the
 // new-item dialog, as real Qt widgets.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The palette of the colour arrows and the moves between its entries.
 #include "editor/lists/ExerciseColours.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which names may become files of the content folder, and texts kept to one list line.
 #include "common/text/Utf8.h"
 #include "editor/lists/CItemName.h"

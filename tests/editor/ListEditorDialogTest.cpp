@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main dialog: start, columns, lists, exercises, text and colour, as the user works them
 // with mouse and keyboard on real widgets over a real content folder.
 #include "EditorDialogFixture.h"

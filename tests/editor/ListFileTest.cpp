@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list format as the editor writes it, checked against the bytes on disk and read back by
 // the editor and the game. How the shared reader takes lists made by hand (encodings, where a
 // list ends, colour lines) is the game's ContentListTest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Image, Sound and Speech columns of the main dialog: assigning by choosing, playing and
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"

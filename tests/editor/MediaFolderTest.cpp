@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three media folders: what they offer, copying files in and removing them, and the
 // message that tells why a removal failed.
 #include "FileSizeLimit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Odd files in the content folder, played through the real screens on the real drawing back end:
 // every activity carries on, shows what it can, stays within its memory, and still leaves on Esc.
 #include "ContentFiles.h"

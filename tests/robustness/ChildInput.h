@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random input as a child gives it, for tests that play through screens: switch presses (any
 // key), clicks and pointer moves anywhere, a little time between them. Fixed seed, so a failure
 // can be replayed.

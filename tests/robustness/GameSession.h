@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in one test process, as far as it can be without a window: a copy of the demo content
 // folder, the real drawing back end (SDL's software renderer on a surface), a fake clock, a
 // recording or a real sound back end, a file layer that fails on demand, and the screen factory,

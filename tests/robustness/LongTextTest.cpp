@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of any length from a list line, measured and drawn by the real text back end: a text is
 // never laid out larger than the game could use, so a word of a megabyte costs what a long word
 // costs, and its beginning shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files of every format a content folder may hold, whole, cut short, or declaring sizes
 // no game needs, loaded by the real drawing back end: what can show, shows; what would take
 // gigabytes to decode is turned away before it is decoded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game program, running in the background without a display: SDL's dummy video driver
 // keeps each frame it shows as a picture file in the game's working folder, so a test can see
 // what the game shows, end it as the system would (SIGTERM), and read how it ended. It can run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wave files of odd lengths and rates on the real sound back end (SDL_mixer on SDL's dummy
 // driver): a sound plays unless decoding it would take more memory than the largest sound file
 // the game reads, whatever the file's own size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Content files as the tests need them: lists written the way the editor saves them, pictures and
 // sounds good and bad.
 #pragma once

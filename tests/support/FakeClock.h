@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock that tests move by hand. It starts well above zero, since a last-press time of zero
 // must lie far in the past.
 #pragma once

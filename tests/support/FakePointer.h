@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pointer for screen tests: it records where it was moved and pressed, hands presses straight
 // to the screen as the platform does, and delivers each move to the screen later, when the test
 // lets the next turn come (deliverMoves), as a real pointer-move event would arrive.

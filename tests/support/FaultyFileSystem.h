@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
 // part-way through a file), writes that fail after a given number of bytes (a full disk), and
 // something else done to the disk in the middle of a save (another program saving too).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caps the size of any file this process writes, as a full disk would, for as long as it lives:
 // the kernel then refuses further bytes with EFBIG. A real failure even for root, who ignores
 // permission bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets test failures name what a screen asked for (Stay, Quit, or a screen's number) rather than
 // show its bytes.
 #pragma once

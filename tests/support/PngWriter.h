@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes real PNG files of any pixel size without holding the picture in memory: the rows are
 // streamed through zlib, so a picture of 10000 x 10000 pixels takes a second and a megabyte.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An error box for screen tests: it records each message instead of showing it.
 #pragma once
 

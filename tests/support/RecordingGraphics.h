@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Graphics that draws nothing and writes down every call as a line of text, so that screen
 // tests can check what was drawn, where and in which order, without pixels. Images are fakes of
 // the size a test sets for their path (0 x 0, as a missing file, otherwise); texts measure half

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound sink for screen tests: it plays nothing and writes down every call in order, as text
 // ("playOnce music\menu.wav", "stop", device commands as they were sent). It also keeps track of
 // what the shared channel would be playing: a started sound keeps the channel busy until the

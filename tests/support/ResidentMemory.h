@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory this process holds, as the kernel counts it: resident now, and the peak since the
 // last restart of the count, so a test can see what one operation cost at its worst moment.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one of the project's programs as a user would start it, and waits for it to end.
 #pragma once
 

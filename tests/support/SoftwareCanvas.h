@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's software renderer drawing into a plain surface: needs no video driver, and its pixels can
 // be read back. With a content folder, a fake clock and the game's surfaces on top, for the
 // drawing tests.

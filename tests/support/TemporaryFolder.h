@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh folder on disk for one test, removed with everything in it when the test ends.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services a screen gets from the factory, all fakes, over a content folder of the test's
 // own on disk.
 #pragma once

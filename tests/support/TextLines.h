@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads every line of a text file with the project's reader, for tests that compare contents.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Buttons and the pictures of the options screen, drawn as SVG.
 
 Sizes follow the screens that show them:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the demo content offers: the exercise pictures with their clip-art
 sources and words in both languages, and the content lists built from them.
 

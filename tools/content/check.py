@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks a freshly built content folder before it replaces the old one:
 every file the programs name is there, pictures have the sizes the screens
 rely on, sounds have the agreed format, lists point at existing files, and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """content/CREDITS.md: where every file of the content folder comes from and
 under which terms."""
 

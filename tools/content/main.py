@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the whole demo content folder.
 
 The folder is built beside the old one and swapped in only when every part

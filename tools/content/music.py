@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Short cheerful pieces: the menu tune and one intro per activity, composed
 here and played by a tiny sequencer on sox-made instruments.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Painting series for the painting activity: a colouring-book picture that
 starts as black outlines on white paper and gains one colour per frame until
 it is fully coloured. Frames are 400 x 300 (the activity shows them 1.5 times

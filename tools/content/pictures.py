@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Exercise pictures: public-domain clip art, trimmed to its drawing and
 centred on a plain warm-white card of 400 x 300 pixels (4:3), so that every
 picture reads clearly on any background colour and fills the picture slots

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures of whole screens and screen parts: the splash, the six menu
 pictures and their small tab versions, the selection frames, the find-images
 divider, the reminder, the about picture and the program icon.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Small SVG building blocks shared by the drawn pictures: colours, switches,
 badges, rounded frames and text."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sound effects: the click, one sound per exercise picture and painting
 series, the ring and fallback sounds, the find-images answers, the step and
 done series of the picture-steps activity and the painting sounds.

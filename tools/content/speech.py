@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Speech recordings: each exercise's word spoken by espeak-ng, one folder
 per language (speech/English, speech/Swedish), file name <id>.wav in both so
 that the lists of the two languages stay alike."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small vocabulary of sounds made with sox: tones with decays, noise
 bursts, sequences and mixes, and words spoken by espeak-ng. Every function
 returns the path of a new WAV file in the work folder."""

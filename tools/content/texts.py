@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Text files of the content folder: the language file, the content lists,
 the options screen's help lines, the editor's texts and the starting
 settings of each language.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared helpers of the content generator: running tools, rendering SVG to
 PNG, shrinking PNGs, and the low-level sound commands built on sox.
 

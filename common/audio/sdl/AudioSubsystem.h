@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's audio subsystem, started on its own so that a machine without sound still shows the
 // game, and shut down again when this object goes. SDL counts starts, so the game's video start
 // and this one do not disturb each other.

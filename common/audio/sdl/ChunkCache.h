@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sounds the shared channel played last, kept decoded, because the same click, praise and
 // speech come back again and again. An entry serves only while its file is unchanged on disk
 // (the editor copies new sounds over old names); the oldest entries go once too many are kept.

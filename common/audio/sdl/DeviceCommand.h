@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One command for the independent wave devices, taken apart:
 //   "Open <path> ALIAS <alias> TYPE <type> wait", "Seek <alias> to <n>", "Play <alias>",
 //   "Stop <alias>", "Close <alias>".

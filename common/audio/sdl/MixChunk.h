@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One owner for each sound SDL_mixer has decoded. Freeing a chunk makes SDL_mixer halt any
 // channel still playing it, so an owner that goes away silences its sound instead of leaving the
 // mixer reading freed memory.

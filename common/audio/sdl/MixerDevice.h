@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL_mixer output device, open for as long as this object lives, and the sample format it
 // plays, which turns between milliseconds and bytes of decoded sound. SDL_mixer has one set of
 // channels per process, so while one device is open a second one stays closed rather than share

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound services on SDL_mixer. Mixer channel 0 is the shared channel; every open wave
 // device gets a reserved channel of its own, so a screen's start music plays on beside effects
 // and speech. When no audio device opens, every call is silent and nothing fails.

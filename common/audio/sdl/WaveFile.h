@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding of a wave file from the content folder into a chunk the mixer can play. The file is
 // read through the file layer, so Windows-style names resolve and a failing disk only means
 // silence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes JPEG pictures stored in printing inks (CMYK, or YCCK as Adobe programs save them) into
 // opaque screen colours, which SDL_image would show as washed-out, half-transparent pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drawing call, kept so that a frame can be compared with the one before it and carried out
 // later, only when it changed something.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gfx/sdl/FontFinder.h"
 
 #include "common/text/CaseFolding.h"

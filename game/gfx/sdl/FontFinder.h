@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the font file for a family name through fontconfig, the way the game names its fonts: the
 // family itself, or its free stand-in with the same metrics, or else the generic sans-serif
 // family. Keeps fontconfig started while it lives, and remembers what it found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owners for the handles of SDL, SDL_image, SDL_ttf and fontconfig: each handle lives in exactly
 // one std::unique_ptr whose small deleter returns it to its library.
 #pragma once

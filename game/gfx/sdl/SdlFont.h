@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A font opened with SDL_ttf at a size in pixels per em. A font that could not be opened measures
 // as nothing and draws nothing.
 #pragma once

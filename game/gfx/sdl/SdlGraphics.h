@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Graphics of the SDL back end: turns each drawing call into a DrawCommand and hands it on,
 // to be recorded (the offscreen surface) or carried out at once (the window). Images and fonts
 // come from the shared SdlResources.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture loaded as an SDL texture. The texture may still be wanted by drawing that has been
 // recorded but not yet carried out, so on destruction it is handed to the resources that made it,
 // which free it once that drawing is done. An SVG picture has no texture of its own: it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carries out drawing commands on the renderer's current target: fills, outlines with a centred
 // pen, thick ellipses and round-capped lines as triangles, and texture copies. Coordinates are
 // rounded to whole pixels here, since SDL's software renderer would cut them off.

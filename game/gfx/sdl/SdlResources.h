@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window and the offscreen surface share: image loading through the file layer, fonts
 // found through fontconfig, the rendered-text cache, and the libraries these need. Every image
 // and font it makes must be destroyed before it, and it before the renderer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's two drawing surfaces on one SDL renderer: the 800 x 600 offscreen image that every
 // screen paints (a render-target texture that keeps its content between frames) and the window
 // it is shown in. Offscreen drawing is recorded and carried out only when a frame changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendered texts kept as textures, so that a screen drawing the same label every frame renders
 // it once. Texts not drawn for a while are let go.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One text laid out in one font the way the game measures and draws its texts: never wrapped,
 // broken into lines only where the text itself has line breaks, lines a line-spacing apart. A
 // text is never laid out larger than 4096 pixels a side; beyond that its beginning shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An SVG picture as the game keeps it: the file's text, and the texture last rasterised from it
 // at the size it was last drawn, so that it is made again only when that size changes.
 #pragma once

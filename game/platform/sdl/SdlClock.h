@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real clocks, from SDL's timer and the system's wall clock. Needs SDL's timer started.
 #pragma once
 

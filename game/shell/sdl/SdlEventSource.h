@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's events as the screens' messages: keys as virtual-key codes (auto-repeat included,
 // system keys left out), left and right buttons alike with only the odd presses of a quick run
 // reaching mouseDown, pointer moves coalesced, close requests ignored and a quit request from

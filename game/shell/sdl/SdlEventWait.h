@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes SDL's next event, waiting at most a millisecond for one, as cheaply as the platform
 // allows. A turn of the game loop that finds nothing spends most of its time here, a thousand
 // times a second, so an idle game's load is the cost of this wait. SDL_WaitEventTimeout asks the

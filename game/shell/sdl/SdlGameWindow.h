@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window and its renderer. Fullscreen, it asks for an 800 x 600 display mode
 // (16, then 32, then 8 bits per pixel); where the display offers none, it covers the desktop and
 // scales the 800 x 600 game to fit with black bars. Windowed, it is a plain 800 x 600 window.

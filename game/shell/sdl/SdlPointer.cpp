@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SdlPointer.h"
 
 void SdlPointer::moveTo(int x, int y) {

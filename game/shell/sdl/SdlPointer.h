@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves the real pointer for the scanner, converting from the 800 x 600 game space to the
 // window, and presses it by handing a button press straight to the current screen.
 #pragma once

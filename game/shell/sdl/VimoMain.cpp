@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the game: the window, the splash, the menu and the main loop, then a clean ending
 // that gives the display its mode back.
 #include "common/audio/sdl/SdlSound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns SDL key events into the Windows virtual-key codes the screens know (Esc 27, Enter 13,
 // Space 32, letters 65 to 90, ...). Every key gives some code, so any key works as a switch.
 #pragma once

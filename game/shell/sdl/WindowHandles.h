@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owners for SDL's window and renderer handles, and for the video subsystem itself.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wave files made by the tests themselves: 16-bit mono PCM holding a square wave, so the mixer
 // has real samples to play.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removing files and copying files in from elsewhere on the disk, as the list editor does with
 // pictures, sounds and lists.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"

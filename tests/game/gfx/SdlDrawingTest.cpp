@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoftwareCanvas.h"
 #include "game/gfx/Picture.h"
 

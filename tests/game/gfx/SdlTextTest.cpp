@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoftwareCanvas.h"
 #include "common/text/Utf8.h"
 #include "game/gfx/Picture.h"

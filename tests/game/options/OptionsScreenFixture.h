@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An options screen over a content folder of the test's own, with the fakes of the screen tests
 // and the picture sizes of the demo content: frame.png 234 x 100, so the first row of boxes
 // stands at x 24, 282 and 540, y 250, the second row at y 410.

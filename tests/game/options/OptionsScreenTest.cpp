@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsScreenFixture.h"
 #include "TextLines.h"
 #include "game/shell/MenuScreen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game program, started the way a user starts it, refusing what it cannot run with.
 #include "RunProgram.h"
 #include "TemporaryFolder.h"
