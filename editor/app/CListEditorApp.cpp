@@ -17,6 +17,7 @@ int CListEditorApp::run() {
     std::error_code error;
     const std::filesystem::path contentFolder = std::filesystem::current_path(error);
     if (error) {
+        // No content folder, so no language to speak: said in English.
         QMessageBox::critical(nullptr, QStringLiteral("vimoedit"),
                               QStringLiteral("The content folder cannot be read: %1")
                                   .arg(QString::fromStdString(error.message())));

@@ -34,7 +34,7 @@ CEditorMessages::chooseFile(const QString& filter, const std::filesystem::path& 
 }
 
 void CEditorMessages::listGone(std::u16string_view path) {
-    tell(QStringLiteral("The list %1 is no longer there.").arg(toQString(path)));
+    tell(toQString(texts_.with(EditorTexts::ListGone, path)));
 }
 
 void CEditorMessages::saveFailed(std::u16string_view path) {
@@ -42,7 +42,7 @@ void CEditorMessages::saveFailed(std::u16string_view path) {
 }
 
 void CEditorMessages::removeFailed(std::uint32_t error, std::u16string_view path) {
-    tell(toQString(CFileErrorText::removeFailed(error, path)));
+    tell(toQString(CFileErrorText::removeFailed(texts_, error, path)));
 }
 
 bool CEditorMessages::mayDeleteList(std::u16string_view name) {
@@ -50,25 +50,19 @@ bool CEditorMessages::mayDeleteList(std::u16string_view name) {
 }
 
 bool CEditorMessages::mayReplaceList(std::u16string_view name) {
-    return ask(QStringLiteral("A list named %1 exists already. Replace it with an empty list?")
-                   .arg(inQuotes(name)));
+    return ask(toQString(texts_[EditorTexts::ReplaceListQuestion]).arg(inQuotes(name)));
 }
 
 bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {
-    return ask(QStringLiteral("The changes to the list %1 could not be saved. Discard them?")
-                   .arg(inQuotes(name)));
+    return ask(toQString(texts_[EditorTexts::DiscardChangesQuestion]).arg(inQuotes(name)));
 }
 
 bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
-    return ask(QStringLiteral("The list %1 could not be saved. Close the editor anyway? The "
-                              "changes will be lost.")
-                   .arg(inQuotes(name)));
+    return ask(toQString(texts_[EditorTexts::CloseUnsavedQuestion]).arg(inQuotes(name)));
 }
 
 void CEditorMessages::refuseListName(std::u16string_view name) {
-    tell(QStringLiteral("%1 cannot be the name of a list. A name may not contain / \\ < > : \" | "
-                        "? * or line breaks, be . or .., or end with a blank or a dot.")
-             .arg(inQuotes(name)));
+    tell(toQString(texts_[EditorTexts::BadListName]).arg(inQuotes(name)));
 }
 
 QString CEditorMessages::inQuotes(std::u16string_view text) {

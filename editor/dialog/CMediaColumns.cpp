@@ -83,8 +83,8 @@ std::optional<std::u16string> CMediaColumns::chosenFile(CMediaKind::Kind kind) c
 
 void CMediaColumns::addFile(CMediaKind::Kind kind) {
     CMediaFolder& into = folder(kind);
-    const std::optional<std::filesystem::path> source =
-        messages_.chooseFile(toQString(into.kind().fileFilter()), files_.resolve(into.folder()));
+    const std::optional<std::filesystem::path> source = messages_.chooseFile(
+        toQString(into.kind().fileFilter(texts_)), files_.resolve(into.folder()));
     if (!source) {
         return;
     }
@@ -94,17 +94,14 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
         fill(kind);
         return;
     case CMediaFolder::CopyResult::BadName:
-        messages_.tell(QStringLiteral("The file %1 cannot be copied into the content folder under "
-                                      "this name. Please rename it first.")
-                           .arg(CEditorMessages::inQuotes(name)));
+        messages_.tell(
+            toQString(texts_[EditorTexts::BadFileName]).arg(CEditorMessages::inQuotes(name)));
         return;
     case CMediaFolder::CopyResult::AlreadyThere:
-        messages_.tell(QStringLiteral("%1 is already there. Nothing was copied.")
-                           .arg(toQString(into.pathOf(name))));
+        messages_.tell(toQString(texts_.with(EditorTexts::FileAlreadyThere, into.pathOf(name))));
         return;
     case CMediaFolder::CopyResult::Failed:
-        messages_.tell(QStringLiteral("The file could not be copied to %1.")
-                           .arg(toQString(into.pathOf(name))));
+        messages_.tell(toQString(texts_.with(EditorTexts::CopyFailed, into.pathOf(name))));
         return;
     }
 }

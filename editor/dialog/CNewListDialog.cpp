@@ -14,16 +14,16 @@
 CNewListDialog::CNewListDialog(const FileSystem& files, QWidget* parent)
     : QDialog(parent), prompt_(new QLabel(this)), name_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("newItemDialog"));
-    const std::u16string language = readLanguage(files);
-    prompt_->setText(toQString(EditorTexts::read(files, language)[EditorTexts::NewItemPrompt]));
+    const EditorTexts texts = EditorTexts::read(files, readLanguage(files));
+    prompt_->setText(toQString(texts[EditorTexts::NewItemPrompt]));
     prompt_->setObjectName(QStringLiteral("prompt"));
     name_->setObjectName(QStringLiteral("name"));
     name_->setMinimumWidth(260);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(toQString(texts[EditorTexts::CancelButton]), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(toQString(texts[EditorTexts::OkButton]), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true); // Enter in the edit box means OK
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

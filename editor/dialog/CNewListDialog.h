@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The small dialog that asks for the name of a new list or a new exercise: the prompt in the
-// language of the content folder, one edit box that has the focus, OK and Cancel. It accepts any
+// language of the content folder, one edit box that has the focus, OK and Cancel (in that language
+// too). It accepts any
 // text; its callers decide what a name may be.
 #pragma once
 

@@ -3,56 +3,68 @@
 
 #include <cerrno>
 
-std::u16string CFileErrorText::writeFailureCause(std::uint32_t error) {
+namespace {
+
+EditorTexts::Text causeOf(std::uint32_t error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return u"The disk is full.";
+        return EditorTexts::DiskFull;
     case EROFS:
-        return u"The file or folder is read-only.";
+        return EditorTexts::ReadOnly;
     case EACCES:
     case EPERM:
-        return u"You have no permission to write there.";
+        return EditorTexts::NoWritePermission;
     case ENOENT:
     case ENOTDIR:
-        return u"Its folder is missing.";
+        return EditorTexts::FolderMissing;
     case EISDIR:
-        return u"A folder has that name.";
+        return EditorTexts::FolderHasThatName;
     case EEXIST:
-        return u"A file of that name is already there.";
+        return EditorTexts::FileHasThatName;
     default:
-        return u"The disk reported an error.";
+        return EditorTexts::DiskError;
     }
 }
 
-std::u16string CFileErrorText::copyFailed(std::uint32_t error, std::u16string_view path) {
-    return u"The file could not be copied to " + std::u16string(path) + u". " +
-           writeFailureCause(error);
-}
-
-std::u16string CFileErrorText::removeFailed(std::uint32_t error, std::u16string_view path) {
-    const std::u16string file(path);
+EditorTexts::Text removalFailureOf(std::uint32_t error) {
     switch (error) {
     case ENOENT:
-        return file + u" was not found.";
+        return EditorTexts::RemoveNotFound;
     case ENOTDIR:
     case EISDIR:
     case EINVAL:
     case ENAMETOOLONG:
     case ELOOP:
-        return file + u" contains an invalid path.";
+        return EditorTexts::RemoveInvalidPath;
     case EACCES:
     case EPERM:
     case EROFS:
-        return u"Access to " + file + u" was denied.";
+        return EditorTexts::RemoveDenied;
     case EBUSY:
     case ETXTBSY:
-        return u"A sharing violation occurred while accessing " + file + u".";
+        return EditorTexts::RemoveSharingViolation;
     case ENOLCK:
     case EDEADLK:
-        return u"A locking violation occurred while accessing " + file + u".";
+        return EditorTexts::RemoveLockingViolation;
     default:
-        return u"An unknown error occurred while accessing " + file + u".";
+        return EditorTexts::RemoveUnknownError;
     }
+}
+
+} // namespace
+
+std::u16string CFileErrorText::writeFailureCause(const EditorTexts& texts, std::uint32_t error) {
+    return texts[causeOf(error)];
+}
+
+std::u16string CFileErrorText::copyFailed(const EditorTexts& texts, std::uint32_t error,
+                                          std::u16string_view path) {
+    return texts.with(EditorTexts::CopyFailed, path) + u" " + writeFailureCause(texts, error);
+}
+
+std::u16string CFileErrorText::removeFailed(const EditorTexts& texts, std::uint32_t error,
+                                            std::u16string_view path) {
+    return texts.with(removalFailureOf(error), path);
 }

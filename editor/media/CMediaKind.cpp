@@ -25,9 +25,10 @@ std::u16string Exercise::*CMediaKind::field() const {
     return &Exercise::speech;
 }
 
-std::u16string CMediaKind::fileFilter() const {
+std::u16string CMediaKind::fileFilter(const EditorTexts& texts) const {
     // Any file may be a picture; sounds are wave files, in either letter case.
-    return kind_ == Image ? u"Image Files (*)" : u"Sound Files (*.wav *.WAV)";
+    return kind_ == Image ? texts[EditorTexts::ImageFiles] + u" (*)"
+                          : texts[EditorTexts::SoundFiles] + u" (*.wav *.WAV)";
 }
 
 EditorTexts::Text CMediaKind::deleteQuestion() const {

@@ -25,8 +25,9 @@ public:
     std::u16string Exercise::*field() const;
     const std::u16string& fieldOf(const Exercise& exercise) const { return exercise.*field(); }
 
-    // The file dialog's filter, in the form "Description (patterns)".
-    std::u16string fileFilter() const;
+    // The file dialog's filter, in the form "Description (patterns)", the description in the
+    // words of `texts`.
+    std::u16string fileFilter(const EditorTexts& texts) const;
 
     EditorTexts::Text deleteQuestion() const;
 

@@ -4,6 +4,7 @@
 #include "common/content/ExerciseReader.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
+#include "game/content/GameTexts.h"
 
 #include <utility>
 
@@ -28,7 +29,9 @@ bool ContentList::loadList(std::u16string_view name, ErrorBox& errorBox) {
         }
         return true;
     }
-    errorBox.showError(u"A list is missing: " + path, u"Error - list is missing.");
+    const GameTexts texts = GameTexts::read(files_, language_);
+    errorBox.showError(fillIn(texts[GameTexts::ListMissing], {path}),
+                       texts[GameTexts::ListMissingCaption]);
     return false;
 }
 

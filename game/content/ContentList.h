@@ -19,7 +19,8 @@ public:
     ContentList(FileSystem& files, std::u16string language);
 
     // Replaces the exercises by those of data\<language>\<listName>. When the list cannot be
-    // read, shows "A list is missing: " + its path and returns false, the exercises unchanged.
+    // read, shows the missing-list message with its path, in the language's words (GameTexts), and
+    // returns false, the exercises unchanged.
     bool loadList(std::u16string_view name, ErrorBox& errorBox);
     // A new random order from the program-wide generator.
     void shuffleExercises(RandomGenerator& generator);

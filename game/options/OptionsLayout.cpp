@@ -52,12 +52,13 @@ template <std::size_t N> void sharePlace(std::array<Picture, N>& pictures) {
 
 } // namespace
 
-void OptionsLayout::load(Graphics& offscreen) {
-    ::load(about, offscreen, u"gfx\\options\\about.png");
+void OptionsLayout::load(Graphics& offscreen, std::u16string_view aboutPicture,
+                         std::u16string_view versionLine) {
+    ::load(about, offscreen, aboutPicture);
     about.setPosition(0, 0);
     about.setFontSize(24);
     about.setTextColour(kWhite);
-    about.setText(u"Version 1.0");
+    about.setText(versionLine);
     about.centreTextHorizontallyOnPicture();
     about.setTextPosition(about.textRect.x, 480);
 

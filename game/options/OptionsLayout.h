@@ -13,6 +13,7 @@
 #include "game/platform/Clock.h"
 
 #include <array>
+#include <string_view>
 
 // The integer rectangle of a box without its 12-pixel border, where its colour or pale fill
 // goes. Never negative: a box smaller than its border has an empty inside.
@@ -36,8 +37,10 @@ public:
     OptionsLayout(const OptionsLayout&) = delete;
     OptionsLayout& operator=(const OptionsLayout&) = delete;
 
-    // Loads every picture as a cached picture of `offscreen` and places it.
-    void load(Graphics& offscreen);
+    // Loads every picture as a cached picture of `offscreen` and places it; the about picture is
+    // `aboutPicture`, with `versionLine` written on it.
+    void load(Graphics& offscreen, std::u16string_view aboutPicture,
+              std::u16string_view versionLine);
 
     // The stop button's two places: the bottom-right corner, and the top-left corner while the
     // about picture covers the screen.

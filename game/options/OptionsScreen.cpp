@@ -2,6 +2,7 @@
 #include "OptionsScreen.h"
 
 #include "common/text/NumberText.h"
+#include "game/content/GameTexts.h"
 #include "game/options/OptionsControlTable.h"
 
 #include <string>
@@ -23,6 +24,12 @@ std::u16string keyTimeText(float keyTime) {
         text += '0';
     }
     return widened(text) + u" s";
+}
+
+// A language may bring its own about picture, in its words; the shared one is English.
+std::u16string aboutPictureOf(const FileSystem& files, const std::u16string& language) {
+    const std::u16string own = u"data\\" + language + u"\\Options\\about.png";
+    return files.exists(own) ? own : u"gfx\\options\\about.png";
 }
 
 // Measuring a text is the costly part of a turn, so a value is set again only when it changed.
@@ -49,7 +56,8 @@ int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreen
     Screen::begin(offscreen, window, offscreenImage);
     choosers_.setUp(options_);
     texts_.read(services_.files, options_.language);
-    layout_.load(offscreen);
+    layout_.load(offscreen, aboutPictureOf(services_.files, options_.language),
+                 GameTexts::read(services_.files, options_.language)[GameTexts::VersionLine]);
     setHelpLine(u"");
     prepareValueTexts();
     return 1;

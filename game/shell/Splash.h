@@ -3,16 +3,15 @@
 // window before the menu is built.
 #pragma once
 
+#include "game/content/GameTexts.h"
 #include "game/gfx/Graphics.h"
 
 #include <string_view>
 
-inline constexpr std::u16string_view kCopyrightNotice =
-    u"Vimo \u00a9 2026 the Vimo developers. Free software.";
-
 // How long the splash stays, in milliseconds.
 inline constexpr unsigned kSplashMilliseconds = 4000;
 
-// Draws gfx\splash\splash.png at (0, 0) and the notice in white Arial 16 points, centred in the
-// band from y 530 to 580. Everything it makes is released before it returns.
-void drawSplash(Graphics& window);
+// Draws gfx\splash\splash.png at (0, 0) and the copyright notice of `texts` in white Arial 16
+// points, centred in the band from y 530 to 580. Everything it makes is released before it
+// returns.
+void drawSplash(Graphics& window, const GameTexts& texts);

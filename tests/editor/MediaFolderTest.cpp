@@ -80,7 +80,8 @@ TEST_F(MediaFolderTest, RemovalFailuresNameTheFileAndTheCause) {
         {EIO, u"An unknown error occurred while accessing sfx\\images\\dog.wav."},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(toUtf8(CFileErrorText::removeFailed(c.error, path)), toUtf8(c.message));
+        EXPECT_EQ(toUtf8(CFileErrorText::removeFailed(EditorTexts(), c.error, path)),
+                  toUtf8(c.message));
     }
 }
 
@@ -95,7 +96,7 @@ TEST_F(MediaFolderTest, CopyAndSaveFailuresNameTheCause) {
         {EIO, u"The disk reported an error."},
     };
     for (const auto& [error, cause] : causes) {
-        EXPECT_EQ(toUtf8(CFileErrorText::writeFailureCause(error)), toUtf8(cause));
+        EXPECT_EQ(toUtf8(CFileErrorText::writeFailureCause(EditorTexts(), error)), toUtf8(cause));
     }
     // A real disk that cannot take the copy (a limit on file size, which holds even for root),
     // told through the file layer.
@@ -109,6 +110,6 @@ TEST_F(MediaFolderTest, CopyAndSaveFailuresNameTheCause) {
         EXPECT_EQ(images.copyIn(elsewhere.path() / "Pictures/horse.png", name, error),
                   CMediaFolder::CopyResult::Failed);
     }
-    EXPECT_EQ(toUtf8(CFileErrorText::copyFailed(error, images.pathOf(name))),
+    EXPECT_EQ(toUtf8(CFileErrorText::copyFailed(EditorTexts(), error, images.pathOf(name))),
               "The file could not be copied to gfx\\images\\horse.png. The disk is full.");
 }

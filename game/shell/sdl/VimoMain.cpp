@@ -2,6 +2,7 @@
 // Entry of the game: the window, the splash, the menu and the main loop, then a clean ending
 // that gives the display its mode back.
 #include "common/audio/sdl/SdlSound.h"
+#include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/WholeFile.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
@@ -69,9 +70,9 @@ void setWindowIcon(SDL_Window* window, const FileSystem& files) {
 }
 
 // Returns the moment the splash showed.
-std::uint32_t showSplash(SdlSurfaces& surfaces, const Clock& clock) {
+std::uint32_t showSplash(SdlSurfaces& surfaces, const Clock& clock, const FileSystem& files) {
     surfaces.window().clear(0xFF000000);
-    drawSplash(surfaces.window());
+    drawSplash(surfaces.window(), GameTexts::read(files, readLanguage(files)));
     surfaces.presentWindow();
     return clock.milliseconds();
 }
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = commandLine->contentFolder.empty()
                                              ? std::filesystem::current_path(ec)
                                              : commandLine->contentFolder;
+    // Without a content folder there is no language to speak: these two stay in English.
     const std::string howToChoose =
         " Start Vimo in its content folder, or name that folder with --content DIR.";
     if (!std::filesystem::is_directory(folder, ec)) {
@@ -181,7 +183,7 @@ int main(int argc, char** argv) {
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow->renderer(), files, clock);
     // The splash shows first; what only the menu needs is made while it stays.
-    const std::uint32_t splashShown = showSplash(surfaces, clock);
+    const std::uint32_t splashShown = showSplash(surfaces, clock, files);
     setWindowIcon(gameWindow->window(), files);
     const std::unique_ptr<Sound> sound = openSound(files);
     RandomGenerator random(clock.wallSeconds());
