@@ -110,6 +110,10 @@ def run(root):
                 problems.append("exercise picture %s is not 400 x 300" % e.id)
         need("data/%s/Options/options.txt" % language)
         need("data/%s/Tool/tool.txt" % language)
+        need("data/%s/Options/vimo.txt" % language)
+        need("data/%s/Tool/editor.txt" % language)
+        if language != "English":
+            need("data/%s/Options/about.png" % language)
         with open(os.path.join(root, "options/%s.opt" % language), "rb") as f:
             data = f.read()
         if not data.startswith(b"\xef\xbb\xbf") or data.count(b"\r\n") != 50:

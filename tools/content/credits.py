@@ -45,7 +45,8 @@ def build(root):
         "## Drawn pictures",
         "",
         "The splash, menu and tab pictures, buttons, options screen pictures, selection",
-        "frames, divider, reminder, about picture, icon and the painting series in",
+        "frames, divider, about pictures (`gfx/options/about.png`, and each other",
+        "language's `data/<language>/Options/about.png`), reminder, icon and the painting series in",
         "`gfx/paint/` are drawn as SVG by `tools/content/`:",
         "",
     ] + ["- %s: %d frames" % (b, n) for b, n in paint.series_names()] + [
@@ -71,7 +72,7 @@ def build(root):
         "",
         "## Texts (`data/`, `options/`)",
         "",
-        "Content lists, help lines, editor texts and starting settings are written by",
+        "Content lists, help lines, the game's and the editor's texts and starting settings are written by",
         "`tools/content/texts.py`; same terms as the rest of this repository.",
         "",
     ]

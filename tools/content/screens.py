@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Pictures of whole screens and screen parts: the splash, the six menu
 pictures and their small tab versions, the selection frames, the find-images
-divider, the reminder, the about picture and the program icon.
+divider, the reminder, the about picture (one per language) and the program
+icon.
 
 Sizes the programs rely on:
 - splash 800 x 600; the game writes a white notice over its bottom band
@@ -277,7 +278,30 @@ def splash():
     return svg_doc(800, 600, body)
 
 
-def about():
+# The words of the about picture: two lines on the game, three credits, the
+# licence. Every language's picture names the licence as the English one does.
+ABOUT = {
+    "English": (
+        ["A picture and sound game for young children,",
+         "played with a mouse, the keyboard or one or two switches."],
+        ["Pictures: public-domain clip art from Openclipart",
+         "Speech: eSpeak NG",
+         "Sounds and music: made with SoX"],
+        "Free software: GNU GPL version 3 or later (GPL-3.0-or-later)",
+    ),
+    "Swedish": (
+        ["Ett bild- och ljudspel för små barn,",
+         "att spela med mus, tangentbord eller en eller två kontakter."],
+        ["Bilder: fri clipart (public domain) från Openclipart",
+         "Tal: eSpeak NG",
+         "Ljud och musik: gjorda med SoX"],
+        "Fri programvara: GNU GPL version 3 eller senare (GPL-3.0-or-later)",
+    ),
+}
+
+
+def about(language="English"):
+    lines, credits, licence = ABOUT[language]
     body = '<rect width="800" height="600" fill="#2236AA"/>'
     stars = ""
     rnd = random.Random(1977)
@@ -286,25 +310,15 @@ def about():
                       WHITE, "none", 0)
     body += '<g opacity="0.35">%s</g>' % stars
     body += bubble_title(400, 170, "VIMO", 130, [RED, ORANGE, GREEN, SKY])
-    lines = [
-        ("A picture and sound game for young children,", 26),
-        ("played with a mouse, the keyboard or one or two switches.", 26),
-    ]
     y = 240
-    for s, size in lines:
-        body += text(400, y, s, size, WHITE)
+    for s in lines:
+        body += text(400, y, s, 26, WHITE)
         y += 36
-    credits = [
-        "Pictures: public-domain clip art from Openclipart",
-        "Speech: eSpeak NG",
-        "Sounds and music: made with SoX",
-    ]
     y = 340
     for s in credits:
         body += text(400, y, s, 20, "#CFE3FF", weight="normal")
         y += 30
-    body += text(400, 445, "Free software: GNU GPL version 3 or later (GPL-3.0-or-later)", 20,
-                 WHITE, weight="normal")
+    body += text(400, 445, licence, 20, WHITE, weight="normal")
     # a row of small friends above the version line
     for k, ident in enumerate(["ball", "teddy", "duck", "car", "apple"]):
         body += image(art_uri(ident, 120, 100), 130 + k * 110, 540, 100, 50)
@@ -338,6 +352,11 @@ def build(root):
     render_svg(reminder(), os.path.join(g, "findimages", "reminder.png"), 320, 240)
     render_svg(splash(), os.path.join(g, "splash", "splash.png"), 800, 600)
     render_svg(about(), os.path.join(g, "options", "about.png"), 800, 600)
+    # The other languages' own about pictures, which the game takes over the English one.
+    for language in catalog.LANGUAGES:
+        if language != "English":
+            render_svg(about(language),
+                       os.path.join(root, "data", language, "Options", "about.png"), 800, 600)
     make_icon(os.path.join(g, "icons", "vimo.ico"))
 
 

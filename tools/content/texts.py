@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Text files of the content folder: the language file, the content lists,
-the options screen's help lines, the editor's texts and the starting
-settings of each language.
+the options screen's help lines, the game's and the editor's own words and
+the starting settings of each language.
 
 All are written as the programs write text: UTF-8 with the byte-order mark
 EF BB BF and every line, the last one included, ended by CR LF."""
@@ -128,6 +128,92 @@ TOOL = {
     ],
 }
 
+# ------------------------------------------------------ the game's own words
+
+# The splash notice, the message when a list is missing (%1: its path) and
+# its caption, and the version line on the about picture; in the order of
+# GameTexts in game/content/GameTexts.h.
+GAME = {
+    "English": [
+        "Vimo \u00a9 2026 the Vimo developers. Free software.",
+        "A list is missing: %1",
+        "Error - list is missing.",
+        "Version 1.0",
+    ],
+    "Swedish": [
+        "Vimo \u00a9 2026 Vimos utvecklare. Fri programvara.",
+        "En lista saknas: %1",
+        "Fel - en lista saknas.",
+        "Version 1.0",
+    ],
+}
+
+# ------------------------------------------------ the editor's other words
+
+# The editor's messages beyond tool.txt, in the order of EditorTexts in
+# editor/texts/EditorTexts.h after its thirteen tool.txt texts. %1 stands for
+# the list, file or path the message is about. A new text is one more line at
+# the end of each language's list.
+EDITOR = {
+    "English": [
+        "The list %1 is no longer there.",
+        "A list named %1 exists already. Replace it with an empty list?",
+        "The changes to the list %1 could not be saved. Discard them?",
+        "The list %1 could not be saved. Close the editor anyway? The changes will be lost.",
+        "%1 cannot be the name of a list. A name may not contain / \\ < > : \" | ? * or line "
+        "breaks, be . or .., or end with a blank or a dot.",
+        "The file %1 cannot be copied into the content folder under this name. Please rename "
+        "it first.",
+        "%1 is already there. Nothing was copied.",
+        "The file could not be copied to %1.",
+        "%1 was not found.",
+        "%1 contains an invalid path.",
+        "Access to %1 was denied.",
+        "A sharing violation occurred while accessing %1.",
+        "A locking violation occurred while accessing %1.",
+        "An unknown error occurred while accessing %1.",
+        "The disk is full.",
+        "The file or folder is read-only.",
+        "You have no permission to write there.",
+        "Its folder is missing.",
+        "A folder has that name.",
+        "A file of that name is already there.",
+        "The disk reported an error.",
+        "Image Files",
+        "Sound Files",
+        "OK",
+        "Cancel",
+    ],
+    "Swedish": [
+        "Listan %1 finns inte längre.",
+        "Det finns redan en lista som heter %1. Vill du byta ut den mot en tom lista?",
+        "Ändringarna i listan %1 kunde inte sparas. Vill du kasta dem?",
+        "Listan %1 kunde inte sparas. Vill du ändå stänga redigeraren? Ändringarna går förlorade.",
+        "%1 kan inte vara namnet på en lista. Ett namn får inte innehålla / \\ < > : \" | ? * "
+        "eller radbrytningar, vara . eller .., eller sluta med blanksteg eller punkt.",
+        "Filen %1 kan inte kopieras in i innehållsmappen med det namnet. Byt namn på den först.",
+        "%1 finns redan. Ingenting kopierades.",
+        "Filen kunde inte kopieras till %1.",
+        "%1 hittades inte.",
+        "%1 innehåller en ogiltig sökväg.",
+        "Åtkomst till %1 nekades.",
+        "%1 används av ett annat program.",
+        "%1 är låst av ett annat program.",
+        "Ett okänt fel inträffade med %1.",
+        "Disken är full.",
+        "Filen eller mappen är skrivskyddad.",
+        "Du har inte behörighet att skriva där.",
+        "Dess mapp saknas.",
+        "En mapp har det namnet.",
+        "Det finns redan en fil med det namnet.",
+        "Disken rapporterade ett fel.",
+        "Bildfiler",
+        "Ljudfiler",
+        "OK",
+        "Avbryt",
+    ],
+}
+
 # -------------------------------------------------------- starting settings
 
 MENU_BLUE = -14534998        # 0xFF2236AA
@@ -189,4 +275,8 @@ def build(root):
         write_lines(os.path.join(data, language, "Options", "options.txt"), HELP[language])
         assert len(TOOL[language]) == 13
         write_lines(os.path.join(data, language, "Tool", "tool.txt"), TOOL[language])
+        assert len(GAME[language]) == len(GAME["English"])
+        write_lines(os.path.join(data, language, "Options", "vimo.txt"), GAME[language])
+        assert len(EDITOR[language]) == len(EDITOR["English"])
+        write_lines(os.path.join(data, language, "Tool", "editor.txt"), EDITOR[language])
         write_lines(os.path.join(root, "options", language + ".opt"), options_lines(language))
