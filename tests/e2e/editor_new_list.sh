@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
-# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark, and Esc
-# then ends the editor with status 0.
+# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. The
+# content speaks Swedish (lang.txt writes "Svenska"), so the question before the list is deleted
+# has the buttons Ja and Nej: Alt+N keeps it, Alt+J deletes it (an English box has neither
+# shortcut). Esc then ends the editor with status 0.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -10,10 +12,11 @@ VIMO_EDITOR=$(dirname "$1")/vimoedit
 . "$(dirname "$0")/lib.sh"
 
 content=$E2E_TMP/content
-mkdir -p "$content/data/English/Tool" "$content/gfx/images" "$content/sfx/images" \
-    "$content/speech/English"
-printf 'English\r\n' >"$content/data/lang.txt"
-printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/data/English/animals"
+mkdir -p "$content/data/Swedish" "$content/gfx/images" "$content/sfx/images" \
+    "$content/speech/Swedish"
+cp -r "$(dirname "$0")/../../content/data/Swedish/Tool" "$content/data/Swedish/"
+printf 'Svenska\r\n' >"$content/data/lang.txt"
+printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/data/Swedish/animals"
 
 start_x
 (cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
@@ -22,12 +25,12 @@ GAME_PID=$!
 # The editor's window, found by its caption.
 window=
 for _ in $(seq 1 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - English"/ {print $1; exit}')
+    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - Swedish"/ {print $1; exit}')
     [ -n "$window" ] && break
     kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
     sleep 0.1
 done
-[ -n "$window" ] || fail "no window titled \"Vimo! - English\" appeared"
+[ -n "$window" ] || fail "no window titled \"Vimo! - Swedish\" appeared"
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 0.5
@@ -39,7 +42,7 @@ sleep 1
 xdotool type --delay 50 'farm'
 xdotool key Return
 
-list=$content/data/English/farm
+list=$content/data/Swedish/farm
 for _ in $(seq 1 50); do
     [ -f "$list" ] && break
     sleep 0.1
@@ -47,11 +50,48 @@ done
 [ -f "$list" ] || fail "the new list's file was not made"
 [ "$(od -An -tx1 "$list" | tr -d ' \n')" = efbbbf ] || fail "the new list is not just the mark"
 
+# The question box, captioned "vimoedit", answered with the shortcut of one of its buttons.
+answer_delete_question() {
+    local box=
+    for _ in $(seq 1 50); do
+        box=$(xwininfo -root -tree 2>/dev/null |
+            awk '/"vimoedit": \("vimoedit"/ && $1 ~ /^0x/ {print $1; exit}')
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || fail "no question came up before deleting the list"
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.3
+    xdotool key "$1"
+    for _ in $(seq 1 30); do
+        xwininfo -root -tree 2>/dev/null | grep -q "^ *$box " || return 0
+        sleep 0.1
+    done
+    fail "the question stayed after $1: its buttons are not Ja and Nej"
+}
+
+# Tab from the add button to the delete button beside it.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab
+sleep 0.2
+xdotool key space
+answer_delete_question alt+n
+sleep 0.5
+[ -f "$list" ] || fail "Nej deleted the list"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key space
+answer_delete_question alt+j
+for _ in $(seq 1 30); do
+    [ -f "$list" ] || break
+    sleep 0.1
+done
+[ ! -f "$list" ] || fail "Ja did not delete the list"
+
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Escape
 expect_exit 0
 # The list the editor had not touched is as it was.
-[ "$(od -An -tx1 "$content/data/English/animals" | tr -d ' \n' | head -c 6)" = efbbbf ] ||
+[ "$(od -An -tx1 "$content/data/Swedish/animals" | tr -d ' \n' | head -c 6)" = efbbbf ] ||
     fail "the other list changed"
 
 echo "editor new list: passed"

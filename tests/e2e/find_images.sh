@@ -4,6 +4,8 @@
 # over the choices, Enter picks the one under it. Before the answer only the model's left half
 # and the choices' right halves show; after it every picture shows whole, and when the pause is
 # over the next task covers the halves again. Esc leaves for the menu, and Esc there ends the game.
+# Then the same content speaks Swedish (lang.txt writes "Svenska") and the list is gone: the
+# activity says so in a message box in the language's words, and its OK leads back to the menu.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -93,6 +95,30 @@ wait_for_pixel "$window" 300 200 0000ff 15
 [ "$(pixel "$window" 500 200)" = "$navy" ] || fail "the next model's right half shows"
 
 press_key "$window" Escape
+wait_for_pixel "$window" 400 50 2236aa 5
+press_key "$window" Escape
+expect_exit 0
+[ ! -s "$E2E_TMP/game.err" ] || fail "the game wrote to its standard error"
+
+mv "$content/data/English" "$content/data/Swedish"
+rm "$content/data/Swedish/e2e"
+mkdir -p "$content/data/Swedish/Options"
+cp "$(dirname "$0")/../../content/data/Swedish/Options/vimo.txt" "$content/data/Swedish/Options/"
+printf 'Svenska\r\n' >"$content/data/lang.txt"
+start_game "$content"
+window=$(game_window)
+wait_for_pixel "$window" 400 50 2236aa 15
+for key in space space space Return; do press_key "$window" "$key"; done
+box=
+for _ in $(seq 1 50); do
+    box=$(xwininfo -root -tree 2>/dev/null | awk '/"Fel - en lista saknas\."/ {print $1; exit}')
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message box captioned in Swedish said that the list is missing"
+xdotool windowfocus --sync "$box" 2>/dev/null || true
+sleep 0.3
+xdotool key Return
 wait_for_pixel "$window" 400 50 2236aa 5
 press_key "$window" Escape
 expect_exit 0
