@@ -12,7 +12,9 @@
 #include "common/text/Utf8.h"
 #include "common/textfile/TextEncoding.h"
 #include "common/textfile/TextFile.h"
+#include "editor/texts/EditorTexts.h"
 #include "game/content/ContentList.h"
+#include "game/content/GameTexts.h"
 #include "game/content/Options.h"
 
 #include <SDL.h>
@@ -26,6 +28,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -118,10 +121,11 @@ Paths namedPaths() {
         paths.insert(paths.end(), more.begin(), more.end());
     }
     for (const auto& language : kLanguages) {
-        paths.insert(paths.end(), {u"data\\" + language + u"\\vimo",
-                                   u"data\\" + language + u"\\Options\\options.txt",
-                                   u"data\\" + language + u"\\Tool\\tool.txt",
-                                   u"options\\" + language + u".opt"});
+        paths.insert(paths.end(),
+                     {u"data\\" + language + u"\\vimo",
+                      u"data\\" + language + u"\\Options\\options.txt",
+                      u"data\\" + language + u"\\Tool\\tool.txt", GameTexts::pathOf(language),
+                      EditorTexts::messagesPathOf(language), u"options\\" + language + u".opt"});
     }
     return paths;
 }
@@ -170,7 +174,9 @@ TEST_F(ContentFolder, EveryPictureDecodesAndTheScreensOwnHaveTheSizesTheyRelyOn)
         EXPECT_GT(size(path).width, 0) << toUtf8(path) << ": " << IMG_GetError();
     }
     const std::pair<Paths, Size> groups[] = {
-        {{u"gfx\\splash\\splash.png", u"gfx\\options\\about.png"}, {800, 600}},
+        {{u"gfx\\splash\\splash.png", u"gfx\\options\\about.png",
+          u"data\\Swedish\\Options\\about.png"},
+         {800, 600}},
         // centred on a 260 x 195 menu picture, a band just outside it
         {{u"gfx\\menu\\selFrame.png"}, {272, 207}},
         // drawn 7 pixels up and left of a 200 x 150 choice
@@ -354,7 +360,7 @@ TEST_P(ContentLanguage, StartingSettingsHoldFiftyLinesAndRead) {
     }
 }
 
-TEST_P(ContentLanguage, HelpLinesAndEditorTextsAreComplete) {
+TEST_P(ContentLanguage, HelpLinesGameAndEditorTextsAreComplete) {
     const std::u16string language = GetParam();
     const auto help = readLines(files, u"data\\" + language + u"\\Options\\options.txt");
     ASSERT_EQ(help.size(), 22u);
@@ -364,6 +370,21 @@ TEST_P(ContentLanguage, HelpLinesAndEditorTextsAreComplete) {
     EXPECT_EQ(tool[6].front(), u' ') << "the None entry keeps its leading blank";
     EXPECT_EQ(tool[8].back(), u' ') << "the list's name follows the question";
     EXPECT_EQ(tool[12].back(), u' ') << "the file's path follows the message";
+
+    // One line for every text the programs have, each keeping the %1 of its English text (the
+    // reader would pass over a line that does not); the English files are the built-in texts.
+    const auto expectComplete = [&](std::u16string_view path,
+                                    std::span<const std::u16string_view> english) {
+        const Paths lines = readLines(files, path);
+        EXPECT_EQ(lines.size(), english.size()) << toUtf8(path);
+        EXPECT_EQ(readLanguageTexts(files, path, english), lines) << toUtf8(path);
+        if (language == u"English") {
+            EXPECT_EQ(lines, Paths(english.begin(), english.end()));
+        }
+    };
+    expectComplete(GameTexts::pathOf(language), GameTexts::kEnglish);
+    expectComplete(EditorTexts::messagesPathOf(language),
+                   std::span(EditorTexts::kEnglish).subspan(EditorTexts::kToolTexts));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, ContentLanguage, ::testing::ValuesIn(kLanguages),

@@ -79,6 +79,44 @@ TEST(EditorTexts, EachLineOfToolTxtReplacesItsTextAndMissingLinesStayEnglish) {
     }
 }
 
+// The messages beyond tool.txt come from editor.txt beside it, never from tool.txt's later lines;
+// what editor.txt lacks or leaves empty stays English.
+TEST(EditorTexts, EditorTxtHoldsTheMessagesAfterToolTxt) {
+    struct Case {
+        const char* what;
+        std::string tool, editor; // empty: no such file
+        std::u16string listGone, replace, cancel;
+    };
+    const EditorTexts english;
+    const std::u16string gone = u"Listan %1 finns inte l\u00e4ngre.";
+    const Case cases[] = {
+        {"neither file", "", "", english[EditorTexts::ListGone],
+         english[EditorTexts::ReplaceListQuestion], u"Cancel"},
+        {"a fourteenth line of tool.txt", lines(14, ""), "", english[EditorTexts::ListGone],
+         english[EditorTexts::ReplaceListQuestion], u"Cancel"},
+        {"Swedish, an empty second line", "",
+         kMark + "Listan %1 finns inte l\xC3\xA4ngre.\r\n\r\nx %1\r\n", gone,
+         english[EditorTexts::ReplaceListQuestion], u"Cancel"},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        if (!c.tool.empty()) {
+            folder.write("data/Swedish/Tool/tool.txt", c.tool);
+        }
+        if (!c.editor.empty()) {
+            folder.write("data/Swedish/Tool/editor.txt", c.editor);
+        }
+        DiskFileSystem files(folder.path());
+        const EditorTexts texts = EditorTexts::read(files, u"Swedish");
+        EXPECT_EQ(toUtf8(texts[EditorTexts::ListGone]), toUtf8(c.listGone)) << c.what;
+        EXPECT_EQ(toUtf8(texts[EditorTexts::ReplaceListQuestion]), toUtf8(c.replace)) << c.what;
+        EXPECT_EQ(toUtf8(texts[EditorTexts::DiscardChangesQuestion]),
+                  toUtf8(c.editor.empty() ? english[EditorTexts::DiscardChangesQuestion] : u"x %1"))
+            << c.what;
+        EXPECT_EQ(toUtf8(texts[EditorTexts::CancelButton]), toUtf8(c.cancel)) << c.what;
+    }
+}
+
 TEST(EditorTexts, ToolTxtIsFoundInTheLanguageFolderWhateverItsLetterCase) {
     TemporaryFolder folder;
     folder.write("DATA/english/tool/TOOL.TXT", "Lists\r\n");

@@ -4,9 +4,11 @@
 #include "TemporaryFolder.h"
 #include "common/content/CharacterRules.h"
 #include "common/content/LanguageNames.h"
+#include "common/content/LanguageTexts.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/text/Utf8.h"
 
+#include <array>
 #include <clocale>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -135,4 +137,48 @@ TEST(LanguageNamesTest, EveryNameOfAKnownLanguageSelectsItsLocale) {
     }
     EXPECT_TRUE(namesOfLanguage(u"Klingon").empty());
     EXPECT_TRUE(englishLanguageName(u"").empty());
+}
+
+// A language's text file over the built-in English: each line replaces its text where it is
+// there, not empty and keeps the %1 the English text has; any encoding the reader knows.
+TEST_F(LanguageTest, LanguageTextsFallBackToEnglishLineByLine) {
+    struct Case {
+        const char* what;
+        std::string bytes; // empty: no file at all
+        std::array<std::u16string, 3> texts;
+    };
+    const std::array<std::u16string_view, 3> english = {u"One", u"Two %1", u"Three"};
+    const std::u16string two = u"Tv\u00e5 %1";
+    const Case cases[] = {
+        {"no file", "", {u"One", u"Two %1", u"Three"}},
+        {"Swedish, UTF-8",
+         "\xEF\xBB\xBF"
+         "Ett\r\nTv\xC3\xA5 %1\r\nTre\r\n",
+         {u"Ett", two, u"Tre"}},
+        {"a line missing", "Ett\r\n", {u"Ett", u"Two %1", u"Three"}},
+        {"an empty line", "Ett\r\n\r\nTre", {u"Ett", u"Two %1", u"Tre"}},
+        {"%1 left out", "Ett\r\nTv\xE5\r\nTre", {u"Ett", u"Two %1", u"Tre"}},
+        {"8-bit", "Ett\r\nTv\xE5 %1\r\nTre\r\nFyra", {u"Ett", two, u"Tre"}},
+        {"UTF-16",
+         std::string("\xFF\xFE"
+                     "E\0t\0t\0\r\0\n\0T\0v\0\xE5\0 \0%\0"
+                     "1\0",
+                     24),
+         {u"Ett", two, u"Three"}},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(folder.path() / "texts.txt");
+        if (!c.bytes.empty()) {
+            folder.write("texts.txt", c.bytes);
+        }
+        const std::vector<std::u16string> texts = readLanguageTexts(files, u"texts.txt", english);
+        EXPECT_EQ(texts, std::vector<std::u16string>(c.texts.begin(), c.texts.end())) << c.what;
+    }
+}
+
+TEST(LanguageTextsTest, FillInPutsEachValueAtItsNumberInOnePass) {
+    EXPECT_EQ(fillIn(u"A list is missing: %1", {u"data\\x"}), u"A list is missing: data\\x");
+    EXPECT_EQ(fillIn(u"%2 i %1", {u"a", u"b"}), u"b i a");
+    EXPECT_EQ(fillIn(u"%1 %1", {u"%2"}), u"%2 %2"); // a value is not filled in again
+    EXPECT_EQ(fillIn(u"100% %3 %", {u"a"}), u"100% %3 %");
 }

@@ -138,6 +138,34 @@ TEST_F(ContentListTest, AMissingListIsReportedAndChangesNothing) {
     EXPECT_EQ(errorBox.messages[0].caption, u"Error - list is missing.");
 }
 
+// The message in the words of the language's vimo.txt, each line over its English.
+TEST_F(ContentListTest, TheMissingListMessageSpeaksTheLanguage) {
+    struct Case {
+        const char* what;
+        std::string file; // empty: no vimo.txt
+        std::u16string text, caption;
+    };
+    const Case cases[] = {
+        {"Swedish", "Vimo\r\nEn lista saknas: %1\r\nFel - en lista saknas.\r\n",
+         u"En lista saknas: data\\Swedish\\djur", u"Fel - en lista saknas."},
+        {"caption missing", "Vimo\r\nEn lista saknas: %1", u"En lista saknas: data\\Swedish\\djur",
+         u"Error - list is missing."},
+        {"no file", "", u"A list is missing: data\\Swedish\\djur", u"Error - list is missing."},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(folder.path() / "data/Swedish/Options/vimo.txt");
+        if (!c.file.empty()) {
+            folder.write("data/Swedish/Options/vimo.txt", c.file);
+        }
+        errorBox.messages.clear();
+        ContentList list(files, u"Swedish");
+        EXPECT_FALSE(list.loadList(u"djur", errorBox));
+        ASSERT_EQ(errorBox.messages.size(), 1u) << c.what;
+        EXPECT_EQ(errorBox.messages[0].text, c.text) << c.what;
+        EXPECT_EQ(errorBox.messages[0].caption, c.caption) << c.what;
+    }
+}
+
 TEST_F(ContentListTest, AListThatBreaksOffPartWayGivesTheExercisesReadBefore) {
     std::string big;
     for (int i = 0; i < 200; ++i) {

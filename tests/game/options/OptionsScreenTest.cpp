@@ -130,6 +130,15 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt
     screen->keyDown(kKeyEscape);
     EXPECT_FALSE(screen->aboutShown());
     EXPECT_EQ(screen->update(), Stay); // closing the picture does not leave
+
+    // A language with an about picture of its own shows that one, with its version line.
+    test.folder.write("data/English/Options/about.png", "");
+    test.folder.write("data/English/Options/vimo.txt", "\r\n\r\n\r\nUtg\xC3\xA5va 1.0\r\n");
+    graphics.setImageSize(u"data\\English\\Options\\about.png", 800, 600);
+    screen = makeScreen();
+    pressOn(*screen, screen->layout().aboutButton);
+    EXPECT_EQ(countOf(frame(*screen), "image data\\English\\Options\\about.png at 0,0"), 1);
+    EXPECT_EQ(screen->layout().about.text, u"Utg\u00e5va 1.0");
 }
 
 TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnWhereItStood) {
