@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any bytes as the editor's tool.txt: every text is there afterwards, none holds a line break.
+// Any bytes as the editor's tool.txt and editor.txt: every text is there afterwards, none holds a
+// line break.
 #include "MemoryFileSystem.h"
 #include "editor/texts/EditorTexts.h"
 
