@@ -2,7 +2,7 @@
 #include "ActivityScreen.h"
 
 ActivityScreen::ActivityScreen(ScreenServices& services)
-    : services_(services), options_(services.files), list_(services.files, options_.language),
+    : services_(services), options_(services.files, services.unsavedSettings), list_(services.files, options_.language),
       stopButton_(services.clock) {}
 
 namespace {
