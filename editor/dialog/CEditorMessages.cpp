@@ -54,6 +54,13 @@ bool CEditorMessages::mayReplaceList(std::u16string_view name) {
                    .arg(inQuotes(name)));
 }
 
+bool CEditorMessages::mayWriteOverChangedList(std::u16string_view name) {
+    return ask(QStringLiteral("The list %1 was changed on disk since it was opened, by another "
+                              "editor or by hand. Write your version over it? Choose No to load "
+                              "the list from the disk again; your last change is then dropped.")
+                   .arg(inQuotes(name)));
+}
+
 bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {
     return ask(QStringLiteral("The changes to the list %1 could not be saved. Discard them?")
                    .arg(inQuotes(name)));

@@ -36,6 +36,8 @@ public:
     bool mayReplaceList(std::u16string_view name);
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
+    // Yes writes over a list changed on disk since it was opened; No loads it again.
+    bool mayWriteOverChangedList(std::u16string_view name);
     void refuseListName(std::u16string_view name);
 
     static QString inQuotes(std::u16string_view text);
