@@ -37,8 +37,9 @@ void CEditorMessages::listGone(std::u16string_view path) {
     tell(QStringLiteral("The list %1 is no longer there.").arg(toQString(path)));
 }
 
-void CEditorMessages::saveFailed(std::u16string_view path) {
-    tell(toQString(texts_[EditorTexts::SaveFailed] + std::u16string(path)));
+void CEditorMessages::saveFailed(std::u16string_view path, std::uint32_t error) {
+    tell(toQString(texts_[EditorTexts::SaveFailed] + std::u16string(path) + u"\n" +
+                   CFileErrorText::writeFailureCause(error)));
 }
 
 void CEditorMessages::removeFailed(std::uint32_t error, std::u16string_view path) {

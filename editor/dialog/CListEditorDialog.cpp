@@ -169,7 +169,7 @@ void CListEditorDialog::addList() {
     const bool created = edited_.create(name);
     refreshAll();
     if (!created) {
-        messages_.saveFailed(lists_.pathOf(name));
+        messages_.saveFailed(lists_.pathOf(name), lists_.lastWriteError());
     }
 }
 
@@ -249,7 +249,7 @@ bool CListEditorDialog::saved(bool written) {
     }
     // The file on disk is whole, and the exercises stay here until they can be written.
     if (!written) {
-        messages_.saveFailed(lists_.pathOf(*edited_.name()));
+        messages_.saveFailed(lists_.pathOf(*edited_.name()), lists_.lastWriteError());
     }
     return written;
 }

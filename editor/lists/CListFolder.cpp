@@ -50,6 +50,7 @@ bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& ex
         return false;
     }
     if (!ListFile::write(files_, path, exercises, error)) {
+        lastWriteError_ = error;
         return false;
     }
     stamp_.take(path);

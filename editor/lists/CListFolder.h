@@ -42,6 +42,9 @@ public:
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);
 
+    // Why the last write failed: the system's error.
+    std::uint32_t lastWriteError() const { return lastWriteError_; }
+
     // Asked with the list's name before a list changed on disk is written over; true to write.
     // Without it such a list is written over.
     void askBeforeWritingOver(std::function<bool(std::u16string_view name)> mayWriteOver) {
@@ -52,5 +55,6 @@ private:
     FileSystem& files_;
     CListStamp stamp_{files_};
     std::function<bool(std::u16string_view)> mayWriteOver_;
+    std::uint32_t lastWriteError_ = 0;
     std::u16string language_;
 };

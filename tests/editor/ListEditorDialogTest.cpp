@@ -267,7 +267,7 @@ TEST_F(ListEditorDialogTest, AListThatCannotBeSavedIsKeptUntilSavedOrTheUserLets
     names = {QString("horse")};
     press("addExercise");
     EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
-                                   "data\\English\\animals"}));
+                                   "data\\English\\animals\nThe disk is full."}));
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(dialog->exercises().back().name, u"horse");
 
