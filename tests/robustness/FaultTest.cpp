@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the machine under the game: settings that cannot be written (a file where the folder
-// should be, a full disk, a write that fails half-way, a content folder of another user), no audio
-// device, no font at all. The game shows, keeps every setting, loses no file and ends cleanly.
+// should be, a full disk, a write that fails half-way, a read-only folder, no permission, a content
+// folder of another user), no audio device, no font at all. The game shows, says why settings are
+// not saved and plays on with them, loses no file and ends cleanly.
 #include "ContentFiles.h"
 #include "FileSizeLimit.h"
 #include "GameSession.h"
