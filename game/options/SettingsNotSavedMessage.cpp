@@ -25,7 +25,8 @@ CauseAndFix causeOf(std::uint32_t error) {
     case ENOENT:
     case ENOTDIR:
         return {u"The options folder is missing.",
-                u"make a folder named options in the content folder"};
+                u"make a folder named options in the content folder, after renaming any file "
+                u"of that name"};
     case EISDIR:
         return {u"A folder has the name of the settings file.",
                 u"remove the folder options/vimo.opt"};
