@@ -45,6 +45,7 @@ private:
     std::unique_ptr<ErrorBox> errorBox_;
     RandomGenerator random_;
     LastPressTimes lastPressTimes_{};
+    std::optional<SettingValues> unsavedSettings_;
     // Goes before the renderer; the screens go before it.
     SdlSurfaces surfaces_;
     ScreenFactory factory_;

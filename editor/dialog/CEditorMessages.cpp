@@ -37,8 +37,9 @@ void CEditorMessages::listGone(std::u16string_view path) {
     tell(toQString(texts_.with(EditorTexts::ListGone, path)));
 }
 
-void CEditorMessages::saveFailed(std::u16string_view path) {
-    tell(toQString(texts_[EditorTexts::SaveFailed] + std::u16string(path)));
+void CEditorMessages::saveFailed(std::u16string_view path, std::uint32_t error) {
+    tell(toQString(texts_[EditorTexts::SaveFailed] + std::u16string(path) + u"\n" +
+                   CFileErrorText::writeFailureCause(texts_, error)));
 }
 
 void CEditorMessages::removeFailed(std::uint32_t error, std::u16string_view path) {
@@ -51,6 +52,13 @@ bool CEditorMessages::mayDeleteList(std::u16string_view name) {
 
 bool CEditorMessages::mayReplaceList(std::u16string_view name) {
     return ask(toQString(texts_[EditorTexts::ReplaceListQuestion]).arg(inQuotes(name)));
+}
+
+bool CEditorMessages::mayWriteOverChangedList(std::u16string_view name) {
+    return ask(QStringLiteral("The list %1 was changed on disk since it was opened, by another "
+                              "editor or by hand. Write your version over it? Choose No to load "
+                              "the list from the disk again; your last change is then dropped.")
+                   .arg(inQuotes(name)));
 }
 
 bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {

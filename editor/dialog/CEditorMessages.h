@@ -30,12 +30,15 @@ public:
 
     // What is said and asked about lists; `path` is relative to the content folder.
     void listGone(std::u16string_view path);
-    void saveFailed(std::u16string_view path);
+    // The list at `path` could not be written, for the system's `error`.
+    void saveFailed(std::u16string_view path, std::uint32_t error);
     void removeFailed(std::uint32_t error, std::u16string_view path);
     bool mayDeleteList(std::u16string_view name);
     bool mayReplaceList(std::u16string_view name);
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
+    // Yes writes over a list changed on disk since it was opened; No loads it again.
+    bool mayWriteOverChangedList(std::u16string_view name);
     void refuseListName(std::u16string_view name);
 
     static QString inQuotes(std::u16string_view text);

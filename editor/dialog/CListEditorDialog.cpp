@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,10 @@ CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPla
     setWindowTitle(QStringLiteral("Vimo! - ") + toQString(language_));
     controls_.showLanguage(texts_, language_);
     connectControls();
+    lists_.askBeforeWritingOver([this](std::u16string_view name) {
+        reloadChosen_ = !messages_.mayWriteOverChangedList(name);
+        return !reloadChosen_;
+    });
     refreshAll();
     controls_.column(CEditorControls::ListColumn).setFocus();
 }
@@ -164,7 +169,7 @@ void CListEditorDialog::addList() {
     const bool created = edited_.create(name);
     refreshAll();
     if (!created) {
-        messages_.saveFailed(lists_.pathOf(name));
+        messages_.saveFailed(lists_.pathOf(name), lists_.lastWriteError());
     }
 }
 
@@ -238,11 +243,27 @@ void CListEditorDialog::mediaChosen(CMediaKind::Kind kind) {
 }
 
 bool CListEditorDialog::saved(bool written) {
+    if (std::exchange(reloadChosen_, false)) {
+        reloadList();
+        return true;
+    }
     // The file on disk is whole, and the exercises stay here until they can be written.
     if (!written) {
-        messages_.saveFailed(lists_.pathOf(*edited_.name()));
+        messages_.saveFailed(lists_.pathOf(*edited_.name()), lists_.lastWriteError());
     }
     return written;
+}
+
+void CListEditorDialog::reloadList() {
+    const std::u16string name = *edited_.name();
+    edited_.discardUnsaved();
+    if (edited_.open(name) == CEditedList::Opening::NotThere) {
+        messages_.listGone(lists_.pathOf(name));
+        refreshAll();
+        return;
+    }
+    fillExerciseColumn();
+    showState();
 }
 
 bool CListEditorDialog::letGoOfUnsaved() {

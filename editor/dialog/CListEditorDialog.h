@@ -69,6 +69,8 @@ private:
 
     // Writing, and asking before unwritten changes are let go.
     bool saved(bool written);
+    // The user chose to load the open list from the disk again rather than write over it.
+    void reloadList();
     bool letGoOfUnsaved();
     bool keepWorkBeforeEnding();
 
@@ -80,4 +82,5 @@ private:
     CEditorMessages messages_;
     CMediaColumns media_;
     CEditedList edited_;
+    bool reloadChosen_ = false; // asked before writing over a list changed on disk
 };

@@ -5,6 +5,7 @@
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/QtText.h"
+#include "editor/media/CFileErrorText.h"
 
 CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
                              const EditorTexts& texts, CEditorControls& controls,
@@ -89,7 +90,8 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
         return;
     }
     std::u16string name;
-    switch (into.copyIn(*source, name)) {
+    std::uint32_t error = 0;
+    switch (into.copyIn(*source, name, error)) {
     case CMediaFolder::CopyResult::Copied:
         fill(kind);
         return;
@@ -101,7 +103,7 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
         messages_.tell(toQString(texts_.with(EditorTexts::FileAlreadyThere, into.pathOf(name))));
         return;
     case CMediaFolder::CopyResult::Failed:
-        messages_.tell(toQString(texts_.with(EditorTexts::CopyFailed, into.pathOf(name))));
+        messages_.tell(toQString(CFileErrorText::copyFailed(texts_, error, into.pathOf(name))));
         return;
     }
 }

@@ -5,6 +5,7 @@
 #include "editor/lists/CItemName.h"
 #include "editor/lists/ListFile.h"
 
+#include <cerrno>
 #include <utility>
 
 CListFolder::CListFolder(FileSystem& files, std::u16string language)
@@ -30,7 +31,9 @@ std::optional<std::u16string> CListFolder::find(std::u16string_view name) const 
     return std::nullopt;
 }
 
-std::vector<Exercise> CListFolder::load(std::u16string_view name) const {
+std::vector<Exercise> CListFolder::load(std::u16string_view name) {
+    // Taken before reading: a change made while the list is read counts as a change.
+    stamp_.take(pathOf(name));
     return ListFile::read(files_, pathOf(name));
 }
 
@@ -41,7 +44,17 @@ bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& ex
 
 bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises,
                        std::uint32_t& error) {
-    return ListFile::write(files_, pathOf(name), exercises, error);
+    const std::u16string path = pathOf(name);
+    if (stamp_.changedOnDisk(path) && mayWriteOver_ && !mayWriteOver_(name)) {
+        error = ECANCELED;
+        return false;
+    }
+    if (!ListFile::write(files_, path, exercises, error)) {
+        lastWriteError_ = error;
+        return false;
+    }
+    stamp_.take(path);
+    return true;
 }
 
 bool CListFolder::remove(std::u16string_view name, std::uint32_t& error) {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The language's list folder, data\<language>\: which lists it holds, and reading, writing,
-// creating and removing one list by its name.
+// creating and removing one list by its name. A list changed on disk since the editor read or
+// wrote it is not written over without asking.
 #pragma once
 
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
+#include "editor/lists/CListStamp.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,16 +31,30 @@ public:
     // True when a list of this name exists, in any letter case.
     bool exists(std::u16string_view name) const { return find(name).has_value(); }
 
-    std::vector<Exercise> load(std::u16string_view name) const;
+    std::vector<Exercise> load(std::u16string_view name);
     // False when the list cannot be written, with the system's `error` where one is asked for;
-    // its file then stays as it was.
+    // its file then stays as it was. When the list read or written last was changed on disk
+    // since, `mayWriteOver` is asked first; refused, nothing is written and `error` is
+    // ECANCELED.
     bool save(std::u16string_view name, const std::vector<Exercise>& exercises);
     bool save(std::u16string_view name, const std::vector<Exercise>& exercises,
               std::uint32_t& error);
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);
 
+    // Why the last write failed: the system's error.
+    std::uint32_t lastWriteError() const { return lastWriteError_; }
+
+    // Asked with the list's name before a list changed on disk is written over; true to write.
+    // Without it such a list is written over.
+    void askBeforeWritingOver(std::function<bool(std::u16string_view name)> mayWriteOver) {
+        mayWriteOver_ = std::move(mayWriteOver);
+    }
+
 private:
     FileSystem& files_;
+    CListStamp stamp_{files_};
+    std::function<bool(std::u16string_view)> mayWriteOver_;
+    std::uint32_t lastWriteError_ = 0;
     std::u16string language_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileList.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -107,4 +108,12 @@ std::uint32_t FileList::nextColour() {
         colourCursor_ = 0;
     }
     return colours_[static_cast<std::size_t>(colourCursor_)];
+}
+
+void FileList::dropNamesWithControlCharacters() {
+    std::erase_if(names_, [](const std::u16string& name) {
+        return std::any_of(name.begin(), name.end(),
+                           [](char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); });
+    });
+    cursor_ = 0;
 }

@@ -30,6 +30,9 @@ public:
     int find(std::u16string_view name);
     // Empties the names; the colours stay.
     void clear();
+    // Drops the names that hold a control character, a line break among them: such a name
+    // cannot stand on one line of a settings or list file.
+    void dropNamesWithControlCharacters();
 
     // The options screen's 19 colours, appended in palette order.
     void fillPalette();

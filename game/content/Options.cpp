@@ -29,11 +29,23 @@ float toFloat(double value) {
     return static_cast<float>(value);
 }
 
+// The value without its line breaks: a break inside a value would shift every later line.
+std::u16string onOneLine(std::u16string value) {
+    std::erase_if(value, [](char16_t c) { return c == u'\r' || c == u'\n'; });
+    return value;
+}
+
 } // namespace
 
-Options::Options(FileSystem& files) : files_(files) {
-    setDefaultOptions();
+Options::Options(FileSystem& files) : Options(files, std::nullopt) {}
+
+Options::Options(FileSystem& files, const std::optional<SettingValues>& unsavedSettings)
+    : files_(files) {
     language = readLanguage(files_);
+    if (unsavedSettings) {
+        static_cast<SettingValues&>(*this) = *unsavedSettings;
+        return;
+    }
     switch (readSettings(optionsPath)) {
     case ReadOutcome::Complete:
         return;
@@ -51,27 +63,7 @@ Options::Options(FileSystem& files) : files_(files) {
 }
 
 void Options::setDefaultOptions() {
-    oneContact = 0;
-    useStop = 0;
-    scanTime = 3;
-    keyTime = 0.2f;
-    textOn = 1;
-    capsOn = 0;
-    speechOn = 1;
-    numPatterns = 4;
-    numFinds = 3;
-    speedGame1 = 50;
-    speedGame6 = 50;
-    movie = 0;
-    lineWidth = 20;
-    contactMode = 0;
-    findPause = 3;
-    soundOn.fill(1);
-    musicOn.fill(1);
-    random.fill(1);
-    backgroundColour = {0xFF2236AA, 0xFF000000, 0xFF000000, 0xFF000000,
-                        0xFFBC3FFD, 0xFF3FCEFD, 0xFF3FCEFD};
-    listName.fill(u"vimo");
+    static_cast<SettingValues&>(*this) = SettingValues{};
 }
 
 bool Options::readOptionsFile(std::u16string_view path) {
@@ -122,8 +114,13 @@ Options::ReadOutcome Options::readSettings(std::u16string_view path) {
 }
 
 bool Options::writeOptionsFile() {
+    std::uint32_t error = 0;
+    return writeOptionsFile(error);
+}
+
+bool Options::writeOptionsFile(std::uint32_t& error) {
     TextFileWriter file;
-    if (!file.openForWriting(files_, optionsPath, Utf8Text)) {
+    if (!file.openForWriting(files_, optionsPath, Utf8Text, error)) {
         return false;
     }
     try {
@@ -143,10 +140,11 @@ bool Options::writeOptionsFile() {
             lineOf(musicOn[i]);
             lineOf(random[i]);
             lineOf(static_cast<int>(backgroundColour[i]));
-            lineOf(std::u16string_view(listName[i]));
+            lineOf(std::u16string_view(onOneLine(listName[i])));
         }
         file.close();
-    } catch (const CTextFileException&) {
+    } catch (const CTextFileException& failure) {
+        error = failure.errorCode();
         return false;
     }
     return true;

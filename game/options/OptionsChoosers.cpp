@@ -17,6 +17,7 @@ void OptionsChoosers::setUp(const Options& options) {
     for (int tab = 0; tab < Options::kScreens; ++tab) {
         FileList& chooser = lists_[static_cast<std::size_t>(tab)];
         chooser.fill(pattern);
+        chooser.dropNamesWithControlCharacters();
         chooser.find(options.listName[static_cast<std::size_t>(tab)]);
         // Past the current name: a name not among the files leaves the chooser past the first.
         chooser.next();

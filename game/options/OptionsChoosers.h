@@ -21,7 +21,8 @@ public:
 
     // Fills the colour cycle with the palette and selects the menu's colour (the menu's tab is
     // shown first); fills every tab's chooser from data\<language>\*.* and stands it on the tab's
-    // list name, so that its first press gives the name after it.
+    // list name, so that its first press gives the name after it. Names with a line break or
+    // another control character are not offered: they could not be written as a setting.
     void setUp(const Options& options);
 
     // The list name after the chooser's current one, wrapping to the first. A language folder

@@ -4,6 +4,7 @@
 #include "common/text/NumberText.h"
 #include "game/content/GameTexts.h"
 #include "game/options/OptionsControlTable.h"
+#include "game/options/SettingsNotSavedMessage.h"
 
 #include <string>
 
@@ -42,13 +43,14 @@ void setTextIfChanged(Picture& picture, const std::u16string& text) {
 } // namespace
 
 OptionsScreen::OptionsScreen(ScreenServices& services)
-    : services_(services), options_(services.files),
+    : services_(services), options_(services.files, services.unsavedSettings),
       choosers_(services.files, services.random, services.clock), layout_(services.clock),
       controls_(options_, layout_, choosers_), painter_(layout_, options_, choosers_) {}
 
 OptionsScreen::~OptionsScreen() {
     if (unsavedChanges_) {
-        options_.writeOptionsFile();
+        std::uint32_t error = 0;
+        saveSettings(error);
     }
 }
 
@@ -193,10 +195,33 @@ void OptionsScreen::closeAbout() {
     layout_.placeStopButtonInCorner();
 }
 
+bool OptionsScreen::saveSettings(std::uint32_t& error) {
+    if (options_.writeOptionsFile(error)) {
+        services_.unsavedSettings.reset();
+        return true;
+    }
+    services_.unsavedSettings = static_cast<const SettingValues&>(options_);
+    return false;
+}
+
 void OptionsScreen::leave() {
-    // A write that fails leaves the changes marked, so the destructor tries once more.
-    unsavedChanges_ = !options_.writeOptionsFile();
     nextScreenId_ = MenuId;
+    // Without a change the file already holds what the screen showed, and a failure loses
+    // nothing: the adult is not troubled with it.
+    const bool changed = unsavedChanges_ || services_.unsavedSettings.has_value();
+    std::uint32_t error = 0;
+    if (saveSettings(error)) {
+        unsavedChanges_ = false;
+        return;
+    }
+    if (!changed) {
+        services_.unsavedSettings.reset();
+        return;
+    }
+    // The changes stay marked, so the destructor tries once more.
+    unsavedChanges_ = true;
+    services_.errorBox.showError(SettingsNotSavedMessage::text(error),
+                                 SettingsNotSavedMessage::kCaption);
 }
 
 void OptionsScreen::chooseTab(OptionsTab tab) {

@@ -3,7 +3,7 @@
 // background colour, order and content list; the switch setup; the settings of single
 // activities. Seven tabs choose the screen whose settings show. Meant for the mouse: it has no
 // scanner. Its changes reach the other screens through options\vimo.opt, which it writes when it
-// is left.
+// is left, or, while that file cannot be written, through the settings the session keeps.
 #pragma once
 
 #include "game/content/Options.h"
@@ -16,6 +16,7 @@
 #include "game/screen/Screen.h"
 #include "game/screen/ScreenServices.h"
 
+#include <cstdint>
 #include <string_view>
 
 class OptionsScreen : public Screen {
@@ -47,8 +48,11 @@ private:
     void reset();
     void showAbout();
     void closeAbout();
-    // Writes the settings for the screens that follow, then goes back to the menu.
+    // Writes the settings for the screens that follow, then goes back to the menu. When they
+    // cannot be written, says why; the session keeps them, so the game plays on with them.
     void leave();
+    // Writes the settings; when that fails the session keeps them for the screens that follow.
+    bool saveSettings(std::uint32_t& error);
     void chooseTab(OptionsTab tab);
     void setHelpLine(std::u16string_view text);
     void prepareValueTexts();

@@ -2,8 +2,8 @@
 #include "ActivityScreen.h"
 
 ActivityScreen::ActivityScreen(ScreenServices& services)
-    : services_(services), options_(services.files), list_(services.files, options_.language),
-      stopButton_(services.clock) {}
+    : services_(services), options_(services.files, services.unsavedSettings),
+      list_(services.files, options_.language), stopButton_(services.clock) {}
 
 namespace {
 

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What every screen gets from the screen factory: the content folder, clocks, sound, pointer,
-// message box, the program-wide random generator and the state that outlives a screen. Nothing
+// message box, the program-wide random generator and the state that outlives a screen (the
+// activities' last presses, settings that could not be saved). Nothing
 // reaches a screen through globals, so tests hand in fakes and never leak state between them.
 #pragma once
 
 #include "common/audio/Sound.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
+#include "game/content/SettingValues.h"
 #include "game/platform/Clock.h"
 #include "game/platform/ErrorBox.h"
 #include "game/platform/Pointer.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The time of each activity's last accepted press, kept across its screens so that leaving and
 // re-entering an activity does not defeat the key-time guard. Indexed by screen id.
@@ -26,4 +29,7 @@ struct ScreenServices {
     ErrorBox& errorBox;
     RandomGenerator& random;
     LastPressTimes& lastPressTimes;
+    // Settings the options screen could not write to options\vimo.opt: while present, every
+    // screen starts from them instead of the file, so the changes hold until the game ends.
+    std::optional<SettingValues>& unsavedSettings;
 };

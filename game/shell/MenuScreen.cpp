@@ -6,7 +6,7 @@
 MenuScreen::MenuScreen(ScreenServices& services)
     : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
       selectionFrame_(services.clock), scanner_(services.clock, services.pointer),
-      options_(services.files) {}
+      options_(services.files, services.unsavedSettings) {}
 
 MenuScreen::~MenuScreen() {
     services_.sound.stop();

@@ -151,3 +151,55 @@ TEST_F(EditedListTest, ANewListReplacesOneOfItsNameAndARemovedListTakesItsChange
     EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
     EXPECT_FALSE(edited.isOpen());
 }
+
+// Another editor, or a hand, changes the open list on disk: the next change asks before writing
+// over it, and a No leaves the other version whole. Unchanged, gone, or written by this editor
+// since, the list is written without asking.
+TEST_F(EditedListTest, AListChangedOnDiskSinceItWasOpenedIsNotWrittenOverWithoutAsking) {
+    using Clock = std::filesystem::file_time_type::clock;
+    const std::filesystem::path path = folder.path() / "data/English/Animals";
+    struct Case {
+        const char* what;
+        std::function<void()> meanwhile;
+        bool asked;
+        bool answer;
+    };
+    const std::string other = listBytes({{.name = "horse"}});
+    const Case cases[] = {
+        {"nothing happened", [] {}, false, true},
+        {"written by another editor, kept", [&] { folder.write("data/English/Animals", other); },
+         true, false},
+        {"written by another editor, written over",
+         [&] { folder.write("data/English/Animals", other); }, true, true},
+        {"touched by hand, same size",
+         [&] { std::filesystem::last_write_time(path, Clock::now() + std::chrono::hours(1)); },
+         true, false},
+        {"removed by hand", [&] { std::filesystem::remove(path); }, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        std::vector<std::u16string> asked;
+        lists.askBeforeWritingOver([&](std::u16string_view name) {
+            asked.emplace_back(name);
+            return c.answer;
+        });
+        ASSERT_EQ(edited.open(u"animals"), CEditedList::Opening::Opened);
+        c.meanwhile();
+        const std::string before = std::filesystem::exists(path) ? file("Animals") : "";
+        edited.choose(u"dog");
+        EXPECT_EQ(edited.setChosenText(u"Puppy"), c.answer);
+        EXPECT_EQ(asked, c.asked ? std::vector<std::u16string>{u"Animals"}
+                                 : std::vector<std::u16string>{});
+        if (c.answer) {
+            EXPECT_NE(file("Animals").find("Puppy"), std::string::npos);
+            // Its own write is no change on disk: the next one asks nothing more.
+            EXPECT_TRUE(edited.setChosenText(u"Dog"));
+            EXPECT_EQ(asked.size(), c.asked ? 1u : 0u);
+        } else {
+            EXPECT_EQ(file("Animals"), before);
+            edited.discardUnsaved();
+        }
+        EXPECT_TRUE(edited.close());
+    }
+}

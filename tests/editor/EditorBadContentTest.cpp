@@ -12,7 +12,7 @@ using EditorBadContentTest = EditorDialogFixture;
 namespace {
 
 const QString kSaveFailed =
-    "The output file could not be opened. Save aborted. File: data\\English\\animals";
+    "The output file could not be opened. Save aborted. File: data\\English\\animals\n";
 
 } // namespace
 
@@ -106,7 +106,7 @@ TEST_F(EditorBadContentTest, AListFileItMayNotWriteKeepsTheWorkUntilItCanBeSaved
     textBox().selectAll();
     QTest::keyClicks(&textBox(), "Puppy");
     choose("exercise", "cat");
-    EXPECT_EQ(errors, QStringList({kSaveFailed}));
+    EXPECT_EQ(errors, QStringList({kSaveFailed + "The file or folder is read-only."}));
     EXPECT_EQ(dialog->exercises()[1].text, u"Puppy");
     EXPECT_EQ(file("data/English/animals"), before);
 
@@ -133,7 +133,7 @@ TEST_F(EditorBadContentTest, ANewListWhereTheLanguageFolderIsAFileIsReported) {
     names = {QString("farm")};
     press("addList");
     EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
-                                   "data\\English\\farm"}));
+                                   "data\\English\\farm\nIts folder is missing."}));
     EXPECT_EQ(column("list").count(), 0);
     EXPECT_EQ(file("data/English"), "a file, not a folder");
 }
@@ -208,6 +208,7 @@ TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorka
     chosenFile = elsewhere.path() / "hello.wav";
     const std::vector<std::string> before = allPaths();
     press("addSpeech");
-    EXPECT_EQ(errors, QStringList({"The file could not be copied to speech\\English\\hello.wav."}));
+    EXPECT_EQ(errors, QStringList({"The file could not be copied to speech\\English\\hello.wav. "
+                                   "Its folder is missing."}));
     EXPECT_EQ(allPaths(), before);
 }

@@ -267,7 +267,7 @@ TEST_F(ListEditorDialogTest, AListThatCannotBeSavedIsKeptUntilSavedOrTheUserLets
     names = {QString("horse")};
     press("addExercise");
     EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
-                                   "data\\English\\animals"}));
+                                   "data\\English\\animals\nThe disk is full."}));
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(dialog->exercises().back().name, u"horse");
 
@@ -295,4 +295,29 @@ TEST_F(ListEditorDialogTest, AListThatCannotBeSavedIsKeptUntilSavedOrTheUserLets
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(questions.size(), 3);
+}
+
+// The open list changed on disk since it was opened: the next change asks first. No loads the
+// list from the disk again, dropping the change; from then on changes are written as usual.
+TEST_F(ListEditorDialogTest, AListChangedOnDiskAsksBeforeItIsWrittenOverAndNoReloadsIt) {
+    openContent("toys");
+    const std::string other = list({"kite", "", "", "", "Kite", "-1"});
+    folder.write("data/English/toys", other);
+    answers = {false};
+    names = {QString("horse")};
+    press("addExercise");
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains("\"toys\" was changed on disk"))
+        << questions[0].toStdString();
+    EXPECT_EQ(file("data/English/toys"), other);
+    ASSERT_EQ(dialog->exercises().size(), 1u);
+    EXPECT_EQ(dialog->exercises()[0].name, u"kite");
+    EXPECT_EQ(column("exercise").entries(), QStringList({"kite"}));
+    EXPECT_TRUE(errors.isEmpty());
+
+    names = {QString("horse")};
+    press("addExercise");
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_NE(file("data/English/toys").find("kite\r\n\r\n\r\n\r\nKite\r\n-1\r\nhorse"),
+              std::string::npos);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the machine under the game: settings that cannot be written (a file where the folder
-// should be, a full disk, a write that fails half-way, a content folder of another user), no audio
-// device, no font at all. The game shows, keeps every setting, loses no file and ends cleanly.
+// should be, a full disk, a write that fails half-way, a read-only folder, no permission, a content
+// folder of another user), no audio device, no font at all. The game shows, says why settings are
+// not saved and plays on with them, loses no file and ends cleanly.
 #include "ContentFiles.h"
 #include "FileSizeLimit.h"
 #include "GameSession.h"
@@ -9,12 +10,15 @@
 #include "game/gfx/sdl/SdlFont.h"
 #include "game/options/OptionsScreen.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr std::uint32_t kMenuBlue = 0x2236AA;
+// The palette colour after the menu's blue.
+constexpr std::uint32_t kChangedMenuColour = 0xEDFDC1;
 
 // The settings a screen would write, one per line, for comparing records.
 std::vector<std::string> settingsOf(const Options& options) {
@@ -56,24 +60,37 @@ std::string emptyFontConfiguration(const TemporaryFolder& folder) {
 } // namespace
 
 // The adult changes two settings on the options screen and leaves; the settings cannot be
-// saved. The screen's record keeps every setting, the file on disk stays whole, no temporary file
-// is left, and the menu comes back with the settings it had.
-TEST(Faults, SettingsThatCannotBeSavedStayCompleteAndTheOldFileStaysWhole) {
+// saved. A message names the cause, the file on disk stays whole, no temporary file is left, and
+// the game plays on with the changed settings: the menu shows them. Once the fault is gone,
+// leaving the options screen again saves them.
+TEST(Faults, SettingsThatCannotBeSavedAreReportedAndHoldUntilTheyCanBe) {
     struct Case {
         const char* what;
         std::function<void(GameSession&)> prepare;
         // Makes the fault real for as long as it lives.
         std::function<std::shared_ptr<void>(GameSession&)> fault;
+        const char* cause;
+    };
+    auto failingWith = [](std::uint32_t error) {
+        return [error](GameSession& session) {
+            session.files.replacingFailsWith = error;
+            return std::shared_ptr<void>(
+                nullptr, [&session](void*) { session.files.replacingFailsWith = 0; });
+        };
     };
     const Case cases[] = {
-        {"a file where the options folder should be",
+        {"a file where the options folder should be", [](GameSession&) {},
          [](GameSession& session) {
              std::filesystem::remove_all(session.folder.path() / "options");
              session.folder.write("options", "the adult's notes\r\n");
+             return std::shared_ptr<void>(nullptr, [&session](void*) {
+                 std::filesystem::remove(session.folder.path() / "options");
+                 session.folder.makeFolder("options");
+             });
          },
-         [](GameSession&) { return std::shared_ptr<void>(); }},
+         "The options folder is missing."},
         {"the disk is full", [](GameSession& session) { session.changeSettings([](Options&) {}); },
-         [](GameSession&) { return std::make_shared<FileSizeLimit>(100); }},
+         [](GameSession&) { return std::make_shared<FileSizeLimit>(100); }, "The disk is full."},
         {"the write fails half-way",
          [](GameSession& session) {
              // Long list names make the file longer than one buffer of the writer.
@@ -85,49 +102,76 @@ TEST(Faults, SettingsThatCannotBeSavedStayCompleteAndTheOldFileStaysWhole) {
              return std::shared_ptr<void>(nullptr, [&session](void*) {
                  session.files.writeFailsAfter = std::numeric_limits<std::size_t>::max();
              });
-         }},
+         },
+         "The disk is full."},
+        {"a read-only folder",
+         [](GameSession& session) { session.changeSettings([](Options&) {}); }, failingWith(EROFS),
+         "The folder is read-only."},
+        {"no permission to write there",
+         [](GameSession& session) { session.changeSettings([](Options&) {}); }, failingWith(EACCES),
+         "Vimo may not write there."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         GameSession session;
         c.prepare(session);
-        const std::string before = session.folder.read(
-            std::filesystem::is_directory(session.folder.path() / "options") ? "options/vimo.opt"
-                                                                             : "options");
         ASSERT_EQ(session.start(OptionsId), 1);
-        auto& screen = dynamic_cast<OptionsScreen&>(*session.screen());
-        std::vector<std::string> expected = settingsOf(screen.options());
-        const OptionsLayout& layout = screen.layout();
+        auto* screen = &dynamic_cast<OptionsScreen&>(*session.screen());
+        std::vector<std::string> expected = settingsOf(screen->options());
+        auto pressOn = [&](const Picture& control) {
+            session.turn(20);
+            screen->mouseMove(static_cast<int>(control.centreX()),
+                              static_cast<int>(control.centreY()));
+            screen->mouseDown(static_cast<int>(control.centreX()),
+                              static_cast<int>(control.centreY()));
+        };
         {
             const std::shared_ptr<void> fault = c.fault(session);
-            for (const Picture* control : {&layout.musicOn, &layout.colourBox}) {
-                session.turn(20);
-                screen.mouseMove(static_cast<int>(control->centreX()),
-                                 static_cast<int>(control->centreY()));
-                screen.mouseDown(static_cast<int>(control->centreX()),
-                                 static_cast<int>(control->centreY()));
-            }
-            screen.keyDown(kKeyEscape);
+            const std::string file =
+                session.folder.read(std::filesystem::is_directory(session.folder.path() / "options")
+                                        ? "options/vimo.opt"
+                                        : "options");
+            pressOn(screen->layout().musicOn);
+            pressOn(screen->layout().colourBox);
+            screen->keyDown(kKeyEscape);
             EXPECT_EQ(session.turn(20), MenuId);
 
-            const std::vector<std::string> after = settingsOf(screen.options());
-            EXPECT_EQ(screen.options().musicOn[0], 0);
+            ASSERT_EQ(session.errorBox.messages.size(), 1u);
+            const std::string message = toUtf8(session.errorBox.messages[0].text);
+            EXPECT_EQ(message.find("The settings could not be saved. " + std::string(c.cause) +
+                                   " The changes hold until Vimo ends."),
+                      0u)
+                << message;
+            const std::vector<std::string> after = settingsOf(screen->options());
+            EXPECT_EQ(screen->options().musicOn[0], 0);
             EXPECT_NE(after[15], expected[15]); // the menu's sound, music, order, colour, list
             expected[15] = after[15];
             EXPECT_EQ(after, expected) << "the other settings are kept";
-            // The screen goes, trying once more to save; the menu takes its place.
+            // The screen goes, trying once more to save; the menu takes its place and plays
+            // with the changed settings.
             ASSERT_EQ(session.start(MenuId), 1);
+            session.turn(20);
+            EXPECT_EQ(session.pixel(400, 50), kChangedMenuColour);
+            EXPECT_EQ(
+                session.folder.read(std::filesystem::is_directory(session.folder.path() / "options")
+                                        ? "options/vimo.opt"
+                                        : "options"),
+                file);
+            EXPECT_EQ(hiddenFiles(session.folder.path() / "options"), std::vector<std::string>{});
+            const NextScreen next = session.play(40, 11, GameSession::Keys::Left);
+            EXPECT_TRUE(next != Quit && next != MenuId) << testing::PrintToString(next);
         }
-        EXPECT_EQ(
-            session.folder.read(std::filesystem::is_directory(session.folder.path() / "options")
-                                    ? "options/vimo.opt"
-                                    : "options"),
-            before);
-        EXPECT_EQ(hiddenFiles(session.folder.path() / "options"), std::vector<std::string>{});
-        session.turn(20);
-        EXPECT_EQ(session.pixel(400, 50), kMenuBlue);
-        const NextScreen next = session.play(40, 11, GameSession::Keys::Left);
-        EXPECT_TRUE(next != Quit && next != MenuId) << testing::PrintToString(next);
+        // The fault is gone: the options screen starts from the changed settings and saves them
+        // as it is left, without a further message.
+        ASSERT_EQ(session.start(OptionsId), 1);
+        screen = &dynamic_cast<OptionsScreen&>(*session.screen());
+        EXPECT_EQ(settingsOf(screen->options()), expected);
+        screen->keyDown(kKeyEscape);
+        EXPECT_EQ(session.turn(20), MenuId);
+        EXPECT_EQ(session.errorBox.messages.size(), 1u);
+        EXPECT_FALSE(session.unsavedSettings.has_value());
+        Options saved(session.files);
+        EXPECT_EQ(settingsOf(saved), expected);
     }
 }
 

@@ -37,8 +37,8 @@ public:
             ::setenv("SDL_AUDIODRIVER", "dummy", 0);
             realSound_ = openSound(files);
         }
-        factory_ = std::make_unique<ScreenFactory>(
-            ScreenServices{files, clock, sound(), pointer, errorBox, random, lastPressTimes});
+        factory_ = std::make_unique<ScreenFactory>(ScreenServices{
+            files, clock, sound(), pointer, errorBox, random, lastPressTimes, unsavedSettings});
     }
     ~GameSession() {
         // Screens go before the surfaces and the sound they use.
@@ -146,6 +146,7 @@ public:
     RecordingErrorBox errorBox;
     RandomGenerator random;
     LastPressTimes lastPressTimes{};
+    std::optional<SettingValues> unsavedSettings;
     SoftwareCanvas canvas;
     SdlSurfaces surfaces{canvas.renderer(), files, clock};
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
-// part-way through a file), writes that fail after a given number of bytes (a full disk), and
+// part-way through a file), files that cannot be replaced at all (a read-only folder, no
+// permission), writes that fail after a given number of bytes (a full disk), and
 // something else done to the disk in the middle of a save (another program saving too).
 #pragma once
 
@@ -17,6 +18,8 @@ public:
 
     // A read that would go past this many bytes of a file fails.
     std::size_t readFailsAfter = std::numeric_limits<std::size_t>::max();
+    // Replacing any file fails at once with this error (EROFS, EACCES); 0 for none.
+    std::uint32_t replacingFailsWith = 0;
     // Writes fail once this many bytes would have been written to one file.
     std::size_t writeFailsAfter = std::numeric_limits<std::size_t>::max();
     // Runs once, when the next save's first bytes are about to reach its file.
@@ -32,6 +35,10 @@ public:
 
     std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
                                                    std::uint32_t& error) override {
+        if (replacingFailsWith != 0) {
+            error = replacingFailsWith;
+            return nullptr;
+        }
         auto real = DiskFileSystem::openForReplacing(path, error);
         if (!real) {
             return nullptr;

@@ -21,8 +21,10 @@ struct TestServices {
     RecordingErrorBox errorBox;
     RandomGenerator random;
     LastPressTimes lastPressTimes{};
+    std::optional<SettingValues> unsavedSettings;
 
     ScreenServices services() {
-        return ScreenServices{files, clock, sound, pointer, errorBox, random, lastPressTimes};
+        return ScreenServices{files,    clock,  sound,          pointer,
+                              errorBox, random, lastPressTimes, unsavedSettings};
     }
 };

@@ -188,6 +188,7 @@ int main(int argc, char** argv) {
     const std::unique_ptr<Sound> sound = openSound(files);
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
+    std::optional<SettingValues> unsavedSettings;
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
                           [&surfaces] { surfaces.targetsReset(); }, gameWindow->window());
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
@@ -197,8 +198,8 @@ int main(int argc, char** argv) {
     waitOutSplash(clock, splashShown);
 
     // Screens go before the surfaces, sound and window they use.
-    ScreenFactory factory(
-        ScreenServices{files, clock, *sound, pointer, errorBox, random, lastPressTimes});
+    ScreenFactory factory(ScreenServices{files, clock, *sound, pointer, errorBox, random,
+                                         lastPressTimes, unsavedSettings});
     pointer.setFactory(&factory);
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),

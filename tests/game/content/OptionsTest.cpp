@@ -99,9 +99,18 @@ TEST_F(OptionsTest, WrittenSettingsReadBackToTheSameRecord) {
     written.random = {0, 0, 1, 1, 0, 0, 1};
     written.backgroundColour = {0xFF808080, 0xFFFFFFFF, 0x00000000, 0xFF46DFF1,
                                 0x12345678, 0xFFCD378C, 0x80000000};
-    written.listName = {u"vimo",  u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"a",
-                        u"\u20ac"};
+    written.listName = {
+        u"vimo", u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"zz\r\n0\r\n0", u"\u20ac"};
     ASSERT_TRUE(written.writeOptionsFile());
+    // A line break inside a name would push every later setting down a line: it is left out.
+    const std::string file = folder.read("options/vimo.opt");
+    std::size_t lines = 0;
+    for (std::size_t at = file.find("\r\n"); at != std::string::npos;
+         at = file.find("\r\n", at + 1)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 50u);
+    written.listName[5] = u"zz00";
 
     Options read(files);
     EXPECT_EQ(read.oneContact, 1);

@@ -93,13 +93,22 @@ TEST_F(OptionsControlsTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
         std::u16string name;
         std::vector<std::u16string> presses;
         const char* language = nullptr; // another than English, written before the screen starts
+        const char* oddFile = nullptr;  // a further file in the English folder
     };
     const Case cases[] = {
-        {2, u"b", {u"c", u"a", u"b", u"c"}}, {3, u"b", {u"c", u"a"}}, {5, u"a", {u"b", u"c", u"a"}},
+        {2, u"b", {u"c", u"a", u"b", u"c"}},
+        {3, u"b", {u"c", u"a"}},
+        {5, u"a", {u"b", u"c", u"a"}},
         {6, u"gone", {u"b", u"c"}}, // a name not among the files: the second name comes first
+        // Names that could not stand on one line of the settings file are not offered.
+        {3, u"c", {u"a", u"b", u"c", u"a"}, nullptr, "zz\r\n0\r\n0"},
+        {5, u"c", {u"a", u"b"}, nullptr, "c\tab"},
         {2, u"djur", {u"djur"}, "Swedish"}, // a language folder without lists: the name stays
     };
     for (const Case& c : cases) {
+        if (c.oddFile != nullptr) {
+            test.folder.write(std::string("data/English/") + c.oddFile, "");
+        }
         if (c.language != nullptr) {
             test.folder.write("data/lang.txt", c.language);
             test.folder.write(std::string("data/") + c.language + "/Options/options.txt", "Stopp");
@@ -113,6 +122,9 @@ TEST_F(OptionsControlsTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
             seen.push_back(screen->options().listName[tab]);
         }
         EXPECT_EQ(seen, c.presses) << "tab " << c.tab << ", from " << toUtf8(c.name);
+        if (c.oddFile != nullptr) {
+            std::filesystem::remove(test.folder.path() / "data/English" / c.oddFile);
+        }
         if (c.name == u"b" && c.tab == 2) { // "c" shows centred in the box in 20 pixels: 10 x 20
             EXPECT_TRUE(
                 has(frame(*screen), "text \"c\" in 136,450 10x20 ff000000 Comic Sans MS 20px"));

@@ -31,8 +31,9 @@ protected:
     }
 
     TestServices fakes; // all but the files and the clock, which are the canvas's
-    ScreenServices services{files,          clock,        fakes.sound,         fakes.pointer,
-                            fakes.errorBox, fakes.random, fakes.lastPressTimes};
+    ScreenServices services{
+        files,          clock,        fakes.sound,          fakes.pointer,
+        fakes.errorBox, fakes.random, fakes.lastPressTimes, fakes.unsavedSettings};
 };
 
 TEST_F(OptionsDrawingTest, TenBandsShowThePaletteAndThePaintingTabHasNoSecondRow) {

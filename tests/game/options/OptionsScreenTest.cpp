@@ -208,4 +208,14 @@ TEST_F(OptionsScreenTest, WithoutAChangeTheSettingsFileIsLeftAsItWas) {
     chooseTab(*untouched, 2);
     untouched.reset();
     EXPECT_EQ(test.folder.read("options/vimo.opt"), "1\r\n");
+
+    // Nor is the adult troubled when such a file cannot be written: nothing is lost.
+    std::filesystem::remove_all(test.folder.path() / "options");
+    test.folder.write("options", "notes");
+    auto unwritable = std::make_unique<OptionsScreen>(services);
+    unwritable->begin(graphics, graphics, window);
+    unwritable->keyDown(kKeyEscape);
+    EXPECT_EQ(unwritable->update(), MenuId);
+    EXPECT_TRUE(test.errorBox.messages.empty());
+    EXPECT_FALSE(test.unsavedSettings.has_value());
 }
