@@ -71,6 +71,36 @@ void CEditorMessages::refuseListName(std::u16string_view name) {
              .arg(inQuotes(name)));
 }
 
+void CEditorMessages::listChosenInstead(std::u16string_view typed, std::u16string_view listed) {
+    tell(QStringLiteral("There is a list named %1 already, which differs from %2 only in "
+                        "letter case. It is chosen now and was left as it is. To make a new "
+                        "list, please choose another name.")
+             .arg(inQuotes(listed), inQuotes(typed)));
+}
+
+void CEditorMessages::linesAfterEnd(std::u16string_view name, std::size_t count) {
+    tell(QStringLiteral("The list %1 has an empty line where the name of an exercise should be. "
+                        "The game stops reading the list there and never shows the %2 lines "
+                        "after it, so the editor shows only the exercises before it. Before the "
+                        "list is saved, you will be asked whether to leave those lines out.")
+             .arg(inQuotes(name))
+             .arg(count));
+}
+
+bool CEditorMessages::mayDropLinesAfterEnd(std::u16string_view name, std::size_t count) {
+    return ask(QStringLiteral("Saving the list %1 keeps only the exercises shown: the %2 lines "
+                              "after its empty line, which the game never shows, will be left "
+                              "out. Save it this way? No leaves the file as it is.")
+                   .arg(inQuotes(name))
+                   .arg(count));
+}
+
+void CEditorMessages::chooseExerciseFirst() {
+    tell(QStringLiteral("Please choose an exercise first, or add one with the plus button under "
+                        "the Exercise column. A picture, sound or speech clicked then goes to "
+                        "that exercise."));
+}
+
 QString CEditorMessages::inQuotes(std::u16string_view text) {
     return QStringLiteral("\"") + toQString(text) + QStringLiteral("\"");
 }

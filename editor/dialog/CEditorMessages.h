@@ -8,6 +8,7 @@
 #include "editor/texts/EditorTexts.h"
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -37,6 +38,13 @@ public:
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
     void refuseListName(std::u16string_view name);
+    // A list typed as new whose name differs from `listed` only in letter case.
+    void listChosenInstead(std::u16string_view typed, std::u16string_view listed);
+    // A list whose file holds `count` lines after the empty line that ends it.
+    void linesAfterEnd(std::u16string_view name, std::size_t count);
+    bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count);
+    // A picture, sound or speech clicked while no exercise is chosen.
+    void chooseExerciseFirst();
 
     static QString inQuotes(std::u16string_view text);
 

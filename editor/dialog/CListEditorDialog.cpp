@@ -28,6 +28,7 @@ CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPla
     setWindowTitle(QStringLiteral("Vimo! - ") + toQString(language_));
     controls_.showLanguage(texts_, language_);
     connectControls();
+    connectReplays();
     refreshAll();
     controls_.column(CEditorControls::ListColumn).setFocus();
 }
@@ -72,7 +73,11 @@ void CListEditorDialog::connectControls() {
     });
     onClick(controls_.nextColour, [this] { moveColour(true); });
     onClick(controls_.previousColour, [this] { moveColour(false); });
-    onClick(controls_.save, [this] { saved(edited_.save()); });
+    onClick(controls_.save, [this] {
+        if (mayRewrite()) {
+            saved(edited_.save());
+        }
+    });
     onClick(controls_.close, &CListEditorDialog::closeButton);
 }
 
@@ -129,6 +134,7 @@ void CListEditorDialog::listChosen() {
         return;
     }
     fillExerciseColumn();
+    tellLinesAfterEnd();
 }
 
 void CListEditorDialog::exerciseChosen() {
@@ -155,7 +161,9 @@ void CListEditorDialog::addList() {
         messages_.refuseListName(name);
         return;
     }
-    if (lists_.exists(name) && !messages_.mayReplaceList(name)) {
+    // Only a list of exactly this name is replaced; one in another letter case is chosen.
+    const std::optional<std::u16string> listed = lists_.find(name);
+    if (listed == name && !messages_.mayReplaceList(name)) {
         return;
     }
     if (!letGoOfUnsaved()) {
@@ -165,6 +173,9 @@ void CListEditorDialog::addList() {
     refreshAll();
     if (!created) {
         messages_.saveFailed(lists_.pathOf(name));
+    } else if (listed && *listed != name) {
+        messages_.listChosenInstead(name, *listed);
+        tellLinesAfterEnd();
     }
 }
 
@@ -193,7 +204,7 @@ void CListEditorDialog::addExercise() {
         return;
     }
     const std::optional<QString> typed = messages_.askName();
-    if (typed && !typed->isEmpty()) {
+    if (typed && !typed->isEmpty() && mayRewrite()) {
         saved(edited_.addExercise(fromQString(*typed)));
         fillExerciseColumn();
     }
@@ -202,6 +213,9 @@ void CListEditorDialog::addExercise() {
 void CListEditorDialog::deleteExercise() {
     if (edited_.chosen() != nullptr) {
         playClick();
+        if (!mayRewrite()) {
+            return;
+        }
         saved(edited_.deleteChosen());
         fillExerciseColumn();
     }
@@ -211,11 +225,14 @@ std::optional<bool> CListEditorDialog::storeText() {
     // Only what the user typed is taken: an untouched box leaves the exercise and its file alone.
     const std::optional<QString> typed =
         edited_.chosen() != nullptr ? controls_.textBox->takeTyped() : std::nullopt;
+    if (typed && !mayRewrite()) {
+        return std::nullopt;
+    }
     return typed ? std::optional(saved(edited_.setChosenText(fromQString(*typed)))) : std::nullopt;
 }
 
 void CListEditorDialog::moveColour(bool forward) {
-    if (edited_.chosen() != nullptr) {
+    if (edited_.chosen() != nullptr && mayRewrite()) {
         saved(edited_.moveChosenColour(forward));
         showState();
     }
@@ -226,7 +243,16 @@ void CListEditorDialog::mediaChosen(CMediaKind::Kind kind) {
         sound_.stop();
     }
     const std::optional<std::u16string> name = media_.chosenFile(kind);
-    if (!name || edited_.chosen() == nullptr) {
+    if (!name) {
+        return;
+    }
+    // Without an exercise the entry must not look assigned.
+    if (edited_.chosen() == nullptr) {
+        messages_.chooseExerciseFirst();
+        showState();
+        return;
+    }
+    if (!mayRewrite()) {
         return;
     }
     // Sounds and speech play when chosen; the None entry (an empty name) plays nothing.
@@ -283,6 +309,40 @@ void CListEditorDialog::playClick() {
 void CListEditorDialog::closeButton() {
     sound_.playToEnd(kClick);
     accept();
+}
+
+void CListEditorDialog::connectReplays() {
+    for (CMediaKind::Kind kind : {CMediaKind::Sound, CMediaKind::Speech}) {
+        const auto index = CEditorControls::ImageColumn + static_cast<std::size_t>(kind);
+        connect(controls_.columns[index], &CSortedColumn::chosenAgain, this,
+                [this, kind] { mediaChosenAgain(kind); });
+    }
+}
+
+void CListEditorDialog::mediaChosenAgain(CMediaKind::Kind kind) {
+    const std::optional<std::u16string> name = media_.chosenFile(kind);
+    if (name && !name->empty() && edited_.chosen() != nullptr) {
+        sound_.playOnce(media_.folder(kind).pathOf(*name));
+    }
+}
+
+void CListEditorDialog::tellLinesAfterEnd() {
+    if (edited_.linesAfterEnd() > 0) {
+        messages_.linesAfterEnd(*edited_.name(), edited_.linesAfterEnd());
+    }
+}
+
+bool CListEditorDialog::mayRewrite() {
+    const std::size_t dropped = edited_.linesAfterEnd();
+    if (dropped == 0) {
+        return true;
+    }
+    if (!messages_.mayDropLinesAfterEnd(*edited_.name(), dropped)) {
+        showState(); // what the user just chose or typed goes back to what the list holds
+        return false;
+    }
+    edited_.dropLinesAfterEnd();
+    return true;
 }
 
 void CListEditorDialog::keyPressEvent(QKeyEvent* event) {

@@ -22,16 +22,26 @@ std::vector<std::u16string> CListFolder::enumerateLists() const {
 }
 
 std::optional<std::u16string> CListFolder::find(std::u16string_view name) const {
+    // A disk that tells letter cases apart may hold "farm" and "Farm" both.
+    std::optional<std::u16string> found;
     for (std::u16string& listed : enumerateLists()) {
-        if (equalsIgnoringCase(listed, name)) {
+        if (listed == name) {
             return std::move(listed);
         }
+        if (!found && equalsIgnoringCase(listed, name)) {
+            found = std::move(listed);
+        }
     }
-    return std::nullopt;
+    return found;
 }
 
 std::vector<Exercise> CListFolder::load(std::u16string_view name) const {
     return ListFile::read(files_, pathOf(name));
+}
+
+std::vector<Exercise> CListFolder::load(std::u16string_view name,
+                                        std::size_t& linesAfterEnd) const {
+    return ListFile::read(files_, pathOf(name), linesAfterEnd);
 }
 
 bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises) {

@@ -6,6 +6,7 @@
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,13 +23,15 @@ public:
     // the order the disk lists them. Names that would lead out of the folder are left out.
     std::vector<std::u16string> enumerateLists() const;
 
-    // The name, as the folder lists it, of the list of this name in any letter case; nothing
-    // when there is none.
+    // The name, as the folder lists it, of the list of this name: exactly this one when it is
+    // there, else one in another letter case; nothing when there is none.
     std::optional<std::u16string> find(std::u16string_view name) const;
     // True when a list of this name exists, in any letter case.
     bool exists(std::u16string_view name) const { return find(name).has_value(); }
 
     std::vector<Exercise> load(std::u16string_view name) const;
+    // The same, with the number of lines the file holds after the empty name line that ends it.
+    std::vector<Exercise> load(std::u16string_view name, std::size_t& linesAfterEnd) const;
     // False when the list cannot be written, with the system's `error` where one is asked for;
     // its file then stays as it was.
     bool save(std::u16string_view name, const std::vector<Exercise>& exercises);

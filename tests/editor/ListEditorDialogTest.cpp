@@ -128,18 +128,28 @@ TEST_F(ListEditorDialogTest, ANewListIsAnEmptyFileThatIsChosenAndATakenNameAsksF
     EXPECT_TRUE(column("exercise").entries().isEmpty());
     EXPECT_TRUE(dialog->exercises().empty());
 
-    // The new list takes exercises at once.
+    // The new list takes exercises at once, and the new exercise is the one shown.
     names = {QString("cow")};
     press("addExercise");
     EXPECT_EQ(file("data/English/Farm"), list({"cow", "", "", "", "", "-16777216"}));
-    EXPECT_FALSE(selected("exercise"));
+    EXPECT_EQ(selected("exercise"), QString("cow"));
+    EXPECT_TRUE(textBox().isEnabled() && textBox().text().isEmpty());
+    EXPECT_EQ(preview().colour(), 0xFF000000u);
 
-    // A name taken already, in any letter case: No keeps the old list, Yes empties it.
-    names = {QString("animals"), QString("ANIMALS")};
+    // A name taken already: No keeps the old list, Yes empties it. The name in another letter
+    // case asks nothing and chooses the list as it is.
+    names = {QString("animals"), QString("ANIMALS"), QString("animals")};
     answers = {false, true};
     press("addList");
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(selected("list"), QString("Farm"));
+    press("addList");
+    EXPECT_EQ(questions.size(), 1);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("\"animals\" already, which differs from \"ANIMALS\" only"));
+    EXPECT_EQ(selected("list"), QString("animals"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"cat", "cat", "dog"}));
+    EXPECT_EQ(file("data/English/animals"), animals);
     press("addList");
     ASSERT_EQ(questions.size(), 2);
     EXPECT_TRUE(questions[0].contains("\"animals\" exists already"));

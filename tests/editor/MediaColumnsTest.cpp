@@ -7,12 +7,16 @@ using MediaColumnsTest = EditorDialogFixture;
 
 TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheList) {
     openContent("toys");
-    // Without an exercise a choice only stops what plays, and nothing is written.
+    // Without an exercise a choice only stops what plays and says to choose one first: it does
+    // not stay chosen as if assigned, and nothing is written.
     const std::string toys = file("data/English/toys");
     sound.calls.clear();
-    choose("image", "cat.png");
-    choose("sound", "dog.wav");
-    choose("speech", "dog.wav");
+    for (const char* name : {"image", "sound", "speech"}) {
+        choose(name, name == std::string("image") ? "cat.png" : "dog.wav");
+        EXPECT_FALSE(selected(name)) << name;
+    }
+    EXPECT_EQ(errors.size(), 3);
+    EXPECT_TRUE(errors.front().contains("choose an exercise first"));
     EXPECT_FALSE(preview().hasPicture());
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop", "stop"}));
     EXPECT_EQ(file("data/English/toys"), toys);
@@ -32,6 +36,11 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
          "dog.wav",
          {"playOnce speech\\English\\dog.wav"},
          {"cat.png", "dog.wav", "dog.wav"}},
+        {"speech",
+         "dog.wav",
+         {"playOnce speech\\English\\dog.wav"}, // clicked again
+         {"cat.png", "dog.wav", "dog.wav"}},
+        {"sound", "dog.wav", {"playOnce sfx\\images\\dog.wav"}, {"cat.png", "dog.wav", "dog.wav"}},
         {"speech", " None", {}, {"cat.png", "dog.wav", ""}},
         {"image", "broken.png", {"stop"}, {"broken.png", "dog.wav", ""}},
     };
