@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
-# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark, and Esc
-# then ends the editor with status 0.
+# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. An
+# exercise added the same way is chosen at once, so the picture picked next is stored for it.
+# Then, with a text typed and not yet stored, the system's stop request (SIGTERM) ends the
+# editor with status 0 and the text saved. A second run ends on Esc with status 0.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -14,20 +16,35 @@ mkdir -p "$content/data/English/Tool" "$content/gfx/images" "$content/sfx/images
     "$content/speech/English"
 printf 'English\r\n' >"$content/data/lang.txt"
 printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/data/English/animals"
+convert -size 4x3 xc:red "$content/gfx/images/cat.png" 2>/dev/null ||
+    printf 'not a picture' >"$content/gfx/images/cat.png"
+
+# Starts the editor in the content folder and sets `window` to its window, found by its caption.
+start_editor() {
+    (cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
+    GAME_PID=$!
+    window=
+    for _ in $(seq 1 100); do
+        window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - English"/ {print $1; exit}')
+        [ -n "$window" ] && break
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "no window titled \"Vimo! - English\" appeared"
+}
+
+# Waits for the list file $1 to hold exactly the bytes printf makes of $2.
+wait_for_list() {
+    printf "$2" >"$E2E_TMP/expected"
+    for _ in $(seq 1 50); do
+        cmp -s "$1" "$E2E_TMP/expected" && return 0
+        sleep 0.1
+    done
+    fail "$3: the list holds $(od -c "$1" | head -5)"
+}
 
 start_x
-(cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
-GAME_PID=$!
-
-# The editor's window, found by its caption.
-window=
-for _ in $(seq 1 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - English"/ {print $1; exit}')
-    [ -n "$window" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled \"Vimo! - English\" appeared"
+start_editor
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 0.5
@@ -47,7 +64,38 @@ done
 [ -f "$list" ] || fail "the new list's file was not made"
 [ "$(od -An -tx1 "$list" | tr -d ' \n')" = efbbbf ] || fail "the new list is not just the mark"
 
+# From the add-list button on to the add-exercise button; the new exercise is chosen, so the
+# picture column (two Tabs on) assigns its first picture at Space.
+sleep 0.5
 xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab Tab Tab
+sleep 0.2
+xdotool key space
+sleep 1
+xdotool type --delay 50 'cow'
+xdotool key Return
+wait_for_list "$list" '\357\273\277cow\r\n\r\n\r\n\r\n\r\n-16777216\r\n' "the new exercise"
+sleep 0.5
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab Tab
+sleep 0.2
+xdotool key space
+wait_for_list "$list" '\357\273\277cow\r\ncat.png\r\n\r\n\r\n\r\n-16777216\r\n' \
+    "the picture picked at once"
+
+# Nine Tabs on lies the text box; the typing is not stored when the stop request comes.
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab
+sleep 0.2
+xdotool type --delay 50 'Moo'
+sleep 0.5
+kill -TERM "$GAME_PID"
+expect_exit 0
+wait_for_list "$list" '\357\273\277cow\r\ncat.png\r\n\r\n\r\nMoo\r\n-16777216\r\n' \
+    "the text typed before SIGTERM"
+
+start_editor
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
 xdotool key Escape
 expect_exit 0
 # The list the editor had not touched is as it was.
