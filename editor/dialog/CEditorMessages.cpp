@@ -65,10 +65,44 @@ bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
                    .arg(inQuotes(name)));
 }
 
-void CEditorMessages::refuseListName(std::u16string_view name) {
-    tell(QStringLiteral("%1 cannot be the name of a list. A name may not contain / \\ < > : \" | "
-                        "? * or line breaks, be . or .., or end with a blank or a dot.")
+void CEditorMessages::refuseListName(std::u16string_view name, CItemName::Fault fault) {
+    tell(QStringLiteral("%1 cannot be the name of a list: %2. Please choose another name.")
+             .arg(inQuotes(name), nameFault(fault)));
+}
+
+void CEditorMessages::refuseFolderName(std::u16string_view name) {
+    tell(QStringLiteral("%1 cannot be the name of a list: the game keeps a folder of that name "
+                        "beside the lists. Please choose another name.")
              .arg(inQuotes(name)));
+}
+
+QString CEditorMessages::nameFault(CItemName::Fault fault) {
+    switch (fault) {
+    case CItemName::Fault::None:
+        break;
+    case CItemName::Fault::NoName:
+        return QStringLiteral("a name must hold more than dots");
+    case CItemName::Fault::Character:
+        return QStringLiteral("it contains a character that is not allowed in a name (one of "
+                              "/ \\ < > : \" | ? * or a line break)");
+    case CItemName::Fault::Ending:
+        return QStringLiteral("it ends with a blank or a dot, which Windows leaves out");
+    case CItemName::Fault::Device:
+        return QStringLiteral("Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to "
+                              "COM9, LPT1 to LPT9, with any extension)");
+    case CItemName::Fault::Temporary:
+        return QStringLiteral("the editor keeps names of this form for files it is saving");
+    case CItemName::Fault::TooLong:
+        return QStringLiteral("it is too long: a name may have at most 255 bytes, which is 255 "
+                              "plain letters or fewer with accents");
+    }
+    return {};
+}
+
+bool CEditorMessages::mayCopyAs(std::u16string_view name, CItemName::Fault fault,
+                                std::u16string_view corrected) {
+    return ask(QStringLiteral("The file %1 cannot be copied under this name: %2. Copy it as %3?")
+                   .arg(inQuotes(name), nameFault(fault), inQuotes(corrected)));
 }
 
 void CEditorMessages::listChosenInstead(std::u16string_view typed, std::u16string_view listed) {

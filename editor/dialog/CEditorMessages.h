@@ -5,6 +5,7 @@
 #pragma once
 
 #include "editor/app/CEditorPlatform.h"
+#include "editor/lists/CItemName.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QString>
@@ -37,7 +38,12 @@ public:
     bool mayReplaceList(std::u16string_view name);
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
-    void refuseListName(std::u16string_view name);
+    void refuseListName(std::u16string_view name, CItemName::Fault fault);
+    void refuseFolderName(std::u16string_view name);
+    // Why a name cannot be a file; the start of a sentence, to be followed by a full stop.
+    static QString nameFault(CItemName::Fault fault);
+    // A file picked to copy in whose name is refused: may it be copied as `corrected`?
+    bool mayCopyAs(std::u16string_view name, CItemName::Fault fault, std::u16string_view corrected);
     // A list typed as new whose name differs from `listed` only in letter case.
     void listChosenInstead(std::u16string_view typed, std::u16string_view listed);
     // A list whose file holds `count` lines after the empty line that ends it.

@@ -157,8 +157,12 @@ void CListEditorDialog::addList() {
     }
     const std::u16string name = fromQString(*typed);
     // The name becomes a file in data\<language>\ and nowhere else.
-    if (!CItemName::isPortableFileName(name)) {
-        messages_.refuseListName(name);
+    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
+        messages_.refuseListName(name, fault);
+        return;
+    }
+    if (lists_.isFolderName(name)) {
+        messages_.refuseFolderName(name);
         return;
     }
     // Only a list of exactly this name is replaced; one in another letter case is chosen.

@@ -5,6 +5,9 @@
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/QtText.h"
+#include "editor/lists/CItemName.h"
+
+#include <cerrno>
 
 CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
                              const EditorTexts& texts, CEditorControls& controls,
@@ -89,7 +92,16 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
         return;
     }
     std::u16string name;
-    switch (into.copyIn(*source, name)) {
+    CMediaFolder::CopyResult result = into.copyIn(*source, name);
+    if (result == CMediaFolder::CopyResult::BadName) {
+        const std::optional<CMediaFolder::CopyResult> renamed =
+            copyUnderCorrectedName(into, *source, name);
+        if (!renamed) {
+            return;
+        }
+        result = *renamed;
+    }
+    switch (result) {
     case CMediaFolder::CopyResult::Copied:
         fill(kind);
         return;
@@ -107,6 +119,23 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
                            .arg(toQString(into.pathOf(name))));
         return;
     }
+}
+
+std::optional<CMediaFolder::CopyResult>
+CMediaColumns::copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
+                                      std::u16string& name) {
+    const CItemName::Fault fault = CItemName::faultOf(name);
+    const std::u16string corrected = CItemName::corrected(name);
+    if (!messages_.mayCopyAs(name, fault, corrected)) {
+        return std::nullopt;
+    }
+    name = corrected;
+    std::uint32_t error = 0;
+    if (files_.copyIn(source, into.pathOf(name), error)) {
+        return CMediaFolder::CopyResult::Copied;
+    }
+    return error == EEXIST ? CMediaFolder::CopyResult::AlreadyThere
+                           : CMediaFolder::CopyResult::Failed;
 }
 
 void CMediaColumns::deleteFile(CMediaKind::Kind kind) {

@@ -35,6 +35,13 @@ std::optional<std::u16string> CListFolder::find(std::u16string_view name) const 
     return found;
 }
 
+bool CListFolder::isFolderName(std::u16string_view name) const {
+    if (equalsIgnoringCase(name, u"Options") || equalsIgnoringCase(name, u"Tool")) {
+        return true;
+    }
+    return !find(name) && !files_.list(pathOf(name), FolderEntries::Keep).empty();
+}
+
 std::vector<Exercise> CListFolder::load(std::u16string_view name) const {
     return ListFile::read(files_, pathOf(name));
 }

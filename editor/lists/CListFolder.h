@@ -28,6 +28,9 @@ public:
     std::optional<std::u16string> find(std::u16string_view name) const;
     // True when a list of this name exists, in any letter case.
     bool exists(std::u16string_view name) const { return find(name).has_value(); }
+    // True when a list of this name would stand in for a folder: one that is there, in any
+    // letter case, or one the game keeps beside the lists (Options, Tool).
+    bool isFolderName(std::u16string_view name) const;
 
     std::vector<Exercise> load(std::u16string_view name) const;
     // The same, with the number of lines the file holds after the empty name line that ends it.

@@ -95,19 +95,36 @@ TEST_F(ListEditorDialogTest, ANewListNamedNothingOrNoPlainFileNameChangesNothing
     choose("list", "animals");
     const std::vector<std::string> before = allPaths();
     const std::string animals = file("data/English/animals");
-    // Cancel and an empty name end quietly; the others are refused with a message.
-    const std::optional<QString> typed[] = {std::nullopt, QString(), "../x",  "..\\x",         "..",
-                                            "/tmp/x",     "CON",     "what?", "ends with dot."};
-    for (const std::optional<QString>& name : typed) {
-        const std::string what = name.value_or("(Cancel)").toStdString();
+    // Cancel and an empty name end quietly; the others are refused with a message saying why.
+    struct Case {
+        std::optional<QString> typed;
+        const char* why; // null: no message
+    };
+    const Case cases[] = {
+        {std::nullopt, nullptr},
+        {QString(), nullptr},
+        {"../x", "a character that is not allowed"},
+        {"..\\x", "a character that is not allowed"},
+        {"..", "more than dots"},
+        {"/tmp/x", "a character that is not allowed"},
+        {"CON", "for a device"},
+        {"what?", "a character that is not allowed"},
+        {"ends with dot.", "ends with a blank or a dot"},
+        {QString(256, 'a'), "too long"},
+        {"X", "a folder of that name"},       // the folder x, in another letter case
+        {"options", "a folder of that name"}, // the game's own, though not made yet
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.typed.value_or("(Cancel)").toStdString();
         errors.clear();
         sound.calls.clear();
-        names = {name};
+        names = {c.typed};
         press("addList");
-        const bool refused = name && !name->isEmpty();
-        ASSERT_EQ(errors.size(), refused ? 1 : 0) << what;
-        if (refused) {
+        ASSERT_EQ(errors.size(), c.why != nullptr ? 1 : 0) << what;
+        if (c.why != nullptr) {
             EXPECT_TRUE(errors.front().contains("cannot be the name of a list")) << what;
+            EXPECT_TRUE(errors.front().contains(c.why))
+                << what << ": " << errors.front().toStdString();
         }
         EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << what;
         EXPECT_EQ(allPaths(), before) << what;

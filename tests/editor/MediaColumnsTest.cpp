@@ -3,6 +3,8 @@
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"
 
+#include <QRegularExpression>
+
 using MediaColumnsTest = EditorDialogFixture;
 
 TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheList) {
@@ -59,21 +61,25 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_TRUE(preview().hasPicture());
 }
 
-// A file added is copied into its kind's folder and only offered; one already there or named
-// to lead out of the folder is not copied, and the user is told why.
+// A file added is copied into its kind's folder and only offered; one already there is not
+// copied, and the user is told why. One whose name is refused (leading out of the folder, or a
+// screenshot's time) is offered under a corrected name, and copied so if the user agrees.
 TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", png(Qt::green));
     elsewhere.write("cat.wav", "another cat");
     elsewhere.write("..\\..\\escape.wav", "x");
+    elsewhere.write("Skärmbild 10:11:12.png", png(Qt::green));
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
     std::vector<std::string> paths = allPaths();
     paths.push_back("gfx/images/horse.png");
+    paths.push_back("gfx/images/Skärmbild 10-11-12.png");
     std::sort(paths.begin(), paths.end());
     struct Case {
         const char* button;
         std::optional<std::filesystem::path> chosen;
-        QString error; // empty: none
+        QString error;    // empty: none
+        QString question; // empty: none; asked and answered Yes when it ends with "Yes"
     };
     const Case cases[] = {
         {"addImage", elsewhere.path() / "horse.png", ""},
@@ -82,27 +88,40 @@ TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOu
          "sfx\\images\\cat.wav is already there. Nothing was copied."},
         {"addSound", folder.path() / "sfx/images/dog.wav",
          "sfx\\images\\dog.wav is already there. Nothing was copied."},
-        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav",
-         "The file \"..\\..\\escape.wav\" cannot be copied into the content folder under this "
-         "name. Please rename it first."},
+        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav", "",
+         "The file \"..\\..\\escape.wav\" cannot be copied under this name: it contains a "
+         "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
+         "Copy it as \"..-..-escape.wav\"?"},
+        {"addImage", elsewhere.path() / "Skärmbild 10:11:12.png", "",
+         "The file \"Skärmbild 10:11:12.png\" cannot be copied under this name: it contains a "
+         "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
+         "Copy it as \"Skärmbild 10-11-12.png\"? Yes"},
     };
     for (const Case& c : cases) {
         errors.clear();
+        questions.clear();
         sound.calls.clear();
         chosenFile = c.chosen;
+        QString question = c.question;
+        if (!question.isEmpty()) {
+            answers.push_back(question.endsWith(" Yes"));
+            question.remove(QRegularExpression(" Yes$"));
+        }
         press(c.button);
         EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.button;
+        EXPECT_EQ(questions, question.isEmpty() ? QStringList() : QStringList({question}))
+            << c.button;
         EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << c.button;
     }
     EXPECT_EQ(fileFilters, QStringList({"Image Files (*)", "Sound Files (*.wav *.WAV)",
                                         "Sound Files (*.wav *.WAV)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)"}));
+                                        "Sound Files (*.wav *.WAV)", "Image Files (*)"}));
     EXPECT_EQ(fileFolders.front(), folder.path() / "gfx/images/");
     EXPECT_EQ(allPaths(), paths);
     EXPECT_EQ(file("gfx/images/horse.png"), png(Qt::green));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
-    EXPECT_EQ(column("image").entries(),
-              QStringList({"broken.png", "cat.png", "dog.png", "horse.png"}));
+    EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png", "dog.png",
+                                                      "horse.png", "Skärmbild 10-11-12.png"}));
     EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav"}));
     EXPECT_FALSE(selected("image"));
     EXPECT_EQ(file("data/English/animals"), animals);
