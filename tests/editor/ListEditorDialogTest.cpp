@@ -323,3 +323,26 @@ TEST_F(ListEditorDialogTest, AListThatCannotBeSavedIsKeptUntilSavedOrTheUserLets
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(questions.size(), 3);
 }
+
+TEST_F(ListEditorDialogTest, LinesAfterAListsEndAreToldOfAndKeptUntilTheUserAgrees) {
+    writeContent();
+    const std::string held =
+        list({"ball", "", "", "", "Ball", "-1", "", "car", "", "", "", "Car", "-1"});
+    folder.write("data/English/toys", held);
+    open();
+    choose("list", "toys");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("never shows the 6 lines after it"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"ball"}));
+
+    // No keeps the file and what is shown; Yes saves what is shown.
+    choose("exercise", "ball");
+    answers = {false, true};
+    press("nextColour");
+    EXPECT_EQ(file("data/English/toys"), held);
+    EXPECT_EQ(dialog->colourIndex(), 0);
+    press("nextColour");
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions[0].contains("the 6 lines after its empty line"));
+    EXPECT_EQ(file("data/English/toys"), list({"ball", "", "", "", "Ball", "-16777216"}));
+}
