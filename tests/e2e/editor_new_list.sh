@@ -35,6 +35,7 @@ start_editor() {
 
 # Waits for the list file $1 to hold exactly the bytes printf makes of $2.
 wait_for_list() {
+    # shellcheck disable=SC2059 # the bytes are given as printf escapes
     printf "$2" >"$E2E_TMP/expected"
     for _ in $(seq 1 50); do
         cmp -s "$1" "$E2E_TMP/expected" && return 0
