@@ -1,12 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Entry of the list editor. It runs in the content folder, its current directory, and ends when
-// its dialog ends.
+// Entry of the list editor. It runs in the content folder, its current directory unless
+// `--content` names another, and ends when its dialog ends.
+#include "editor/app/CEditorCommandLine.h"
 #include "editor/app/CListEditorApp.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <string>
+#include <system_error>
+#include <vector>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    // Read before Qt starts, so that --help and --version need no display.
+    std::string error;
+    const auto commandLine =
+        CEditorCommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!commandLine) {
+        std::fprintf(stderr, "vimoedit: %s\n", error.c_str());
+        return 2;
+    }
+    if (commandLine->help) {
+        std::fputs(CEditorCommandLine::usage().c_str(), stdout);
+        return 0;
+    }
+    if (commandLine->version) {
+        std::printf("vimoedit %s\n", VIMO_VERSION);
+        return 0;
+    }
+    if (!commandLine->contentFolder.empty()) {
+        // The editor takes every path relative to its current directory.
+        std::error_code failed;
+        std::filesystem::current_path(commandLine->contentFolder, failed);
+        if (failed) {
+            std::fprintf(stderr,
+                         "vimoedit: the content folder %s cannot be opened: %s. Name an existing "
+                         "folder with --content DIR, or start vimoedit in its content folder.\n",
+                         commandLine->contentFolder.c_str(), failed.message().c_str());
+            return 2;
+        }
+    }
+    int qtArgc = 1; // Qt sees no arguments of its own: all were read above
+    QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("vimoedit"));
     CListEditorApp editor;
     return editor.run();

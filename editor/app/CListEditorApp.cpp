@@ -6,8 +6,10 @@
 #include "common/files/DiskFileSystem.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
+#include "editor/app/CQuitSignals.h"
 #include "editor/dialog/CListEditorDialog.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <filesystem>
 #include <memory>
@@ -28,6 +30,17 @@ int CListEditorApp::run() {
     const CQtTranslation qtTexts(readLanguage(files));
     const std::unique_ptr<Sound> sound = openSound(files);
     CListEditorDialog dialog(files, *sound, CDesktopPlatform::make(files));
+    // Ctrl+C and logout end the editor as its close box does; a question or file dialog that
+    // is up is cancelled first.
+    const CQuitSignals quitSignals([&dialog] {
+        for (int tries = 0; tries < 8; ++tries) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal == &dialog || !modal->close()) {
+                break;
+            }
+        }
+        dialog.reject();
+    });
     dialog.exec();
     return 0;
 }

@@ -69,8 +69,74 @@ bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
     return ask(toQString(texts_[EditorTexts::CloseUnsavedQuestion]).arg(inQuotes(name)));
 }
 
-void CEditorMessages::refuseListName(std::u16string_view name) {
-    tell(toQString(texts_[EditorTexts::BadListName]).arg(inQuotes(name)));
+void CEditorMessages::refuseListName(std::u16string_view name, CItemName::Fault fault) {
+    tell(QStringLiteral("%1 cannot be the name of a list: %2. Please choose another name.")
+             .arg(inQuotes(name), nameFault(fault)));
+}
+
+void CEditorMessages::refuseFolderName(std::u16string_view name) {
+    tell(QStringLiteral("%1 cannot be the name of a list: the game keeps a folder of that name "
+                        "beside the lists. Please choose another name.")
+             .arg(inQuotes(name)));
+}
+
+QString CEditorMessages::nameFault(CItemName::Fault fault) {
+    switch (fault) {
+    case CItemName::Fault::None:
+        break;
+    case CItemName::Fault::NoName:
+        return QStringLiteral("a name must hold more than dots");
+    case CItemName::Fault::Character:
+        return QStringLiteral("it contains a character that is not allowed in a name (one of "
+                              "/ \\ < > : \" | ? * or a line break)");
+    case CItemName::Fault::Ending:
+        return QStringLiteral("it ends with a blank or a dot, which Windows leaves out");
+    case CItemName::Fault::Device:
+        return QStringLiteral("Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to "
+                              "COM9, LPT1 to LPT9, with any extension)");
+    case CItemName::Fault::Temporary:
+        return QStringLiteral("the editor keeps names of this form for files it is saving");
+    case CItemName::Fault::TooLong:
+        return QStringLiteral("it is too long: a name may have at most 255 bytes, which is 255 "
+                              "plain letters or fewer with accents");
+    }
+    return {};
+}
+
+bool CEditorMessages::mayCopyAs(std::u16string_view name, CItemName::Fault fault,
+                                std::u16string_view corrected) {
+    return ask(QStringLiteral("The file %1 cannot be copied under this name: %2. Copy it as %3?")
+                   .arg(inQuotes(name), nameFault(fault), inQuotes(corrected)));
+}
+
+void CEditorMessages::listChosenInstead(std::u16string_view typed, std::u16string_view listed) {
+    tell(QStringLiteral("There is a list named %1 already, which differs from %2 only in "
+                        "letter case. It is chosen now and was left as it is. To make a new "
+                        "list, please choose another name.")
+             .arg(inQuotes(listed), inQuotes(typed)));
+}
+
+void CEditorMessages::linesAfterEnd(std::u16string_view name, std::size_t count) {
+    tell(QStringLiteral("The list %1 has an empty line where the name of an exercise should be. "
+                        "The game stops reading the list there and never shows the %2 lines "
+                        "after it, so the editor shows only the exercises before it. Before the "
+                        "list is saved, you will be asked whether to leave those lines out.")
+             .arg(inQuotes(name))
+             .arg(count));
+}
+
+bool CEditorMessages::mayDropLinesAfterEnd(std::u16string_view name, std::size_t count) {
+    return ask(QStringLiteral("Saving the list %1 keeps only the exercises shown: the %2 lines "
+                              "after its empty line, which the game never shows, will be left "
+                              "out. Save it this way? No leaves the file as it is.")
+                   .arg(inQuotes(name))
+                   .arg(count));
+}
+
+void CEditorMessages::chooseExerciseFirst() {
+    tell(QStringLiteral("Please choose an exercise first, or add one with the plus button under "
+                        "the Exercise column. A picture, sound or speech clicked then goes to "
+                        "that exercise."));
 }
 
 QString CEditorMessages::inQuotes(std::u16string_view text) {

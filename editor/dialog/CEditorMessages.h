@@ -5,9 +5,11 @@
 #pragma once
 
 #include "editor/app/CEditorPlatform.h"
+#include "editor/lists/CItemName.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -39,7 +41,19 @@ public:
     bool mayCloseUnsaved(std::u16string_view name);
     // Yes writes over a list changed on disk since it was opened; No loads it again.
     bool mayWriteOverChangedList(std::u16string_view name);
-    void refuseListName(std::u16string_view name);
+    void refuseListName(std::u16string_view name, CItemName::Fault fault);
+    void refuseFolderName(std::u16string_view name);
+    // Why a name cannot be a file; the start of a sentence, to be followed by a full stop.
+    static QString nameFault(CItemName::Fault fault);
+    // A file picked to copy in whose name is refused: may it be copied as `corrected`?
+    bool mayCopyAs(std::u16string_view name, CItemName::Fault fault, std::u16string_view corrected);
+    // A list typed as new whose name differs from `listed` only in letter case.
+    void listChosenInstead(std::u16string_view typed, std::u16string_view listed);
+    // A list whose file holds `count` lines after the empty line that ends it.
+    void linesAfterEnd(std::u16string_view name, std::size_t count);
+    bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count);
+    // A picture, sound or speech clicked while no exercise is chosen.
+    void chooseExerciseFirst();
 
     static QString inQuotes(std::u16string_view text);
 

@@ -33,6 +33,7 @@ CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPla
         reloadChosen_ = !messages_.mayWriteOverChangedList(name);
         return !reloadChosen_;
     });
+    connectReplays();
     refreshAll();
     controls_.column(CEditorControls::ListColumn).setFocus();
 }
@@ -77,7 +78,11 @@ void CListEditorDialog::connectControls() {
     });
     onClick(controls_.nextColour, [this] { moveColour(true); });
     onClick(controls_.previousColour, [this] { moveColour(false); });
-    onClick(controls_.save, [this] { saved(edited_.save()); });
+    onClick(controls_.save, [this] {
+        if (mayRewrite()) {
+            saved(edited_.save());
+        }
+    });
     onClick(controls_.close, &CListEditorDialog::closeButton);
 }
 
@@ -134,6 +139,7 @@ void CListEditorDialog::listChosen() {
         return;
     }
     fillExerciseColumn();
+    tellLinesAfterEnd();
 }
 
 void CListEditorDialog::exerciseChosen() {
@@ -156,11 +162,17 @@ void CListEditorDialog::addList() {
     }
     const std::u16string name = fromQString(*typed);
     // The name becomes a file in data\<language>\ and nowhere else.
-    if (!CItemName::isPortableFileName(name)) {
-        messages_.refuseListName(name);
+    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
+        messages_.refuseListName(name, fault);
         return;
     }
-    if (lists_.exists(name) && !messages_.mayReplaceList(name)) {
+    if (lists_.isFolderName(name)) {
+        messages_.refuseFolderName(name);
+        return;
+    }
+    // Only a list of exactly this name is replaced; one in another letter case is chosen.
+    const std::optional<std::u16string> listed = lists_.find(name);
+    if (listed == name && !messages_.mayReplaceList(name)) {
         return;
     }
     if (!letGoOfUnsaved()) {
@@ -170,6 +182,9 @@ void CListEditorDialog::addList() {
     refreshAll();
     if (!created) {
         messages_.saveFailed(lists_.pathOf(name), lists_.lastWriteError());
+    } else if (listed && *listed != name) {
+        messages_.listChosenInstead(name, *listed);
+        tellLinesAfterEnd();
     }
 }
 
@@ -198,7 +213,7 @@ void CListEditorDialog::addExercise() {
         return;
     }
     const std::optional<QString> typed = messages_.askName();
-    if (typed && !typed->isEmpty()) {
+    if (typed && !typed->isEmpty() && mayRewrite()) {
         saved(edited_.addExercise(fromQString(*typed)));
         fillExerciseColumn();
     }
@@ -207,6 +222,9 @@ void CListEditorDialog::addExercise() {
 void CListEditorDialog::deleteExercise() {
     if (edited_.chosen() != nullptr) {
         playClick();
+        if (!mayRewrite()) {
+            return;
+        }
         saved(edited_.deleteChosen());
         fillExerciseColumn();
     }
@@ -216,11 +234,14 @@ std::optional<bool> CListEditorDialog::storeText() {
     // Only what the user typed is taken: an untouched box leaves the exercise and its file alone.
     const std::optional<QString> typed =
         edited_.chosen() != nullptr ? controls_.textBox->takeTyped() : std::nullopt;
+    if (typed && !mayRewrite()) {
+        return std::nullopt;
+    }
     return typed ? std::optional(saved(edited_.setChosenText(fromQString(*typed)))) : std::nullopt;
 }
 
 void CListEditorDialog::moveColour(bool forward) {
-    if (edited_.chosen() != nullptr) {
+    if (edited_.chosen() != nullptr && mayRewrite()) {
         saved(edited_.moveChosenColour(forward));
         showState();
     }
@@ -231,7 +252,16 @@ void CListEditorDialog::mediaChosen(CMediaKind::Kind kind) {
         sound_.stop();
     }
     const std::optional<std::u16string> name = media_.chosenFile(kind);
-    if (!name || edited_.chosen() == nullptr) {
+    if (!name) {
+        return;
+    }
+    // Without an exercise the entry must not look assigned.
+    if (edited_.chosen() == nullptr) {
+        messages_.chooseExerciseFirst();
+        showState();
+        return;
+    }
+    if (!mayRewrite()) {
         return;
     }
     // Sounds and speech play when chosen; the None entry (an empty name) plays nothing.
@@ -304,6 +334,40 @@ void CListEditorDialog::playClick() {
 void CListEditorDialog::closeButton() {
     sound_.playToEnd(kClick);
     accept();
+}
+
+void CListEditorDialog::connectReplays() {
+    for (CMediaKind::Kind kind : {CMediaKind::Sound, CMediaKind::Speech}) {
+        const auto index = CEditorControls::ImageColumn + static_cast<std::size_t>(kind);
+        connect(controls_.columns[index], &CSortedColumn::chosenAgain, this,
+                [this, kind] { mediaChosenAgain(kind); });
+    }
+}
+
+void CListEditorDialog::mediaChosenAgain(CMediaKind::Kind kind) {
+    const std::optional<std::u16string> name = media_.chosenFile(kind);
+    if (name && !name->empty() && edited_.chosen() != nullptr) {
+        sound_.playOnce(media_.folder(kind).pathOf(*name));
+    }
+}
+
+void CListEditorDialog::tellLinesAfterEnd() {
+    if (edited_.linesAfterEnd() > 0) {
+        messages_.linesAfterEnd(*edited_.name(), edited_.linesAfterEnd());
+    }
+}
+
+bool CListEditorDialog::mayRewrite() {
+    const std::size_t dropped = edited_.linesAfterEnd();
+    if (dropped == 0) {
+        return true;
+    }
+    if (!messages_.mayDropLinesAfterEnd(*edited_.name(), dropped)) {
+        showState(); // what the user just chose or typed goes back to what the list holds
+        return false;
+    }
+    edited_.dropLinesAfterEnd();
+    return true;
 }
 
 void CListEditorDialog::keyPressEvent(QKeyEvent* event) {

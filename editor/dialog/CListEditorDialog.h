@@ -66,6 +66,11 @@ private:
     void moveColour(bool forward);
     void closeButton();
     void playClick();
+    // A sound or speech clicked while it is chosen plays again.
+    void mediaChosenAgain(CMediaKind::Kind kind);
+    void connectReplays();
+    // Tells about lines the opened list's file holds after its end.
+    void tellLinesAfterEnd();
 
     // Writing, and asking before unwritten changes are let go.
     bool saved(bool written);
@@ -73,6 +78,9 @@ private:
     void reloadList();
     bool letGoOfUnsaved();
     bool keepWorkBeforeEnding();
+    // Asks before a change drops the lines after the list's end; false keeps the file and what
+    // is shown.
+    bool mayRewrite();
 
     Sound& sound_;
     std::u16string language_;

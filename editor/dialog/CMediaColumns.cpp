@@ -5,7 +5,10 @@
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/QtText.h"
+#include "editor/lists/CItemName.h"
 #include "editor/media/CFileErrorText.h"
+
+#include <cerrno>
 
 CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
                              const EditorTexts& texts, CEditorControls& controls,
@@ -91,7 +94,16 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
     }
     std::u16string name;
     std::uint32_t error = 0;
-    switch (into.copyIn(*source, name, error)) {
+    CMediaFolder::CopyResult result = into.copyIn(*source, name, error);
+    if (result == CMediaFolder::CopyResult::BadName) {
+        const std::optional<CMediaFolder::CopyResult> renamed =
+            copyUnderCorrectedName(into, *source, name, error);
+        if (!renamed) {
+            return;
+        }
+        result = *renamed;
+    }
+    switch (result) {
     case CMediaFolder::CopyResult::Copied:
         fill(kind);
         return;
@@ -106,6 +118,22 @@ void CMediaColumns::addFile(CMediaKind::Kind kind) {
         messages_.tell(toQString(CFileErrorText::copyFailed(texts_, error, into.pathOf(name))));
         return;
     }
+}
+
+std::optional<CMediaFolder::CopyResult>
+CMediaColumns::copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
+                                      std::u16string& name, std::uint32_t& error) {
+    const CItemName::Fault fault = CItemName::faultOf(name);
+    const std::u16string corrected = CItemName::corrected(name);
+    if (!messages_.mayCopyAs(name, fault, corrected)) {
+        return std::nullopt;
+    }
+    name = corrected;
+    if (files_.copyIn(source, into.pathOf(name), error)) {
+        return CMediaFolder::CopyResult::Copied;
+    }
+    return error == EEXIST ? CMediaFolder::CopyResult::AlreadyThere
+                           : CMediaFolder::CopyResult::Failed;
 }
 
 void CMediaColumns::deleteFile(CMediaKind::Kind kind) {

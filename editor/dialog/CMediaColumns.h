@@ -42,6 +42,11 @@ public:
 private:
     CSortedColumn& column(CMediaKind::Kind kind) const;
     void showPicture();
+    // A file whose own name is refused is offered under a corrected one; nothing when the user
+    // declines. `name` becomes the name it was copied under.
+    std::optional<CMediaFolder::CopyResult>
+    copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
+                           std::u16string& name, std::uint32_t& error);
 
     FileSystem& files_;
     const EditorTexts& texts_;

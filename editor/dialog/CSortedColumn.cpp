@@ -4,6 +4,7 @@
 #include "common/text/CaseFolding.h"
 #include "editor/dialog/QtText.h"
 
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 
 namespace {
@@ -138,4 +139,14 @@ QItemSelectionModel::SelectionFlags CSortedColumn::selectionCommand(const QModel
         return QItemSelectionModel::ClearAndSelect;
     }
     return flags;
+}
+
+void CSortedColumn::mousePressEvent(QMouseEvent* event) {
+    // A click on the chosen entry changes no selection, yet it is a choice all the same.
+    const QListWidgetItem* pressed = itemAt(event->position().toPoint());
+    const bool again = pressed != nullptr && pressed->isSelected();
+    QListWidget::mousePressEvent(event);
+    if (again && event->button() == Qt::LeftButton) {
+        emit chosenAgain();
+    }
 }

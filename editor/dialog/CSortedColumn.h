@@ -40,8 +40,11 @@ public:
 signals:
     // The user changed the selection (by mouse or keyboard).
     void chosen();
+    // The user clicked the entry that was chosen already.
+    void chosenAgain();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 

@@ -31,7 +31,7 @@ CEditedList::Opening CEditedList::open(std::u16string_view name) {
         letGo();
         return Opening::NotThere;
     }
-    exercises_ = lists_.load(*listed);
+    exercises_ = lists_.load(*listed, linesAfterEnd_);
     name_ = std::move(listed);
     chosen_.reset();
     return Opening::Opened;
@@ -40,6 +40,11 @@ CEditedList::Opening CEditedList::open(std::u16string_view name) {
 bool CEditedList::create(std::u16string_view name) {
     if (unsaved_) {
         return false;
+    }
+    // On a disk that ignores letter case it would be the same file: the list is kept and chosen.
+    const std::optional<std::u16string> listed = lists_.find(name);
+    if (listed && *listed != name) {
+        return open(*listed) == Opening::Opened;
     }
     letGo();
     if (!lists_.save(name, {})) {
@@ -75,10 +80,12 @@ void CEditedList::letGo() {
     name_.reset();
     exercises_.clear();
     chosen_.reset();
+    linesAfterEnd_ = 0;
 }
 
 bool CEditedList::save() {
-    if (!name_) {
+    // Writing now would drop the lines after the list's end without the user's word.
+    if (!name_ || linesAfterEnd_ > 0) {
         return true;
     }
     unsaved_ = !lists_.save(*name_, exercises_);
@@ -103,19 +110,21 @@ void CEditedList::choose(std::u16string_view exerciseName) {
 }
 
 bool CEditedList::addExercise(std::u16string_view typedName) {
-    if (!name_) {
+    if (!name_ || linesAfterEnd_ > 0) {
         return true;
     }
     Exercise exercise;
     exercise.name = CItemName::onOneLine(typedName);
     exercise.colour = kNewExerciseColour;
     exercises_.push_back(std::move(exercise));
-    chosen_.reset();
+    // The new exercise is the one the user works on next: its picture, sound and text go to it.
+    chosen_ = exercises_.size() - 1;
+    colourIndex_ = ExerciseColours::findColourIndex(colourIndex_, kNewExerciseColour);
     return save();
 }
 
 bool CEditedList::deleteChosen() {
-    if (!chosen_) {
+    if (!chosen_ || linesAfterEnd_ > 0) {
         return true;
     }
     exercises_.erase(exercises_.begin() + static_cast<std::ptrdiff_t>(*chosen_));
@@ -124,7 +133,7 @@ bool CEditedList::deleteChosen() {
 }
 
 bool CEditedList::setChosenText(std::u16string_view typed) {
-    if (!chosen_) {
+    if (!chosen_ || linesAfterEnd_ > 0) {
         return true;
     }
     exercises_[*chosen_].text = CItemName::onOneLine(typed);
@@ -132,7 +141,7 @@ bool CEditedList::setChosenText(std::u16string_view typed) {
 }
 
 bool CEditedList::moveChosenColour(bool forward) {
-    if (!chosen_) {
+    if (!chosen_ || linesAfterEnd_ > 0) {
         return true;
     }
     colourIndex_ =
@@ -142,7 +151,7 @@ bool CEditedList::moveChosenColour(bool forward) {
 }
 
 bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName) {
-    if (!chosen_) {
+    if (!chosen_ || linesAfterEnd_ > 0) {
         return true;
     }
     exercises_[*chosen_].*field = std::u16string(fileName);

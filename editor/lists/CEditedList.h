@@ -34,13 +34,20 @@ public:
     int colourIndex() const { return colourIndex_; }
     // The exercises differ from the file: the last write failed.
     bool hasUnsavedChanges() const { return unsaved_; }
+    // The lines the open list's file holds after the empty name line that ends it (empty lines
+    // at the very end not counted). The game never shows them, and writing the list drops them,
+    // so while there are any nothing is changed or written until `dropLinesAfterEnd`.
+    std::size_t linesAfterEnd() const { return linesAfterEnd_; }
+    // The user agrees that the next write leaves those lines out.
+    void dropLinesAfterEnd() { linesAfterEnd_ = 0; }
 
     // Opens the list of this name in any letter case. NotThere when the folder no longer holds
     // it (no list is open then); Refused, with nothing changed, while changes are unsaved.
     Opening open(std::u16string_view name);
-    // Writes an empty list of this name, over one of this name in any letter case, and opens
-    // it. False when refused while changes are unsaved (nothing changed), or when it cannot be
-    // written (no list is open then).
+    // Writes an empty list of this name, over one of exactly this name, and opens it; a list
+    // whose name differs only in letter case is opened instead, as it is. False when refused
+    // while changes are unsaved (nothing changed), or when it cannot be written (no list is open
+    // then).
     bool create(std::u16string_view name);
     // Lets go of the list; false, with nothing changed, while changes are unsaved.
     bool close();
@@ -60,8 +67,8 @@ public:
     void choose(std::u16string_view exerciseName);
 
     // The changes below are written at once; they give the result of that write, true when
-    // there was nothing to change (no list open, no exercise chosen).
-    // A new exercise at the end, named as typed on one line, black, and not chosen.
+    // there was nothing to change (no list open, no exercise chosen, lines after the end held).
+    // A new exercise at the end, named as typed on one line, black, and chosen.
     bool addExercise(std::u16string_view typedName);
     bool deleteChosen();
     // The chosen exercise's text, as typed, on one line.
@@ -80,4 +87,5 @@ private:
     std::optional<std::size_t> chosen_;
     int colourIndex_ = 0;
     bool unsaved_ = false;
+    std::size_t linesAfterEnd_ = 0;
 };

@@ -43,19 +43,65 @@ bool CItemName::staysInFolder(std::u16string_view name) {
     });
 }
 
-bool CItemName::isPortableFileName(std::u16string_view name) {
-    if (!staysInFolder(name)) {
-        return false;
+CItemName::Fault CItemName::faultOf(std::u16string_view name) {
+    if (name.empty() || name == u"." || name == u"..") {
+        return Fault::NoName;
     }
-    constexpr std::u16string_view kRefused = u"<>:\"|?*";
+    constexpr std::u16string_view kRefused = u"<>:\"|?*/\\";
     const bool refusedCharacter = std::any_of(name.begin(), name.end(), [&](char16_t c) {
         return c < 0x20 || kRefused.find(c) != std::u16string_view::npos;
     });
-    if (refusedCharacter || name.back() == u' ' || name.back() == u'.') {
-        return false;
+    if (refusedCharacter) {
+        return Fault::Character;
     }
-    return !isDeviceName(name) && !isTemporaryFileName(name) &&
-           toUtf8(name).size() <= kLongestNameBytes;
+    if (name.back() == u' ' || name.back() == u'.') {
+        return Fault::Ending;
+    }
+    if (isDeviceName(name)) {
+        return Fault::Device;
+    }
+    if (isTemporaryFileName(name)) {
+        return Fault::Temporary;
+    }
+    return toUtf8(name).size() <= kLongestNameBytes ? Fault::None : Fault::TooLong;
+}
+
+std::u16string CItemName::corrected(std::u16string_view name) {
+    std::u16string fixed(name);
+    constexpr std::u16string_view kRefused = u"<>:\"|?*/\\";
+    std::replace_if(
+        fixed.begin(), fixed.end(),
+        [&](char16_t c) { return c < 0x20 || kRefused.find(c) != std::u16string_view::npos; },
+        u'-');
+    const auto trimEnd = [&fixed] {
+        while (!fixed.empty() && (fixed.back() == u' ' || fixed.back() == u'.')) {
+            fixed.pop_back();
+        }
+    };
+    trimEnd();
+    if (isDeviceName(fixed)) {
+        fixed.insert(std::min(fixed.find(u'.'), fixed.size()), u"_");
+    }
+    if (isTemporaryFileName(fixed)) {
+        fixed[0] = u'_';
+    }
+    // Too long: cut before a short extension, never inside a letter of two UTF-16 units.
+    if (toUtf8(fixed).size() > kLongestNameBytes) {
+        const std::size_t dot = fixed.rfind(u'.');
+        const std::u16string extension =
+            dot != std::u16string::npos && dot > 0 && fixed.size() - dot <= 16 ? fixed.substr(dot)
+                                                                               : u"";
+        std::u16string stem = fixed.substr(0, fixed.size() - extension.size());
+        while (!stem.empty() && toUtf8(stem + extension).size() > kLongestNameBytes) {
+            stem.pop_back();
+            if (!stem.empty() && stem.back() >= 0xD800 && stem.back() <= 0xDBFF) {
+                stem.pop_back();
+            }
+        }
+        fixed = stem + extension;
+        trimEnd();
+    }
+    return isPortableFileName(fixed) ? fixed : u"file";
 }
 
 std::u16string CItemName::onOneLine(std::u16string_view text) {

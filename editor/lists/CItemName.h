@@ -8,6 +8,17 @@
 
 class CItemName {
 public:
+    // Why a name cannot be a new file, in the order the checks run.
+    enum class Fault {
+        None,
+        NoName,    // empty, "." or ".."
+        Character, // a folder separator, line break, control character or one of < > : " | ? *
+        Ending,    // a blank or a dot at the end
+        Device,    // a device name of Windows, with any extension
+        Temporary, // the file layer's hidden temporary name
+        TooLong,   // over 255 bytes
+    };
+
     // True when `name` stays inside the folder it is put in: not empty, not "." or "..", no
     // folder separator of any platform ('/' or '\'), no line break (a list holds names one a
     // line). Names found on disk that fail this are not offered.
@@ -18,7 +29,16 @@ public:
     // characters, none of < > : " | ? *, no blank or dot at the end (Windows drops them), no
     // device name (CON, NUL, COM1...), no hidden temporary name of the file layer, at most 255
     // bytes.
-    static bool isPortableFileName(std::u16string_view name);
+    static bool isPortableFileName(std::u16string_view name) {
+        return faultOf(name) == Fault::None;
+    }
+    // What keeps `name` from being a new file; None when it may be one.
+    static Fault faultOf(std::u16string_view name);
+    // A name that may be a new file, made from `name` (one made elsewhere, as a screenshot's
+    // "10:11:12"): refused characters become '-', blanks and dots at the end go, a device name
+    // gets a '_' after its stem, a hidden temporary name loses its dot, and a name too long is
+    // cut before its extension. `name` itself when it is fine already.
+    static std::u16string corrected(std::u16string_view name);
 
     // The text with every line break (CR, LF) turned into a blank, so that it fills exactly one
     // line of a list.

@@ -23,18 +23,35 @@ std::vector<std::u16string> CListFolder::enumerateLists() const {
 }
 
 std::optional<std::u16string> CListFolder::find(std::u16string_view name) const {
+    // A disk that tells letter cases apart may hold "farm" and "Farm" both.
+    std::optional<std::u16string> found;
     for (std::u16string& listed : enumerateLists()) {
-        if (equalsIgnoringCase(listed, name)) {
+        if (listed == name) {
             return std::move(listed);
         }
+        if (!found && equalsIgnoringCase(listed, name)) {
+            found = std::move(listed);
+        }
     }
-    return std::nullopt;
+    return found;
+}
+
+bool CListFolder::isFolderName(std::u16string_view name) const {
+    if (equalsIgnoringCase(name, u"Options") || equalsIgnoringCase(name, u"Tool")) {
+        return true;
+    }
+    return !find(name) && !files_.list(pathOf(name), FolderEntries::Keep).empty();
 }
 
 std::vector<Exercise> CListFolder::load(std::u16string_view name) {
+    std::size_t linesAfterEnd = 0;
+    return load(name, linesAfterEnd);
+}
+
+std::vector<Exercise> CListFolder::load(std::u16string_view name, std::size_t& linesAfterEnd) {
     // Taken before reading: a change made while the list is read counts as a change.
     stamp_.take(pathOf(name));
-    return ListFile::read(files_, pathOf(name));
+    return ListFile::read(files_, pathOf(name), linesAfterEnd);
 }
 
 bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises) {

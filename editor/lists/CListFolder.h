@@ -8,6 +8,7 @@
 #include "common/files/FileSystem.h"
 #include "editor/lists/CListStamp.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -25,13 +26,18 @@ public:
     // the order the disk lists them. Names that would lead out of the folder are left out.
     std::vector<std::u16string> enumerateLists() const;
 
-    // The name, as the folder lists it, of the list of this name in any letter case; nothing
-    // when there is none.
+    // The name, as the folder lists it, of the list of this name: exactly this one when it is
+    // there, else one in another letter case; nothing when there is none.
     std::optional<std::u16string> find(std::u16string_view name) const;
     // True when a list of this name exists, in any letter case.
     bool exists(std::u16string_view name) const { return find(name).has_value(); }
+    // True when a list of this name would stand in for a folder: one that is there, in any
+    // letter case, or one the game keeps beside the lists (Options, Tool).
+    bool isFolderName(std::u16string_view name) const;
 
     std::vector<Exercise> load(std::u16string_view name);
+    // The same, with the number of lines the file holds after the empty name line that ends it.
+    std::vector<Exercise> load(std::u16string_view name, std::size_t& linesAfterEnd);
     // False when the list cannot be written, with the system's `error` where one is asked for;
     // its file then stays as it was. When the list read or written last was changed on disk
     // since, `mayWriteOver` is asked first; refused, nothing is written and `error` is

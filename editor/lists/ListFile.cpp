@@ -9,11 +9,25 @@
 #include <cstdint>
 
 std::vector<Exercise> ListFile::read(const FileSystem& files, std::u16string_view path) {
+    std::size_t linesAfterEnd = 0;
+    return read(files, path, linesAfterEnd);
+}
+
+std::vector<Exercise> ListFile::read(const FileSystem& files, std::u16string_view path,
+                                     std::size_t& linesAfterEnd) {
     std::vector<Exercise> exercises;
+    linesAfterEnd = 0;
     TextFile file;
     try {
         if (file.openForReading(files, path)) {
             readExercises(file, exercises);
+            // Reading stopped at an empty name; what follows it is counted, not shown.
+            std::u16string line;
+            for (std::size_t read = 1; !file.isAtEnd() && file.readLine(line); ++read) {
+                if (!line.empty()) {
+                    linesAfterEnd = read;
+                }
+            }
         }
     } catch (const CTextFileException&) {
         // What was read before the disk failed is kept.

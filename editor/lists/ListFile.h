@@ -7,6 +7,7 @@
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,10 @@ public:
     // line. Empty when the file cannot be opened; a read error part-way keeps the exercises
     // read before it.
     static std::vector<Exercise> read(const FileSystem& files, std::u16string_view path);
+    // The same, with the number of lines after the empty name line that ends the list, up to the
+    // last line that is not empty: lines the game never shows and a write leaves out.
+    static std::vector<Exercise> read(const FileSystem& files, std::u16string_view path,
+                                      std::size_t& linesAfterEnd);
 
     // Replaces the file at `path` with `exercises`. False, with the system's `error`, when it
     // cannot be written; the file on disk is then exactly as it was before.

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
-# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. The
-# content speaks Swedish (lang.txt writes "Svenska"), so the question before the list is deleted
-# has the buttons Ja and Nej: Alt+N keeps it, Alt+J deletes it (an English box has neither
-# shortcut). Esc then ends the editor with status 0.
+# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. An
+# exercise added the same way is chosen at once, so the picture picked next is stored for it.
+# Then, with a text typed and not yet stored, the system's stop request (SIGTERM) ends the
+# editor with status 0 and the text saved. The content speaks Swedish (lang.txt writes
+# "Svenska"), so in a second run the question before a list is deleted has the buttons Ja and
+# Nej: Alt+N keeps the list, Alt+J deletes it (an English box has neither shortcut). Esc then
+# ends the editor with status 0.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -17,20 +20,36 @@ mkdir -p "$content/data/Swedish" "$content/gfx/images" "$content/sfx/images" \
 cp -r "$(dirname "$0")/../../content/data/Swedish/Tool" "$content/data/Swedish/"
 printf 'Svenska\r\n' >"$content/data/lang.txt"
 printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/data/Swedish/animals"
+convert -size 4x3 xc:red "$content/gfx/images/cat.png" 2>/dev/null ||
+    printf 'not a picture' >"$content/gfx/images/cat.png"
+
+# Starts the editor in the content folder and sets `window` to its window, found by its caption.
+start_editor() {
+    (cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
+    GAME_PID=$!
+    window=
+    for _ in $(seq 1 100); do
+        window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - Swedish"/ {print $1; exit}')
+        [ -n "$window" ] && break
+        kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
+        sleep 0.1
+    done
+    [ -n "$window" ] || fail "no window titled \"Vimo! - Swedish\" appeared"
+}
+
+# Waits for the list file $1 to hold exactly the bytes printf makes of $2.
+wait_for_list() {
+    # shellcheck disable=SC2059 # the bytes are given as printf escapes
+    printf "$2" >"$E2E_TMP/expected"
+    for _ in $(seq 1 50); do
+        cmp -s "$1" "$E2E_TMP/expected" && return 0
+        sleep 0.1
+    done
+    fail "$3: the list holds $(od -c "$1" | head -5)"
+}
 
 start_x
-(cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
-GAME_PID=$!
-
-# The editor's window, found by its caption.
-window=
-for _ in $(seq 1 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - Swedish"/ {print $1; exit}')
-    [ -n "$window" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled \"Vimo! - Swedish\" appeared"
+start_editor
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 0.5
@@ -50,6 +69,38 @@ done
 [ -f "$list" ] || fail "the new list's file was not made"
 [ "$(od -An -tx1 "$list" | tr -d ' \n')" = efbbbf ] || fail "the new list is not just the mark"
 
+# From the add-list button on to the add-exercise button; the new exercise is chosen, so the
+# picture column (two Tabs on) assigns its first picture at Space.
+sleep 0.5
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab Tab Tab
+sleep 0.2
+xdotool key space
+sleep 1
+xdotool type --delay 50 'cow'
+xdotool key Return
+wait_for_list "$list" '\357\273\277cow\r\n\r\n\r\n\r\n\r\n-16777216\r\n' "the new exercise"
+sleep 0.5
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab Tab
+sleep 0.2
+xdotool key space
+wait_for_list "$list" '\357\273\277cow\r\ncat.png\r\n\r\n\r\n\r\n-16777216\r\n' \
+    "the picture picked at once"
+
+# Nine Tabs on lies the text box; the typing is not stored when the stop request comes.
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab
+sleep 0.2
+xdotool type --delay 50 'Moo'
+sleep 0.5
+kill -TERM "$GAME_PID"
+expect_exit 0
+wait_for_list "$list" '\357\273\277cow\r\ncat.png\r\n\r\n\r\nMoo\r\n-16777216\r\n' \
+    "the text typed before SIGTERM"
+
+start_editor
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
 # The question box, captioned "vimoedit", answered with the shortcut of one of its buttons.
 answer_delete_question() {
     local box=
@@ -70,9 +121,9 @@ answer_delete_question() {
     fail "the question stayed after $1: its buttons are not Ja and Nej"
 }
 
-# Tab from the add button to the delete button beside it.
+# Tab to the add-list button, then to the delete button beside it; the new list is chosen.
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Tab
+xdotool key Tab Tab
 sleep 0.2
 xdotool key space
 answer_delete_question alt+n
@@ -86,7 +137,6 @@ for _ in $(seq 1 30); do
     sleep 0.1
 done
 [ ! -f "$list" ] || fail "Ja did not delete the list"
-
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Escape
 expect_exit 0

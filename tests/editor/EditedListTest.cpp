@@ -45,25 +45,33 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         const char* what;
         std::function<bool(CEditedList&)> change;
         std::function<void(std::vector<ListItem>&)> expected;
-        bool staysChosen;
+        const char16_t* chosenAfter; // none when null
     };
     const Case cases[] = {
         {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
-         [](auto& items) { items[0].text = "Big  cat"; }, true},
+         [](auto& items) { items[0].text = "Big  cat"; }, u"cat"},
         {"next colour", [](CEditedList& e) { return e.moveChosenColour(true); },
-         [](auto& items) { items[0].colour = "-12132367"; }, true}, // black, then turquoise
+         [](auto& items) { items[0].colour = "-12132367"; }, u"cat"}, // black, then turquoise
         {"picture", [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"dog.png"); },
-         [](auto& items) { items[0].image = "dog.png"; }, true},
+         [](auto& items) { items[0].image = "dog.png"; }, u"cat"},
         {"delete", [](CEditedList& e) { return e.deleteChosen(); },
-         [](auto& items) { items.erase(items.begin()); }, false},
+         [](auto& items) { items.erase(items.begin()); }, nullptr},
+        // The new exercise is chosen, so what is picked next goes to it.
         {"add", [](CEditedList& e) { return e.addExercise(u"new\nline"); },
-         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, false},
+         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); },
+         u"new line"},
+        {"picture of the new one",
+         [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"cat.png"); },
+         [](auto& items) { items.back().image = "cat.png"; }, u"new line"},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.change(edited)) << c.what;
         c.expected(animals);
         EXPECT_EQ(file("Animals"), listBytes(animals)) << c.what;
-        EXPECT_EQ(edited.chosen() != nullptr, c.staysChosen) << c.what;
+        const Exercise* chosen = edited.chosen();
+        EXPECT_EQ(chosen ? std::optional(chosen->name) : std::nullopt,
+                  c.chosenAfter ? std::optional<std::u16string>(c.chosenAfter) : std::nullopt)
+            << c.what;
     }
 }
 
@@ -129,8 +137,13 @@ TEST_F(EditedListTest, ChangesTheDiskRefusedAreKeptUntilWrittenOrLetGo) {
 }
 
 TEST_F(EditedListTest, ANewListReplacesOneOfItsNameAndARemovedListTakesItsChangesAlong) {
+    // A name in another letter case chooses that list as it is; only the very name empties it.
     EXPECT_TRUE(edited.create(u"ANIMALS"));
     EXPECT_EQ(edited.name(), u"Animals");
+    EXPECT_EQ(edited.exercises().size(), animals.size());
+    EXPECT_EQ(file("Animals"), listBytes(animals));
+    EXPECT_EQ(lists.enumerateLists().size(), 2u);
+    EXPECT_TRUE(edited.create(u"Animals"));
     EXPECT_TRUE(edited.exercises().empty());
     EXPECT_EQ(file("Animals"), listBytes({}));
 
@@ -202,4 +215,41 @@ TEST_F(EditedListTest, AListChangedOnDiskSinceItWasOpenedIsNotWrittenOverWithout
         }
         EXPECT_TRUE(edited.close());
     }
+}
+
+// The game stops at the first empty name; the lines after it are never shown, and the editor
+// writes nothing that would drop them until the user agrees.
+TEST_F(EditedListTest, LinesAfterAnEmptyNameAreCountedAndKeptUntilTheUserLetsThemGo) {
+    const std::string dog = listBytes({{.name = "dog", .colour = "-1"}}).substr(3);
+    struct Case {
+        const char* what;
+        std::string tail; // after the list's one exercise
+        std::size_t linesAfterEnd;
+    };
+    const Case cases[] = {
+        {"empty lines at the end only", "\r\n\r\n", 0},
+        {"an exercise after an empty line", "\r\n" + dog, 6},
+        {"a stray word after empty lines", "\r\n\r\nstray\r\n\r\n", 2},
+    };
+    for (const Case& c : cases) {
+        const std::string bytes = listBytes({{.name = "ball"}}) + c.tail;
+        folder.write("data/English/toys", bytes);
+        ASSERT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened) << c.what;
+        EXPECT_EQ(edited.exercises().size(), 1u) << c.what;
+        EXPECT_EQ(edited.linesAfterEnd(), c.linesAfterEnd) << c.what;
+        edited.choose(u"ball");
+        EXPECT_TRUE(edited.setChosenText(u"Ball") && edited.addExercise(u"car") && edited.save())
+            << c.what;
+        const bool held = c.linesAfterEnd > 0;
+        EXPECT_EQ(file("toys") == bytes, held) << c.what;
+        EXPECT_EQ(edited.exercises().size(), held ? 1u : 2u) << c.what;
+        EXPECT_EQ(edited.exercises()[0].text, held ? u"" : u"Ball") << c.what;
+        ASSERT_TRUE(edited.close());
+    }
+    // Once the user agrees, the next change writes only what is shown.
+    ASSERT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened);
+    edited.dropLinesAfterEnd();
+    edited.choose(u"ball");
+    EXPECT_TRUE(edited.setChosenText(u"Ball"));
+    EXPECT_EQ(file("toys"), listBytes({{.name = "ball", .text = "Ball"}}));
 }

@@ -9,47 +9,56 @@ TEST(ItemName, NamesThatLeadOutOfTheFolderOrBreakALineAreNeverFiles) {
     struct Case {
         std::u16string name;
         bool staysInFolder;
-        bool portable;
+        CItemName::Fault fault;
+        std::u16string corrected; // the name a file made elsewhere is offered under
     };
+    using enum CItemName::Fault;
     const Case cases[] = {
-        {u"animals", true, true},
-        {u"farm.txt", true, true},
-        {u"Bilar och båtar", true, true},
-        {u" leading blank", true, true},
-        {u".hidden", true, true},
-        {u"", false, false},
-        {u".", false, false},
-        {u"..", false, false},
-        {u"../x", false, false},
-        {u"..\\x", false, false},
-        {u"a/b", false, false},
-        {u"a\\b", false, false},
-        {u"/etc/passwd", false, false},
-        {u"two\nlines", false, false},
-        {u"two\rlines", false, false},
-        {u"a:b", true, false},
-        {u"what?", true, false},
-        {u"star*", true, false},
-        {u"<tag>", true, false},
-        {u"pipe|", true, false},
-        {u"quote\"", true, false},
-        {u"tab\tname", true, false},
-        {u"ends with blank ", true, false},
-        {u"ends with dot.", true, false},
-        {u"CON", true, false},
-        {u"nul.txt", true, false},
-        {u"com1", true, false},
-        {u"LPT9.list", true, false},
-        {u"COM", true, true},
-        {u"console", true, true},
-        {u".list.vimo-saving", true, false}, // the file layer's hidden temporary name
-        {std::u16string(255, u'a'), true, true},
-        {std::u16string(256, u'a'), true, false},
-        {std::u16string(128, u'\u00e5'), true, false}, // 256 bytes in UTF-8
+        {u"animals", true, None, u"animals"},
+        {u"farm.txt", true, None, u"farm.txt"},
+        {u"Bilar och båtar", true, None, u"Bilar och båtar"},
+        {u" leading blank", true, None, u" leading blank"},
+        {u".hidden", true, None, u".hidden"},
+        {u"", false, NoName, u"file"},
+        {u".", false, NoName, u"file"},
+        {u"..", false, NoName, u"file"},
+        {u"../x", false, Character, u"..-x"},
+        {u"..\\x", false, Character, u"..-x"},
+        {u"a/b", false, Character, u"a-b"},
+        {u"a\\b", false, Character, u"a-b"},
+        {u"/etc/passwd", false, Character, u"-etc-passwd"},
+        {u"two\nlines", false, Character, u"two-lines"},
+        {u"two\rlines", false, Character, u"two-lines"},
+        {u"Skärmbild 10:11:12.png", true, Character, u"Skärmbild 10-11-12.png"},
+        {u"what?", true, Character, u"what-"},
+        {u"star*", true, Character, u"star-"},
+        {u"<tag>", true, Character, u"-tag-"},
+        {u"pipe|", true, Character, u"pipe-"},
+        {u"quote\"", true, Character, u"quote-"},
+        {u"tab\tname", true, Character, u"tab-name"},
+        {u"ends with blank ", true, Ending, u"ends with blank"},
+        {u"ends with dot.", true, Ending, u"ends with dot"},
+        {u"CON", true, Device, u"CON_"},
+        {u"nul.txt", true, Device, u"nul_.txt"},
+        {u"com1", true, Device, u"com1_"},
+        {u"LPT9.list", true, Device, u"LPT9_.list"},
+        {u"COM", true, None, u"COM"},
+        {u"console", true, None, u"console"},
+        // the file layer's hidden temporary name
+        {u".list.vimo-saving", true, Temporary, u"_list.vimo-saving"},
+        {std::u16string(255, u'a'), true, None, std::u16string(255, u'a')},
+        {std::u16string(256, u'a'), true, TooLong, std::u16string(255, u'a')},
+        // 256 bytes in UTF-8; the cut keeps the extension and whole letters
+        {std::u16string(128, u'\u00e5'), true, TooLong, std::u16string(127, u'\u00e5')},
+        {std::u16string(300, u'a') + u".png", true, TooLong, std::u16string(251, u'a') + u".png"},
+        {std::u16string(126, u'\u00e5') + u"\U0001F600", true, TooLong,
+         std::u16string(126, u'\u00e5')},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CItemName::staysInFolder(c.name), c.staysInFolder) << toUtf8(c.name);
-        EXPECT_EQ(CItemName::isPortableFileName(c.name), c.portable) << toUtf8(c.name);
+        EXPECT_EQ(CItemName::faultOf(c.name), c.fault) << toUtf8(c.name);
+        EXPECT_EQ(CItemName::isPortableFileName(c.name), c.fault == None) << toUtf8(c.name);
+        EXPECT_EQ(CItemName::corrected(c.name), c.corrected) << toUtf8(c.name);
     }
 }
 

@@ -95,19 +95,36 @@ TEST_F(ListEditorDialogTest, ANewListNamedNothingOrNoPlainFileNameChangesNothing
     choose("list", "animals");
     const std::vector<std::string> before = allPaths();
     const std::string animals = file("data/English/animals");
-    // Cancel and an empty name end quietly; the others are refused with a message.
-    const std::optional<QString> typed[] = {std::nullopt, QString(), "../x",  "..\\x",         "..",
-                                            "/tmp/x",     "CON",     "what?", "ends with dot."};
-    for (const std::optional<QString>& name : typed) {
-        const std::string what = name.value_or("(Cancel)").toStdString();
+    // Cancel and an empty name end quietly; the others are refused with a message saying why.
+    struct Case {
+        std::optional<QString> typed;
+        const char* why; // null: no message
+    };
+    const Case cases[] = {
+        {std::nullopt, nullptr},
+        {QString(), nullptr},
+        {"../x", "a character that is not allowed"},
+        {"..\\x", "a character that is not allowed"},
+        {"..", "more than dots"},
+        {"/tmp/x", "a character that is not allowed"},
+        {"CON", "for a device"},
+        {"what?", "a character that is not allowed"},
+        {"ends with dot.", "ends with a blank or a dot"},
+        {QString(256, 'a'), "too long"},
+        {"X", "a folder of that name"},       // the folder x, in another letter case
+        {"options", "a folder of that name"}, // the game's own, though not made yet
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.typed.value_or("(Cancel)").toStdString();
         errors.clear();
         sound.calls.clear();
-        names = {name};
+        names = {c.typed};
         press("addList");
-        const bool refused = name && !name->isEmpty();
-        ASSERT_EQ(errors.size(), refused ? 1 : 0) << what;
-        if (refused) {
+        ASSERT_EQ(errors.size(), c.why != nullptr ? 1 : 0) << what;
+        if (c.why != nullptr) {
             EXPECT_TRUE(errors.front().contains("cannot be the name of a list")) << what;
+            EXPECT_TRUE(errors.front().contains(c.why))
+                << what << ": " << errors.front().toStdString();
         }
         EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << what;
         EXPECT_EQ(allPaths(), before) << what;
@@ -128,18 +145,28 @@ TEST_F(ListEditorDialogTest, ANewListIsAnEmptyFileThatIsChosenAndATakenNameAsksF
     EXPECT_TRUE(column("exercise").entries().isEmpty());
     EXPECT_TRUE(dialog->exercises().empty());
 
-    // The new list takes exercises at once.
+    // The new list takes exercises at once, and the new exercise is the one shown.
     names = {QString("cow")};
     press("addExercise");
     EXPECT_EQ(file("data/English/Farm"), list({"cow", "", "", "", "", "-16777216"}));
-    EXPECT_FALSE(selected("exercise"));
+    EXPECT_EQ(selected("exercise"), QString("cow"));
+    EXPECT_TRUE(textBox().isEnabled() && textBox().text().isEmpty());
+    EXPECT_EQ(preview().colour(), 0xFF000000u);
 
-    // A name taken already, in any letter case: No keeps the old list, Yes empties it.
-    names = {QString("animals"), QString("ANIMALS")};
+    // A name taken already: No keeps the old list, Yes empties it. The name in another letter
+    // case asks nothing and chooses the list as it is.
+    names = {QString("animals"), QString("ANIMALS"), QString("animals")};
     answers = {false, true};
     press("addList");
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(selected("list"), QString("Farm"));
+    press("addList");
+    EXPECT_EQ(questions.size(), 1);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("\"animals\" already, which differs from \"ANIMALS\" only"));
+    EXPECT_EQ(selected("list"), QString("animals"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"cat", "cat", "dog"}));
+    EXPECT_EQ(file("data/English/animals"), animals);
     press("addList");
     ASSERT_EQ(questions.size(), 2);
     EXPECT_TRUE(questions[0].contains("\"animals\" exists already"));
@@ -320,4 +347,27 @@ TEST_F(ListEditorDialogTest, AListChangedOnDiskAsksBeforeItIsWrittenOverAndNoRel
     EXPECT_EQ(questions.size(), 1);
     EXPECT_NE(file("data/English/toys").find("kite\r\n\r\n\r\n\r\nKite\r\n-1\r\nhorse"),
               std::string::npos);
+}
+
+TEST_F(ListEditorDialogTest, LinesAfterAListsEndAreToldOfAndKeptUntilTheUserAgrees) {
+    writeContent();
+    const std::string held =
+        list({"ball", "", "", "", "Ball", "-1", "", "car", "", "", "", "Car", "-1"});
+    folder.write("data/English/toys", held);
+    open();
+    choose("list", "toys");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("never shows the 6 lines after it"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"ball"}));
+
+    // No keeps the file and what is shown; Yes saves what is shown.
+    choose("exercise", "ball");
+    answers = {false, true};
+    press("nextColour");
+    EXPECT_EQ(file("data/English/toys"), held);
+    EXPECT_EQ(dialog->colourIndex(), 0);
+    press("nextColour");
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions[0].contains("the 6 lines after its empty line"));
+    EXPECT_EQ(file("data/English/toys"), list({"ball", "", "", "", "Ball", "-16777216"}));
 }

@@ -3,16 +3,22 @@
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"
 
+#include <QRegularExpression>
+
 using MediaColumnsTest = EditorDialogFixture;
 
 TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheList) {
     openContent("toys");
-    // Without an exercise a choice only stops what plays, and nothing is written.
+    // Without an exercise a choice only stops what plays and says to choose one first: it does
+    // not stay chosen as if assigned, and nothing is written.
     const std::string toys = file("data/English/toys");
     sound.calls.clear();
-    choose("image", "cat.png");
-    choose("sound", "dog.wav");
-    choose("speech", "dog.wav");
+    for (const char* name : {"image", "sound", "speech"}) {
+        choose(name, name == std::string("image") ? "cat.png" : "dog.wav");
+        EXPECT_FALSE(selected(name)) << name;
+    }
+    EXPECT_EQ(errors.size(), 3);
+    EXPECT_TRUE(errors.front().contains("choose an exercise first"));
     EXPECT_FALSE(preview().hasPicture());
     EXPECT_EQ(sound.calls, (std::vector<std::string>{"stop", "stop"}));
     EXPECT_EQ(file("data/English/toys"), toys);
@@ -32,6 +38,11 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
          "dog.wav",
          {"playOnce speech\\English\\dog.wav"},
          {"cat.png", "dog.wav", "dog.wav"}},
+        {"speech",
+         "dog.wav",
+         {"playOnce speech\\English\\dog.wav"}, // clicked again
+         {"cat.png", "dog.wav", "dog.wav"}},
+        {"sound", "dog.wav", {"playOnce sfx\\images\\dog.wav"}, {"cat.png", "dog.wav", "dog.wav"}},
         {"speech", " None", {}, {"cat.png", "dog.wav", ""}},
         {"image", "broken.png", {"stop"}, {"broken.png", "dog.wav", ""}},
     };
@@ -50,21 +61,25 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_TRUE(preview().hasPicture());
 }
 
-// A file added is copied into its kind's folder and only offered; one already there or named
-// to lead out of the folder is not copied, and the user is told why.
+// A file added is copied into its kind's folder and only offered; one already there is not
+// copied, and the user is told why. One whose name is refused (leading out of the folder, or a
+// screenshot's time) is offered under a corrected name, and copied so if the user agrees.
 TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", png(Qt::green));
     elsewhere.write("cat.wav", "another cat");
     elsewhere.write("..\\..\\escape.wav", "x");
+    elsewhere.write("Skärmbild 10:11:12.png", png(Qt::green));
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
     std::vector<std::string> paths = allPaths();
     paths.push_back("gfx/images/horse.png");
+    paths.push_back("gfx/images/Skärmbild 10-11-12.png");
     std::sort(paths.begin(), paths.end());
     struct Case {
         const char* button;
         std::optional<std::filesystem::path> chosen;
-        QString error; // empty: none
+        QString error;    // empty: none
+        QString question; // empty: none; asked and answered Yes when it ends with "Yes"
     };
     const Case cases[] = {
         {"addImage", elsewhere.path() / "horse.png", ""},
@@ -73,27 +88,40 @@ TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOu
          "sfx\\images\\cat.wav is already there. Nothing was copied."},
         {"addSound", folder.path() / "sfx/images/dog.wav",
          "sfx\\images\\dog.wav is already there. Nothing was copied."},
-        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav",
-         "The file \"..\\..\\escape.wav\" cannot be copied into the content folder under this "
-         "name. Please rename it first."},
+        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav", "",
+         "The file \"..\\..\\escape.wav\" cannot be copied under this name: it contains a "
+         "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
+         "Copy it as \"..-..-escape.wav\"?"},
+        {"addImage", elsewhere.path() / "Skärmbild 10:11:12.png", "",
+         "The file \"Skärmbild 10:11:12.png\" cannot be copied under this name: it contains a "
+         "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
+         "Copy it as \"Skärmbild 10-11-12.png\"? Yes"},
     };
     for (const Case& c : cases) {
         errors.clear();
+        questions.clear();
         sound.calls.clear();
         chosenFile = c.chosen;
+        QString question = c.question;
+        if (!question.isEmpty()) {
+            answers.push_back(question.endsWith(" Yes"));
+            question.remove(QRegularExpression(" Yes$"));
+        }
         press(c.button);
         EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.button;
+        EXPECT_EQ(questions, question.isEmpty() ? QStringList() : QStringList({question}))
+            << c.button;
         EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << c.button;
     }
     EXPECT_EQ(fileFilters, QStringList({"Image Files (*)", "Sound Files (*.wav *.WAV)",
                                         "Sound Files (*.wav *.WAV)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)"}));
+                                        "Sound Files (*.wav *.WAV)", "Image Files (*)"}));
     EXPECT_EQ(fileFolders.front(), folder.path() / "gfx/images/");
     EXPECT_EQ(allPaths(), paths);
     EXPECT_EQ(file("gfx/images/horse.png"), png(Qt::green));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
-    EXPECT_EQ(column("image").entries(),
-              QStringList({"broken.png", "cat.png", "dog.png", "horse.png"}));
+    EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png", "dog.png",
+                                                      "horse.png", "Skärmbild 10-11-12.png"}));
     EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav"}));
     EXPECT_FALSE(selected("image"));
     EXPECT_EQ(file("data/English/animals"), animals);

@@ -78,17 +78,33 @@ TEST_F(SafeReplaceTest, RefusesTargetsThatCannotBeReplaced) {
     EXPECT_EQ(folder.read("options/readonly.opt"), "keep me");
 }
 
-// A name as long as a folder allows still saves: the temporary name beside it does not grow with
+// A name as long as a folder allows (255 bytes, in letters of one byte or of two) still saves,
+// and a media file of such a name is copied in: the temporary name beside it does not grow with
 // it.
-TEST_F(SafeReplaceTest, SavesAFileWhoseNameIsAsLongAsAFolderAllows) {
-    const std::string name(255, 'a');
+TEST_F(SafeReplaceTest, SavesAndCopiesInAFileWhoseNameIsAsLongAsAFolderAllows) {
     folder.makeFolder("data/English");
-    auto out = files.openForReplacing(u"data\\English\\" + fromUtf8(name), error);
-    ASSERT_NE(out, nullptr) << error;
-    ASSERT_TRUE(write(*out, "list"));
-    ASSERT_TRUE(out->commit(error)) << error;
-    EXPECT_EQ(folder.read("data/English/" + name), "list");
-    EXPECT_EQ(entries(), 1);
+    folder.makeFolder("gfx/images");
+    folder.write("outside/picture.png", "picture");
+    std::string twoByteLetters = "b";
+    for (int i = 0; i < 127; ++i) {
+        twoByteLetters += "\xC3\xA4"; // ä
+    }
+    for (const std::string& name : {std::string(255, 'a'), twoByteLetters}) {
+        ASSERT_EQ(name.size(), 255u);
+        auto out = files.openForReplacing(u"data\\English\\" + fromUtf8(name), error);
+        ASSERT_NE(out, nullptr) << error;
+        ASSERT_TRUE(write(*out, "list"));
+        ASSERT_TRUE(out->commit(error)) << error;
+        EXPECT_EQ(folder.read("data/English/" + name), "list");
+        ASSERT_TRUE(files.copyIn(folder.path() / "outside/picture.png",
+                                 u"gfx\\images\\" + fromUtf8(name), error))
+            << error;
+        EXPECT_EQ(folder.read("gfx/images/" + name), "picture");
+    }
+    EXPECT_EQ(entries(), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "gfx/images"),
+                            std::filesystem::directory_iterator()),
+              2);
 }
 
 // Temporary files that killed saves left behind go at the next save in their folder; one that a
