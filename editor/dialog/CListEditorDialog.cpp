@@ -70,6 +70,7 @@ void CListEditorDialog::connectControls() {
             storeText();
         }
     });
+    connect(controls_.textBox, &CTextBox::textEdited, controls_.preview, &CPreviewWidget::setText);
     onClick(controls_.nextColour, [this] { moveColour(true); });
     onClick(controls_.previousColour, [this] { moveColour(false); });
     onClick(controls_.save, [this] { saved(edited_.save()); });
@@ -108,7 +109,10 @@ void CListEditorDialog::showState() {
     controls_.column(CEditorControls::ExerciseColumn).showChosen(shown(&Exercise::name));
     controls_.textBox->showText(shown(&Exercise::text));
     media_.show(exercise);
-    controls_.preview->setColour(ExerciseColours::at(edited_.colourIndex()));
+    // The preview shows the exercise's own colour, in or out of the palette.
+    controls_.preview->setColour(exercise != nullptr ? exercise->colour
+                                                     : ExerciseColours::at(edited_.colourIndex()));
+    controls_.preview->setText(shown(&Exercise::text).value_or(QString()));
 }
 
 void CListEditorDialog::listChosen() {

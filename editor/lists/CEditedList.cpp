@@ -99,7 +99,7 @@ void CEditedList::choose(std::u16string_view exerciseName) {
         return;
     }
     chosen_ = static_cast<std::size_t>(found - exercises_.begin());
-    colourIndex_ = ExerciseColours::findColourIndex(colourIndex_, found->colour);
+    colourIndex_ = ExerciseColours::nearestIndex(colourIndex_, found->colour);
 }
 
 bool CEditedList::addExercise(std::u16string_view typedName) {

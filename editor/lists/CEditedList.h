@@ -30,7 +30,7 @@ public:
     // The chosen exercise; null when none is.
     const Exercise* chosen() const;
     // The palette place the colour arrows step from: that of the chosen exercise's colour, or
-    // the last one when the palette lacks it.
+    // the nearest one when the palette lacks it.
     int colourIndex() const { return colourIndex_; }
     // The exercises differ from the file: the last write failed.
     bool hasUnsavedChanges() const { return unsaved_; }

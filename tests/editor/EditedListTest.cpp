@@ -73,8 +73,9 @@ TEST_F(EditedListTest, ChoosingFindsThePaletteColourAndWithoutAChoiceNothingChan
         const char16_t* chosen;
         int colourIndex;
     };
-    // A colour outside the palette keeps the place the arrows step from.
-    const Step steps[] = {{u"ball", 18}, {u"odd", 18}, {u"horse", 18}};
+    // A colour outside the palette steps from the nearest one (123, a dark blue, from the
+    // palette's dark blue); choosing nothing keeps the place.
+    const Step steps[] = {{u"ball", 18}, {u"odd", 5}, {u"horse", 5}};
     for (const Step& step : steps) {
         edited.choose(step.chosen);
         EXPECT_EQ(edited.colourIndex(), step.colourIndex);
@@ -84,8 +85,8 @@ TEST_F(EditedListTest, ChoosingFindsThePaletteColourAndWithoutAChoiceNothingChan
                 edited.deleteChosen());
     EXPECT_EQ(file("toys"), toys);
     edited.choose(u"odd");
-    EXPECT_TRUE(edited.moveChosenColour(true)); // wraps to white
-    EXPECT_EQ(edited.exercises()[1].colour, 0xFFFFFFFFu);
+    EXPECT_TRUE(edited.moveChosenColour(true)); // dark blue, then pale yellow-green
+    EXPECT_EQ(edited.exercises()[1].colour, 0xFFEDFDC1u);
 
     // A list gone since it was offered opens as nothing, and nothing is written for it.
     std::filesystem::remove(folder.path() / "data/English/toys");

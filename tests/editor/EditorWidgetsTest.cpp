@@ -88,42 +88,58 @@ TEST(SortedColumn, TheUserCanChooseButNotUnchoose) {
     EXPECT_EQ(chosen.count(), 1);
 }
 
-TEST(PreviewWidget, PaintsTheColourWithItsAlphaThePictureStretchedAndABlackOutline) {
+// The picture-and-word screen in miniature: the colour as the game fills the screen with it, the
+// picture whole in its shape, the word beneath it in black or white, whichever reads.
+TEST(PreviewWidget, PaintsTheColourAsTheGameDoesThePictureInItsShapeAndTheWordReadable) {
     QWidget background;
-    background.setAutoFillBackground(true);
-    QPalette palette = background.palette();
-    palette.setColor(QPalette::Window, QColor(10, 200, 10));
-    background.setPalette(palette);
     auto* preview = new CPreviewWidget(&background);
-    background.resize(100, 75);
+    background.resize(CPreviewWidget::kWidth, CPreviewWidget::kHeight);
     background.show();
-
-    struct Case {
-        std::uint32_t colour;
-        QColor inside;
-    };
-    const Case cases[] = {
-        {0xFFDB3A3A, QColor(0xDB, 0x3A, 0x3A)},
-        {0x00FFFFFF, QColor(10, 200, 10)}, // no colour: the dialog shows through
-    };
-    for (const Case& c : cases) {
-        preview->setColour(c.colour);
-        EXPECT_EQ(pixelOf(background, 50, 37), c.inside) << std::hex << c.colour;
-        EXPECT_EQ(pixelOf(background, 0, 0), QColor(Qt::black));
-        EXPECT_EQ(pixelOf(background, 99, 74), QColor(Qt::black));
-    }
-
-    // A 2 x 1 picture, left half blue and right half yellow, fills the whole rectangle.
+    // A 2 x 1 picture, left half blue and right half yellow.
     QImage picture(2, 1, QImage::Format_RGB32);
     picture.setPixelColor(0, 0, Qt::blue);
     picture.setPixelColor(1, 0, Qt::yellow);
     preview->setPicture(picture);
     EXPECT_TRUE(preview->hasPicture());
-    EXPECT_EQ(pixelOf(background, 10, 70), QColor(Qt::blue));
-    EXPECT_EQ(pixelOf(background, 90, 5), QColor(Qt::yellow));
+
+    struct Case {
+        std::uint32_t colour;
+        QColor inside;
+        QColor word;
+    };
+    const Case cases[] = {
+        {0xFFDB3A3A, QColor(0xDB, 0x3A, 0x3A), Qt::black},
+        {0xFF123456, QColor(0x12, 0x34, 0x56), Qt::white}, // outside the palette
+        {0x00000000, QColor(Qt::black), Qt::white},        // transparent: the game shows black
+        {0x00FFFFFF, QColor(0x80, 0x80, 0x80), Qt::black}, // no colour: the activity's grey
+    };
+    // Without a word the picture's box is in the middle; 120 x 90 holds it at 120 x 60 from y 30.
+    // With one the box is at the top (the picture from y 15) and the word from y 94.
+    for (const char* word : {"", "Wo"}) {
+        preview->setText(word);
+        const int top = *word == '\0' ? 30 : 15;
+        for (const Case& c : cases) {
+            const std::string what = std::to_string(c.colour) + " " + word;
+            preview->setColour(c.colour);
+            const QImage shown = background.grab().toImage();
+            EXPECT_EQ(shown.pixelColor(80, top - 3), c.inside) << what;
+            EXPECT_EQ(shown.pixelColor(10, 60), c.inside) << what; // beside the picture
+            EXPECT_EQ(shown.pixelColor(30, top + 2), QColor(Qt::blue)) << what;
+            EXPECT_EQ(shown.pixelColor(130, top + 57), QColor(Qt::yellow)) << what;
+            EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::black)) << what;
+            EXPECT_EQ(shown.pixelColor(159, 119), QColor(Qt::black)) << what;
+            int wordPixels = 0;
+            for (int y = 94; y < 118; ++y) {
+                for (int x = 2; x < 158; ++x) {
+                    wordPixels += shown.pixelColor(x, y) == c.word ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(wordPixels > 10, *word != '\0') << what;
+        }
+    }
     preview->releasePicture();
     EXPECT_FALSE(preview->hasPicture());
-    EXPECT_EQ(pixelOf(background, 10, 70), QColor(10, 200, 10));
+    EXPECT_EQ(pixelOf(background, 30, 20), QColor(0x80, 0x80, 0x80));
 }
 
 TEST(NewListDialog, PromptIsTheEighthLineOfTheLanguagesToolTxt) {
