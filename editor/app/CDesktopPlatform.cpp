@@ -23,15 +23,14 @@ CEditorPlatform CDesktopPlatform::make(const FileSystem& files) {
         QMessageBox::critical(parent, kCaption, message, QMessageBox::Ok);
     };
     platform.askName = [&files](QWidget* parent) { return CNewListDialog::ask(files, parent); };
-    platform.chooseFile =
-        [](QWidget* parent, const QString& filter,
-           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
-        const QString chosen = QFileDialog::getOpenFileName(
-            parent, QString(), QString::fromStdString(folder.string()), filter);
-        if (chosen.isEmpty()) {
-            return std::nullopt;
+    platform.chooseFiles = [](QWidget* parent, const QString& filter,
+                              const std::filesystem::path& folder) {
+        std::vector<std::filesystem::path> files;
+        for (const QString& chosen : QFileDialog::getOpenFileNames(
+                 parent, QString(), QString::fromStdString(folder.string()), filter)) {
+            files.emplace_back(QFile::encodeName(chosen).toStdString());
         }
-        return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+        return files;
     };
     return platform;
 }

@@ -27,10 +27,10 @@ std::optional<QString> CEditorMessages::askName() {
     return platform_.askName(&window_);
 }
 
-std::optional<std::filesystem::path>
-CEditorMessages::chooseFile(const QString& filter, const std::filesystem::path& folder) {
+std::vector<std::filesystem::path>
+CEditorMessages::chooseFiles(const QString& filter, const std::filesystem::path& folder) {
     const QSignalBlocker quiet(textBox_);
-    return platform_.chooseFile(&window_, filter, folder);
+    return platform_.chooseFiles(&window_, filter, folder);
 }
 
 void CEditorMessages::listGone(std::u16string_view path) {
@@ -69,6 +69,28 @@ void CEditorMessages::refuseListName(std::u16string_view name) {
     tell(QStringLiteral("%1 cannot be the name of a list. A name may not contain / \\ < > : \" | "
                         "? * or line breaks, be . or .., or end with a blank or a dot.")
              .arg(inQuotes(name)));
+}
+
+QString CEditorMessages::badFileName(std::u16string_view name) {
+    return QStringLiteral("The file %1 cannot be copied into the content folder under this name. "
+                          "Please rename it first.")
+        .arg(inQuotes(name));
+}
+
+QString CEditorMessages::alreadyThere(std::u16string_view path) {
+    return QStringLiteral("%1 is already there. Nothing was copied.").arg(toQString(path));
+}
+
+QString CEditorMessages::copyFailed(std::u16string_view path) {
+    return QStringLiteral("The file could not be copied to %1.").arg(toQString(path));
+}
+
+QString CEditorMessages::notAPicture(std::u16string_view name) {
+    return QStringLiteral("%1 is not a picture the game can show, so it was not copied. The game "
+                          "shows PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 "
+                          "pixels a side and 25 million pixels in all; please save it in one of "
+                          "these formats first.")
+        .arg(inQuotes(name));
 }
 
 QString CEditorMessages::inQuotes(std::u16string_view text) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -25,8 +26,8 @@ public:
     bool ask(const QString& question);
     void tell(const QString& message);
     std::optional<QString> askName();
-    std::optional<std::filesystem::path> chooseFile(const QString& filter,
-                                                    const std::filesystem::path& folder);
+    std::vector<std::filesystem::path> chooseFiles(const QString& filter,
+                                                   const std::filesystem::path& folder);
 
     // What is said and asked about lists; `path` is relative to the content folder.
     void listGone(std::u16string_view path);
@@ -37,6 +38,12 @@ public:
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
     void refuseListName(std::u16string_view name);
+
+    // Why a file was not copied in; `path` is where it would have gone.
+    static QString badFileName(std::u16string_view name);
+    static QString alreadyThere(std::u16string_view path);
+    static QString copyFailed(std::u16string_view path);
+    static QString notAPicture(std::u16string_view name);
 
     static QString inQuotes(std::u16string_view text);
 

@@ -2,6 +2,7 @@
 #include "editor/dialog/CListEditorDialog.h"
 
 #include "common/content/Language.h"
+#include "editor/dialog/CFileDropTarget.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
@@ -58,6 +59,12 @@ void CListEditorDialog::connectControls() {
             onClick(button, &CListEditorDialog::playClick);
         }
         onClick(controls_.addButtons[index], [this, kind] { media_.addFile(kind); });
+        // Files dropped on the column are copied in as added ones are.
+        connect(new CFileDropTarget(*controls_.columns[index]->viewport()),
+                &CFileDropTarget::dropped, this,
+                [this, kind](const std::vector<std::filesystem::path>& files) {
+                    media_.copyIn(kind, files);
+                });
         onClick(controls_.deleteButtons[index], [this, kind] { media_.deleteFile(kind); });
     }
     onClick(controls_.addButtons[Controls::ListColumn], &CListEditorDialog::addList);

@@ -82,30 +82,46 @@ std::optional<std::u16string> CMediaColumns::chosenFile(CMediaKind::Kind kind) c
 }
 
 void CMediaColumns::addFile(CMediaKind::Kind kind) {
+    const CMediaFolder& into = folder(kind);
+    copyIn(kind, messages_.chooseFiles(toQString(into.kind().fileFilter()),
+                                       files_.resolve(into.folder())));
+}
+
+void CMediaColumns::copyIn(CMediaKind::Kind kind,
+                           const std::vector<std::filesystem::path>& sources) {
     CMediaFolder& into = folder(kind);
-    const std::optional<std::filesystem::path> source =
-        messages_.chooseFile(toQString(into.kind().fileFilter()), files_.resolve(into.folder()));
-    if (!source) {
-        return;
+    QStringList problems;
+    bool copied = false;
+    for (const std::filesystem::path& source : sources) {
+        std::u16string name;
+        switch (into.copyIn(source, name)) {
+        case CMediaFolder::CopyResult::Copied:
+            // A picture the game cannot show is taken out again: it could only show nothing.
+            if (kind == CMediaKind::Image &&
+                CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
+                std::uint32_t error = 0;
+                into.remove(name, error);
+                problems.push_back(CEditorMessages::notAPicture(name));
+                break;
+            }
+            copied = true;
+            break;
+        case CMediaFolder::CopyResult::BadName:
+            problems.push_back(CEditorMessages::badFileName(name));
+            break;
+        case CMediaFolder::CopyResult::AlreadyThere:
+            problems.push_back(CEditorMessages::alreadyThere(into.pathOf(name)));
+            break;
+        case CMediaFolder::CopyResult::Failed:
+            problems.push_back(CEditorMessages::copyFailed(into.pathOf(name)));
+            break;
+        }
     }
-    std::u16string name;
-    switch (into.copyIn(*source, name)) {
-    case CMediaFolder::CopyResult::Copied:
+    if (copied) {
         fill(kind);
-        return;
-    case CMediaFolder::CopyResult::BadName:
-        messages_.tell(QStringLiteral("The file %1 cannot be copied into the content folder under "
-                                      "this name. Please rename it first.")
-                           .arg(CEditorMessages::inQuotes(name)));
-        return;
-    case CMediaFolder::CopyResult::AlreadyThere:
-        messages_.tell(QStringLiteral("%1 is already there. Nothing was copied.")
-                           .arg(toQString(into.pathOf(name))));
-        return;
-    case CMediaFolder::CopyResult::Failed:
-        messages_.tell(QStringLiteral("The file could not be copied to %1.")
-                           .arg(toQString(into.pathOf(name))));
-        return;
+    }
+    if (!problems.isEmpty()) {
+        messages_.tell(problems.join(QStringLiteral("\n")));
     }
 }
 

@@ -26,8 +26,10 @@ std::u16string Exercise::*CMediaKind::field() const {
 }
 
 std::u16string CMediaKind::fileFilter() const {
-    // Any file may be a picture; sounds are wave files, in either letter case.
-    return kind_ == Image ? u"Image Files (*)" : u"Sound Files (*.wav *.WAV)";
+    // The picture formats the game shows, and wave files, in either letter case.
+    return kind_ == Image ? u"Image Files (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp "
+                            u"*.svg *.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)"
+                          : u"Sound Files (*.wav *.WAV)";
 }
 
 EditorTexts::Text CMediaKind::deleteQuestion() const {

@@ -236,7 +236,7 @@ TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorka
         listBytes({{.name = "dog", .image = "dog.png", .text = "Dog", .colour = "-16777216"}}));
 
     // A recording cannot go where there is no folder for it: said, and nothing is made.
-    chosenFile = elsewhere.path() / "hello.wav";
+    chosenFiles = {elsewhere.path() / "hello.wav"};
     const std::vector<std::string> before = allPaths();
     press("addSpeech");
     EXPECT_EQ(errors, QStringList({"The file could not be copied to speech\\English\\hello.wav."}));

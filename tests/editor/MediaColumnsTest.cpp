@@ -50,51 +50,86 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_TRUE(preview().hasPicture());
 }
 
-// A file added is copied into its kind's folder and only offered; one already there or named
-// to lead out of the folder is not copied, and the user is told why.
-TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOutOfTheFolder) {
+// Files added by the button, several at once, or dropped on a column are copied into their kind's
+// folder and only offered; one already there, named to lead out of the folder, or a picture the
+// game cannot show is not copied, and the user is told why.
+TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", png(Qt::green));
+    elsewhere.write("zebra.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" "
+                                 "height=\"3\"><rect width=\"4\" height=\"3\"/></svg>");
+    elsewhere.write("notes.png", "not a picture");
     elsewhere.write("cat.wav", "another cat");
+    elsewhere.write("moo.wav", "RIFF");
     elsewhere.write("..\\..\\escape.wav", "x");
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
     std::vector<std::string> paths = allPaths();
-    paths.push_back("gfx/images/horse.png");
+    for (const char* added :
+         {"gfx/images/horse.png", "gfx/images/zebra.svg", "sfx/images/moo.wav"}) {
+        paths.push_back(added);
+    }
     std::sort(paths.begin(), paths.end());
+    const QString notAPicture =
+        "\"notes.png\" is not a picture the game can show, so it was not copied. The game shows "
+        "PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 "
+        "million pixels in all; please save it in one of these formats first.";
     struct Case {
-        const char* button;
-        std::optional<std::filesystem::path> chosen;
+        const char* where; // a button, or the column a drop lands on
+        bool dropped;
+        std::vector<std::filesystem::path> chosen;
         QString error; // empty: none
     };
     const Case cases[] = {
-        {"addImage", elsewhere.path() / "horse.png", ""},
-        {"addSound", std::nullopt, ""}, // Cancel
-        {"addSound", elsewhere.path() / "cat.wav",
+        {"addImage",
+         false,
+         {elsewhere.path() / "horse.png", elsewhere.path() / "notes.png",
+          elsewhere.path() / "zebra.svg"},
+         notAPicture},
+        {"addSound", false, {}, ""}, // Cancel
+        {"addSound",
+         false,
+         {elsewhere.path() / "cat.wav"},
          "sfx\\images\\cat.wav is already there. Nothing was copied."},
-        {"addSound", folder.path() / "sfx/images/dog.wav",
+        {"addSound",
+         false,
+         {folder.path() / "sfx/images/dog.wav"},
          "sfx\\images\\dog.wav is already there. Nothing was copied."},
-        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav",
+        {"addSpeech",
+         false,
+         {elsewhere.path() / "..\\..\\escape.wav"},
          "The file \"..\\..\\escape.wav\" cannot be copied into the content folder under this "
          "name. Please rename it first."},
+        {"image", true, {elsewhere.path() / "notes.png"}, notAPicture},
+        {"sound",
+         true,
+         {elsewhere.path() / "moo.wav", elsewhere.path() / "cat.wav"},
+         "sfx\\images\\cat.wav is already there. Nothing was copied."},
     };
     for (const Case& c : cases) {
         errors.clear();
         sound.calls.clear();
-        chosenFile = c.chosen;
-        press(c.button);
-        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.button;
-        EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << c.button;
+        if (c.dropped) {
+            drop(c.where, c.chosen);
+        } else {
+            chosenFiles = c.chosen;
+            press(c.where);
+        }
+        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.where;
+        EXPECT_EQ(sound.calls, c.dropped ? std::vector<std::string>()
+                                         : std::vector<std::string>{"playOnce sfx\\click.wav"})
+            << c.where;
     }
-    EXPECT_EQ(fileFilters, QStringList({"Image Files (*)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)"}));
+    const QString pictures = "Image Files (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp "
+                             "*.svg *.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)";
+    const QString sounds = "Sound Files (*.wav *.WAV)";
+    EXPECT_EQ(fileFilters, QStringList({pictures, sounds, sounds, sounds, sounds}));
     EXPECT_EQ(fileFolders.front(), folder.path() / "gfx/images/");
     EXPECT_EQ(allPaths(), paths);
     EXPECT_EQ(file("gfx/images/horse.png"), png(Qt::green));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
     EXPECT_EQ(column("image").entries(),
-              QStringList({"broken.png", "cat.png", "dog.png", "horse.png"}));
-    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav"}));
+              QStringList({"broken.png", "cat.png", "dog.png", "horse.png", "zebra.svg"}));
+    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav", "moo.wav"}));
     EXPECT_FALSE(selected("image"));
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(dialog->exercises()[1].image, u"dog.png");
