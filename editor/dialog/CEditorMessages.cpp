@@ -93,6 +93,18 @@ QString CEditorMessages::notAPicture(std::u16string_view name) {
         .arg(inQuotes(name));
 }
 
+QString CEditorMessages::playOrder(std::size_t place, std::size_t count) {
+    return QStringLiteral("%1 of %2").arg(place).arg(count);
+}
+
+QString CEditorMessages::playEarlierTip() {
+    return QStringLiteral("Play earlier");
+}
+
+QString CEditorMessages::playLaterTip() {
+    return QStringLiteral("Play later");
+}
+
 QString CEditorMessages::inQuotes(std::u16string_view text) {
     return QStringLiteral("\"") + toQString(text) + QStringLiteral("\"");
 }

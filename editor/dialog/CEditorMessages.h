@@ -45,6 +45,11 @@ public:
     static QString copyFailed(std::u16string_view path);
     static QString notAPicture(std::u16string_view name);
 
+    // The play order: "3 of 12", and what its two buttons do.
+    static QString playOrder(std::size_t place, std::size_t count);
+    static QString playEarlierTip();
+    static QString playLaterTip();
+
     static QString inQuotes(std::u16string_view text);
 
 private:

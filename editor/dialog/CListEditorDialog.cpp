@@ -11,6 +11,7 @@
 #include "editor/lists/ExerciseColours.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -78,6 +79,8 @@ void CListEditorDialog::connectControls() {
         }
     });
     connect(controls_.textBox, &CTextBox::textEdited, controls_.preview, &CPreviewWidget::setText);
+    onClick(controls_.playEarlier, [this] { moveInPlayOrder(true); });
+    onClick(controls_.playLater, [this] { moveInPlayOrder(false); });
     onClick(controls_.nextColour, [this] { moveColour(true); });
     onClick(controls_.previousColour, [this] { moveColour(false); });
     onClick(controls_.save, [this] { saved(edited_.save()); });
@@ -115,11 +118,27 @@ void CListEditorDialog::showState() {
         .showChosen(list ? std::optional(toQString(*list)) : std::nullopt);
     controls_.column(CEditorControls::ExerciseColumn).showChosen(shown(&Exercise::name));
     controls_.textBox->showText(shown(&Exercise::text));
+    showPlayOrder();
     media_.show(exercise);
     // The preview shows the exercise's own colour, in or out of the palette.
     controls_.preview->setColour(exercise != nullptr ? exercise->colour
                                                      : ExerciseColours::at(edited_.colourIndex()));
     controls_.preview->setText(shown(&Exercise::text).value_or(QString()));
+}
+
+void CListEditorDialog::showPlayOrder() {
+    const std::optional<std::size_t> place = edited_.chosenPlace();
+    const std::size_t count = edited_.exercises().size();
+    controls_.playOrder->setText(place ? CEditorMessages::playOrder(*place + 1, count) : QString());
+    controls_.playEarlier->setEnabled(place && *place > 0);
+    controls_.playLater->setEnabled(place && *place + 1 < count);
+}
+
+void CListEditorDialog::moveInPlayOrder(bool earlier) {
+    if (edited_.chosen() != nullptr) {
+        saved(edited_.moveChosen(earlier));
+        showState();
+    }
 }
 
 void CListEditorDialog::listChosen() {

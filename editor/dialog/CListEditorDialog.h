@@ -53,6 +53,7 @@ private:
     // Decides every control's state (what is chosen, the text box, the preview) from the list
     // being edited.
     void showState();
+    void showPlayOrder();
 
     // What the user does.
     void listChosen();
@@ -64,6 +65,7 @@ private:
     void deleteExercise();
     std::optional<bool> storeText();
     void moveColour(bool forward);
+    void moveInPlayOrder(bool earlier);
     void closeButton();
     void playClick();
 

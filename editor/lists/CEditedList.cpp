@@ -148,3 +148,13 @@ bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_
     exercises_[*chosen_].*field = std::u16string(fileName);
     return save();
 }
+
+bool CEditedList::moveChosen(bool earlier) {
+    if (!chosen_ || (earlier ? *chosen_ == 0 : *chosen_ + 1 >= exercises_.size())) {
+        return true;
+    }
+    const std::size_t other = earlier ? *chosen_ - 1 : *chosen_ + 1;
+    std::swap(exercises_[*chosen_], exercises_[other]);
+    chosen_ = other;
+    return save();
+}

@@ -29,6 +29,9 @@ public:
     const std::vector<Exercise>& exercises() const { return exercises_; }
     // The chosen exercise; null when none is.
     const Exercise* chosen() const;
+    // The chosen exercise's place in the file, which is the order the game plays them in
+    // (unless it shuffles); nothing when none is chosen.
+    std::optional<std::size_t> chosenPlace() const { return chosen_; }
     // The palette place the colour arrows step from: that of the chosen exercise's colour, or
     // the nearest one when the palette lacks it.
     int colourIndex() const { return colourIndex_; }
@@ -68,6 +71,9 @@ public:
     bool setChosenText(std::u16string_view typed);
     // The chosen exercise's colour moves one place along the palette.
     bool moveChosenColour(bool forward);
+    // The chosen exercise changes places with the one before it (`earlier`) or after it, and
+    // stays chosen; at the start or end of the list nothing changes.
+    bool moveChosen(bool earlier);
     // The chosen exercise's picture, sound or speech (`field`) names this file; empty for none.
     bool setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName);
 

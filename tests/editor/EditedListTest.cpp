@@ -45,25 +45,37 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         const char* what;
         std::function<bool(CEditedList&)> change;
         std::function<void(std::vector<ListItem>&)> expected;
-        bool staysChosen;
+        int place; // of the chosen exercise; -1 for none
     };
+    const auto swapFirstTwo = [](auto& items) { std::swap(items[0], items[1]); };
     const Case cases[] = {
         {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
-         [](auto& items) { items[0].text = "Big  cat"; }, true},
+         [](auto& items) { items[0].text = "Big  cat"; }, 0},
         {"next colour", [](CEditedList& e) { return e.moveChosenColour(true); },
-         [](auto& items) { items[0].colour = "-12132367"; }, true}, // black, then turquoise
+         [](auto& items) { items[0].colour = "-12132367"; }, 0}, // black, then turquoise
         {"picture", [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"dog.png"); },
-         [](auto& items) { items[0].image = "dog.png"; }, true},
+         [](auto& items) { items[0].image = "dog.png"; }, 0},
+        {"earlier at the start", [](CEditedList& e) { return e.moveChosen(true); }, [](auto&) {},
+         0},
+        {"later", [](CEditedList& e) { return e.moveChosen(false); }, swapFirstTwo, 1},
+        {"later again", [](CEditedList& e) { return e.moveChosen(false); },
+         [](auto& items) { std::swap(items[1], items[2]); }, 2},
+        {"later at the end", [](CEditedList& e) { return e.moveChosen(false); }, [](auto&) {}, 2},
+        {"earlier", [](CEditedList& e) { return e.moveChosen(true); },
+         [](auto& items) { std::swap(items[1], items[2]); }, 1},
         {"delete", [](CEditedList& e) { return e.deleteChosen(); },
-         [](auto& items) { items.erase(items.begin()); }, false},
+         [](auto& items) { items.erase(items.begin() + 1); }, -1},
+        {"moving nothing", [](CEditedList& e) { return e.moveChosen(true); }, [](auto&) {}, -1},
         {"add", [](CEditedList& e) { return e.addExercise(u"new\nline"); },
-         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, false},
+         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, -1},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.change(edited)) << c.what;
         c.expected(animals);
         EXPECT_EQ(file("Animals"), listBytes(animals)) << c.what;
-        EXPECT_EQ(edited.chosen() != nullptr, c.staysChosen) << c.what;
+        EXPECT_EQ(edited.chosenPlace().value_or(SIZE_MAX),
+                  c.place < 0 ? SIZE_MAX : static_cast<std::size_t>(c.place))
+            << c.what;
     }
 }
 

@@ -188,6 +188,19 @@ TEST_F(ListEditorDialogTest, TwoExercisesOfOneNameAllActionsTakeTheFirst) {
     EXPECT_EQ(file("data/English/animals"),
               list({"dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
                     "cat", "other.png", "", "", "second cat", "-1"}));
+
+    // The play order shows and moves the chosen one; the column stays sorted by name.
+    choose("exercise", "dog");
+    EXPECT_EQ(dialog->findChild<QLabel*>("playOrder")->text(), "1 of 2");
+    EXPECT_FALSE(button("playEarlier").isEnabled());
+    press("playLater");
+    EXPECT_EQ(dialog->findChild<QLabel*>("playOrder")->text(), "2 of 2");
+    EXPECT_FALSE(button("playLater").isEnabled());
+    EXPECT_EQ(selected("exercise"), QString("dog"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"cat", "dog"}));
+    EXPECT_EQ(file("data/English/animals"),
+              list({"cat", "other.png", "", "", "second cat", "-1", //
+                    "dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1"}));
 }
 
 TEST_F(ListEditorDialogTest, TextLeftByAClickOnAnotherExerciseIsSavedOnOneLineForTheOneBefore) {
