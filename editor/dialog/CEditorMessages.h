@@ -26,6 +26,7 @@ public:
     bool ask(const QString& question);
     void tell(const QString& message);
     std::optional<QString> askName();
+    std::optional<QString> askNewName(std::u16string_view current);
     std::vector<std::filesystem::path> chooseFiles(const QString& filter,
                                                    const std::filesystem::path& folder);
 
@@ -33,7 +34,14 @@ public:
     void listGone(std::u16string_view path);
     void saveFailed(std::u16string_view path);
     void removeFailed(std::uint32_t error, std::u16string_view path);
-    bool mayDeleteList(std::u16string_view name);
+    // `playedBy` are the activities (1 to 6) the game's settings give the list to.
+    bool mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy = {});
+    bool mayRenameList(std::u16string_view name, const std::vector<int>& playedBy);
+    // The kind's question, the file's name and the lists that name it.
+    bool mayDeleteFile(const std::u16string& question, std::u16string_view name,
+                       const std::vector<std::u16string>& usedBy);
+    void renameRefused(std::u16string_view name, bool taken);
+    void renameFailed(std::uint32_t error, std::u16string_view path);
     bool mayReplaceList(std::u16string_view name);
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
@@ -46,6 +54,7 @@ public:
     static QString notAPicture(std::u16string_view name);
 
     // The play order: "3 of 12", and what its two buttons do.
+    static QString renamePrompt();
     static QString playOrder(std::size_t place, std::size_t count);
     static QString playEarlierTip();
     static QString playLaterTip();

@@ -8,10 +8,12 @@
 #include "editor/dialog/CTextBox.h"
 #include "editor/dialog/QtText.h"
 #include "editor/lists/CItemName.h"
+#include "editor/lists/CListUsers.h"
 #include "editor/lists/ExerciseColours.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -68,6 +70,15 @@ void CListEditorDialog::connectControls() {
                 });
         onClick(controls_.deleteButtons[index], [this, kind] { media_.deleteFile(kind); });
     }
+    // F2 or a double click renames the chosen list or exercise.
+    const auto onRename = [this](CSortedColumn& column, auto action) {
+        connect(&column, &QListWidget::itemDoubleClicked, this, action);
+        connect(
+            new QShortcut(QKeySequence(Qt::Key_F2), &column, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, action);
+    };
+    onRename(controls_.column(Controls::ListColumn), &CListEditorDialog::renameList);
+    onRename(controls_.column(Controls::ExerciseColumn), &CListEditorDialog::renameExercise);
     onClick(controls_.addButtons[Controls::ListColumn], &CListEditorDialog::addList);
     onClick(controls_.deleteButtons[Controls::ListColumn], &CListEditorDialog::deleteList);
     onClick(controls_.addButtons[Controls::ExerciseColumn], &CListEditorDialog::addExercise);
@@ -204,7 +215,7 @@ void CListEditorDialog::deleteList() {
         return;
     }
     const std::u16string name = *edited_.name();
-    if (!messages_.mayDeleteList(name)) {
+    if (!messages_.mayDeleteList(name, CListUsers::activitiesPlaying(lists_, name))) {
         return;
     }
     std::uint32_t error = 0;
@@ -214,6 +225,53 @@ void CListEditorDialog::deleteList() {
     // A list removed by other means leaves the column with the others.
     if (!edited_.isOpen()) {
         refreshAll();
+    }
+}
+
+void CListEditorDialog::renameList() {
+    if (!edited_.name() || !letGoOfUnsaved()) {
+        return;
+    }
+    const std::u16string old = *edited_.name();
+    const std::optional<QString> typed = messages_.askNewName(old);
+    if (!typed || typed->isEmpty() || fromQString(*typed) == old) {
+        return;
+    }
+    const std::u16string name = fromQString(*typed);
+    if (!CItemName::isPortableFileName(name)) {
+        messages_.refuseListName(name);
+        return;
+    }
+    if (!messages_.mayRenameList(old, CListUsers::activitiesPlaying(lists_, old))) {
+        return;
+    }
+    std::uint32_t error = 0;
+    const CEditedList::Renaming renaming = edited_.renameList(name, error);
+    switch (renaming) {
+    case CEditedList::Renaming::Renamed:
+        refreshAll();
+        return;
+    case CEditedList::Renaming::Taken:
+    case CEditedList::Renaming::OnlyLetterCase:
+        messages_.renameRefused(name, renaming == CEditedList::Renaming::Taken);
+        return;
+    case CEditedList::Renaming::Failed:
+        messages_.renameFailed(error, lists_.pathOf(old));
+        refreshAll();
+        return;
+    }
+}
+
+void CListEditorDialog::renameExercise() {
+    const Exercise* exercise = edited_.chosen();
+    if (exercise == nullptr) {
+        return;
+    }
+    storeText(); // typing not taken yet belongs to this exercise
+    const std::optional<QString> typed = messages_.askNewName(exercise->name);
+    if (typed && !typed->isEmpty()) {
+        saved(edited_.renameChosen(fromQString(*typed)));
+        fillExerciseColumn();
     }
 }
 

@@ -61,6 +61,8 @@ private:
     void mediaChosen(CMediaKind::Kind kind);
     void addList();
     void deleteList();
+    void renameList();
+    void renameExercise();
     void addExercise();
     void deleteExercise();
     std::optional<bool> storeText();

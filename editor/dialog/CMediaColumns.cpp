@@ -5,11 +5,12 @@
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/QtText.h"
+#include "editor/lists/CListUsers.h"
 
 CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
                              const EditorTexts& texts, CEditorControls& controls,
                              CEditorMessages& messages)
-    : files_(files), texts_(texts), controls_(controls),
+    : files_(files), language_(language), texts_(texts), controls_(controls),
       messages_(messages), folders_{CMediaFolder(files, CMediaKind(CMediaKind::Image), language),
                                     CMediaFolder(files, CMediaKind(CMediaKind::Sound), language),
                                     CMediaFolder(files, CMediaKind(CMediaKind::Speech), language)} {
@@ -132,7 +133,9 @@ void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
         return;
     }
     CMediaFolder& from = folder(kind);
-    if (!messages_.ask(toQString(texts_[from.kind().deleteQuestion()]))) {
+    const CListFolder lists(files_, language_);
+    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], *name,
+                                 CListUsers::listsNaming(lists, from.kind().field(), *name))) {
         return;
     }
     if (kind == CMediaKind::Image) {

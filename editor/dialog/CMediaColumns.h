@@ -50,6 +50,7 @@ private:
     void showPicture();
 
     FileSystem& files_;
+    std::u16string language_;
     const EditorTexts& texts_;
     CEditorControls& controls_;
     CEditorMessages& messages_;

@@ -18,6 +18,7 @@
 class CEditedList {
 public:
     enum class Opening { Opened, NotThere, Refused };
+    enum class Renaming { Renamed, Taken, OnlyLetterCase, Failed };
 
     // `lists` must outlive this.
     explicit CEditedList(CListFolder& lists);
@@ -51,6 +52,12 @@ public:
     // closes it as well, and still gives false with the system's `error`.
     bool removeFile(std::uint32_t& error);
 
+    // Gives the open list a new name: the list is written whole under it before the old file
+    // goes, so a failure leaves the old file (Failed, with the system's `error`). Taken when
+    // another list has that name in any letter case; OnlyLetterCase when it differs from the
+    // old name only so, which a disk that ignores case cannot tell apart.
+    Renaming renameList(std::u16string_view newName, std::uint32_t& error);
+
     // Writes the exercises; true when no list is open. A failure leaves the file as it was and
     // the exercises unsaved.
     bool save();
@@ -71,6 +78,9 @@ public:
     bool setChosenText(std::u16string_view typed);
     // The chosen exercise's colour moves one place along the palette.
     bool moveChosenColour(bool forward);
+    // The chosen exercise is named as typed, on one line, and keeps everything else; an empty
+    // name changes nothing.
+    bool renameChosen(std::u16string_view typedName);
     // The chosen exercise changes places with the one before it (`earlier`) or after it, and
     // stays chosen; at the start or end of the list nothing changes.
     bool moveChosen(bool earlier);

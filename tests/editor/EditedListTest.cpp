@@ -5,7 +5,9 @@
 #include "FaultyFileSystem.h"
 #include "TemporaryFolder.h"
 #include "editor/lists/CEditedList.h"
+#include "editor/lists/CListUsers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
@@ -163,4 +165,45 @@ TEST_F(EditedListTest, ANewListReplacesOneOfItsNameAndARemovedListTakesItsChange
     EXPECT_FALSE(edited.removeFile(error));
     EXPECT_EQ(error, static_cast<std::uint32_t>(ENOENT));
     EXPECT_FALSE(edited.isOpen());
+}
+
+// A list takes a new name only when no other list has it and the folder can tell it apart; the
+// file is written whole under it before the old one goes, and a failure keeps the old one.
+TEST_F(EditedListTest, ARenamedListMovesWholeAndARenamedExerciseKeepsTheRest) {
+    using R = CEditedList::Renaming;
+    ASSERT_EQ(edited.open(u"Animals"), CEditedList::Opening::Opened);
+    struct Case {
+        const char16_t* newName;
+        std::size_t writeFailsAfter;
+        R result;
+        const char16_t* nameAfter;
+    };
+    const Case cases[] = {
+        {u"TOYS", kDiskTakesAll, R::Taken, u"Animals"},
+        {u"animals", kDiskTakesAll, R::OnlyLetterCase, u"Animals"},
+        {u"Zoo", 0, R::Failed, u"Animals"},
+        {u"Farm", kDiskTakesAll, R::Renamed, u"Farm"},
+    };
+    for (const Case& c : cases) {
+        files.writeFailsAfter = c.writeFailsAfter;
+        std::uint32_t error = 0;
+        EXPECT_EQ(edited.renameList(c.newName, error), c.result);
+        EXPECT_EQ(edited.name(), c.nameAfter);
+        EXPECT_EQ(file(std::string(c.nameAfter == std::u16string(u"Farm") ? "Farm" : "Animals")),
+                  listBytes(animals));
+        std::vector<std::u16string> names = lists.enumerateLists();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::u16string>{c.nameAfter, u"toys"}));
+    }
+
+    // An exercise keeps everything but its name; an empty name changes nothing.
+    edited.choose(u"dog");
+    EXPECT_TRUE(edited.renameChosen(u"Pup\npy") && edited.renameChosen(u""));
+    animals[1].name = "Pup py";
+    EXPECT_EQ(file("Farm"), listBytes(animals));
+
+    // Deleting a file asks which lists name it, in any letter case.
+    EXPECT_EQ(CListUsers::listsNaming(lists, &Exercise::image, u"OTHER.png"),
+              std::vector<std::u16string>{u"Farm"});
+    EXPECT_TRUE(CListUsers::listsNaming(lists, &Exercise::sound, u"cat.png").empty());
 }

@@ -40,6 +40,7 @@ public:
     QStringList questions;
     QStringList errors;
     int namesAsked = 0;
+    QStringList renamesOffered; // the current names the rename box showed
     QStringList fileFilters;
     std::vector<std::filesystem::path> fileFolders;
 
@@ -98,6 +99,16 @@ public:
             ++namesAsked;
             if (names.empty()) {
                 ADD_FAILURE() << "unexpected new-item dialog";
+                return std::nullopt;
+            }
+            std::optional<QString> name = names.front();
+            names.pop_front();
+            return name;
+        };
+        platform.askNewName = [this](QWidget*, const QString& current) -> std::optional<QString> {
+            renamesOffered.push_back(current);
+            if (names.empty()) {
+                ADD_FAILURE() << "unexpected rename";
                 return std::nullopt;
             }
             std::optional<QString> name = names.front();

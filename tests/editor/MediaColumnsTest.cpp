@@ -148,8 +148,16 @@ TEST_F(MediaColumnsTest, DeletingAFileAsksItsKindsQuestionAndKeepsTheExercisesNa
     EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png"}));
     press("deleteSound");
     press("deleteSpeech");
-    EXPECT_EQ(questions, QStringList({"Really delete image file?", "Really delete image file?",
-                                      "Really delete sound file?", "Really delete speech file?"}));
+    // Each question names the file and the lists that use it.
+    const auto asked = [](const char* question, const char* file) {
+        return QString(question) + "\n\n" + file +
+               "\n\nThe lists \"animals\" use it. Their exercises keep its name, and the game "
+               "will show or play nothing for it.";
+    };
+    EXPECT_EQ(questions, QStringList({asked("Really delete image file?", "dog.png"),
+                                      asked("Really delete image file?", "dog.png"),
+                                      asked("Really delete sound file?", "dog.wav"),
+                                      asked("Really delete speech file?", "dog.wav")}));
     EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav"}));
     EXPECT_EQ(column("speech").entries(), QStringList({" None"}));
     EXPECT_EQ(file("data/English/animals"), animals);
