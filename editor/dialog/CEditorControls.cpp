@@ -162,6 +162,7 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     auto* arrows = new QHBoxLayout;
     arrows->setSpacing(0);
     arrows->addWidget(previousColour);
+    arrows->addStretch();
     arrows->addWidget(nextColour);
     auto* colour = new QVBoxLayout;
     colour->setSpacing(5);
@@ -184,7 +185,7 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     grid->addLayout(ending, 3, 3, 1, 2, Qt::AlignBottom);
 
     // Tab goes column by column: each list, then its two buttons; then the text, the colour
-    // arrows, save and close.
+    // arrows, save, close and the play-order arrows.
     QWidget* previous = nullptr;
     auto chain = [&previous](QWidget* next) {
         if (previous != nullptr) {
@@ -197,10 +198,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         chain(addButtons[static_cast<std::size_t>(column)]);
         chain(deleteButtons[static_cast<std::size_t>(column)]);
     }
-    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(playEarlier),
-                            static_cast<QWidget*>(playLater), static_cast<QWidget*>(previousColour),
+    // The play-order arrows come last, so the keys that lead to the others stay as they were.
+    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
                             static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
-                            static_cast<QWidget*>(close)}) {
+                            static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
+                            static_cast<QWidget*>(playLater)}) {
         chain(widget);
     }
 }

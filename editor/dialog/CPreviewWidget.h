@@ -16,9 +16,9 @@ class CPreviewWidget : public QWidget {
     Q_OBJECT
 
 public:
-    // A fifth of the game's 800 x 600 frame.
-    static constexpr int kWidth = 160;
-    static constexpr int kHeight = 120;
+    // The game's 800 x 600 frame at 16 %, as wide as a column.
+    static constexpr int kWidth = 128;
+    static constexpr int kHeight = 96;
 
     explicit CPreviewWidget(QWidget* parent = nullptr);
 

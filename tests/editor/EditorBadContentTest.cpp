@@ -205,7 +205,7 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
         choose("image", c.shown);
         EXPECT_EQ(preview().hasPicture(), c.preview) << c.fileName;
         // The dog's picture box is above its word; the middle of it is the picture's, or white.
-        const QColor middle = preview().grab().toImage().pixelColor(80, 45);
+        const QColor middle = preview().grab().toImage().pixelColor(64, 36);
         EXPECT_TRUE(nearly(middle, c.preview ? QColor(Qt::green) : QColor(Qt::white)))
             << c.fileName << " " << middle.name().toStdString();
         EXPECT_EQ(dialog->exercises()[1].image, c.shown.toStdU16String()) << c.fileName;

@@ -113,25 +113,33 @@ TEST(PreviewWidget, PaintsTheColourAsTheGameDoesThePictureInItsShapeAndTheWordRe
         {0x00000000, QColor(Qt::black), Qt::white},        // transparent: the game shows black
         {0x00FFFFFF, QColor(0x80, 0x80, 0x80), Qt::black}, // no colour: the activity's grey
     };
-    // Without a word the picture's box is in the middle; 120 x 90 holds it at 120 x 60 from y 30.
-    // With one the box is at the top (the picture from y 15) and the word from y 94.
+    // The frame at 16 %: without a word the picture's box is in the middle, where 96 x 72 holds
+    // it at 96 x 48 from (16, 24). With one the box is at the top (the picture from y 12) and the
+    // word from y 76.
     for (const char* word : {"", "Wo"}) {
         preview->setText(word);
-        const int top = *word == '\0' ? 30 : 15;
+        const int top = *word == '\0' ? 24 : 12;
         for (const Case& c : cases) {
             const std::string what = std::to_string(c.colour) + " " + word;
             preview->setColour(c.colour);
             const QImage shown = background.grab().toImage();
-            EXPECT_EQ(shown.pixelColor(80, top - 3), c.inside) << what;
-            EXPECT_EQ(shown.pixelColor(10, 60), c.inside) << what; // beside the picture
-            EXPECT_EQ(shown.pixelColor(30, top + 2), QColor(Qt::blue)) << what;
-            EXPECT_EQ(shown.pixelColor(130, top + 57), QColor(Qt::yellow)) << what;
+            EXPECT_EQ(shown.pixelColor(64, top - 3), c.inside) << what;
+            EXPECT_EQ(shown.pixelColor(8, 40), c.inside) << what; // beside the picture
+            EXPECT_EQ(shown.pixelColor(24, top + 2), QColor(Qt::blue)) << what;
+            EXPECT_EQ(shown.pixelColor(104, top + 45), QColor(Qt::yellow)) << what;
             EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::black)) << what;
-            EXPECT_EQ(shown.pixelColor(159, 119), QColor(Qt::black)) << what;
+            EXPECT_EQ(shown.pixelColor(127, 95), QColor(Qt::black)) << what;
             int wordPixels = 0;
-            for (int y = 94; y < 118; ++y) {
-                for (int x = 2; x < 158; ++x) {
-                    wordPixels += shown.pixelColor(x, y) == c.word ? 1 : 0;
+            for (int y = 76; y < 94; ++y) {
+                for (int x = 2; x < 126; ++x) {
+                    // Letters 12 pixels high are smoothed at their edges.
+                    const QColor pixel = shown.pixelColor(x, y);
+                    wordPixels += std::abs(pixel.red() - c.word.red()) +
+                                              std::abs(pixel.green() - c.word.green()) +
+                                              std::abs(pixel.blue() - c.word.blue()) <
+                                          96
+                                      ? 1
+                                      : 0;
                 }
             }
             EXPECT_EQ(wordPixels > 10, *word != '\0') << what;
@@ -139,7 +147,7 @@ TEST(PreviewWidget, PaintsTheColourAsTheGameDoesThePictureInItsShapeAndTheWordRe
     }
     preview->releasePicture();
     EXPECT_FALSE(preview->hasPicture());
-    EXPECT_EQ(pixelOf(background, 30, 20), QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(pixelOf(background, 24, 16), QColor(0x80, 0x80, 0x80));
 }
 
 TEST(NewListDialog, PromptIsTheEighthLineOfTheLanguagesToolTxt) {
