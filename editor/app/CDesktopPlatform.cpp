@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/app/CDesktopPlatform.h"
 
+#include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CNewListDialog.h"
 
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -23,15 +26,20 @@ CEditorPlatform CDesktopPlatform::make(const FileSystem& files) {
         QMessageBox::critical(parent, kCaption, message, QMessageBox::Ok);
     };
     platform.askName = [&files](QWidget* parent) { return CNewListDialog::ask(files, parent); };
-    platform.chooseFile =
-        [](QWidget* parent, const QString& filter,
-           const std::filesystem::path& folder) -> std::optional<std::filesystem::path> {
-        const QString chosen = QFileDialog::getOpenFileName(
-            parent, QString(), QString::fromStdString(folder.string()), filter);
-        if (chosen.isEmpty()) {
-            return std::nullopt;
+    platform.askNewName = [](QWidget* parent, const QString& current) -> std::optional<QString> {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(
+            parent, kCaption, CEditorMessages::renamePrompt(), QLineEdit::Normal, current, &ok);
+        return ok ? std::optional(typed) : std::nullopt;
+    };
+    platform.chooseFiles = [](QWidget* parent, const QString& filter,
+                              const std::filesystem::path& folder) {
+        std::vector<std::filesystem::path> files;
+        for (const QString& chosen : QFileDialog::getOpenFileNames(
+                 parent, QString(), QString::fromStdString(folder.string()), filter)) {
+            files.emplace_back(QFile::encodeName(chosen).toStdString());
         }
-        return std::filesystem::path(QFile::encodeName(chosen).toStdString());
+        return files;
     };
     return platform;
 }

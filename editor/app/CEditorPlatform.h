@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -18,9 +19,12 @@ struct CEditorPlatform {
     std::function<void(QWidget* parent, const QString& message)> showError;
     // The name of a new list or exercise as typed; nothing when the user cancels.
     std::function<std::optional<QString>(QWidget* parent)> askName;
-    // One existing file, starting in `folder`, offered through `filter` ("Sound Files (*.wav)");
-    // nothing when the user cancels.
-    std::function<std::optional<std::filesystem::path>(QWidget* parent, const QString& filter,
-                                                       const std::filesystem::path& folder)>
-        chooseFile;
+    // A new name for a list or exercise, the box holding its `current` name; nothing when the
+    // user cancels.
+    std::function<std::optional<QString>(QWidget* parent, const QString& current)> askNewName;
+    // Existing files, one or several, starting in `folder`, offered through `filter` ("Sound
+    // Files (*.wav)"); none when the user cancels.
+    std::function<std::vector<std::filesystem::path>(QWidget* parent, const QString& filter,
+                                                     const std::filesystem::path& folder)>
+        chooseFiles;
 };

@@ -3,6 +3,7 @@
 
 #include "common/content/Language.h"
 #include "editor/dialog/CButtonPictures.h"
+#include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
@@ -36,6 +37,32 @@ QToolButton* pictureButton(QDialog& dialog, const QString& name, const QPixmap& 
 }
 
 } // namespace
+
+QHBoxLayout* CEditorControls::playOrderRow(QDialog& dialog, const QFont& font) {
+    playOrder = new QLabel(&dialog);
+    playOrder->setObjectName(QStringLiteral("playOrder"));
+    playOrder->setFont(font);
+    auto arrowButton = [&dialog](const QString& name, Qt::ArrowType arrow, const QString& tip) {
+        auto* button = new QToolButton(&dialog);
+        button->setObjectName(name);
+        button->setArrowType(arrow);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        button->setFixedSize(36, 30);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    };
+    playEarlier =
+        arrowButton(QStringLiteral("playEarlier"), Qt::UpArrow, CEditorMessages::playEarlierTip());
+    playLater =
+        arrowButton(QStringLiteral("playLater"), Qt::DownArrow, CEditorMessages::playLaterTip());
+    auto* row = new QHBoxLayout;
+    row->addWidget(playOrder);
+    row->addStretch();
+    row->addWidget(playEarlier);
+    row->addWidget(playLater);
+    return row;
+}
 
 QFont CEditorControls::columnFont() {
     QFont font;
@@ -120,6 +147,7 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     text->addSpacing(12);
     text->addWidget(textTitle);
     text->addWidget(textBox);
+    text->addLayout(playOrderRow(dialog, font));
     text->addStretch();
     grid->addLayout(text, 3, 0, 1, 2);
 
@@ -134,6 +162,7 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     auto* arrows = new QHBoxLayout;
     arrows->setSpacing(0);
     arrows->addWidget(previousColour);
+    arrows->addStretch();
     arrows->addWidget(nextColour);
     auto* colour = new QVBoxLayout;
     colour->setSpacing(5);
@@ -156,7 +185,7 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     grid->addLayout(ending, 3, 3, 1, 2, Qt::AlignBottom);
 
     // Tab goes column by column: each list, then its two buttons; then the text, the colour
-    // arrows, save and close.
+    // arrows, save, close and the play-order arrows.
     QWidget* previous = nullptr;
     auto chain = [&previous](QWidget* next) {
         if (previous != nullptr) {
@@ -169,9 +198,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         chain(addButtons[static_cast<std::size_t>(column)]);
         chain(deleteButtons[static_cast<std::size_t>(column)]);
     }
+    // The play-order arrows come last, so the keys that lead to the others stay as they were.
     for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
                             static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
-                            static_cast<QWidget*>(close)}) {
+                            static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
+                            static_cast<QWidget*>(playLater)}) {
         chain(widget);
     }
 }

@@ -16,6 +16,7 @@ class CPreviewWidget;
 class CSortedColumn;
 class CTextBox;
 class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 
@@ -42,9 +43,17 @@ public:
     std::array<QToolButton*, Columns> deleteButtons{};
     QLabel* textTitle = nullptr;
     CTextBox* textBox = nullptr;
+    // The chosen exercise's place in the order the game plays the list ("3 of 12"), and the
+    // buttons that move it earlier or later in it.
+    QLabel* playOrder = nullptr;
+    QToolButton* playEarlier = nullptr;
+    QToolButton* playLater = nullptr;
     CPreviewWidget* preview = nullptr;
     QToolButton* previousColour = nullptr;
     QToolButton* nextColour = nullptr;
     QToolButton* save = nullptr;
     QToolButton* close = nullptr;
+
+private:
+    QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);
 };

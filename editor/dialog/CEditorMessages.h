@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -27,15 +28,23 @@ public:
     bool ask(const QString& question);
     void tell(const QString& message);
     std::optional<QString> askName();
-    std::optional<std::filesystem::path> chooseFile(const QString& filter,
-                                                    const std::filesystem::path& folder);
+    std::optional<QString> askNewName(std::u16string_view current);
+    std::vector<std::filesystem::path> chooseFiles(const QString& filter,
+                                                   const std::filesystem::path& folder);
 
     // What is said and asked about lists; `path` is relative to the content folder.
     void listGone(std::u16string_view path);
     // The list at `path` could not be written, for the system's `error`.
     void saveFailed(std::u16string_view path, std::uint32_t error);
     void removeFailed(std::uint32_t error, std::u16string_view path);
-    bool mayDeleteList(std::u16string_view name);
+    // `playedBy` are the activities (1 to 6) the game's settings give the list to.
+    bool mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy = {});
+    bool mayRenameList(std::u16string_view name, const std::vector<int>& playedBy);
+    // The kind's question, the file's name and the lists that name it.
+    bool mayDeleteFile(const std::u16string& question, std::u16string_view name,
+                       const std::vector<std::u16string>& usedBy);
+    void renameRefused(std::u16string_view name, bool taken);
+    void renameFailed(std::uint32_t error, std::u16string_view path);
     bool mayReplaceList(std::u16string_view name);
     bool mayDiscardUnsaved(std::u16string_view name);
     bool mayCloseUnsaved(std::u16string_view name);
@@ -54,6 +63,15 @@ public:
     bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count);
     // A picture, sound or speech clicked while no exercise is chosen.
     void chooseExerciseFirst();
+
+    // Why a file was not copied in; `path` is where it would have gone.
+    static QString notAPicture(std::u16string_view name);
+
+    // The play order: "3 of 12", and what its two buttons do.
+    static QString renamePrompt();
+    static QString playOrder(std::size_t place, std::size_t count);
+    static QString playEarlierTip();
+    static QString playLaterTip();
 
     static QString inQuotes(std::u16string_view text);
 

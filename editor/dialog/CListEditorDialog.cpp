@@ -2,14 +2,18 @@
 #include "editor/dialog/CListEditorDialog.h"
 
 #include "common/content/Language.h"
+#include "editor/dialog/CFileDropTarget.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
 #include "editor/dialog/QtText.h"
 #include "editor/lists/CItemName.h"
+#include "editor/lists/CListUsers.h"
 #include "editor/lists/ExerciseColours.h"
 
 #include <QKeyEvent>
+#include <QLabel>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <utility>
@@ -64,8 +68,23 @@ void CListEditorDialog::connectControls() {
             onClick(button, &CListEditorDialog::playClick);
         }
         onClick(controls_.addButtons[index], [this, kind] { media_.addFile(kind); });
+        // Files dropped on the column are copied in as added ones are.
+        connect(new CFileDropTarget(*controls_.columns[index]->viewport()),
+                &CFileDropTarget::dropped, this,
+                [this, kind](const std::vector<std::filesystem::path>& files) {
+                    media_.copyIn(kind, files);
+                });
         onClick(controls_.deleteButtons[index], [this, kind] { media_.deleteFile(kind); });
     }
+    // F2 or a double click renames the chosen list or exercise.
+    const auto onRename = [this](CSortedColumn& column, auto action) {
+        connect(&column, &QListWidget::itemDoubleClicked, this, action);
+        connect(
+            new QShortcut(QKeySequence(Qt::Key_F2), &column, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, action);
+    };
+    onRename(controls_.column(Controls::ListColumn), &CListEditorDialog::renameList);
+    onRename(controls_.column(Controls::ExerciseColumn), &CListEditorDialog::renameExercise);
     onClick(controls_.addButtons[Controls::ListColumn], &CListEditorDialog::addList);
     onClick(controls_.deleteButtons[Controls::ListColumn], &CListEditorDialog::deleteList);
     onClick(controls_.addButtons[Controls::ExerciseColumn], &CListEditorDialog::addExercise);
@@ -76,6 +95,9 @@ void CListEditorDialog::connectControls() {
             storeText();
         }
     });
+    connect(controls_.textBox, &CTextBox::textEdited, controls_.preview, &CPreviewWidget::setText);
+    onClick(controls_.playEarlier, [this] { moveInPlayOrder(true); });
+    onClick(controls_.playLater, [this] { moveInPlayOrder(false); });
     onClick(controls_.nextColour, [this] { moveColour(true); });
     onClick(controls_.previousColour, [this] { moveColour(false); });
     onClick(controls_.save, [this] {
@@ -117,8 +139,27 @@ void CListEditorDialog::showState() {
         .showChosen(list ? std::optional(toQString(*list)) : std::nullopt);
     controls_.column(CEditorControls::ExerciseColumn).showChosen(shown(&Exercise::name));
     controls_.textBox->showText(shown(&Exercise::text));
+    showPlayOrder();
     media_.show(exercise);
-    controls_.preview->setColour(ExerciseColours::at(edited_.colourIndex()));
+    // The preview shows the exercise's own colour, in or out of the palette.
+    controls_.preview->setColour(exercise != nullptr ? exercise->colour
+                                                     : ExerciseColours::at(edited_.colourIndex()));
+    controls_.preview->setText(shown(&Exercise::text).value_or(QString()));
+}
+
+void CListEditorDialog::showPlayOrder() {
+    const std::optional<std::size_t> place = edited_.chosenPlace();
+    const std::size_t count = edited_.exercises().size();
+    controls_.playOrder->setText(place ? CEditorMessages::playOrder(*place + 1, count) : QString());
+    controls_.playEarlier->setEnabled(place && *place > 0);
+    controls_.playLater->setEnabled(place && *place + 1 < count);
+}
+
+void CListEditorDialog::moveInPlayOrder(bool earlier) {
+    if (edited_.chosen() != nullptr) {
+        saved(edited_.moveChosen(earlier));
+        showState();
+    }
 }
 
 void CListEditorDialog::listChosen() {
@@ -194,7 +235,7 @@ void CListEditorDialog::deleteList() {
         return;
     }
     const std::u16string name = *edited_.name();
-    if (!messages_.mayDeleteList(name)) {
+    if (!messages_.mayDeleteList(name, CListUsers::activitiesPlaying(lists_, name))) {
         return;
     }
     std::uint32_t error = 0;
@@ -204,6 +245,53 @@ void CListEditorDialog::deleteList() {
     // A list removed by other means leaves the column with the others.
     if (!edited_.isOpen()) {
         refreshAll();
+    }
+}
+
+void CListEditorDialog::renameList() {
+    if (!edited_.name() || !letGoOfUnsaved()) {
+        return;
+    }
+    const std::u16string old = *edited_.name();
+    const std::optional<QString> typed = messages_.askNewName(old);
+    if (!typed || typed->isEmpty() || fromQString(*typed) == old) {
+        return;
+    }
+    const std::u16string name = fromQString(*typed);
+    if (!CItemName::isPortableFileName(name)) {
+        messages_.refuseListName(name);
+        return;
+    }
+    if (!messages_.mayRenameList(old, CListUsers::activitiesPlaying(lists_, old))) {
+        return;
+    }
+    std::uint32_t error = 0;
+    const CEditedList::Renaming renaming = edited_.renameList(name, error);
+    switch (renaming) {
+    case CEditedList::Renaming::Renamed:
+        refreshAll();
+        return;
+    case CEditedList::Renaming::Taken:
+    case CEditedList::Renaming::OnlyLetterCase:
+        messages_.renameRefused(name, renaming == CEditedList::Renaming::Taken);
+        return;
+    case CEditedList::Renaming::Failed:
+        messages_.renameFailed(error, lists_.pathOf(old));
+        refreshAll();
+        return;
+    }
+}
+
+void CListEditorDialog::renameExercise() {
+    const Exercise* exercise = edited_.chosen();
+    if (exercise == nullptr) {
+        return;
+    }
+    storeText(); // typing not taken yet belongs to this exercise
+    const std::optional<QString> typed = messages_.askNewName(exercise->name);
+    if (typed && !typed->isEmpty()) {
+        saved(edited_.renameChosen(fromQString(*typed)));
+        fillExerciseColumn();
     }
 }
 

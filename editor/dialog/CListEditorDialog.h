@@ -53,6 +53,7 @@ private:
     // Decides every control's state (what is chosen, the text box, the preview) from the list
     // being edited.
     void showState();
+    void showPlayOrder();
 
     // What the user does.
     void listChosen();
@@ -60,10 +61,13 @@ private:
     void mediaChosen(CMediaKind::Kind kind);
     void addList();
     void deleteList();
+    void renameList();
+    void renameExercise();
     void addExercise();
     void deleteExercise();
     std::optional<bool> storeText();
     void moveColour(bool forward);
+    void moveInPlayOrder(bool earlier);
     void closeButton();
     void playClick();
     // A sound or speech clicked while it is chosen plays again.

@@ -6,6 +6,7 @@
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/QtText.h"
 #include "editor/lists/CItemName.h"
+#include "editor/lists/CListUsers.h"
 #include "editor/media/CFileErrorText.h"
 
 #include <cerrno>
@@ -13,7 +14,7 @@
 CMediaColumns::CMediaColumns(FileSystem& files, const std::u16string& language,
                              const EditorTexts& texts, CEditorControls& controls,
                              CEditorMessages& messages)
-    : files_(files), texts_(texts), controls_(controls),
+    : files_(files), language_(language), texts_(texts), controls_(controls),
       messages_(messages), folders_{CMediaFolder(files, CMediaKind(CMediaKind::Image), language),
                                     CMediaFolder(files, CMediaKind(CMediaKind::Sound), language),
                                     CMediaFolder(files, CMediaKind(CMediaKind::Speech), language)} {
@@ -86,37 +87,59 @@ std::optional<std::u16string> CMediaColumns::chosenFile(CMediaKind::Kind kind) c
 }
 
 void CMediaColumns::addFile(CMediaKind::Kind kind) {
+    const CMediaFolder& into = folder(kind);
+    copyIn(kind, messages_.chooseFiles(toQString(into.kind().fileFilter(texts_)),
+                                       files_.resolve(into.folder())));
+}
+
+void CMediaColumns::copyIn(CMediaKind::Kind kind,
+                           const std::vector<std::filesystem::path>& sources) {
     CMediaFolder& into = folder(kind);
-    const std::optional<std::filesystem::path> source = messages_.chooseFile(
-        toQString(into.kind().fileFilter(texts_)), files_.resolve(into.folder()));
-    if (!source) {
-        return;
-    }
-    std::u16string name;
-    std::uint32_t error = 0;
-    CMediaFolder::CopyResult result = into.copyIn(*source, name, error);
-    if (result == CMediaFolder::CopyResult::BadName) {
-        const std::optional<CMediaFolder::CopyResult> renamed =
-            copyUnderCorrectedName(into, *source, name, error);
-        if (!renamed) {
-            return;
+    QStringList problems;
+    bool copied = false;
+    for (const std::filesystem::path& source : sources) {
+        std::u16string name;
+        std::uint32_t error = 0;
+        CMediaFolder::CopyResult result = into.copyIn(source, name, error);
+        if (result == CMediaFolder::CopyResult::BadName) {
+            const std::optional<CMediaFolder::CopyResult> renamed =
+                copyUnderCorrectedName(into, source, name, error);
+            if (!renamed) {
+                continue;
+            }
+            result = *renamed;
         }
-        result = *renamed;
+        switch (result) {
+        case CMediaFolder::CopyResult::Copied:
+            // A picture the game cannot show is taken out again: it could only show nothing.
+            if (kind == CMediaKind::Image &&
+                CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
+                std::uint32_t removeError = 0;
+                into.remove(name, removeError);
+                problems.push_back(CEditorMessages::notAPicture(name));
+                break;
+            }
+            copied = true;
+            break;
+        case CMediaFolder::CopyResult::BadName:
+            problems.push_back(
+                toQString(texts_[EditorTexts::BadFileName]).arg(CEditorMessages::inQuotes(name)));
+            break;
+        case CMediaFolder::CopyResult::AlreadyThere:
+            problems.push_back(
+                toQString(texts_.with(EditorTexts::FileAlreadyThere, into.pathOf(name))));
+            break;
+        case CMediaFolder::CopyResult::Failed:
+            problems.push_back(
+                toQString(CFileErrorText::copyFailed(texts_, error, into.pathOf(name))));
+            break;
+        }
     }
-    switch (result) {
-    case CMediaFolder::CopyResult::Copied:
+    if (copied) {
         fill(kind);
-        return;
-    case CMediaFolder::CopyResult::BadName:
-        messages_.tell(
-            toQString(texts_[EditorTexts::BadFileName]).arg(CEditorMessages::inQuotes(name)));
-        return;
-    case CMediaFolder::CopyResult::AlreadyThere:
-        messages_.tell(toQString(texts_.with(EditorTexts::FileAlreadyThere, into.pathOf(name))));
-        return;
-    case CMediaFolder::CopyResult::Failed:
-        messages_.tell(toQString(CFileErrorText::copyFailed(texts_, error, into.pathOf(name))));
-        return;
+    }
+    if (!problems.isEmpty()) {
+        messages_.tell(problems.join(QStringLiteral("\n")));
     }
 }
 
@@ -143,7 +166,9 @@ void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
         return;
     }
     CMediaFolder& from = folder(kind);
-    if (!messages_.ask(toQString(texts_[from.kind().deleteQuestion()]))) {
+    const CListFolder lists(files_, language_);
+    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], *name,
+                                 CListUsers::listsNaming(lists, from.kind().field(), *name))) {
         return;
     }
     if (kind == CMediaKind::Image) {

@@ -11,8 +11,10 @@
 #include "editor/texts/EditorTexts.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CEditorMessages;
 class CSortedColumn;
@@ -34,8 +36,12 @@ public:
     // entry is chosen.
     std::optional<std::u16string> chosenFile(CMediaKind::Kind kind) const;
 
-    // Copies a file the user picks into the kind's folder, offering it without assigning it.
+    // Copies the files the user picks into the kind's folder, offering them without assigning
+    // them.
     void addFile(CMediaKind::Kind kind);
+    // Copies files into the kind's folder under their own names, never over a file there, and
+    // pictures only when the game can show them; what was not copied is told, with why.
+    void copyIn(CMediaKind::Kind kind, const std::vector<std::filesystem::path>& sources);
     // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
     void deleteFile(CMediaKind::Kind kind);
 
@@ -49,6 +55,7 @@ private:
                            std::u16string& name, std::uint32_t& error);
 
     FileSystem& files_;
+    std::u16string language_;
     const EditorTexts& texts_;
     CEditorControls& controls_;
     CEditorMessages& messages_;

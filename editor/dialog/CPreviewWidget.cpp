@@ -1,11 +1,66 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CPreviewWidget.h"
 
+#include "common/content/Exercise.h"
 #include "common/pictures/ImageFileSize.h"
+#include "common/pictures/PictureFit.h"
+#include "common/pictures/ReadableText.h"
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <utility>
+
+namespace {
+
+// The picture-and-word screen's layout in its 800 x 600 frame: a 600 x 450 picture box, at the
+// top with the word 20 pixels beneath it, or in the middle without a word; the word 80 pixels
+// high in the game's font.
+constexpr float kScale = static_cast<float>(CPreviewWidget::kWidth) / 800.0f;
+constexpr RectF kPictureWithWord{100 * kScale, 0, 600 * kScale, 450 * kScale};
+constexpr RectF kPictureAlone{100 * kScale, 75 * kScale, 600 * kScale, 450 * kScale};
+constexpr float kWordTop = 470 * kScale;
+constexpr int kWordPixels = static_cast<int>(80 * kScale);
+// Pictures are kept at twice the preview's size, sharp on screens that scale by two.
+constexpr int kKeptScale = 2;
+
+const char* formatName(ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Png:
+        return "png";
+    case ImageFormat::Jpeg:
+        return "jpeg";
+    case ImageFormat::Gif:
+        return "gif";
+    case ImageFormat::Bmp:
+        return "bmp";
+    case ImageFormat::Tiff:
+        return "tiff";
+    case ImageFormat::WebP:
+        return "webp";
+    case ImageFormat::Svg:
+        break;
+    }
+    return "svg";
+}
+
+QSize keptSize(std::uint32_t width, std::uint32_t height) {
+    const RectF fitted =
+        fitInside(static_cast<int>(width), static_cast<int>(height),
+                  RectF{0, 0, kPictureAlone.width * kKeptScale, kPictureAlone.height * kKeptScale});
+    return QSize(std::max(1, static_cast<int>(std::lround(fitted.width))),
+                 std::max(1, static_cast<int>(std::lround(fitted.height))));
+}
+
+QRectF toQRectF(RectF rect) {
+    return QRectF(rect.x, rect.y, rect.width, rect.height);
+}
+
+} // namespace
 
 CPreviewWidget::CPreviewWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
@@ -16,17 +71,42 @@ void CPreviewWidget::setColour(std::uint32_t argb) {
     update();
 }
 
+std::uint32_t CPreviewWidget::shownColour(std::uint32_t argb) {
+    // The game copies its frames without blending: a transparent colour shows its channels.
+    return argb == kNoOwnColour ? kUseExerciseColour : argb | 0xFF000000u;
+}
+
+void CPreviewWidget::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
 QImage CPreviewWidget::decodePicture(const std::string& bytes) {
     const std::optional<ImageFileSize> size = readImageFileSize(
         std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    QImage picture;
-    if (!size || !isDecodableSize(*size) ||
-        !picture.loadFromData(
-            QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())))) {
+    if (!size || !isDecodableSize(*size)) {
         return {};
     }
-    // Only the preview's own size is kept: a camera photo would hold a hundred megabytes.
-    return picture.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, formatName(size->format));
+    reader.setAutoTransform(false);
+    const QSize kept = keptSize(size->width, size->height);
+    if (size->format == ImageFormat::Svg) {
+        reader.setScaledSize(kept); // drawn at the size it is shown, as the game does
+    }
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+        return {};
+    }
+    // Pictures of 16 bits a channel (and every other pixel format) become 8-bit ARGB before
+    // they are scaled, the one format the scaling and painting handle alike everywhere.
+    picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (picture.size() == kept) {
+        return picture;
+    }
+    return picture.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void CPreviewWidget::setPicture(QImage picture, QString fileName) {
@@ -44,10 +124,26 @@ void CPreviewWidget::releasePicture() {
 void CPreviewWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area(0, 0, kWidth, kHeight);
-    painter.fillRect(area, QColor::fromRgba(colour_));
+    const std::uint32_t background = shownColour(colour_);
+    painter.fillRect(area, QColor::fromRgba(background));
+    const bool withWord = !text_.isEmpty();
     if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(area, picture_); // stretched: the rectangle's shape wins
+        painter.drawImage(toQRectF(fitInside(picture_.width(), picture_.height(),
+                                             withWord ? kPictureWithWord : kPictureAlone)),
+                          picture_);
+    }
+    if (withWord) {
+        QFont font;
+        font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(kWordPixels);
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgba(readableTextColour(background)));
+        const QRectF line(0, kWordTop, kWidth, kHeight - kWordTop);
+        // A word wider than the screen runs past its edges in the game; here it is cut short.
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
+                         QFontMetrics(font).elidedText(text_, Qt::ElideRight, kWidth - 4));
     }
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 100 x 75 preview of an exercise: its colour (with its alpha, so "no colour" shows the
-// dialog behind), the chosen picture stretched over the whole rectangle, and a black outline.
+// The preview of an exercise: the picture-and-word screen in miniature, as the child will see it.
+// The exercise's colour fills it (opaque, as the game draws it; the game's grey for an exercise
+// without a colour of its own), the picture sits in it whole and keeping its shape, and the text
+// stands beneath in the black or white the game chooses for that colour. A black outline frames
+// it.
 #pragma once
 
 #include <QImage>
@@ -13,21 +16,29 @@ class CPreviewWidget : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kWidth = 100;
-    static constexpr int kHeight = 75;
+    // The game's 800 x 600 frame at 16 %, as wide as a column.
+    static constexpr int kWidth = 128;
+    static constexpr int kHeight = 96;
 
     explicit CPreviewWidget(QWidget* parent = nullptr);
 
+    // The exercise's colour as stored; any ARGB value.
     void setColour(std::uint32_t argb);
     std::uint32_t colour() const { return colour_; }
+    // The colour the game fills the screen with for an exercise of colour `argb`.
+    static std::uint32_t shownColour(std::uint32_t argb);
 
-    // The picture a file's bytes hold, at the preview's size; null when they hold none, or one
-    // larger than the game would show (which would take seconds and gigabytes to decode).
+    // The word shown beneath the picture; none when empty.
+    void setText(const QString& text);
+    const QString& text() const { return text_; }
+
+    // The picture a file's bytes hold, decoded as the game decodes it: only the formats the game
+    // shows, and only a size the game decodes (larger ones would take seconds and gigabytes).
+    // Kept small enough for the preview, in its own shape. Null when there is none to show.
     static QImage decodePicture(const std::string& bytes);
 
-    // The picture is kept until it is released; painting stretches it over the rectangle.
-    // `fileName` says which file it was made from (even when it held no picture), so that the
-    // same file need not be read and decoded again.
+    // The picture is kept until it is released. `fileName` says which file it was made from
+    // (even when it held no picture), so that the same file need not be read and decoded again.
     void setPicture(QImage picture, QString fileName = {});
     void releasePicture();
     bool hasPicture() const { return !picture_.isNull(); }
@@ -38,6 +49,7 @@ protected:
 
 private:
     std::uint32_t colour_ = 0xFFFFFFFF;
+    QString text_;
     QImage picture_;
     QString pictureFile_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/lists/CEditedList.h"
 
+#include "common/text/CaseFolding.h"
 #include "editor/lists/CItemName.h"
 #include "editor/lists/ExerciseColours.h"
 
@@ -106,7 +107,7 @@ void CEditedList::choose(std::u16string_view exerciseName) {
         return;
     }
     chosen_ = static_cast<std::size_t>(found - exercises_.begin());
-    colourIndex_ = ExerciseColours::findColourIndex(colourIndex_, found->colour);
+    colourIndex_ = ExerciseColours::nearestIndex(colourIndex_, found->colour);
 }
 
 bool CEditedList::addExercise(std::u16string_view typedName) {
@@ -155,5 +156,47 @@ bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_
         return true;
     }
     exercises_[*chosen_].*field = std::u16string(fileName);
+    return save();
+}
+
+bool CEditedList::moveChosen(bool earlier) {
+    if (!chosen_ || (earlier ? *chosen_ == 0 : *chosen_ + 1 >= exercises_.size())) {
+        return true;
+    }
+    const std::size_t other = earlier ? *chosen_ - 1 : *chosen_ + 1;
+    std::swap(exercises_[*chosen_], exercises_[other]);
+    chosen_ = other;
+    return save();
+}
+
+CEditedList::Renaming CEditedList::renameList(std::u16string_view newName, std::uint32_t& error) {
+    if (!name_ || newName == *name_) {
+        return Renaming::Renamed;
+    }
+    if (equalsIgnoringCase(newName, *name_)) {
+        return Renaming::OnlyLetterCase;
+    }
+    if (lists_.exists(newName)) {
+        return Renaming::Taken;
+    }
+    if (!lists_.save(newName, exercises_, error)) {
+        return Renaming::Failed;
+    }
+    if (!lists_.remove(*name_, error) && error != ENOENT) {
+        std::uint32_t ignored = 0;
+        lists_.remove(newName, ignored); // one list, not two
+        return Renaming::Failed;
+    }
+    unsaved_ = false; // the exercises as held are what the new file has
+    name_ = lists_.find(newName).value_or(std::u16string(newName));
+    return Renaming::Renamed;
+}
+
+bool CEditedList::renameChosen(std::u16string_view typedName) {
+    const std::u16string name = CItemName::onOneLine(typedName);
+    if (!chosen_ || name.empty()) {
+        return true;
+    }
+    exercises_[*chosen_].name = name;
     return save();
 }

@@ -18,6 +18,7 @@
 class CEditedList {
 public:
     enum class Opening { Opened, NotThere, Refused };
+    enum class Renaming { Renamed, Taken, OnlyLetterCase, Failed };
 
     // `lists` must outlive this.
     explicit CEditedList(CListFolder& lists);
@@ -29,8 +30,11 @@ public:
     const std::vector<Exercise>& exercises() const { return exercises_; }
     // The chosen exercise; null when none is.
     const Exercise* chosen() const;
+    // The chosen exercise's place in the file, which is the order the game plays them in
+    // (unless it shuffles); nothing when none is chosen.
+    std::optional<std::size_t> chosenPlace() const { return chosen_; }
     // The palette place the colour arrows step from: that of the chosen exercise's colour, or
-    // the last one when the palette lacks it.
+    // the nearest one when the palette lacks it.
     int colourIndex() const { return colourIndex_; }
     // The exercises differ from the file: the last write failed.
     bool hasUnsavedChanges() const { return unsaved_; }
@@ -55,6 +59,12 @@ public:
     // closes it as well, and still gives false with the system's `error`.
     bool removeFile(std::uint32_t& error);
 
+    // Gives the open list a new name: the list is written whole under it before the old file
+    // goes, so a failure leaves the old file (Failed, with the system's `error`). Taken when
+    // another list has that name in any letter case; OnlyLetterCase when it differs from the
+    // old name only so, which a disk that ignores case cannot tell apart.
+    Renaming renameList(std::u16string_view newName, std::uint32_t& error);
+
     // Writes the exercises; true when no list is open. A failure leaves the file as it was and
     // the exercises unsaved.
     bool save();
@@ -75,6 +85,12 @@ public:
     bool setChosenText(std::u16string_view typed);
     // The chosen exercise's colour moves one place along the palette.
     bool moveChosenColour(bool forward);
+    // The chosen exercise is named as typed, on one line, and keeps everything else; an empty
+    // name changes nothing.
+    bool renameChosen(std::u16string_view typedName);
+    // The chosen exercise changes places with the one before it (`earlier`) or after it, and
+    // stays chosen; at the start or end of the list nothing changes.
+    bool moveChosen(bool earlier);
     // The chosen exercise's picture, sound or speech (`field`) names this file; empty for none.
     bool setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName);
 

@@ -19,6 +19,9 @@ class CListFolder {
 public:
     CListFolder(FileSystem& files, std::u16string language);
 
+    // The content folder the lists are in.
+    const FileSystem& files() const { return files_; }
+
     // data\<language>\<name>
     std::u16string pathOf(std::u16string_view name) const;
 

@@ -2,6 +2,7 @@
 #include "editor/lists/ExerciseColours.h"
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -41,4 +42,29 @@ int ExerciseColours::findColourIndex(int start, std::uint32_t colour) {
         }
     }
     return start;
+}
+
+int ExerciseColours::nearestIndex(int start, std::uint32_t colour) {
+    const int own = findColourIndex(start, colour);
+    if (kPalette[static_cast<std::size_t>(own)] == colour) {
+        return own;
+    }
+    const auto channel = [](std::uint32_t argb, int shift) {
+        return static_cast<std::int64_t>((argb >> shift) & 0xFFu);
+    };
+    int nearest = start;
+    std::int64_t nearestDistance = INT64_MAX;
+    for (int index = 0; index < kCount - 1; ++index) { // the last, "no colour", only as itself
+        std::int64_t distance = 0;
+        for (int shift : {16, 8, 0}) {
+            const std::int64_t difference =
+                channel(kPalette[static_cast<std::size_t>(index)], shift) - channel(colour, shift);
+            distance += difference * difference;
+        }
+        if (distance < nearestDistance) {
+            nearest = index;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }

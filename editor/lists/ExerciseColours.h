@@ -16,6 +16,10 @@ public:
     // `start` when the palette lacks it.
     static int findColourIndex(int start, std::uint32_t colour);
 
+    // The palette place of `colour`: its own (from `start` onwards, as findColourIndex), else
+    // the opaque palette colour nearest to the red, green and blue the game shows for it.
+    static int nearestIndex(int start, std::uint32_t colour);
+
     // The neighbours, wrapping between 18 and 0.
     static int next(int index) { return (index + 1) % kCount; }
     static int previous(int index) { return (index + kCount - 1) % kCount; }

@@ -26,8 +26,10 @@ std::u16string Exercise::*CMediaKind::field() const {
 }
 
 std::u16string CMediaKind::fileFilter(const EditorTexts& texts) const {
-    // Any file may be a picture; sounds are wave files, in either letter case.
-    return kind_ == Image ? texts[EditorTexts::ImageFiles] + u" (*)"
+    // The picture formats the game shows, and wave files, in either letter case.
+    return kind_ == Image ? texts[EditorTexts::ImageFiles] +
+                                u" (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp *.svg "
+                                u"*.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)"
                           : texts[EditorTexts::SoundFiles] + u" (*.wav *.WAV)";
 }
 

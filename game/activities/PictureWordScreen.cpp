@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureWordScreen.h"
 
-#include "game/gfx/ReadableText.h"
+#include "common/pictures/ReadableText.h"
 #include "game/input/KeyTimeGuard.h"
 
 #include <string>

@@ -4,16 +4,11 @@
 // are never reported: a picture that cannot be loaded has size 0 x 0 and draws nothing.
 #pragma once
 
+#include "common/pictures/RectF.h"
+
 #include <cstdint>
 #include <memory>
 #include <string_view>
-
-struct RectF {
-    float x = 0;
-    float y = 0;
-    float width = 0;
-    float height = 0;
-};
 
 // A loaded picture, owning its platform image.
 class Image {

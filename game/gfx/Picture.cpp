@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gfx/Picture.h"
 
-#include "game/gfx/PictureFit.h"
+#include "common/pictures/PictureFit.h"
 
 #include <cmath>
 #include <limits>

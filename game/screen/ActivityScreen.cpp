@@ -5,13 +5,6 @@ ActivityScreen::ActivityScreen(ScreenServices& services)
     : services_(services), options_(services.files, services.unsavedSettings),
       list_(services.files, options_.language), stopButton_(services.clock) {}
 
-namespace {
-
-constexpr std::uint32_t kUseExerciseColour = 0xFF808080; // grey
-constexpr std::uint32_t kNoOwnColour = 0x00FFFFFF;
-
-} // namespace
-
 std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Exercise* exercise) {
     if (setting != kUseExerciseColour || exercise == nullptr || exercise->colour == kNoOwnColour) {
         return setting;

@@ -35,7 +35,7 @@ mkdir -p "$own"
 add_list="51 306" add_exercise="204 306" add_image="357 306" add_sound="510 306"
 add_speech="663 306"
 first_exercise="224 51" first_image="374 78" first_sound="527 78" first_speech="680 78"
-text_box="154 385" next_colour="407 449"
+text_box="154 385" next_colour="407 470"
 
 editor_click() {
     # shellcheck disable=SC2086

@@ -5,7 +5,9 @@
 #include "FaultyFileSystem.h"
 #include "TemporaryFolder.h"
 #include "editor/lists/CEditedList.h"
+#include "editor/lists/CListUsers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
@@ -45,32 +47,40 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         const char* what;
         std::function<bool(CEditedList&)> change;
         std::function<void(std::vector<ListItem>&)> expected;
-        const char16_t* chosenAfter; // none when null
+        int place; // of the chosen exercise; -1 for none
     };
+    const auto swapFirstTwo = [](auto& items) { std::swap(items[0], items[1]); };
     const Case cases[] = {
         {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
-         [](auto& items) { items[0].text = "Big  cat"; }, u"cat"},
+         [](auto& items) { items[0].text = "Big  cat"; }, 0},
         {"next colour", [](CEditedList& e) { return e.moveChosenColour(true); },
-         [](auto& items) { items[0].colour = "-12132367"; }, u"cat"}, // black, then turquoise
+         [](auto& items) { items[0].colour = "-12132367"; }, 0}, // black, then turquoise
         {"picture", [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"dog.png"); },
-         [](auto& items) { items[0].image = "dog.png"; }, u"cat"},
+         [](auto& items) { items[0].image = "dog.png"; }, 0},
+        {"earlier at the start", [](CEditedList& e) { return e.moveChosen(true); }, [](auto&) {},
+         0},
+        {"later", [](CEditedList& e) { return e.moveChosen(false); }, swapFirstTwo, 1},
+        {"later again", [](CEditedList& e) { return e.moveChosen(false); },
+         [](auto& items) { std::swap(items[1], items[2]); }, 2},
+        {"later at the end", [](CEditedList& e) { return e.moveChosen(false); }, [](auto&) {}, 2},
+        {"earlier", [](CEditedList& e) { return e.moveChosen(true); },
+         [](auto& items) { std::swap(items[1], items[2]); }, 1},
         {"delete", [](CEditedList& e) { return e.deleteChosen(); },
-         [](auto& items) { items.erase(items.begin()); }, nullptr},
-        // The new exercise is chosen, so what is picked next goes to it.
+         [](auto& items) { items.erase(items.begin() + 1); }, -1},
+        {"moving nothing", [](CEditedList& e) { return e.moveChosen(true); }, [](auto&) {}, -1},
         {"add", [](CEditedList& e) { return e.addExercise(u"new\nline"); },
-         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); },
-         u"new line"},
+         [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, 2},
+        // The new exercise is chosen, so what is picked next goes to it.
         {"picture of the new one",
          [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"cat.png"); },
-         [](auto& items) { items.back().image = "cat.png"; }, u"new line"},
+         [](auto& items) { items.back().image = "cat.png"; }, 2},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.change(edited)) << c.what;
         c.expected(animals);
         EXPECT_EQ(file("Animals"), listBytes(animals)) << c.what;
-        const Exercise* chosen = edited.chosen();
-        EXPECT_EQ(chosen ? std::optional(chosen->name) : std::nullopt,
-                  c.chosenAfter ? std::optional<std::u16string>(c.chosenAfter) : std::nullopt)
+        EXPECT_EQ(edited.chosenPlace().value_or(SIZE_MAX),
+                  c.place < 0 ? SIZE_MAX : static_cast<std::size_t>(c.place))
             << c.what;
     }
 }
@@ -81,8 +91,9 @@ TEST_F(EditedListTest, ChoosingFindsThePaletteColourAndWithoutAChoiceNothingChan
         const char16_t* chosen;
         int colourIndex;
     };
-    // A colour outside the palette keeps the place the arrows step from.
-    const Step steps[] = {{u"ball", 18}, {u"odd", 18}, {u"horse", 18}};
+    // A colour outside the palette steps from the nearest one (123, a dark blue, from the
+    // palette's dark blue); choosing nothing keeps the place.
+    const Step steps[] = {{u"ball", 18}, {u"odd", 5}, {u"horse", 5}};
     for (const Step& step : steps) {
         edited.choose(step.chosen);
         EXPECT_EQ(edited.colourIndex(), step.colourIndex);
@@ -92,8 +103,8 @@ TEST_F(EditedListTest, ChoosingFindsThePaletteColourAndWithoutAChoiceNothingChan
                 edited.deleteChosen());
     EXPECT_EQ(file("toys"), toys);
     edited.choose(u"odd");
-    EXPECT_TRUE(edited.moveChosenColour(true)); // wraps to white
-    EXPECT_EQ(edited.exercises()[1].colour, 0xFFFFFFFFu);
+    EXPECT_TRUE(edited.moveChosenColour(true)); // dark blue, then pale yellow-green
+    EXPECT_EQ(edited.exercises()[1].colour, 0xFFEDFDC1u);
 
     // A list gone since it was offered opens as nothing, and nothing is written for it.
     std::filesystem::remove(folder.path() / "data/English/toys");
@@ -252,4 +263,45 @@ TEST_F(EditedListTest, LinesAfterAnEmptyNameAreCountedAndKeptUntilTheUserLetsThe
     edited.choose(u"ball");
     EXPECT_TRUE(edited.setChosenText(u"Ball"));
     EXPECT_EQ(file("toys"), listBytes({{.name = "ball", .text = "Ball"}}));
+}
+
+// A list takes a new name only when no other list has it and the folder can tell it apart; the
+// file is written whole under it before the old one goes, and a failure keeps the old one.
+TEST_F(EditedListTest, ARenamedListMovesWholeAndARenamedExerciseKeepsTheRest) {
+    using R = CEditedList::Renaming;
+    ASSERT_EQ(edited.open(u"Animals"), CEditedList::Opening::Opened);
+    struct Case {
+        const char16_t* newName;
+        std::size_t writeFailsAfter;
+        R result;
+        const char16_t* nameAfter;
+    };
+    const Case cases[] = {
+        {u"TOYS", kDiskTakesAll, R::Taken, u"Animals"},
+        {u"animals", kDiskTakesAll, R::OnlyLetterCase, u"Animals"},
+        {u"Zoo", 0, R::Failed, u"Animals"},
+        {u"Farm", kDiskTakesAll, R::Renamed, u"Farm"},
+    };
+    for (const Case& c : cases) {
+        files.writeFailsAfter = c.writeFailsAfter;
+        std::uint32_t error = 0;
+        EXPECT_EQ(edited.renameList(c.newName, error), c.result);
+        EXPECT_EQ(edited.name(), c.nameAfter);
+        EXPECT_EQ(file(std::string(c.nameAfter == std::u16string(u"Farm") ? "Farm" : "Animals")),
+                  listBytes(animals));
+        std::vector<std::u16string> names = lists.enumerateLists();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::u16string>{c.nameAfter, u"toys"}));
+    }
+
+    // An exercise keeps everything but its name; an empty name changes nothing.
+    edited.choose(u"dog");
+    EXPECT_TRUE(edited.renameChosen(u"Pup\npy") && edited.renameChosen(u""));
+    animals[1].name = "Pup py";
+    EXPECT_EQ(file("Farm"), listBytes(animals));
+
+    // Deleting a file asks which lists name it, in any letter case.
+    EXPECT_EQ(CListUsers::listsNaming(lists, &Exercise::image, u"OTHER.png"),
+              std::vector<std::u16string>{u"Farm"});
+    EXPECT_TRUE(CListUsers::listsNaming(lists, &Exercise::sound, u"cat.png").empty());
 }

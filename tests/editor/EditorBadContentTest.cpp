@@ -14,6 +14,23 @@ namespace {
 const QString kSaveFailed =
     "The output file could not be opened. Save aborted. File: data\\English\\animals\n";
 
+// A small green picture in the given file format and pixel format.
+std::string green(const char* format, QImage::Format pixels = QImage::Format_RGB32) {
+    QImage image(40, 30, pixels);
+    image.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, format, 100)) << format;
+    return bytes.toStdString();
+}
+
+bool nearly(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           12;
+}
+
 } // namespace
 
 TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd) {
@@ -138,6 +155,8 @@ TEST_F(EditorBadContentTest, ANewListWhereTheLanguageFolderIsAFileIsReported) {
     EXPECT_EQ(file("data/English"), "a file, not a folder");
 }
 
+// Every format the game shows is shown as it shows it, 16 bits a channel included; what the game
+// turns away shows only the colour.
 TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhenSound) {
     writeContent();
     const std::string small = png(Qt::green);
@@ -156,6 +175,14 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
         {"cut.png", "cut.png", small.substr(0, small.size() / 2), false},
         {"photo.png", "photo.png", png::solidRgb(5000, 5000, 0x00FF00), true},
         {"too large.png", "too large.png", png::solidRgb(6000, 5000, 0x00FF00), false},
+        {"deep.png", "deep.png", green("PNG", QImage::Format_RGBA64), true},
+        {"scan.tif", "scan.tif", green("TIFF"), true},
+        {"web.webp", "web.webp", green("WEBP"), true},
+        {"drawing.svg", "drawing.svg",
+         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
+         "<rect width=\"40\" height=\"30\" fill=\"#00ff00\"/></svg>",
+         true},
+        {"icon.ico", "icon.ico", green("ICO"), false}, // Qt reads it, the game does not
     };
     for (const Case& c : cases) {
         folder.write("gfx/images/" + c.fileName, c.bytes);
@@ -177,9 +204,13 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
     for (const Case& c : cases) {
         choose("image", c.shown);
         EXPECT_EQ(preview().hasPicture(), c.preview) << c.fileName;
+        // The dog's picture box is above its word; the middle of it is the picture's, or white.
+        const QColor middle = preview().grab().toImage().pixelColor(64, 36);
+        EXPECT_TRUE(nearly(middle, c.preview ? QColor(Qt::green) : QColor(Qt::white)))
+            << c.fileName << " " << middle.name().toStdString();
         EXPECT_EQ(dialog->exercises()[1].image, c.shown.toStdU16String()) << c.fileName;
     }
-    EXPECT_NE(file("data/English/animals").find("\r\ntoo large.png\r\n"), std::string::npos);
+    EXPECT_NE(file("data/English/animals").find("\r\nicon.ico\r\n"), std::string::npos);
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -205,7 +236,7 @@ TEST_F(EditorBadContentTest, MissingMediaFoldersLeaveEmptyColumnsAndTheListWorka
         listBytes({{.name = "dog", .image = "dog.png", .text = "Dog", .colour = "-16777216"}}));
 
     // A recording cannot go where there is no folder for it: said, and nothing is made.
-    chosenFile = elsewhere.path() / "hello.wav";
+    chosenFiles = {elsewhere.path() / "hello.wav"};
     const std::vector<std::string> before = allPaths();
     press("addSpeech");
     EXPECT_EQ(errors, QStringList({"The file could not be copied to speech\\English\\hello.wav. "

@@ -14,9 +14,12 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,11 +35,12 @@ public:
     // What the stand-ins answer, in order; an unexpected question fails the test.
     std::deque<bool> answers;
     std::deque<std::optional<QString>> names;
-    std::optional<std::filesystem::path> chosenFile;
+    std::vector<std::filesystem::path> chosenFiles; // none: Cancel
     // What the dialog asked and showed.
     QStringList questions;
     QStringList errors;
     int namesAsked = 0;
+    QStringList renamesOffered; // the current names the rename box showed
     QStringList fileFilters;
     std::vector<std::filesystem::path> fileFolders;
 
@@ -101,11 +105,21 @@ public:
             names.pop_front();
             return name;
         };
-        platform.chooseFile = [this](QWidget*, const QString& filter,
-                                     const std::filesystem::path& start) {
+        platform.askNewName = [this](QWidget*, const QString& current) -> std::optional<QString> {
+            renamesOffered.push_back(current);
+            if (names.empty()) {
+                ADD_FAILURE() << "unexpected rename";
+                return std::nullopt;
+            }
+            std::optional<QString> name = names.front();
+            names.pop_front();
+            return name;
+        };
+        platform.chooseFiles = [this](QWidget*, const QString& filter,
+                                      const std::filesystem::path& start) {
             fileFilters.push_back(filter);
             fileFolders.push_back(start);
-            return chosenFile;
+            return chosenFiles;
         };
         return platform;
     }
@@ -172,6 +186,23 @@ public:
         QTest::mouseClick(&textBox(), Qt::LeftButton);
         textBox().selectAll();
         QTest::keyClicks(&textBox(), text);
+    }
+
+    // Drops files from the file manager on a column, as the user would.
+    void drop(const char* columnName, const std::vector<std::filesystem::path>& files) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const std::filesystem::path& file : files) {
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+        }
+        data.setUrls(urls);
+        QWidget* target = column(columnName).viewport();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        EXPECT_TRUE(enter.isAccepted()) << columnName;
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
     }
 
     std::optional<QString> selected(const char* columnName) const {

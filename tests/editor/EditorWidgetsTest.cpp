@@ -88,42 +88,66 @@ TEST(SortedColumn, TheUserCanChooseButNotUnchoose) {
     EXPECT_EQ(chosen.count(), 1);
 }
 
-TEST(PreviewWidget, PaintsTheColourWithItsAlphaThePictureStretchedAndABlackOutline) {
+// The picture-and-word screen in miniature: the colour as the game fills the screen with it, the
+// picture whole in its shape, the word beneath it in black or white, whichever reads.
+TEST(PreviewWidget, PaintsTheColourAsTheGameDoesThePictureInItsShapeAndTheWordReadable) {
     QWidget background;
-    background.setAutoFillBackground(true);
-    QPalette palette = background.palette();
-    palette.setColor(QPalette::Window, QColor(10, 200, 10));
-    background.setPalette(palette);
     auto* preview = new CPreviewWidget(&background);
-    background.resize(100, 75);
+    background.resize(CPreviewWidget::kWidth, CPreviewWidget::kHeight);
     background.show();
-
-    struct Case {
-        std::uint32_t colour;
-        QColor inside;
-    };
-    const Case cases[] = {
-        {0xFFDB3A3A, QColor(0xDB, 0x3A, 0x3A)},
-        {0x00FFFFFF, QColor(10, 200, 10)}, // no colour: the dialog shows through
-    };
-    for (const Case& c : cases) {
-        preview->setColour(c.colour);
-        EXPECT_EQ(pixelOf(background, 50, 37), c.inside) << std::hex << c.colour;
-        EXPECT_EQ(pixelOf(background, 0, 0), QColor(Qt::black));
-        EXPECT_EQ(pixelOf(background, 99, 74), QColor(Qt::black));
-    }
-
-    // A 2 x 1 picture, left half blue and right half yellow, fills the whole rectangle.
+    // A 2 x 1 picture, left half blue and right half yellow.
     QImage picture(2, 1, QImage::Format_RGB32);
     picture.setPixelColor(0, 0, Qt::blue);
     picture.setPixelColor(1, 0, Qt::yellow);
     preview->setPicture(picture);
     EXPECT_TRUE(preview->hasPicture());
-    EXPECT_EQ(pixelOf(background, 10, 70), QColor(Qt::blue));
-    EXPECT_EQ(pixelOf(background, 90, 5), QColor(Qt::yellow));
+
+    struct Case {
+        std::uint32_t colour;
+        QColor inside;
+        QColor word;
+    };
+    const Case cases[] = {
+        {0xFFDB3A3A, QColor(0xDB, 0x3A, 0x3A), Qt::black},
+        {0xFF123456, QColor(0x12, 0x34, 0x56), Qt::white}, // outside the palette
+        {0x00000000, QColor(Qt::black), Qt::white},        // transparent: the game shows black
+        {0x00FFFFFF, QColor(0x80, 0x80, 0x80), Qt::black}, // no colour: the activity's grey
+    };
+    // The frame at 16 %: without a word the picture's box is in the middle, where 96 x 72 holds
+    // it at 96 x 48 from (16, 24). With one the box is at the top (the picture from y 12) and the
+    // word from y 76.
+    for (const char* word : {"", "Wo"}) {
+        preview->setText(word);
+        const int top = *word == '\0' ? 24 : 12;
+        for (const Case& c : cases) {
+            const std::string what = std::to_string(c.colour) + " " + word;
+            preview->setColour(c.colour);
+            const QImage shown = background.grab().toImage();
+            EXPECT_EQ(shown.pixelColor(64, top - 3), c.inside) << what;
+            EXPECT_EQ(shown.pixelColor(8, 40), c.inside) << what; // beside the picture
+            EXPECT_EQ(shown.pixelColor(24, top + 2), QColor(Qt::blue)) << what;
+            EXPECT_EQ(shown.pixelColor(104, top + 45), QColor(Qt::yellow)) << what;
+            EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::black)) << what;
+            EXPECT_EQ(shown.pixelColor(127, 95), QColor(Qt::black)) << what;
+            int wordPixels = 0;
+            for (int y = 76; y < 94; ++y) {
+                for (int x = 2; x < 126; ++x) {
+                    // Letters 12 pixels high are smoothed at their edges.
+                    const QColor pixel = shown.pixelColor(x, y);
+                    wordPixels += std::abs(pixel.red() - c.word.red()) +
+                                              std::abs(pixel.green() - c.word.green()) +
+                                              std::abs(pixel.blue() - c.word.blue()) <
+                                          96
+                                      ? 1
+                                      : 0;
+                }
+            }
+            EXPECT_EQ(wordPixels > 10, *word != '\0') << what;
+        }
+    }
     preview->releasePicture();
     EXPECT_FALSE(preview->hasPicture());
-    EXPECT_EQ(pixelOf(background, 10, 70), QColor(10, 200, 10));
+    EXPECT_EQ(pixelOf(background, 24, 16), QColor(0x80, 0x80, 0x80));
 }
 
 TEST(NewListDialog, PromptIsTheEighthLineOfTheLanguagesToolTxt) {

@@ -175,11 +175,33 @@ TEST_F(ListEditorDialogTest, ANewListIsAnEmptyFileThatIsChosenAndATakenNameAsksF
     EXPECT_EQ(selected("list"), QString("animals"));
 }
 
+namespace {
+
+// The game's settings: 15 settings, then each screen's four numbers and list, menu first.
+std::string settingsPlaying(std::initializer_list<const char*> lists) {
+    std::string settings;
+    for (int line = 0; line < 15; ++line) {
+        settings += "0\r\n";
+    }
+    for (const char* list : lists) {
+        settings += std::string("1\r\n1\r\n1\r\n-1\r\n") + list + "\r\n";
+    }
+    return settings;
+}
+
+} // namespace
+
+// The question names the list, and the activities the game's settings give it to.
 TEST_F(ListEditorDialogTest, DeletingAListAsksWithItsNameAndOneAlreadyGoneLeavesTheColumn) {
+    folder.write("options/vimo.opt",
+                 settingsPlaying({"toys", "vimo", "TOYS", "animals", "vimo", "toys", "vimo"}));
     openContent("toys");
     answers = {false, true};
     press("deleteList");
-    EXPECT_EQ(questions, QStringList({"Really delete list toys?"}));
+    EXPECT_EQ(questions, QStringList({"Really delete list toys?\n\nThe game's settings play this "
+                                      "list in: Picture steps, Picture and word. These activities "
+                                      "will find no list until another one is chosen for them on "
+                                      "the game's options screen."}));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "data/English/toys"));
     press("deleteList");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "data/English/toys"));
@@ -194,6 +216,62 @@ TEST_F(ListEditorDialogTest, DeletingAListAsksWithItsNameAndOneAlreadyGoneLeaves
     press("deleteList");
     EXPECT_EQ(errors, QStringList({"data\\English\\animals was not found."}));
     EXPECT_TRUE(column("list").entries().isEmpty());
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(questions[2], "Really delete list animals?\n\nThe game's settings play this list "
+                            "in: Find images. These activities will find no list until another "
+                            "one is chosen for them on the game's options screen.");
+}
+
+// F2 or a double click renames: the list's file takes the new name whole, an exercise keeps
+// everything but its name; names the folder cannot take are refused with the reason.
+TEST_F(ListEditorDialogTest, RenamingAListMovesItsFileAndAnExerciseKeepsAllButItsName) {
+    openContent("animals", "dog");
+    const std::string animals = file("data/English/animals");
+    const std::vector<std::string> before = allPaths();
+    struct Case {
+        QString typed;
+        QString error; // empty: none
+    };
+    const Case refused[] = {
+        {"toys", "A list named \"toys\" exists already. Please choose another name."},
+        {"ANIMALS", "\"ANIMALS\" differs from the list's name only in letter case, which not "
+                    "every disk tells apart. Please choose another name."},
+        {"a/b", ""},
+    };
+    for (const Case& c : refused) {
+        errors.clear();
+        names = {c.typed};
+        column("list").setFocus();
+        QTest::keyClick(&column("list"), Qt::Key_F2);
+        ASSERT_EQ(errors.size(), 1) << c.typed.toStdString();
+        EXPECT_TRUE(c.error.isEmpty() ? errors[0].contains("cannot be the name of a list")
+                                      : errors[0] == c.error)
+            << errors[0].toStdString();
+        EXPECT_EQ(allPaths(), before);
+    }
+    names = {QString("Zoo")};
+    column("list").setFocus();
+    QTest::keyClick(&column("list"), Qt::Key_F2);
+    EXPECT_EQ(renamesOffered.back(), "animals");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "data/English/animals"));
+    EXPECT_EQ(file("data/English/Zoo"), animals);
+    EXPECT_EQ(column("list").entries(), QStringList({"toys", "Zoo"}));
+    EXPECT_EQ(selected("list"), QString("Zoo"));
+    EXPECT_EQ(selected("exercise"), QString("dog"));
+
+    // The exercise: by a double click, on one line.
+    CSortedColumn& exercises = column("exercise");
+    const QRect dog = exercises.visualItemRect(exercises.selectedItems().front());
+    names = {QString("Pup\npy")};
+    QTest::mouseClick(exercises.viewport(), Qt::LeftButton, {}, dog.center());
+    QTest::mouseDClick(exercises.viewport(), Qt::LeftButton, {}, dog.center());
+    EXPECT_EQ(renamesOffered.back(), "dog");
+    EXPECT_EQ(exercises.entries(), QStringList({"cat", "cat", "Pup py"}));
+    EXPECT_EQ(selected("exercise"), QString("Pup py"));
+    EXPECT_EQ(file("data/English/Zoo"),
+              list({"cat", "cat.png", "cat", "", "Cat", "-16777216",        //
+                    "Pup py", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
+                    "cat", "other.png", "", "", "second cat", "-1"}));
 }
 
 TEST_F(ListEditorDialogTest, TwoExercisesOfOneNameAllActionsTakeTheFirst) {
@@ -215,6 +293,19 @@ TEST_F(ListEditorDialogTest, TwoExercisesOfOneNameAllActionsTakeTheFirst) {
     EXPECT_EQ(file("data/English/animals"),
               list({"dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
                     "cat", "other.png", "", "", "second cat", "-1"}));
+
+    // The play order shows and moves the chosen one; the column stays sorted by name.
+    choose("exercise", "dog");
+    EXPECT_EQ(dialog->findChild<QLabel*>("playOrder")->text(), "1 of 2");
+    EXPECT_FALSE(button("playEarlier").isEnabled());
+    press("playLater");
+    EXPECT_EQ(dialog->findChild<QLabel*>("playOrder")->text(), "2 of 2");
+    EXPECT_FALSE(button("playLater").isEnabled());
+    EXPECT_EQ(selected("exercise"), QString("dog"));
+    EXPECT_EQ(column("exercise").entries(), QStringList({"cat", "dog"}));
+    EXPECT_EQ(file("data/English/animals"),
+              list({"cat", "other.png", "", "", "second cat", "-1", //
+                    "dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1"}));
 }
 
 TEST_F(ListEditorDialogTest, TextLeftByAClickOnAnotherExerciseIsSavedOnOneLineForTheOneBefore) {

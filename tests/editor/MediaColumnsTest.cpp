@@ -61,68 +61,111 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_TRUE(preview().hasPicture());
 }
 
-// A file added is copied into its kind's folder and only offered; one already there is not
-// copied, and the user is told why. One whose name is refused (leading out of the folder, or a
-// screenshot's time) is offered under a corrected name, and copied so if the user agrees.
-TEST_F(MediaColumnsTest, AddingAFileCopiesItInWithoutAssigningItAndNeverOverOrOutOfTheFolder) {
+// Files added by the button, several at once, or dropped on a column are copied into their kind's
+// folder and only offered; one already there or a picture the game cannot show is not copied, and
+// the user is told why. One whose name is refused (leading out of the folder, or a screenshot's
+// time) is offered under a corrected name, and copied so if the user agrees.
+TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", png(Qt::green));
+    elsewhere.write("zebra.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" "
+                                 "height=\"3\"><rect width=\"4\" height=\"3\"/></svg>");
+    elsewhere.write("notes.png", "not a picture");
     elsewhere.write("cat.wav", "another cat");
+    elsewhere.write("moo.wav", "RIFF");
     elsewhere.write("..\\..\\escape.wav", "x");
     elsewhere.write("Skärmbild 10:11:12.png", png(Qt::green));
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
     std::vector<std::string> paths = allPaths();
-    paths.push_back("gfx/images/horse.png");
-    paths.push_back("gfx/images/Skärmbild 10-11-12.png");
+    for (const char* added : {"gfx/images/horse.png", "gfx/images/zebra.svg", "sfx/images/moo.wav",
+                              "gfx/images/Skärmbild 10-11-12.png"}) {
+        paths.push_back(added);
+    }
     std::sort(paths.begin(), paths.end());
+    const QString notAPicture =
+        "\"notes.png\" is not a picture the game can show, so it was not copied. The game shows "
+        "PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 "
+        "million pixels in all; please save it in one of these formats first.";
     struct Case {
-        const char* button;
-        std::optional<std::filesystem::path> chosen;
+        const char* where; // a button, or the column a drop lands on
+        bool dropped;
+        std::vector<std::filesystem::path> chosen;
         QString error;    // empty: none
         QString question; // empty: none; asked and answered Yes when it ends with "Yes"
     };
     const Case cases[] = {
-        {"addImage", elsewhere.path() / "horse.png", ""},
-        {"addSound", std::nullopt, ""}, // Cancel
-        {"addSound", elsewhere.path() / "cat.wav",
-         "sfx\\images\\cat.wav is already there. Nothing was copied."},
-        {"addSound", folder.path() / "sfx/images/dog.wav",
-         "sfx\\images\\dog.wav is already there. Nothing was copied."},
-        {"addSpeech", elsewhere.path() / "..\\..\\escape.wav", "",
+        {"addImage",
+         false,
+         {elsewhere.path() / "horse.png", elsewhere.path() / "notes.png",
+          elsewhere.path() / "zebra.svg"},
+         notAPicture,
+         ""},
+        {"addSound", false, {}, "", ""}, // Cancel
+        {"addSound",
+         false,
+         {elsewhere.path() / "cat.wav"},
+         "sfx\\images\\cat.wav is already there. Nothing was copied.",
+         ""},
+        {"addSound",
+         false,
+         {folder.path() / "sfx/images/dog.wav"},
+         "sfx\\images\\dog.wav is already there. Nothing was copied.",
+         ""},
+        {"addSpeech",
+         false,
+         {elsewhere.path() / "..\\..\\escape.wav"},
+         "",
          "The file \"..\\..\\escape.wav\" cannot be copied under this name: it contains a "
          "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
          "Copy it as \"..-..-escape.wav\"?"},
-        {"addImage", elsewhere.path() / "Skärmbild 10:11:12.png", "",
+        {"addImage",
+         false,
+         {elsewhere.path() / "Skärmbild 10:11:12.png"},
+         "",
          "The file \"Skärmbild 10:11:12.png\" cannot be copied under this name: it contains a "
          "character that is not allowed in a name (one of / \\ < > : \" | ? * or a line break). "
          "Copy it as \"Skärmbild 10-11-12.png\"? Yes"},
+        {"image", true, {elsewhere.path() / "notes.png"}, notAPicture, ""},
+        {"sound",
+         true,
+         {elsewhere.path() / "moo.wav", elsewhere.path() / "cat.wav"},
+         "sfx\\images\\cat.wav is already there. Nothing was copied.",
+         ""},
     };
     for (const Case& c : cases) {
         errors.clear();
         questions.clear();
         sound.calls.clear();
-        chosenFile = c.chosen;
         QString question = c.question;
         if (!question.isEmpty()) {
             answers.push_back(question.endsWith(" Yes"));
             question.remove(QRegularExpression(" Yes$"));
         }
-        press(c.button);
-        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.button;
+        if (c.dropped) {
+            drop(c.where, c.chosen);
+        } else {
+            chosenFiles = c.chosen;
+            press(c.where);
+        }
+        EXPECT_EQ(errors, c.error.isEmpty() ? QStringList() : QStringList({c.error})) << c.where;
         EXPECT_EQ(questions, question.isEmpty() ? QStringList() : QStringList({question}))
-            << c.button;
-        EXPECT_EQ(sound.calls, std::vector<std::string>{"playOnce sfx\\click.wav"}) << c.button;
+            << c.where;
+        EXPECT_EQ(sound.calls, c.dropped ? std::vector<std::string>()
+                                         : std::vector<std::string>{"playOnce sfx\\click.wav"})
+            << c.where;
     }
-    EXPECT_EQ(fileFilters, QStringList({"Image Files (*)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)", "Sound Files (*.wav *.WAV)",
-                                        "Sound Files (*.wav *.WAV)", "Image Files (*)"}));
+    const QString pictures = "Image Files (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp "
+                             "*.svg *.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)";
+    const QString sounds = "Sound Files (*.wav *.WAV)";
+    EXPECT_EQ(fileFilters, QStringList({pictures, sounds, sounds, sounds, sounds, pictures}));
     EXPECT_EQ(fileFolders.front(), folder.path() / "gfx/images/");
     EXPECT_EQ(allPaths(), paths);
     EXPECT_EQ(file("gfx/images/horse.png"), png(Qt::green));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
-    EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png", "dog.png",
-                                                      "horse.png", "Skärmbild 10-11-12.png"}));
-    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav"}));
+    EXPECT_EQ(column("image").entries(),
+              QStringList({"broken.png", "cat.png", "dog.png", "horse.png",
+                           "Skärmbild 10-11-12.png", "zebra.svg"}));
+    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav", "moo.wav"}));
     EXPECT_FALSE(selected("image"));
     EXPECT_EQ(file("data/English/animals"), animals);
     EXPECT_EQ(dialog->exercises()[1].image, u"dog.png");
@@ -141,8 +184,16 @@ TEST_F(MediaColumnsTest, DeletingAFileAsksItsKindsQuestionAndKeepsTheExercisesNa
     EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png"}));
     press("deleteSound");
     press("deleteSpeech");
-    EXPECT_EQ(questions, QStringList({"Really delete image file?", "Really delete image file?",
-                                      "Really delete sound file?", "Really delete speech file?"}));
+    // Each question names the file and the lists that use it.
+    const auto asked = [](const char* question, const char* file) {
+        return QString(question) + "\n\n" + file +
+               "\n\nThe lists \"animals\" use it. Their exercises keep its name, and the game "
+               "will show or play nothing for it.";
+    };
+    EXPECT_EQ(questions, QStringList({asked("Really delete image file?", "dog.png"),
+                                      asked("Really delete image file?", "dog.png"),
+                                      asked("Really delete sound file?", "dog.wav"),
+                                      asked("Really delete speech file?", "dog.wav")}));
     EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav"}));
     EXPECT_EQ(column("speech").entries(), QStringList({" None"}));
     EXPECT_EQ(file("data/English/animals"), animals);

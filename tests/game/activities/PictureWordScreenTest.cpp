@@ -3,7 +3,7 @@
 
 #include "RecordingGraphics.h"
 #include "TestServices.h"
-#include "game/gfx/ReadableText.h"
+#include "common/pictures/ReadableText.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // box allows, centred, the rest of the box left to what is behind it.
 #pragma once
 
-#include "game/gfx/Graphics.h"
+#include "common/pictures/RectF.h"
 
 // The rectangle inside `box` that a picture of the given pixel size fills. A picture of the box's
 // own shape, or within a pixel of it, fills the box exactly; one without a size gets the box.

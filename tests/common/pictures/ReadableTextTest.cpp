@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/gfx/ReadableText.h"
+#include "common/pictures/ReadableText.h"
 
 #include <gtest/gtest.h>
 

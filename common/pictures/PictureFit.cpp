@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/gfx/PictureFit.h"
+#include "common/pictures/PictureFit.h"
 
 #include <algorithm>
 

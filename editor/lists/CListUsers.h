@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Who uses what, asked before something is deleted: which lists name a picture, sound or speech
+// file, and which activities the game's settings (options\vimo.opt) give a list to play.
+#pragma once
+
+#include "common/content/Exercise.h"
+#include "common/files/FileSystem.h"
+#include "editor/lists/CListFolder.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CListUsers {
+public:
+    // The names of the lists in `lists` with an exercise whose `field` names `fileName` (letter
+    // case ignored, as the game finds files), in the order the folder lists them.
+    static std::vector<std::u16string> listsNaming(const CListFolder& lists,
+                                                   std::u16string Exercise::*field,
+                                                   std::u16string_view fileName);
+
+    // The activities (1 to 6, as the menu numbers them) whose list in the game's settings is
+    // `name`, in any letter case, as the game finds it. None when the settings cannot be read.
+    static std::vector<int> activitiesPlaying(const CListFolder& lists, std::u16string_view name);
+};
