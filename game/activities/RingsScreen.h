@@ -22,6 +22,9 @@ public:
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
+    // The next ring, the end of the pause after a picture, the reminder; never while nothing of
+    // that waits.
+    NextTurn nextTurn() const override;
     // On the stop button it leaves; anywhere else it is the switch, as a key.
     void mouseDown(int x, int y) override;
     // Every key silences the start music; Esc leaves, any other key is the switch.

@@ -34,19 +34,27 @@ namespace {
 
 class SurfaceFrames : public FrameSink {
 public:
-    SurfaceFrames(SdlSurfaces& surfaces, SdlEventSource& events)
-        : surfaces_(surfaces), events_(events) {}
+    SurfaceFrames(SdlSurfaces& surfaces, const Clock& clock) : surfaces_(surfaces), clock_(clock) {}
     void endTurn() override {
-        const std::uint64_t presents = surfaces_.presentCount();
         surfaces_.endFrame();
-        if (surfaces_.presentCount() != presents) {
-            events_.windowPresented();
+        lastTurn_ = clock_.milliseconds();
+    }
+    NextTurn pace(NextTurn screen) const override {
+        if (screen.isNow()) {
+            // The next refresh, measured from the end of the last turn.
+            screen = NextTurn::after(clock_.milliseconds(), lastTurn_,
+                                     surfaces_.refreshMilliseconds() - 1);
         }
+        if (const std::optional<std::uint32_t> held = surfaces_.millisecondsUntilPresent()) {
+            screen = screen.soonest(NextTurn::in(*held));
+        }
+        return screen;
     }
 
 private:
     SdlSurfaces& surfaces_;
-    SdlEventSource& events_;
+    const Clock& clock_;
+    std::uint32_t lastTurn_ = 0;
 };
 
 // An icon file is a few kilobytes; anything much larger is not one.
@@ -187,10 +195,10 @@ int main(int argc, char** argv) {
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
-                          [&surfaces] { surfaces.targetsReset(); }, gameWindow->window());
+                          [&surfaces] { surfaces.targetsReset(); });
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
     SdlErrorBox errorBox(gameWindow->window());
-    SurfaceFrames frames(surfaces, events);
+    SurfaceFrames frames(surfaces, clock);
 
     waitOutSplash(clock, splashShown);
 

@@ -73,7 +73,7 @@ private:
 // the frames it is asked to show.
 class MainLoopTest : public ::testing::Test, public EventSource, public FrameSink {
 protected:
-    std::optional<InputEvent> next() override { return takeFirst(turns); }
+    std::optional<InputEvent> next(NextTurn) override { return takeFirst(turns); }
     void endTurn() override { ++frames; }
 
     void run(std::deque<NextScreen> firstScript) {
