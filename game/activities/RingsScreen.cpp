@@ -170,15 +170,24 @@ void RingsScreen::draw() {
         offscreen_->fillRectangle(RectF{0, 0, kScreenWidth, kScreenHeight},
                                   options_.backgroundColour[RingsId]);
         backgroundDue_ = false;
+        overlayDue_ = true;
     }
     for (const Ring& ring : ringsDue_) {
         offscreen_->drawEllipse(ring.rect, ring.colour, ringPenWidth_);
     }
+    // Drawn over the rings, and only when something beneath them or their look changed: drawn
+    // again over itself, a picture with soft edges would change the frame every time.
+    const bool overlayChanged = !ringsDue_.empty() || stopButton_.hover != overlayHover_ ||
+                                reminderShown_ != overlayReminder_;
     ringsDue_.clear();
-    // Drawn over the rings.
-    drawStopButton();
-    if (reminderShown_) {
-        reminder_.draw();
+    if (overlayDue_ || overlayChanged) {
+        drawStopButton();
+        if (reminderShown_) {
+            reminder_.draw();
+        }
+        overlayDue_ = false;
+        overlayHover_ = stopButton_.hover;
+        overlayReminder_ = reminderShown_;
     }
     present();
 }

@@ -58,6 +58,10 @@ private:
         std::uint32_t colour;
     };
     bool backgroundDue_ = true;
+    // The stop button and the reminder as last drawn over the rings.
+    bool overlayDue_ = true;
+    int overlayHover_ = 0;
+    bool overlayReminder_ = false;
     std::vector<Ring> ringsDue_;
     Picture reminder_;
     bool reminderShown_ = false;
