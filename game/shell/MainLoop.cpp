@@ -44,6 +44,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
             factory.current()->draw();
             frames.endTurn();
         } else if (const std::optional<ScreenId> id = next.screen()) {
+            frames.screenChanging();
             factory.build(*id);
             begun = true;
             if (Screen* screen = factory.current()) {

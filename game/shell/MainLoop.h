@@ -28,6 +28,9 @@ public:
     // animates gets a turn once per display refresh, no more, and a frame held back within a
     // refresh gets the turn that shows it.
     virtual NextTurn pace(NextTurn screen) const { return screen; }
+    // Called before the next screen is built: what would delay its first frame (decoding its
+    // music) may wait until that frame is shown.
+    virtual void screenChanging() {}
 };
 
 struct DrawingSurfaces {

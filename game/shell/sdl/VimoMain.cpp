@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the game: the window, the splash, the menu and the main loop, then a clean ending
 // that gives the display its mode back.
+#include "common/audio/HeldSound.h"
 #include "common/audio/sdl/SdlSound.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/WholeFile.h"
@@ -34,11 +35,17 @@ namespace {
 
 class SurfaceFrames : public FrameSink {
 public:
-    SurfaceFrames(SdlSurfaces& surfaces, const Clock& clock) : surfaces_(surfaces), clock_(clock) {}
+    SurfaceFrames(SdlSurfaces& surfaces, const Clock& clock, HeldSound& sound)
+        : surfaces_(surfaces), clock_(clock), sound_(sound) {}
     void endTurn() override {
         surfaces_.endFrame();
         lastTurn_ = clock_.milliseconds();
+        // A new screen's sound starts once its first frame is on screen.
+        if (sound_.holding() && !surfaces_.millisecondsUntilPresent()) {
+            sound_.release();
+        }
     }
+    void screenChanging() override { sound_.hold(); }
     NextTurn pace(NextTurn screen) const override {
         if (screen.isNow()) {
             // The next refresh, measured from the end of the last turn.
@@ -54,6 +61,7 @@ public:
 private:
     SdlSurfaces& surfaces_;
     const Clock& clock_;
+    HeldSound& sound_;
     std::uint32_t lastTurn_ = 0;
 };
 
@@ -192,20 +200,22 @@ int main(int argc, char** argv) {
     const std::uint32_t splashShown = showSplash(surfaces, clock);
     setWindowIcon(gameWindow->window(), files);
     const std::unique_ptr<Sound> sound = openSound(files);
+    HeldSound heldSound(*sound);
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
                           [&surfaces] { surfaces.targetsReset(); });
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
     SdlErrorBox errorBox(gameWindow->window());
-    SurfaceFrames frames(surfaces, clock);
+    SurfaceFrames frames(surfaces, clock, heldSound);
 
     waitOutSplash(clock, splashShown);
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(
-        ScreenServices{files, clock, *sound, pointer, errorBox, random, lastPressTimes});
+        ScreenServices{files, clock, heldSound, pointer, errorBox, random, lastPressTimes});
     pointer.setFactory(&factory);
+    frames.screenChanging();
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
                                   surfaces.offscreenImage()};
