@@ -162,6 +162,17 @@ NextScreen FindImagesScreen::update() {
     return nextScreenId_;
 }
 
+NextTurn FindImagesScreen::nextTurn() const {
+    if (!nextScreenId_.stays() || (answered_ && answerPending_)) {
+        return NextTurn::now();
+    }
+    if (!answered_) {
+        return scanner_.nextTurn();
+    }
+    return NextTurn::after(services_.clock.milliseconds(), pauseStart_,
+                           pauseMilliseconds(options_.findPause));
+}
+
 void FindImagesScreen::draw() {
     if (!offscreen_) {
         return;

@@ -25,6 +25,8 @@ public:
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
+    // The scanner's next step while the child chooses, then the end of the pause.
+    NextTurn nextTurn() const override;
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;

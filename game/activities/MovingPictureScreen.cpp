@@ -71,6 +71,10 @@ NextScreen MovingPictureScreen::update() {
     return nextScreenId_;
 }
 
+NextTurn MovingPictureScreen::nextTurn() const {
+    return contactHeld_ == 1 || !nextScreenId_.stays() ? NextTurn::now() : NextTurn::never();
+}
+
 std::uint32_t MovingPictureScreen::backgroundColour() const {
     // Grey asks for the colour of the exercise on the screen.
     const bool shown = exercisePosition_ < list_.exercises.size();

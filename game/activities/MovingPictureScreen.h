@@ -26,6 +26,8 @@ public:
     // Moves the picture while the contact holds, and brings the next exercise once it is gone.
     NextScreen update() override;
     void draw() override;
+    // Every display refresh while the picture moves; never while it stands.
+    NextTurn nextTurn() const override;
     // Any key silences the start music; a press moves the picture only after a release, so a
     // switch still held from the last exercise does not start the next one.
     void keyDown(int key) override;

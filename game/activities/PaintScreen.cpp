@@ -21,7 +21,8 @@ std::u16string withoutEnd(std::u16string_view name, std::size_t count) {
 } // namespace
 
 PaintScreen::PaintScreen(ScreenServices& services)
-    : ActivityScreen(services), paintSounds_(services.files, services.random, services.clock),
+    : ActivityScreen(services), frame_(services.clock),
+      paintSounds_(services.files, services.random, services.clock),
       pictures_(services.files, services.random, services.clock) {}
 
 PaintScreen::~PaintScreen() {
@@ -78,7 +79,8 @@ void PaintScreen::keyDown(int key) {
 
 void PaintScreen::loadPicture() {
     currentFrame_ = nullptr;
-    frames_.clear();
+    frame_.release();
+    framePaths_.clear();
     frameIndex_ = 0;
 
     // An empty gfx\paint\ has no picture to name, and a name too short for a frame number and
@@ -91,16 +93,19 @@ void PaintScreen::loadPicture() {
     // Frames 01 to 09, in the order the folder lists them.
     for (const std::u16string& name :
          services_.files.list(std::u16string(kPaintFolder) + base + u"0*.*", FolderEntries::Skip)) {
-        Picture frame(services_.clock);
-        lastFramePath_ = std::u16string(kPaintFolder) + name;
-        frame.load(lastFramePath_, offscreen_, false);
-        frame.setSize(frame.width * kFrameScale, frame.height * kFrameScale);
-        frame.setPosition(400 - frame.width / 2, 300 - frame.height / 2);
-        frames_.push_back(std::move(frame));
+        framePaths_.push_back(std::u16string(kPaintFolder) + name);
     }
-    if (!frames_.empty()) {
-        currentFrame_ = &frames_.front();
+    if (!framePaths_.empty()) {
+        showFrame(0);
     }
+}
+
+void PaintScreen::showFrame(std::size_t index) {
+    frame_.release();
+    frame_.load(framePaths_[index], offscreen_, false);
+    frame_.setSize(frame_.width * kFrameScale, frame_.height * kFrameScale);
+    frame_.setPosition(400 - frame_.width / 2, 300 - frame_.height / 2);
+    currentFrame_ = &frame_;
 }
 
 void PaintScreen::handlePress() {
@@ -109,14 +114,15 @@ void PaintScreen::handlePress() {
         return;
     }
     ++frameIndex_;
-    if (frameIndex_ < frames_.size()) {
-        currentFrame_ = &frames_[frameIndex_];
+    if (frameIndex_ < framePaths_.size()) {
+        showFrame(frameIndex_);
         const std::u16string name = paintSounds_.next();
         stepSound(name.empty() ? std::u16string() : u"sfx\\paint\\" + name);
-    } else if (frameIndex_ == frames_.size()) {
+    } else if (frameIndex_ == framePaths_.size()) {
         // The picture's own sound, named after its frames: gfx\paint\cat05.png gives
         // sfx\images\cat.wav. The last frame stays on screen.
-        const std::u16string framePath = lastFramePath_;
+        const std::u16string framePath =
+            framePaths_.empty() ? std::u16string() : framePaths_.back();
         const std::u16string frameName = framePath.size() > kPaintFolder.size()
                                              ? framePath.substr(kPaintFolder.size())
                                              : std::u16string();

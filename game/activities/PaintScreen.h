@@ -25,20 +25,23 @@ public:
     // Esc leaves; any other key is the switch.
     void keyDown(int key) override;
 
-    // The frames of the picture on screen, and which of them shows (none without frames).
-    const std::vector<Picture>& frames() const { return frames_; }
+    // The frame on screen; none without frames.
     const Picture* currentFrame() const { return currentFrame_; }
 
 private:
     void loadPicture();
+    // Decodes frame `index` of the picture in place of the one before: a series of large frames
+    // holds only the one on screen.
+    void showFrame(std::size_t index);
     void handlePress();
     // The sound of a step: played when sounds are on, otherwise every sound is silenced.
     void stepSound(const std::u16string& path);
 
-    // Points into frames_, which is not changed while it is set.
+    // The frame on screen, or null.
     Picture* currentFrame_ = nullptr;
-    std::vector<Picture> frames_;
-    std::u16string lastFramePath_;
+    Picture frame_;
+    // The files of the picture's frames, in order.
+    std::vector<std::u16string> framePaths_;
     FileList paintSounds_;
     FileList pictures_;
     std::size_t frameIndex_ = 0;

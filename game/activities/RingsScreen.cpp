@@ -114,6 +114,53 @@ NextScreen RingsScreen::update() {
     return nextScreenId_;
 }
 
+NextTurn RingsScreen::nextTurn() const {
+    if (!nextScreenId_.stays() || backgroundDue_ || !ringsDue_.empty() ||
+        (reminderShown_ && contactHeld_ == 1)) {
+        return NextTurn::now();
+    }
+    const std::uint32_t now = services_.clock.milliseconds();
+    const bool held = contactHeld_ == 1;
+    NextTurn next = NextTurn::never();
+    bool drawing = false;
+    switch (contactMode()) {
+    case 0:
+        drawing = held && !complete_;
+        if (!held && complete_) {
+            return NextTurn::now(); // a new picture
+        }
+        break;
+    case 1:
+        drawing = held && !complete_;
+        if (!held && !fresh_) {
+            return NextTurn::now(); // a new picture
+        }
+        break;
+    case 2:
+        drawing = !complete_ && (held || !fresh_);
+        if (complete_) {
+            if (!waiting_) {
+                return NextTurn::now();
+            }
+            next = NextTurn::after(now, waitStartTime_, kWaitAfterPictureMs);
+        }
+        break;
+    default:
+        return NextTurn::now();
+    }
+    if (drawing) {
+        if (stepDue_ || soundPending_ || options_.speedGame1 < 0) {
+            return NextTurn::now();
+        }
+        next = next.soonest(
+            NextTurn::after(now, lastStepTime_, static_cast<std::uint32_t>(options_.speedGame1)));
+    }
+    if (!held && fresh_ && !complete_ && !reminderShown_) {
+        next = next.soonest(NextTurn::after(now, pictureStartTime_, kReminderDelayMs));
+    }
+    return next;
+}
+
 void RingsScreen::draw() {
     if (offscreen_ == nullptr) {
         return;
@@ -123,15 +170,24 @@ void RingsScreen::draw() {
         offscreen_->fillRectangle(RectF{0, 0, kScreenWidth, kScreenHeight},
                                   options_.backgroundColour[RingsId]);
         backgroundDue_ = false;
+        overlayDue_ = true;
     }
     for (const Ring& ring : ringsDue_) {
         offscreen_->drawEllipse(ring.rect, ring.colour, ringPenWidth_);
     }
+    // Drawn over the rings, and only when something beneath them or their look changed: drawn
+    // again over itself, a picture with soft edges would change the frame every time.
+    const bool overlayChanged = !ringsDue_.empty() || stopButton_.hover != overlayHover_ ||
+                                reminderShown_ != overlayReminder_;
     ringsDue_.clear();
-    // Drawn over the rings.
-    drawStopButton();
-    if (reminderShown_) {
-        reminder_.draw();
+    if (overlayDue_ || overlayChanged) {
+        drawStopButton();
+        if (reminderShown_) {
+            reminder_.draw();
+        }
+        overlayDue_ = false;
+        overlayHover_ = stopButton_.hover;
+        overlayReminder_ = reminderShown_;
     }
     present();
 }

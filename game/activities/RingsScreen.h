@@ -22,6 +22,9 @@ public:
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
+    // The next ring, the end of the pause after a picture, the reminder; never while nothing of
+    // that waits.
+    NextTurn nextTurn() const override;
     // On the stop button it leaves; anywhere else it is the switch, as a key.
     void mouseDown(int x, int y) override;
     // Every key silences the start music; Esc leaves, any other key is the switch.
@@ -55,6 +58,10 @@ private:
         std::uint32_t colour;
     };
     bool backgroundDue_ = true;
+    // The stop button and the reminder as last drawn over the rings.
+    bool overlayDue_ = true;
+    int overlayHover_ = 0;
+    bool overlayReminder_ = false;
     std::vector<Ring> ringsDue_;
     Picture reminder_;
     bool reminderShown_ = false;

@@ -33,6 +33,13 @@ void Scanner::tick() {
     }
 }
 
+NextTurn Scanner::nextTurn() const {
+    if (interval_ == 0) {
+        return NextTurn::never();
+    }
+    return NextTurn::after(clock_.milliseconds(), waitStart_, interval_);
+}
+
 void Scanner::step() {
     if (targets_.empty()) {
         return;

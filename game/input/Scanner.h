@@ -7,6 +7,7 @@
 
 #include "game/gfx/Picture.h"
 #include "game/platform/Clock.h"
+#include "game/platform/NextTurn.h"
 #include "game/platform/Pointer.h"
 
 #include <cstdint>
@@ -25,6 +26,8 @@ public:
     void restartTimer();
     // The automatic step, called from the screen's update every turn.
     void tick();
+    // The turn in which tick steps next; never without automatic stepping.
+    NextTurn nextTurn() const;
     // Moves the pointer to the next target; nothing without targets.
     void step();
     // Presses the current target (target 0 before any step); nothing without targets.

@@ -66,7 +66,9 @@ int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreen
 }
 
 NextScreen OptionsScreen::update() {
-    prepareValueTexts();
+    if (valueTextsDue_) {
+        prepareValueTexts();
+    }
     return nextScreenId_;
 }
 
@@ -74,6 +76,7 @@ void OptionsScreen::prepareValueTexts() {
     if (offscreen_ == nullptr) {
         return;
     }
+    valueTextsDue_ = false;
     Picture& scan = layout_.scanTime;
     setTextIfChanged(scan, decimal(options_.scanTime) + u" s");
     scan.centreTextVerticallyOnPicture();
@@ -116,6 +119,8 @@ void OptionsScreen::draw() {
 }
 
 void OptionsScreen::mouseDown(int x, int y) {
+    // Only a press changes values: a setting, the tab, a reset.
+    valueTextsDue_ = true;
     if (layout_.stopButton.contains(x, y) != 0) {
         click();
         if (aboutShown_) {

@@ -29,9 +29,12 @@ public:
     OptionsScreen& operator=(const OptionsScreen&) = delete;
 
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
-    // Prepares the value texts of the boxes; returns the next screen's id.
+    // Prepares the value texts of the boxes after a press may have changed a value; returns the
+    // next screen's id.
     NextScreen update() override;
     void draw() override;
+    // The screen only answers input.
+    NextTurn nextTurn() const override { return NextTurn::never(); }
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;
@@ -62,6 +65,8 @@ private:
     OptionsTab tab_ = OptionsTab::Menu;
     bool aboutShown_ = false;
     bool unsavedChanges_ = false;
+    // A press came since the value texts were last prepared.
+    bool valueTextsDue_ = true;
     Options options_;
     OptionsChoosers choosers_;
     OptionsTexts texts_;

@@ -16,6 +16,10 @@ NextScreen ActivityScreen::update() {
     return nextScreenId_;
 }
 
+NextTurn ActivityScreen::nextTurn() const {
+    return nextScreenId_.stays() ? NextTurn::never() : NextTurn::now();
+}
+
 void ActivityScreen::mouseUp(int, int) {
     contactHeld_ = 0;
 }

@@ -15,6 +15,9 @@ public:
 
     // Returns the next screen id and does nothing else.
     NextScreen update() override;
+    // With the update above the activity only answers input: a turn is due only when it leaves.
+    // An activity with an update of its own says when it needs its turns.
+    NextTurn nextTurn() const override;
     // Any release re-arms the contact: keys and buttons share one flag.
     void mouseUp(int x, int y) override;
     void keyUp(int key) override;

@@ -8,6 +8,10 @@ int Screen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) 
     return 1;
 }
 
+NextTurn Screen::nextTurn() const {
+    return NextTurn::now();
+}
+
 void Screen::mouseDown(int, int) {}
 void Screen::mouseUp(int, int) {}
 void Screen::mouseMove(int, int) {}

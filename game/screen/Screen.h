@@ -6,6 +6,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
+#include "game/platform/NextTurn.h"
 #include "game/screen/NextScreen.h"
 
 class Screen {
@@ -20,6 +21,9 @@ public:
     // Paints the frame into the offscreen surface and copies it to the window. What earlier
     // frames painted stays on the offscreen surface until a screen paints over it.
     virtual void draw() = 0;
+    // Asked after each draw: when the screen next needs a turn if no input comes. Input always
+    // brings a turn at once. A screen that cannot tell says now, which never stalls it.
+    virtual NextTurn nextTurn() const;
 
     // Window pixels of the 800 x 600 game space; left and right buttons alike.
     virtual void mouseDown(int x, int y);

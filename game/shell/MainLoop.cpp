@@ -28,8 +28,12 @@ void dispatch(const InputEvent& event, Screen* screen) {
 
 void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
                  DrawingSurfaces surfaces) {
+    // A screen just begun has not drawn yet: its first turn comes at once.
+    bool begun = true;
     while (factory.current()) {
-        if (const std::optional<InputEvent> event = events.next()) {
+        const NextTurn wait = begun ? NextTurn::now() : frames.pace(factory.current()->nextTurn());
+        begun = false;
+        if (const std::optional<InputEvent> event = events.next(wait)) {
             if (event->type == InputEvent::Quit) {
                 return;
             }
@@ -40,7 +44,9 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
             factory.current()->draw();
             frames.endTurn();
         } else if (const std::optional<ScreenId> id = next.screen()) {
+            frames.screenChanging();
             factory.build(*id);
+            begun = true;
             if (Screen* screen = factory.current()) {
                 screen->begin(surfaces.offscreen, surfaces.window, surfaces.offscreenImage);
             }

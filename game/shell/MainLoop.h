@@ -2,6 +2,7 @@
 // The game's one thread of control. Each turn takes at most one message and hands it to the
 // current screen, then calls update, then either draw or the screen factory. Screens move
 // things by elapsed time, never by turns, so the pace of the turns changes nothing they show.
+// Between turns the loop sleeps until a message comes or the screen's next turn is due.
 #pragma once
 
 #include "game/shell/InputEvent.h"
@@ -12,9 +13,9 @@
 class EventSource {
 public:
     virtual ~EventSource() = default;
-    // The next message, if one comes soon: a turn without one may wait a moment (a
-    // millisecond) so an idle game does not spin a processor core.
-    virtual std::optional<InputEvent> next() = 0;
+    // The next message: at once when one is waiting, else the first that comes within `wait`;
+    // empty when none came.
+    virtual std::optional<InputEvent> next(NextTurn wait) = 0;
 };
 
 class FrameSink {
@@ -23,6 +24,13 @@ public:
     // Called at the end of every turn on a screen that stays: shows the frame if it changed, and
     // a frame held back within a display refresh once the refresh has passed.
     virtual void endTurn() = 0;
+    // When the loop must run its next turn, given when the screen wants it: a screen that
+    // animates gets a turn once per display refresh, no more, and a frame held back within a
+    // refresh gets the turn that shows it.
+    virtual NextTurn pace(NextTurn screen) const { return screen; }
+    // Called before the next screen is built: what would delay its first frame (decoding its
+    // music) may wait until that frame is shown.
+    virtual void screenChanging() {}
 };
 
 struct DrawingSurfaces {

@@ -65,6 +65,10 @@ NextScreen MenuScreen::update() {
     return nextScreenId_;
 }
 
+NextTurn MenuScreen::nextTurn() const {
+    return nextScreenId_.stays() ? scanner_.nextTurn() : NextTurn::now();
+}
+
 void MenuScreen::draw() {
     if (!offscreen_) {
         return;

@@ -21,6 +21,8 @@ public:
     int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
+    // The scanner's next step, or at once when the menu is left.
+    NextTurn nextTurn() const override;
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;

@@ -246,15 +246,17 @@ TEST_F(PictureFilesTest, HugeFilesAndPipesAreNeverReadAsPictures) {
 }
 
 // A picture larger than anything the 800 x 600 game shows is kept smaller, yet laid out and drawn
-// at its own size as before.
+// at its own size as before: one drawn scaled fits in 800 x 600, a cached one in 1600 a side.
 TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsBefore) {
     struct Case {
         std::uint32_t width, height;
-        int keptWidth, keptHeight;
+        int keptWidth, keptHeight;             // cached
+        int scaledKeptWidth, scaledKeptHeight; // plain
     };
     const Case cases[] = {
-        {2400, 1800, 1600, 1200}, {1600, 1200, 1600, 1200}, {1200, 1601, 1199, 1600},
-        {16000, 10, 1600, 1},     {8, 3000, 4, 1600},
+        {2400, 1800, 1600, 1200, 800, 600}, {1600, 1200, 1600, 1200, 800, 600},
+        {1200, 1601, 1199, 1600, 450, 600}, {16000, 10, 1600, 1, 800, 1},
+        {8, 3000, 4, 1600, 2, 600},         {800, 600, 800, 600, 800, 600},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -273,8 +275,8 @@ TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsB
             int width = 0;
             int height = 0;
             SDL_QueryTexture(sdlImage->texture(), nullptr, nullptr, &width, &height);
-            EXPECT_EQ(width, c.keptWidth);
-            EXPECT_EQ(height, c.keptHeight);
+            EXPECT_EQ(width, cached ? c.keptWidth : c.scaledKeptWidth);
+            EXPECT_EQ(height, cached ? c.keptHeight : c.scaledKeptHeight);
         }
     }
 

@@ -102,5 +102,12 @@ ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
     if (chunk && chunk->alen == 0) {
         return nullptr;
     }
+    // The conversion to the mixer's format leaves the samples in the buffer it worked in, two to
+    // four times their size; kept (as cached sounds are) it would hold that memory for nothing.
+    if (chunk && chunk->allocated != 0) {
+        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) {
+            chunk->abuf = static_cast<Uint8*>(fitted);
+        }
+    }
     return chunk;
 }

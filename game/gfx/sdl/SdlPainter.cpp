@@ -140,29 +140,53 @@ void SdlPainter::ellipse(const DrawCommand& command) {
     if (command.width < 0 || command.height < 0 || !useColour(command.argb)) {
         return;
     }
-    // A ring between two ellipses half a pen inside and half a pen outside the outline, as a
-    // strip of triangles that do not overlap.
+    // A ring between two ellipses half a pen inside and half a pen outside the outline, filled
+    // row by row with spans that do not overlap: a pixel belongs to the ring when its centre lies
+    // between the two. Triangles would leave seams where the software renderer's fill rule
+    // drops the pixels on their shared edges.
     const float half = penOf(command) / 2.0f;
     const float centreX = command.x + command.width / 2.0f;
     const float centreY = command.y + command.height / 2.0f;
     const float outerX = command.width / 2.0f + half;
     const float outerY = command.height / 2.0f + half;
-    const float innerX = std::max(command.width / 2.0f - half, 0.0f);
-    const float innerY = std::max(command.height / 2.0f - half, 0.0f);
-    const int segments = segmentsFor(std::max(outerX, outerY), 16);
-    for (int i = 0; i < segments; ++i) {
-        const float angle =
-            2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(segments);
-        const float c = std::cos(angle);
-        const float s = std::sin(angle);
-        addVertex(centreX + outerX * c, centreY + outerY * s, command.argb);
-        addVertex(centreX + innerX * c, centreY + innerY * s, command.argb);
-        const int outer = 2 * i;
-        const int nextOuter = 2 * ((i + 1) % segments);
-        indices_.insert(indices_.end(),
-                        {outer, outer + 1, nextOuter, nextOuter, outer + 1, nextOuter + 1});
+    const float innerX = command.width / 2.0f - half;
+    const float innerY = command.height / 2.0f - half;
+    SDL_Rect view{};
+    SDL_RenderGetViewport(renderer_, &view);
+    const int top = std::max(pixel(centreY - outerY), 0);
+    const int bottom = std::min(pixel(centreY + outerY), view.h);
+    // Half the span of an ellipse of half-axes (ax, ay) on the row whose centre is dy from its
+    // centre; negative off the ellipse.
+    const auto halfSpan = [](float ax, float ay, float dy) {
+        if (ax <= 0.0f || ay <= 0.0f || std::fabs(dy) >= ay) {
+            return -1.0f;
+        }
+        const float t = dy / ay;
+        return ax * std::sqrt(1.0f - t * t);
+    };
+    spans_.clear();
+    for (int row = top; row < bottom; ++row) {
+        const float dy = static_cast<float>(row) + 0.5f - centreY;
+        const float outer = halfSpan(outerX, outerY, dy);
+        if (outer < 0.0f) {
+            continue;
+        }
+        // pixel(edge) is the first pixel whose centre lies at or right of the edge.
+        const int left = pixel(centreX - outer);
+        const int right = pixel(centreX + outer);
+        const float inner = halfSpan(innerX, innerY, dy);
+        const int innerLeft = inner < 0.0f ? right : std::max(pixel(centreX - inner), left);
+        const int innerRight = inner < 0.0f ? right : std::min(pixel(centreX + inner), right);
+        if (innerLeft > left) {
+            spans_.push_back(SDL_Rect{left, row, innerLeft - left, 1});
+        }
+        if (right > innerRight && innerRight >= innerLeft) {
+            spans_.push_back(SDL_Rect{innerRight, row, right - innerRight, 1});
+        }
     }
-    renderTriangles();
+    if (!spans_.empty()) {
+        SDL_RenderFillRects(renderer_, spans_.data(), static_cast<int>(spans_.size()));
+    }
 }
 
 void SdlPainter::line(const DrawCommand& command) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Carries out drawing commands on the renderer's current target: fills, outlines with a centred
-// pen, thick ellipses and round-capped lines as triangles, and texture copies. Coordinates are
-// rounded to whole pixels here, since SDL's software renderer would cut them off.
+// pen, thick ellipses as rows of spans, round-capped lines as triangles, and texture copies.
+// Coordinates are rounded to whole pixels here, since SDL's software renderer would cut them off.
 #pragma once
 
 #include "game/gfx/sdl/DrawCommand.h"
@@ -29,4 +29,5 @@ private:
     SDL_Renderer* renderer_;
     std::vector<SDL_Vertex> vertices_;
     std::vector<int> indices_;
+    std::vector<SDL_Rect> spans_;
 };

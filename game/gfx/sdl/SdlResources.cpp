@@ -19,6 +19,10 @@ constexpr float kLargestPixels = 2000.0f;
 // Everything shows within the game's 800 x 600, so a larger picture is kept at most this large
 // per side. Its size stays the file's own, so it is laid out and drawn exactly as before.
 constexpr int kLargestTextureSide = 1600;
+// A picture drawn scaled is drawn into the 800 x 600 offscreen image: it is kept no larger than
+// fits there (a painting's frame, drawn half as large again, shows no more than that either).
+constexpr int kLargestScaledWidth = 800;
+constexpr int kLargestScaledHeight = 600;
 
 // SDL_ttf takes a whole number of points at a given resolution, and a point is resolution / 72
 // pixels. Whole points are taken at the screen's 96 dots per inch and whole pixels at 72; any
@@ -75,14 +79,14 @@ int rasterSide(float extent) {
                                                            : static_cast<int>(std::lround(side));
 }
 
-// The picture itself when it is small enough to keep, else a smoothly scaled-down copy; null
-// when the copy cannot be made.
-SurfacePtr keptPixels(SurfacePtr pixels) {
-    const int longest = std::max(pixels->w, pixels->h);
-    if (longest <= kLargestTextureSide) {
+// The picture itself when it fits in `most` pixels across and down, else a smoothly scaled-down
+// copy that does; null when the copy cannot be made.
+SurfacePtr keptPixels(SurfacePtr pixels, int mostWidth, int mostHeight) {
+    if (pixels->w <= mostWidth && pixels->h <= mostHeight) {
         return pixels;
     }
-    const double scale = static_cast<double>(kLargestTextureSide) / longest;
+    const double scale = std::min(static_cast<double>(mostWidth) / pixels->w,
+                                  static_cast<double>(mostHeight) / pixels->h);
     const int width = std::max(1, static_cast<int>(std::lround(pixels->w * scale)));
     const int height = std::max(1, static_cast<int>(std::lround(pixels->h * scale)));
     SurfacePtr smaller(
@@ -150,7 +154,10 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     // that opacity can be read off.
     SurfacePtr converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     decoded.reset();
-    const SurfacePtr pixels = converted ? keptPixels(std::move(converted)) : nullptr;
+    const SurfacePtr pixels =
+        !converted ? nullptr
+        : cached   ? keptPixels(std::move(converted), kLargestTextureSide, kLargestTextureSide)
+                   : keptPixels(std::move(converted), kLargestScaledWidth, kLargestScaledHeight);
     if (!pixels) {
         return unreadable();
     }

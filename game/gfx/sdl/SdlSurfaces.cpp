@@ -191,6 +191,23 @@ void SdlSurfaces::presentWindow() {
     lastPresent_ = clock_.performanceCounter();
 }
 
+std::uint32_t SdlSurfaces::refreshMilliseconds() const {
+    const std::uint64_t frequency = std::max<std::uint64_t>(clock_.performanceFrequency(), 1);
+    return static_cast<std::uint32_t>(std::max<std::uint64_t>(refreshTicks_ * 1000 / frequency, 1));
+}
+
+std::optional<std::uint32_t> SdlSurfaces::millisecondsUntilPresent() const {
+    if (!presentWanted_) {
+        return std::nullopt;
+    }
+    if (mayPresent()) {
+        return 0;
+    }
+    const std::uint64_t left = refreshTicks_ - (clock_.performanceCounter() - lastPresent_);
+    const std::uint64_t frequency = std::max<std::uint64_t>(clock_.performanceFrequency(), 1);
+    return static_cast<std::uint32_t>((left * 1000 + frequency - 1) / frequency);
+}
+
 bool SdlSurfaces::mayPresent() const {
     return !presented_ || clock_.performanceCounter() - lastPresent_ >= refreshTicks_;
 }

@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 class SdlSurfaces {
@@ -55,6 +56,10 @@ public:
     void presentWindow();
 
     std::uint64_t presentCount() const { return presentCount_; }
+    // The display's refresh period, at least 1.
+    std::uint32_t refreshMilliseconds() const;
+    // When a frame held back within a display refresh may be shown; empty when none waits.
+    std::optional<std::uint32_t> millisecondsUntilPresent() const;
 
 private:
     void record(const DrawCommand& command);

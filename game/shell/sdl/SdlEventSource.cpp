@@ -3,6 +3,8 @@
 
 #include "game/shell/sdl/VirtualKeys.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -17,16 +19,19 @@ bool nearPoint(const std::pair<int, int>& point, int x, int y) {
     return std::abs(point.first - x) <= 1 && std::abs(point.second - y) <= 1;
 }
 
+// A screen that needs no turn still gets one this often: SDL's own timed work runs in its event
+// pump, and a quit signal that did not interrupt the wait is heard within this time.
+constexpr std::uint32_t kLongestWaitMs = 1000;
+
 } // namespace
 
 SdlEventSource::SdlEventSource(std::function<void()> onExposed,
-                               std::function<void()> onTargetsReset, SDL_Window* window)
-    : wait_(window), onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
+                               std::function<void()> onTargetsReset)
+    : onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
     SDL_StopTextInput();
 }
 
 void SdlEventSource::pointerWarped(int x, int y) {
-    wait_.serverContacted();
     scannedPoint_ = std::make_pair(x, y);
     InputEvent move;
     move.type = InputEvent::MouseMove;
@@ -35,14 +40,16 @@ void SdlEventSource::pointerWarped(int x, int y) {
     posted_.push_back(move);
 }
 
-std::optional<InputEvent> SdlEventSource::next() {
+std::optional<InputEvent> SdlEventSource::next(NextTurn wait) {
     if (!posted_.empty()) {
         InputEvent event = posted_.front();
         posted_.pop_front();
         return event;
     }
     SDL_Event event;
-    if (!wait_.next(event)) {
+    const std::uint32_t milliseconds =
+        std::min(wait.milliseconds().value_or(kLongestWaitMs), kLongestWaitMs);
+    if (SDL_WaitEventTimeout(&event, static_cast<int>(milliseconds)) == 0) {
         return std::nullopt;
     }
     if (event.type == SDL_MOUSEMOTION) {

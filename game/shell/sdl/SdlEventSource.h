@@ -7,7 +7,6 @@
 #pragma once
 
 #include "game/shell/MainLoop.h"
-#include "game/shell/sdl/SdlEventWait.h"
 
 #include <SDL.h>
 #include <deque>
@@ -18,17 +17,14 @@
 class SdlEventSource : public EventSource {
 public:
     // `onExposed` runs when the window must be shown anew; `onTargetsReset` when the renderer
-    // lost its textures and the frame must be drawn anew. With the game's `window`, waiting for
-    // events watches that window's display connection (see SdlEventWait).
-    SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset,
-                   SDL_Window* window = nullptr);
+    // lost its textures and the frame must be drawn anew.
+    SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset);
 
-    std::optional<InputEvent> next() override;
+    // Sleeps in the system (SDL_WaitEventTimeout) until an event comes or the wait runs out.
+    std::optional<InputEvent> next(NextTurn wait) override;
 
     // The scanner moved the pointer to (x, y) of the game space.
     void pointerWarped(int x, int y);
-    // The window was presented.
-    void windowPresented() { wait_.serverContacted(); }
 
     // Translates one SDL event; empty for events the screens do not hear.
     std::optional<InputEvent> translate(const SDL_Event& event);
@@ -36,7 +32,6 @@ public:
 private:
     std::pair<int, int> pressPoint(int x, int y) const;
 
-    SdlEventWait wait_;
     std::function<void()> onExposed_;
     std::function<void()> onTargetsReset_;
     std::deque<InputEvent> posted_;

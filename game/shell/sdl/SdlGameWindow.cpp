@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SdlGameWindow.h"
 
+#include "game/shell/DisplayModeChoice.h"
+
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -69,18 +72,25 @@ SdlRendererPtr createRenderer(SDL_Window* window) {
 
 } // namespace
 
-bool findGameDisplayMode(int displayIndex, int bitsPerPixel, SDL_DisplayMode& mode) {
+bool findGameDisplayMode(int displayIndex, SDL_DisplayMode& mode, int& bitsPerPixel) {
+    std::vector<SDL_DisplayMode> listed;
+    std::vector<OfferedDisplayMode> offered;
     const int count = SDL_GetNumDisplayModes(displayIndex);
     for (int i = 0; i < count; ++i) {
         SDL_DisplayMode candidate{};
-        if (SDL_GetDisplayMode(displayIndex, i, &candidate) == 0 && candidate.w == kWidth &&
-            candidate.h == kHeight &&
-            static_cast<int>(SDL_BITSPERPIXEL(candidate.format)) == bitsPerPixel) {
-            mode = candidate;
-            return true;
+        if (SDL_GetDisplayMode(displayIndex, i, &candidate) == 0) {
+            listed.push_back(candidate);
+            offered.push_back(
+                {candidate.w, candidate.h, static_cast<int>(SDL_BYTESPERPIXEL(candidate.format))});
         }
     }
-    return false;
+    const std::optional<ChosenDisplayMode> chosen = chooseGameDisplayMode(offered);
+    if (!chosen) {
+        return false;
+    }
+    mode = listed[chosen->index];
+    bitsPerPixel = chosen->bitsPerPixel;
+    return true;
 }
 
 std::unique_ptr<SdlGameWindow> SdlGameWindow::open(bool windowed, std::string& error) {
@@ -88,12 +98,7 @@ std::unique_ptr<SdlGameWindow> SdlGameWindow::open(bool windowed, std::string& e
     Uint32 flags = SDL_WINDOW_HIDDEN;
     SDL_DisplayMode mode{};
     if (!windowed) {
-        for (int bits : {16, 32, 8}) {
-            if (findGameDisplayMode(0, bits, mode)) {
-                game->bitsPerPixel_ = bits;
-                break;
-            }
-        }
+        findGameDisplayMode(0, mode, game->bitsPerPixel_);
         flags |= game->bitsPerPixel_ != 0 ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
     game->window_.reset(SDL_CreateWindow("VIMO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,

@@ -28,5 +28,6 @@ private:
     int bitsPerPixel_ = 0;
 };
 
-// The first display mode of 800 x 600 at the given depth, if the display has one.
-bool findGameDisplayMode(int displayIndex, int bitsPerPixel, SDL_DisplayMode& mode);
+// The display mode the game switches to (see chooseGameDisplayMode), with its depth; false when
+// the display offers none, and the game covers the desktop instead.
+bool findGameDisplayMode(int displayIndex, SDL_DisplayMode& mode, int& bitsPerPixel);

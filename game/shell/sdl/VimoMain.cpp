@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the game: the window, the splash, the menu and the main loop, then a clean ending
 // that gives the display its mode back.
+#include "common/audio/HeldSound.h"
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
@@ -35,19 +36,34 @@ namespace {
 
 class SurfaceFrames : public FrameSink {
 public:
-    SurfaceFrames(SdlSurfaces& surfaces, SdlEventSource& events)
-        : surfaces_(surfaces), events_(events) {}
+    SurfaceFrames(SdlSurfaces& surfaces, const Clock& clock, HeldSound& sound)
+        : surfaces_(surfaces), clock_(clock), sound_(sound) {}
     void endTurn() override {
-        const std::uint64_t presents = surfaces_.presentCount();
         surfaces_.endFrame();
-        if (surfaces_.presentCount() != presents) {
-            events_.windowPresented();
+        lastTurn_ = clock_.milliseconds();
+        // A new screen's sound starts once its first frame is on screen.
+        if (sound_.holding() && !surfaces_.millisecondsUntilPresent()) {
+            sound_.release();
         }
+    }
+    void screenChanging() override { sound_.hold(); }
+    NextTurn pace(NextTurn screen) const override {
+        if (screen.isNow()) {
+            // The next refresh, measured from the end of the last turn.
+            screen = NextTurn::after(clock_.milliseconds(), lastTurn_,
+                                     surfaces_.refreshMilliseconds() - 1);
+        }
+        if (const std::optional<std::uint32_t> held = surfaces_.millisecondsUntilPresent()) {
+            screen = screen.soonest(NextTurn::in(*held));
+        }
+        return screen;
     }
 
 private:
     SdlSurfaces& surfaces_;
-    SdlEventSource& events_;
+    const Clock& clock_;
+    HeldSound& sound_;
+    std::uint32_t lastTurn_ = 0;
 };
 
 // An icon file is a few kilobytes; anything much larger is not one.
@@ -186,21 +202,23 @@ int main(int argc, char** argv) {
     const std::uint32_t splashShown = showSplash(surfaces, clock, files);
     setWindowIcon(gameWindow->window(), files);
     const std::unique_ptr<Sound> sound = openSound(files);
+    HeldSound heldSound(*sound);
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
-                          [&surfaces] { surfaces.targetsReset(); }, gameWindow->window());
+                          [&surfaces] { surfaces.targetsReset(); });
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
     SdlErrorBox errorBox(gameWindow->window());
-    SurfaceFrames frames(surfaces, events);
+    SurfaceFrames frames(surfaces, clock, heldSound);
 
     waitOutSplash(clock, splashShown);
 
     // Screens go before the surfaces, sound and window they use.
-    ScreenFactory factory(ScreenServices{files, clock, *sound, pointer, errorBox, random,
+    ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
                                          lastPressTimes, unsavedSettings});
     pointer.setFactory(&factory);
+    frames.screenChanging();
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
                                   surfaces.offscreenImage()};

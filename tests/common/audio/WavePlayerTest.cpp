@@ -2,6 +2,7 @@
 #include "common/audio/WavePlayer.h"
 
 #include "RecordingSound.h"
+#include "common/audio/HeldSound.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -74,3 +75,36 @@ TEST(WavePlayerTest, TheDeviceTypeIsTheNamesLastFourCharactersUnlessExactlyWav) 
 }
 
 } // namespace
+
+// A screen's start music is held until its first frame shows: the calls reach the back end in
+// the order made, once released; outside a hold, and from playToEnd, at once.
+TEST(HeldSoundTest, HeldCallsReachTheBackEndInOrderOnRelease) {
+    RecordingSound sound;
+    HeldSound held(sound);
+    held.stop();
+    EXPECT_EQ(sound.calls, std::vector<std::string>{"stop"});
+    held.hold();
+    {
+        WavePlayer music(held);
+        music.open(u"music\\intro1.wav");
+        music.play();
+        EXPECT_EQ(music.lastResult(), 0);
+        held.playOnceUnlessBusy(u"sfx\\a.wav");
+        held.playLooping(u"sfx\\b.wav");
+        EXPECT_EQ(sound.calls.size(), 1u) << "nothing reaches the back end while held";
+        held.release();
+        held.playOnce(u"sfx\\c.wav");
+    }
+    EXPECT_EQ(sound.calls,
+              (std::vector<std::string>{
+                  "stop", "Open music\\intro1.wav ALIAS music\\intro1.wav TYPE Waveaudio wait",
+                  "Seek music\\intro1.wav to 0", "Play music\\intro1.wav",
+                  "playOnceUnlessBusy sfx\\a.wav", "playLooping sfx\\b.wav", "playOnce sfx\\c.wav",
+                  "Stop music\\intro1.wav", "Close music\\intro1.wav"}));
+    held.hold();
+    held.playOnce(u"sfx\\d.wav");
+    held.playToEnd(u"sfx\\e.wav");
+    EXPECT_FALSE(held.holding());
+    EXPECT_EQ(std::vector<std::string>(sound.calls.end() - 2, sound.calls.end()),
+              (std::vector<std::string>{"playOnce sfx\\d.wav", "playToEnd sfx\\e.wav"}));
+}

@@ -205,8 +205,12 @@ TEST_F(FindImagesScreenTest, OneSwitchScansByTimeTwoBySpaceAndEnterSelectsWhereT
         for (const std::uint32_t wait : {0u, 3000u, 1u}) {
             test.clock.advanceMilliseconds(wait);
             screen->update();
+            if (wait == 0) { // the pause began: the next task is due just after it
+                EXPECT_EQ(screen->nextTurn(), NextTurn::in(3001));
+            }
         }
         EXPECT_FALSE(screen->answered()) << oneContact;
+        EXPECT_EQ(screen->nextTurn(), oneContact == 1 ? NextTurn::in(2001) : NextTurn::never());
         ASSERT_EQ(test.pointer.moves.size(), moves + static_cast<std::size_t>(oneContact));
         EXPECT_EQ(test.pointer.moves.back(), oneContact == 1 ? centres[0] : right) << oneContact;
     }

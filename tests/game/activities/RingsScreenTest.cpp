@@ -71,10 +71,15 @@ protected:
         otherCalls.clear();
     }
 
-    // Turns of the loop `apart` milliseconds apart; the rings drawn meanwhile.
+    // Turns of the loop `apart` milliseconds apart; the rings drawn meanwhile. Input comes only
+    // before the first turn; every later turn that the screen said it would not need (the loop
+    // would have slept through it) must change nothing.
     Calls run(int turns, std::uint32_t apart = 1) {
         Calls drawn;
         for (int turn = 0; turn < turns; ++turn) {
+            const bool sleptThrough =
+                turn > 0 && rings->nextTurn().milliseconds().value_or(UINT32_MAX) > apart;
+            const std::string before = state(drawn);
             test.clock.advanceMilliseconds(apart);
             if (rings->update() == Stay) {
                 rings->draw();
@@ -82,8 +87,19 @@ protected:
             for (const std::string& call : graphics.takeCalls()) {
                 (call.starts_with("ellipse ") ? drawn : otherCalls).push_back(call);
             }
+            if (sleptThrough) {
+                EXPECT_EQ(state(drawn), before) << "a turn the screen did not ask for changed it";
+            }
         }
         return drawn;
+    }
+
+    // What a turn may change: rings, completion, the reminder, the sound (a repeated stop aside).
+    std::string state(const Calls& drawn) const {
+        const auto played = std::ranges::count_if(
+            test.sound.calls, [](const std::string& call) { return call != "stop"; });
+        return std::to_string(drawn.size()) + std::to_string(rings->complete()) +
+               std::to_string(rings->reminderShown()) + std::to_string(played);
     }
 
     // Runs turns as run() does and tells what they did: how many rings, from which, whether the

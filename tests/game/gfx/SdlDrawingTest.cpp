@@ -141,4 +141,50 @@ TEST_F(SdlDrawingTest, ThickEllipsesAndRoundCappedLines) {
     expectPixels(lines, "line");
 }
 
+// Every pixel of a ring is scanned: more than a pixel inside its band it is the ring's colour,
+// more than a pixel outside it the background, so no seam or hole can hide between samples.
+TEST_F(SdlDrawingTest, RingsHaveNoGapsAnywhereAround) {
+    const struct {
+        RectF rect;
+        float pen;
+    } rings[] = {
+        {{200, 150, 400, 300}, 20}, // the ellipse above
+        {{229, 126, 337, 337}, 20}, // a colour ring, a circle well on its way
+        {{10, 10, 10, 10}, 20},     // the first colour ring: no hole left inside
+        {{300, 200, 101, 57}, 3},   // odd sizes, a thin pen
+    };
+    for (const auto& ring : rings) {
+        offscreen().clear(0xFF000000 | kBack);
+        offscreen().drawEllipse(ring.rect, 0xFFFF0000, ring.pen);
+        showFrame();
+        const float cx = ring.rect.x + ring.rect.width / 2;
+        const float cy = ring.rect.y + ring.rect.height / 2;
+        const float half = ring.pen / 2;
+        // Where a pixel's centre lies against the ellipse of half-axes grown by `by`.
+        const auto inside = [&](int x, int y, float by) {
+            const float ax = ring.rect.width / 2 + by;
+            const float ay = ring.rect.height / 2 + by;
+            if (ax <= 0 || ay <= 0) {
+                return false;
+            }
+            const float dx = (static_cast<float>(x) + 0.5f - cx) / ax;
+            const float dy = (static_cast<float>(y) + 0.5f - cy) / ay;
+            return dx * dx + dy * dy < 1.0f;
+        };
+        int wrong = 0;
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                const bool onBand = inside(x, y, half - 1) && !inside(x, y, -half + 1);
+                const bool offBand = !inside(x, y, half + 1) || inside(x, y, -half - 1);
+                const std::uint32_t expected = onBand ? kRed : kBack;
+                if ((onBand || offBand) && canvas.pixel(x, y) != expected && ++wrong <= 5) {
+                    ADD_FAILURE() << "ring at " << ring.rect.x << "," << ring.rect.y << ": pixel "
+                                  << x << "," << y << " is " << canvas.pixel(x, y);
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << "ring at " << ring.rect.x << "," << ring.rect.y;
+    }
+}
+
 } // namespace

@@ -66,7 +66,9 @@ TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheCl
         // Turns of a millisecond with two ticks each; the steps come when more than the interval
         // has passed since the last one, never more often.
         const std::uint32_t cycle = static_cast<std::uint32_t>(c.seconds) * 1000u + 1u;
+        // The loop sleeps until the turn the scanner names: exactly the next step's.
         std::vector<std::uint32_t> stepTurns;
+        EXPECT_EQ(scanner.nextTurn(), NextTurn::in(cycle));
         for (std::uint32_t turn = 1; turn <= 8 * cycle; ++turn) {
             clock.advanceMilliseconds(1);
             const std::size_t before = pointer.moves.size();
@@ -74,6 +76,7 @@ TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheCl
             scanner.tick();
             if (pointer.moves.size() != before) {
                 stepTurns.push_back(turn);
+                EXPECT_EQ(scanner.nextTurn(), NextTurn::in(cycle));
             }
         }
         EXPECT_EQ(stepTurns,
@@ -92,6 +95,7 @@ TEST_F(ScannerTest, AnIntervalOfZeroSecondsOrLessNeverStepsAndAHugeOneNeverOverf
     for (const int seconds : {0, -1, -3, 4'294'968, INT32_MAX}) {
         SCOPED_TRACE(seconds);
         scanner.setInterval(seconds);
+        EXPECT_EQ(scanner.nextTurn().isNever(), seconds <= 0);
         for (int turn = 0; turn < 600; ++turn) {
             clock.advanceMilliseconds(100);
             scanner.tick();

@@ -73,8 +73,9 @@ private:
 // the frames it is asked to show.
 class MainLoopTest : public ::testing::Test, public EventSource, public FrameSink {
 protected:
-    std::optional<InputEvent> next() override { return takeFirst(turns); }
+    std::optional<InputEvent> next(NextTurn) override { return takeFirst(turns); }
     void endTurn() override { ++frames; }
+    void screenChanging() override { log.push_back("changing"); }
 
     void run(std::deque<NextScreen> firstScript) {
         factory.scripts.push_front(std::move(firstScript));
@@ -105,8 +106,11 @@ TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDraws) {
 TEST_F(MainLoopTest, AChangeDestroysTheOldScreenBeforeTheNewOneIsBuiltAndBegun) {
     factory.scripts = {{Stay, Quit}}; // the second screen's script
     run({MenuId});
-    EXPECT_EQ(log, (Log{"screen0 begin", "screen0 update", "screen0 destroyed", "screen0 begin",
-                        "screen0 update", "screen0 draw", "screen0 update", "screen0 destroyed"}));
+    // The frame sink hears of the change first, so that the new screen's sound can wait for its
+    // first frame.
+    EXPECT_EQ(log, (Log{"screen0 begin", "screen0 update", "changing", "screen0 destroyed",
+                        "screen0 begin", "screen0 update", "screen0 draw", "screen0 update",
+                        "screen0 destroyed"}));
     EXPECT_EQ(factory.current(), nullptr);
 }
 

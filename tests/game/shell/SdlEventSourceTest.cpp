@@ -102,7 +102,7 @@ TEST_F(SdlEventSourceTest, AScannerMoveArrivesLaterAndPressesCountThereUntilTheM
     events.pointerWarped(137, 197);
     // The platform's echo of the warp is dropped; the screen hears the move once, in a later turn.
     EXPECT_EQ(heard(events.translate(motionEvent(137, 197))), "");
-    EXPECT_EQ(heard(events.next()), "move 137,197");
+    EXPECT_EQ(heard(events.next(NextTurn::now())), "move 137,197");
     // Where the visible pointer did not move, a press still lands on the scanned point.
     EXPECT_EQ(
         heard(events.translate(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 600, 500))),
