@@ -258,8 +258,12 @@ void CListEditorDialog::renameList() {
         return;
     }
     const std::u16string name = fromQString(*typed);
-    if (!CItemName::isPortableFileName(name)) {
-        messages_.refuseListName(name);
+    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
+        messages_.refuseListName(name, fault);
+        return;
+    }
+    if (lists_.isFolderName(name)) {
+        messages_.refuseFolderName(name);
         return;
     }
     if (!messages_.mayRenameList(old, CListUsers::activitiesPlaying(lists_, old))) {

@@ -54,6 +54,11 @@ std::vector<Exercise> CListFolder::load(std::u16string_view name, std::size_t& l
     return ListFile::read(files_, pathOf(name), linesAfterEnd);
 }
 
+std::vector<Exercise> CListFolder::peek(std::u16string_view name) const {
+    std::size_t linesAfterEnd = 0;
+    return ListFile::read(files_, pathOf(name), linesAfterEnd);
+}
+
 bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& exercises) {
     std::uint32_t error = 0;
     return save(name, exercises, error);

@@ -41,6 +41,8 @@ public:
     std::vector<Exercise> load(std::u16string_view name);
     // The same, with the number of lines the file holds after the empty name line that ends it.
     std::vector<Exercise> load(std::u16string_view name, std::size_t& linesAfterEnd);
+    // Reads a list only to look into it: the list being edited keeps its stamp.
+    std::vector<Exercise> peek(std::u16string_view name) const;
     // False when the list cannot be written, with the system's `error` where one is asked for;
     // its file then stays as it was. When the list read or written last was changed on disk
     // since, `mayWriteOver` is asked first; refused, nothing is written and `error` is

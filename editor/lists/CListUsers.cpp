@@ -20,7 +20,7 @@ std::vector<std::u16string> CListUsers::listsNaming(const CListFolder& lists,
                                                     std::u16string_view fileName) {
     std::vector<std::u16string> naming;
     for (const std::u16string& list : lists.enumerateLists()) {
-        for (const Exercise& exercise : lists.load(list)) {
+        for (const Exercise& exercise : lists.peek(list)) {
             if (equalsIgnoringCase(exercise.*field, fileName)) {
                 naming.push_back(list);
                 break;
