@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An adult adds a list in the real editor with the keyboard alone: Tab to the add button under
-# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. An
-# exercise added the same way is chosen at once, so the picture picked next is stored for it.
-# Then, with a text typed and not yet stored, the system's stop request (SIGTERM) ends the
-# editor with status 0 and the text saved. The content speaks Swedish (lang.txt writes
-# "Svenska"), so in a second run the question before a list is deleted has the buttons Ja and
-# Nej: Alt+N keeps the list, Alt+J deletes it (an English box has neither shortcut). Esc then
-# ends the editor with status 0.
+# the List column, Space, the name, Enter. The new list's file holds only the UTF-8 mark. The
+# content speaks Swedish (lang.txt writes "Svenska"), so the question before the new list is
+# deleted has the buttons Ja and Nej: Alt+N keeps the list, Alt+J deletes it (an English box has
+# no Alt+J); the list is then made again. An exercise added the same way is chosen at once, so
+# the picture picked next is stored for it. Then, with a text typed and not yet stored, the
+# system's stop request (SIGTERM) ends the editor with status 0 and the text saved. A second run
+# ends on Esc with status 0.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -69,6 +69,57 @@ done
 [ -f "$list" ] || fail "the new list's file was not made"
 [ "$(od -An -tx1 "$list" | tr -d ' \n')" = efbbbf ] || fail "the new list is not just the mark"
 
+# The question box, captioned "vimoedit", answered with the shortcut of one of its buttons.
+answer_delete_question() {
+    local box=
+    for _ in $(seq 1 50); do
+        box=$(xwininfo -root -tree 2>/dev/null |
+            awk '/"vimoedit": \("vimoedit"/ && $1 ~ /^0x/ {print $1; exit}')
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || fail "no question came up before deleting the list"
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.3
+    xdotool key "$1"
+    for _ in $(seq 1 30); do
+        xwininfo -root -tree 2>/dev/null | grep -q "^ *$box " || return 0
+        sleep 0.1
+    done
+    fail "the question stayed after $1: its buttons are not Ja and Nej"
+}
+
+# Tab from the add-list button to the delete button beside it; the new list is chosen.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Tab
+sleep 0.2
+xdotool key space
+answer_delete_question alt+n
+sleep 0.5
+[ -f "$list" ] || fail "Nej deleted the list"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key space
+answer_delete_question alt+j
+for _ in $(seq 1 30); do
+    [ -f "$list" ] || break
+    sleep 0.1
+done
+[ ! -f "$list" ] || fail "Ja did not delete the list"
+# Back to the add-list button, and the list made again.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key shift+Tab
+sleep 0.2
+xdotool key space
+sleep 1
+xdotool type --delay 50 'farm'
+xdotool key Return
+for _ in $(seq 1 50); do
+    [ -f "$list" ] && break
+    sleep 0.1
+done
+[ -f "$list" ] || fail "the list made again was not made"
+
+
 # From the add-list button on to the add-exercise button; the new exercise is chosen, so the
 # picture column (two Tabs on) assigns its first picture at Space.
 sleep 0.5
@@ -101,42 +152,6 @@ wait_for_list "$list" '\357\273\277cow\r\ncat.png\r\n\r\n\r\nMoo\r\n-16777216\r\
 start_editor
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 0.5
-# The question box, captioned "vimoedit", answered with the shortcut of one of its buttons.
-answer_delete_question() {
-    local box=
-    for _ in $(seq 1 50); do
-        box=$(xwininfo -root -tree 2>/dev/null |
-            awk '/"vimoedit": \("vimoedit"/ && $1 ~ /^0x/ {print $1; exit}')
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
-    [ -n "$box" ] || fail "no question came up before deleting the list"
-    xdotool windowfocus --sync "$box" 2>/dev/null || true
-    sleep 0.3
-    xdotool key "$1"
-    for _ in $(seq 1 30); do
-        xwininfo -root -tree 2>/dev/null | grep -q "^ *$box " || return 0
-        sleep 0.1
-    done
-    fail "the question stayed after $1: its buttons are not Ja and Nej"
-}
-
-# Tab to the add-list button, then to the delete button beside it; the new list is chosen.
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key Tab Tab
-sleep 0.2
-xdotool key space
-answer_delete_question alt+n
-sleep 0.5
-[ -f "$list" ] || fail "Nej deleted the list"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key space
-answer_delete_question alt+j
-for _ in $(seq 1 30); do
-    [ -f "$list" ] || break
-    sleep 0.1
-done
-[ ! -f "$list" ] || fail "Ja did not delete the list"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 xdotool key Escape
 expect_exit 0
