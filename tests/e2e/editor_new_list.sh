@@ -7,7 +7,7 @@
 # no Alt+J); the list is then made again. An exercise added the same way is chosen at once, so
 # the picture picked next is stored for it. Then, with a text typed and not yet stored, the
 # system's stop request (SIGTERM) ends the editor with status 0 and the text saved. A second run
-# ends on Esc with status 0.
+# ends on Esc with status 0, and the game then shows the exercise's picture.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -158,5 +158,26 @@ expect_exit 0
 # The list the editor had not touched is as it was.
 [ "$(od -An -tx1 "$content/data/Swedish/animals" | tr -d ' \n' | head -c 6)" = efbbbf ] ||
     fail "the other list changed"
+
+# The game plays the list as the editor wrote it: picture and word in list order with the list
+# farm shows the picture picked at once, the red cat.png, filling the picture's box.
+mkdir -p "$content/options"
+{
+    printf '%s\r\n' 0 0 3 0.2 1 0 1 4 3 50 50 0 20 0 3
+    printf '%s\r\n' 1 0 0 -14534998 vimo
+    for screen in 1 2 3 4; do printf '%s\r\n' 1 0 1 -16777216 vimo; done
+    printf '%s\r\n' 1 0 0 -8355712 farm
+    printf '%s\r\n' 1 0 1 -16777216 vimo
+} >"$content/options/vimo.opt"
+start_game "$content"
+game=$(game_window)
+wait_for_pixel "$game" 400 50 2236aa 15
+for step in 1 2 3 4 5; do press_key "$game" space; done
+press_key "$game" Return
+wait_for_pixel "$game" 400 200 ff0000 10
+press_key "$game" Escape
+wait_for_pixel "$game" 400 50 2236aa 5
+press_key "$game" Escape
+expect_exit 0
 
 echo "editor new list: passed"
