@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/app/CDesktopPlatform.h"
 
-#include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CNewListDialog.h"
 
 #include <QFile>
@@ -26,10 +25,11 @@ CEditorPlatform CDesktopPlatform::make(const FileSystem& files) {
         QMessageBox::critical(parent, kCaption, message, QMessageBox::Ok);
     };
     platform.askName = [&files](QWidget* parent) { return CNewListDialog::ask(files, parent); };
-    platform.askNewName = [](QWidget* parent, const QString& current) -> std::optional<QString> {
+    platform.askNewName = [](QWidget* parent, const QString& prompt,
+                             const QString& current) -> std::optional<QString> {
         bool ok = false;
-        const QString typed = QInputDialog::getText(
-            parent, kCaption, CEditorMessages::renamePrompt(), QLineEdit::Normal, current, &ok);
+        const QString typed =
+            QInputDialog::getText(parent, kCaption, prompt, QLineEdit::Normal, current, &ok);
         return ok ? std::optional(typed) : std::nullopt;
     };
     platform.chooseFiles = [](QWidget* parent, const QString& filter,

@@ -19,9 +19,11 @@ struct CEditorPlatform {
     std::function<void(QWidget* parent, const QString& message)> showError;
     // The name of a new list or exercise as typed; nothing when the user cancels.
     std::function<std::optional<QString>(QWidget* parent)> askName;
-    // A new name for a list or exercise, the box holding its `current` name; nothing when the
-    // user cancels.
-    std::function<std::optional<QString>(QWidget* parent, const QString& current)> askNewName;
+    // A new name for a list or exercise, asked for by `prompt`, the box holding its `current`
+    // name; nothing when the user cancels.
+    std::function<std::optional<QString>(QWidget* parent, const QString& prompt,
+                                         const QString& current)>
+        askNewName;
     // Existing files, one or several, starting in `folder`, offered through `filter` ("Sound
     // Files (*.wav)"); none when the user cancels.
     std::function<std::vector<std::filesystem::path>(QWidget* parent, const QString& filter,

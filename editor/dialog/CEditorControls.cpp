@@ -3,7 +3,6 @@
 
 #include "common/content/Language.h"
 #include "editor/dialog/CButtonPictures.h"
-#include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
@@ -16,6 +15,7 @@
 #include <QLocale>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -42,20 +42,17 @@ QHBoxLayout* CEditorControls::playOrderRow(QDialog& dialog, const QFont& font) {
     playOrder = new QLabel(&dialog);
     playOrder->setObjectName(QStringLiteral("playOrder"));
     playOrder->setFont(font);
-    auto arrowButton = [&dialog](const QString& name, Qt::ArrowType arrow, const QString& tip) {
+    // Their tips come with the language's texts.
+    auto arrowButton = [&dialog](const QString& name, Qt::ArrowType arrow) {
         auto* button = new QToolButton(&dialog);
         button->setObjectName(name);
         button->setArrowType(arrow);
-        button->setToolTip(tip);
-        button->setAccessibleName(tip);
         button->setFixedSize(36, 30);
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
     };
-    playEarlier =
-        arrowButton(QStringLiteral("playEarlier"), Qt::UpArrow, CEditorMessages::playEarlierTip());
-    playLater =
-        arrowButton(QStringLiteral("playLater"), Qt::DownArrow, CEditorMessages::playLaterTip());
+    playEarlier = arrowButton(QStringLiteral("playEarlier"), Qt::UpArrow);
+    playLater = arrowButton(QStringLiteral("playLater"), Qt::DownArrow);
     auto* row = new QHBoxLayout;
     row->addWidget(playOrder);
     row->addStretch();
@@ -87,6 +84,11 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
         columns[i]->setCollationLocale(order);
     }
     textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
+    for (auto [button, tip] : {std::pair{playEarlier, EditorTexts::PlayEarlierTip},
+                               std::pair{playLater, EditorTexts::PlayLaterTip}}) {
+        button->setToolTip(toQString(texts[tip]));
+        button->setAccessibleName(toQString(texts[tip]));
+    }
 }
 
 CEditorControls::CEditorControls(QDialog& dialog) {

@@ -33,8 +33,8 @@ public:
     // Arial, 18 pixels, weight 600, with the same stand-ins as the game's fonts.
     static QFont columnFont();
 
-    // The titles in the language of `texts`, the columns sorted in the alphabetical order of
-    // `language` (English where the language is not known).
+    // The titles and the play order's tips in the language of `texts`, the columns sorted in the
+    // alphabetical order of `language` (English where the language is not known).
     void showLanguage(const EditorTexts& texts, std::u16string_view language);
 
     std::array<QLabel*, Columns> titles{};

@@ -29,7 +29,7 @@ std::optional<QString> CEditorMessages::askName() {
 
 std::optional<QString> CEditorMessages::askNewName(std::u16string_view current) {
     const QSignalBlocker quiet(textBox_);
-    return platform_.askNewName(&window_, toQString(current));
+    return platform_.askNewName(&window_, text(EditorTexts::RenamePrompt), toQString(current));
 }
 
 std::vector<std::filesystem::path>
@@ -51,40 +51,32 @@ void CEditorMessages::removeFailed(std::uint32_t error, std::u16string_view path
     tell(toQString(CFileErrorText::removeFailed(texts_, error, path)));
 }
 
-namespace {
+QString CEditorMessages::text(EditorTexts::Text text) const {
+    return toQString(texts_[text]);
+}
 
-// The activities as the menu names them, 1 to 6.
-QString activityNames(const std::vector<int>& activities) {
-    static const char* const kNames[] = {
-        "",         "Colour rings",     "Picture steps",  "Find images",
-        "Painting", "Picture and word", "Moving pictures"};
+QString CEditorMessages::activityNames(const std::vector<int>& activities) const {
     QStringList names;
     for (int activity : activities) {
-        names.push_back(QString::fromLatin1(kNames[activity]));
+        names.push_back(
+            text(static_cast<EditorTexts::Text>(EditorTexts::ColourRings + activity - 1)));
     }
     return names.join(QStringLiteral(", "));
 }
-
-} // namespace
 
 bool CEditorMessages::mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy) {
     QString question =
         toQString(texts_[EditorTexts::DeleteListQuestion] + std::u16string(name) + u"?");
     if (!playedBy.empty()) {
-        question += QStringLiteral("\n\nThe game's settings play this list in: %1. These "
-                                   "activities will find no list until another one is chosen for "
-                                   "them on the game's options screen.")
-                        .arg(activityNames(playedBy));
+        question += QStringLiteral("\n\n") +
+                    text(EditorTexts::DeletePlayedList).arg(activityNames(playedBy));
     }
     return ask(question);
 }
 
 bool CEditorMessages::mayRenameList(std::u16string_view name, const std::vector<int>& playedBy) {
-    return playedBy.empty() ||
-           ask(QStringLiteral("The game's settings play the list %1 in: %2. Under a new name these "
-                              "activities will find no list until it is chosen for them again on "
-                              "the game's options screen. Rename it?")
-                   .arg(inQuotes(name), activityNames(playedBy)));
+    return playedBy.empty() || ask(text(EditorTexts::RenamePlayedListQuestion)
+                                       .arg(inQuotes(name), activityNames(playedBy)));
 }
 
 bool CEditorMessages::mayDeleteFile(const std::u16string& question, std::u16string_view name,
@@ -95,29 +87,19 @@ bool CEditorMessages::mayDeleteFile(const std::u16string& question, std::u16stri
         for (const std::u16string& list : usedBy) {
             lists.push_back(inQuotes(list));
         }
-        asked += QStringLiteral("\n\nThe lists %1 use it. Their exercises keep its name, and the "
-                                "game will show or play nothing for it.")
-                     .arg(lists.join(QStringLiteral(", ")));
+        asked += QStringLiteral("\n\n") +
+                 text(EditorTexts::FileUsedByLists).arg(lists.join(QStringLiteral(", ")));
     }
     return ask(asked);
 }
 
 void CEditorMessages::renameRefused(std::u16string_view name, bool taken) {
-    tell(taken ? QStringLiteral("A list named %1 exists already. Please choose another name.")
-                     .arg(inQuotes(name))
-               : QStringLiteral("%1 differs from the list's name only in letter case, which not "
-                                "every disk tells apart. Please choose another name.")
-                     .arg(inQuotes(name)));
+    tell(text(taken ? EditorTexts::RenameTaken : EditorTexts::RenameCaseOnly).arg(inQuotes(name)));
 }
 
 void CEditorMessages::renameFailed(std::uint32_t error, std::u16string_view path) {
-    tell(QStringLiteral("The list %1 could not be renamed; it keeps its name. ")
-             .arg(toQString(path)) +
+    tell(text(EditorTexts::RenameFailed).arg(toQString(path)) + QStringLiteral(" ") +
          toQString(CFileErrorText::writeFailureCause(texts_, error)));
-}
-
-QString CEditorMessages::renamePrompt() {
-    return QStringLiteral("Please enter the new name.");
 }
 
 bool CEditorMessages::mayReplaceList(std::u16string_view name) {
@@ -125,10 +107,7 @@ bool CEditorMessages::mayReplaceList(std::u16string_view name) {
 }
 
 bool CEditorMessages::mayWriteOverChangedList(std::u16string_view name) {
-    return ask(QStringLiteral("The list %1 was changed on disk since it was opened, by another "
-                              "editor or by hand. Write your version over it? Choose No to load "
-                              "the list from the disk again; your last change is then dropped.")
-                   .arg(inQuotes(name)));
+    return ask(text(EditorTexts::WriteOverChangedListQuestion).arg(inQuotes(name)));
 }
 
 bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {
@@ -140,93 +119,63 @@ bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
 }
 
 void CEditorMessages::refuseListName(std::u16string_view name, CItemName::Fault fault) {
-    tell(QStringLiteral("%1 cannot be the name of a list: %2. Please choose another name.")
-             .arg(inQuotes(name), nameFault(fault)));
+    tell(text(EditorTexts::RefuseListName).arg(inQuotes(name), nameFault(fault)));
 }
 
 void CEditorMessages::refuseFolderName(std::u16string_view name) {
-    tell(QStringLiteral("%1 cannot be the name of a list: the game keeps a folder of that name "
-                        "beside the lists. Please choose another name.")
-             .arg(inQuotes(name)));
+    tell(text(EditorTexts::RefuseFolderName).arg(inQuotes(name)));
 }
 
-QString CEditorMessages::nameFault(CItemName::Fault fault) {
+QString CEditorMessages::nameFault(CItemName::Fault fault) const {
     switch (fault) {
     case CItemName::Fault::None:
         break;
     case CItemName::Fault::NoName:
-        return QStringLiteral("a name must hold more than dots");
+        return text(EditorTexts::NameHasOnlyDots);
     case CItemName::Fault::Character:
-        return QStringLiteral("it contains a character that is not allowed in a name (one of "
-                              "/ \\ < > : \" | ? * or a line break)");
+        return text(EditorTexts::NameHasBadCharacter);
     case CItemName::Fault::Ending:
-        return QStringLiteral("it ends with a blank or a dot, which Windows leaves out");
+        return text(EditorTexts::NameEndsBadly);
     case CItemName::Fault::Device:
-        return QStringLiteral("Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to "
-                              "COM9, LPT1 to LPT9, with any extension)");
+        return text(EditorTexts::NameIsDevice);
     case CItemName::Fault::Temporary:
-        return QStringLiteral("the editor keeps names of this form for files it is saving");
+        return text(EditorTexts::NameIsTemporary);
     case CItemName::Fault::TooLong:
-        return QStringLiteral("it is too long: a name may have at most 255 bytes, which is 255 "
-                              "plain letters or fewer with accents");
+        return text(EditorTexts::NameTooLong);
     }
     return {};
 }
 
 bool CEditorMessages::mayCopyAs(std::u16string_view name, CItemName::Fault fault,
                                 std::u16string_view corrected) {
-    return ask(QStringLiteral("The file %1 cannot be copied under this name: %2. Copy it as %3?")
+    return ask(text(EditorTexts::CopyAsQuestion)
                    .arg(inQuotes(name), nameFault(fault), inQuotes(corrected)));
 }
 
 void CEditorMessages::listChosenInstead(std::u16string_view typed, std::u16string_view listed) {
-    tell(QStringLiteral("There is a list named %1 already, which differs from %2 only in "
-                        "letter case. It is chosen now and was left as it is. To make a new "
-                        "list, please choose another name.")
-             .arg(inQuotes(listed), inQuotes(typed)));
+    tell(text(EditorTexts::ListChosenInstead).arg(inQuotes(listed), inQuotes(typed)));
 }
 
+// The name and the count are filled in in one pass, so a name holding "%2" stays as it is.
 void CEditorMessages::linesAfterEnd(std::u16string_view name, std::size_t count) {
-    tell(QStringLiteral("The list %1 has an empty line where the name of an exercise should be. "
-                        "The game stops reading the list there and never shows the %2 lines "
-                        "after it, so the editor shows only the exercises before it. Before the "
-                        "list is saved, you will be asked whether to leave those lines out.")
-             .arg(inQuotes(name))
-             .arg(count));
+    tell(text(EditorTexts::LinesAfterEnd).arg(inQuotes(name), QString::number(count)));
 }
 
 bool CEditorMessages::mayDropLinesAfterEnd(std::u16string_view name, std::size_t count) {
-    return ask(QStringLiteral("Saving the list %1 keeps only the exercises shown: the %2 lines "
-                              "after its empty line, which the game never shows, will be left "
-                              "out. Save it this way? No leaves the file as it is.")
-                   .arg(inQuotes(name))
-                   .arg(count));
+    return ask(
+        text(EditorTexts::DropLinesAfterEndQuestion).arg(inQuotes(name), QString::number(count)));
 }
 
 void CEditorMessages::chooseExerciseFirst() {
-    tell(QStringLiteral("Please choose an exercise first, or add one with the plus button under "
-                        "the Exercise column. A picture, sound or speech clicked then goes to "
-                        "that exercise."));
+    tell(text(EditorTexts::ChooseExerciseFirst));
 }
 
-QString CEditorMessages::notAPicture(std::u16string_view name) {
-    return QStringLiteral("%1 is not a picture the game can show, so it was not copied. The game "
-                          "shows PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 "
-                          "pixels a side and 25 million pixels in all; please save it in one of "
-                          "these formats first.")
-        .arg(inQuotes(name));
+QString CEditorMessages::notAPicture(std::u16string_view name) const {
+    return text(EditorTexts::NotAPicture).arg(inQuotes(name));
 }
 
-QString CEditorMessages::playOrder(std::size_t place, std::size_t count) {
-    return QStringLiteral("%1 of %2").arg(place).arg(count);
-}
-
-QString CEditorMessages::playEarlierTip() {
-    return QStringLiteral("Play earlier");
-}
-
-QString CEditorMessages::playLaterTip() {
-    return QStringLiteral("Play later");
+QString CEditorMessages::playOrder(std::size_t place, std::size_t count) const {
+    return text(EditorTexts::PlayOrder).arg(QString::number(place), QString::number(count));
 }
 
 QString CEditorMessages::inQuotes(std::u16string_view text) {

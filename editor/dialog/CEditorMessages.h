@@ -53,7 +53,7 @@ public:
     void refuseListName(std::u16string_view name, CItemName::Fault fault);
     void refuseFolderName(std::u16string_view name);
     // Why a name cannot be a file; the start of a sentence, to be followed by a full stop.
-    static QString nameFault(CItemName::Fault fault);
+    QString nameFault(CItemName::Fault fault) const;
     // A file picked to copy in whose name is refused: may it be copied as `corrected`?
     bool mayCopyAs(std::u16string_view name, CItemName::Fault fault, std::u16string_view corrected);
     // A list typed as new whose name differs from `listed` only in letter case.
@@ -64,18 +64,19 @@ public:
     // A picture, sound or speech clicked while no exercise is chosen.
     void chooseExerciseFirst();
 
-    // Why a file was not copied in; `path` is where it would have gone.
-    static QString notAPicture(std::u16string_view name);
+    // Why the file `name` was not copied in: it is no picture the game can show.
+    QString notAPicture(std::u16string_view name) const;
 
-    // The play order: "3 of 12", and what its two buttons do.
-    static QString renamePrompt();
-    static QString playOrder(std::size_t place, std::size_t count);
-    static QString playEarlierTip();
-    static QString playLaterTip();
+    // The play order: "3 of 12".
+    QString playOrder(std::size_t place, std::size_t count) const;
 
     static QString inQuotes(std::u16string_view text);
 
 private:
+    QString text(EditorTexts::Text text) const;
+    // The activities (1 to 6) as the game's menu names them, in the language's words.
+    QString activityNames(const std::vector<int>& activities) const;
+
     CEditorPlatform platform_;
     const EditorTexts& texts_;
     QWidget& window_;

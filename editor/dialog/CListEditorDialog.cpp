@@ -150,7 +150,7 @@ void CListEditorDialog::showState() {
 void CListEditorDialog::showPlayOrder() {
     const std::optional<std::size_t> place = edited_.chosenPlace();
     const std::size_t count = edited_.exercises().size();
-    controls_.playOrder->setText(place ? CEditorMessages::playOrder(*place + 1, count) : QString());
+    controls_.playOrder->setText(place ? messages_.playOrder(*place + 1, count) : QString());
     controls_.playEarlier->setEnabled(place && *place > 0);
     controls_.playLater->setEnabled(place && *place + 1 < count);
 }

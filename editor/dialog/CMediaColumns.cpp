@@ -116,7 +116,7 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
                 CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
                 std::uint32_t removeError = 0;
                 into.remove(name, removeError);
-                problems.push_back(CEditorMessages::notAPicture(name));
+                problems.push_back(messages_.notAPicture(name));
                 break;
             }
             copied = true;

@@ -59,6 +59,39 @@ public:
         SoundFiles,
         OkButton,
         CancelButton,
+        // why a name cannot be a file, each to be followed by a full stop
+        NameHasOnlyDots,
+        NameHasBadCharacter,
+        NameEndsBadly,
+        NameIsDevice,
+        NameIsTemporary,
+        NameTooLong,
+        CopyAsQuestion,
+        ListChosenInstead,
+        LinesAfterEnd,
+        DropLinesAfterEndQuestion,
+        ChooseExerciseFirst,
+        RefuseListName,
+        RefuseFolderName,
+        WriteOverChangedListQuestion,
+        // the activities as the game's menu names them, 1 to 6
+        ColourRings,
+        PictureSteps,
+        FindImages,
+        Painting,
+        PictureAndWord,
+        MovingPictures,
+        DeletePlayedList,
+        RenamePlayedListQuestion,
+        FileUsedByLists,
+        RenameTaken,
+        RenameCaseOnly,
+        RenameFailed,
+        RenamePrompt,
+        NotAPicture,
+        PlayOrder,
+        PlayEarlierTip,
+        PlayLaterTip,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -104,6 +137,57 @@ public:
         u"Sound Files",
         u"OK",
         u"Cancel",
+        u"a name must hold more than dots",
+        u"it contains a character that is not allowed in a name (one of / \\ < > : \" | ? * or "
+        u"a line break)",
+        u"it ends with a blank or a dot, which Windows leaves out",
+        u"Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, "
+        u"with any extension)",
+        u"the editor keeps names of this form for files it is saving",
+        u"it is too long: a name may have at most 255 bytes, which is 255 plain letters or fewer "
+        u"with accents",
+        u"The file %1 cannot be copied under this name: %2. Copy it as %3?", // %2: why, %3: new
+                                                                             // name
+        u"There is a list named %1 already, which differs from %2 only in letter case. It is "
+        u"chosen now and was left as it is. To make a new list, please choose another name.",
+        u"The list %1 has an empty line where the name of an exercise should be. The game stops "
+        u"reading the list there and never shows the %2 lines after it, so the editor shows only "
+        u"the exercises before it. Before the list is saved, you will be asked whether to leave "
+        u"those lines out.", // %2: how many lines
+        u"Saving the list %1 keeps only the exercises shown: the %2 lines after its empty line, "
+        u"which the game never shows, will be left out. Save it this way? No leaves the file as "
+        u"it is.",
+        u"Please choose an exercise first, or add one with the plus button under the Exercise "
+        u"column. A picture, sound or speech clicked then goes to that exercise.",
+        u"%1 cannot be the name of a list: %2. Please choose another name.", // %2: why
+        u"%1 cannot be the name of a list: the game keeps a folder of that name beside the lists. "
+        u"Please choose another name.",
+        u"The list %1 was changed on disk since it was opened, by another editor or by hand. Write "
+        u"your version over it? Choose No to load the list from the disk again; your last change "
+        u"is then dropped.",
+        u"Colour rings",
+        u"Picture steps",
+        u"Find images",
+        u"Painting",
+        u"Picture and word",
+        u"Moving pictures",
+        u"The game's settings play this list in: %1. These activities will find no list until "
+        u"another one is chosen for them on the game's options screen.", // %1: the activities
+        u"The game's settings play the list %1 in: %2. Under a new name these activities will "
+        u"find no list until it is chosen for them again on the game's options screen. Rename it?",
+        u"The lists %1 use it. Their exercises keep its name, and the game will show or play "
+        u"nothing for it.", // %1: the lists' names
+        u"A list named %1 exists already. Please choose another name.",
+        u"%1 differs from the list's name only in letter case, which not every disk tells apart. "
+        u"Please choose another name.",
+        u"The list %1 could not be renamed; it keeps its name.", // the cause follows
+        u"Please enter the new name.",
+        u"%1 is not a picture the game can show, so it was not copied. The game shows PNG, JPEG, "
+        u"GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
+        u"pixels in all; please save it in one of these formats first.",
+        u"%1 of %2", // the play order: an exercise's place and the list's length
+        u"Play earlier",
+        u"Play later",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

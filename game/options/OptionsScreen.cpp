@@ -225,8 +225,9 @@ void OptionsScreen::leave() {
     }
     // The changes stay marked, so the destructor tries once more.
     unsavedChanges_ = true;
-    services_.errorBox.showError(SettingsNotSavedMessage::text(error),
-                                 SettingsNotSavedMessage::kCaption);
+    const GameTexts texts = GameTexts::read(services_.files, options_.language);
+    services_.errorBox.showError(SettingsNotSavedMessage::text(texts, error),
+                                 texts[GameTexts::SettingsNotSavedCaption]);
 }
 
 void OptionsScreen::chooseTab(OptionsTab tab) {

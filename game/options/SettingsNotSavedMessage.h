@@ -3,14 +3,14 @@
 // the system's error, that the changes hold until the game ends, and what the adult can do.
 #pragma once
 
+#include "game/content/GameTexts.h"
+
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 class SettingsNotSavedMessage {
 public:
-    static constexpr std::u16string_view kCaption = u"Error - settings not saved.";
-
     // "The settings could not be saved. The disk is full. The changes hold until Vimo ends. ..."
-    static std::u16string text(std::uint32_t error);
+    // in the language of `texts`.
+    static std::u16string text(const GameTexts& texts, std::uint32_t error);
 };

@@ -105,7 +105,8 @@ public:
             names.pop_front();
             return name;
         };
-        platform.askNewName = [this](QWidget*, const QString& current) -> std::optional<QString> {
+        platform.askNewName = [this](QWidget*, const QString&,
+                                     const QString& current) -> std::optional<QString> {
             renamesOffered.push_back(current);
             if (names.empty()) {
                 ADD_FAILURE() << "unexpected rename";

@@ -70,6 +70,7 @@ TEST(Faults, SettingsThatCannotBeSavedAreReportedAndHoldUntilTheyCanBe) {
         // Makes the fault real for as long as it lives.
         std::function<std::shared_ptr<void>(GameSession&)> fault;
         const char* cause;
+        const char* fix;
     };
     auto failingWith = [](std::uint32_t error) {
         return [error](GameSession& session) {
@@ -88,9 +89,12 @@ TEST(Faults, SettingsThatCannotBeSavedAreReportedAndHoldUntilTheyCanBe) {
                  session.folder.makeFolder("options");
              });
          },
-         "The options folder is missing."},
+         "The options folder is missing.",
+         "make a folder named options in the content folder, after renaming any file of that "
+         "name"},
         {"the disk is full", [](GameSession& session) { session.changeSettings([](Options&) {}); },
-         [](GameSession&) { return std::make_shared<FileSizeLimit>(100); }, "The disk is full."},
+         [](GameSession&) { return std::make_shared<FileSizeLimit>(100); }, "The disk is full.",
+         "free some space on the disk"},
         {"the write fails half-way",
          [](GameSession& session) {
              // Long list names make the file longer than one buffer of the writer.
@@ -103,13 +107,14 @@ TEST(Faults, SettingsThatCannotBeSavedAreReportedAndHoldUntilTheyCanBe) {
                  session.files.writeFailsAfter = std::numeric_limits<std::size_t>::max();
              });
          },
-         "The disk is full."},
+         "The disk is full.", "free some space on the disk"},
         {"a read-only folder",
          [](GameSession& session) { session.changeSettings([](Options&) {}); }, failingWith(EROFS),
-         "The folder is read-only."},
+         "The folder is read-only.", "make the options folder writable"},
         {"no permission to write there",
          [](GameSession& session) { session.changeSettings([](Options&) {}); }, failingWith(EACCES),
-         "Vimo may not write there."},
+         "Vimo may not write there.",
+         "give the user who runs Vimo permission to write in the options folder"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -138,10 +143,9 @@ TEST(Faults, SettingsThatCannotBeSavedAreReportedAndHoldUntilTheyCanBe) {
 
             ASSERT_EQ(session.errorBox.messages.size(), 1u);
             const std::string message = toUtf8(session.errorBox.messages[0].text);
-            EXPECT_EQ(message.find("The settings could not be saved. " + std::string(c.cause) +
-                                   " The changes hold until Vimo ends."),
-                      0u)
-                << message;
+            EXPECT_EQ(message, "The settings could not be saved. " + std::string(c.cause) +
+                                   " The changes hold until Vimo ends. To keep them, " + c.fix +
+                                   ", then open the options screen and leave it again.");
             const std::vector<std::string> after = settingsOf(screen->options());
             EXPECT_EQ(screen->options().musicOn[0], 0);
             EXPECT_NE(after[15], expected[15]); // the menu's sound, music, order, colour, list

@@ -131,7 +131,9 @@ TOOL = {
 # ------------------------------------------------------ the game's own words
 
 # The splash notice, the message when a list is missing (%1: its path) and
-# its caption, and the version line on the about picture; in the order of
+# its caption, the version line on the about picture, and the message when
+# the settings cannot be saved: its caption, its frame (%1: the cause, %2:
+# the fix) and six causes, each followed by its fix; in the order of
 # GameTexts in game/content/GameTexts.h.
 GAME = {
     "English": [
@@ -139,12 +141,43 @@ GAME = {
         "A list is missing: %1",
         "Error - list is missing.",
         "Version 1.0",
+        "Error - settings not saved.",
+        "The settings could not be saved. %1 The changes hold until Vimo ends. To keep them, %2, "
+        "then open the options screen and leave it again.",
+        "The disk is full.",
+        "free some space on the disk",
+        "The folder is read-only.",
+        "make the options folder writable",
+        "Vimo may not write there.",
+        "give the user who runs Vimo permission to write in the options folder",
+        "The options folder is missing.",
+        "make a folder named options in the content folder, after renaming any file of that name",
+        "A folder has the name of the settings file.",
+        "remove the folder options/vimo.opt",
+        "The disk reported an error.",
+        "check the disk",
     ],
     "Swedish": [
         "Vimo \u00a9 2026 Vimos utvecklare. Fri programvara.",
         "En lista saknas: %1",
         "Fel - en lista saknas.",
         "Version 1.0",
+        "Fel - inställningarna sparades inte.",
+        "Inställningarna kunde inte sparas. %1 Ändringarna gäller tills Vimo avslutas. För att "
+        "behålla dem: %2, öppna sedan inställningsskärmen och lämna den igen.",
+        "Disken är full.",
+        "frigör utrymme på disken",
+        "Mappen är skrivskyddad.",
+        "gör mappen options skrivbar",
+        "Vimo får inte skriva där.",
+        "ge användaren som kör Vimo behörighet att skriva i mappen options",
+        "Mappen options saknas.",
+        "skapa en mapp som heter options i innehållsmappen, efter att ha bytt namn på en fil med "
+        "det namnet om det finns någon",
+        "En mapp har inställningsfilens namn.",
+        "ta bort mappen options/vimo.opt",
+        "Disken rapporterade ett fel.",
+        "kontrollera disken",
     ],
 }
 
@@ -183,6 +216,56 @@ EDITOR = {
         "Sound Files",
         "OK",
         "Cancel",
+        "a name must hold more than dots",
+        "it contains a character that is not allowed in a name (one of / \\ < > : \" | ? * or "
+        "a line break)",
+        "it ends with a blank or a dot, which Windows leaves out",
+        "Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, "
+        "with any extension)",
+        "the editor keeps names of this form for files it is saving",
+        "it is too long: a name may have at most 255 bytes, which is 255 plain letters or fewer "
+        "with accents",
+        "The file %1 cannot be copied under this name: %2. Copy it as %3?",
+        "There is a list named %1 already, which differs from %2 only in letter case. It is "
+        "chosen now and was left as it is. To make a new list, please choose another name.",
+        "The list %1 has an empty line where the name of an exercise should be. The game stops "
+        "reading the list there and never shows the %2 lines after it, so the editor shows only "
+        "the exercises before it. Before the list is saved, you will be asked whether to leave "
+        "those lines out.",
+        "Saving the list %1 keeps only the exercises shown: the %2 lines after its empty line, "
+        "which the game never shows, will be left out. Save it this way? No leaves the file as "
+        "it is.",
+        "Please choose an exercise first, or add one with the plus button under the Exercise "
+        "column. A picture, sound or speech clicked then goes to that exercise.",
+        "%1 cannot be the name of a list: %2. Please choose another name.",
+        "%1 cannot be the name of a list: the game keeps a folder of that name beside the lists. "
+        "Please choose another name.",
+        "The list %1 was changed on disk since it was opened, by another editor or by hand. Write "
+        "your version over it? Choose No to load the list from the disk again; your last change "
+        "is then dropped.",
+        "Colour rings",
+        "Picture steps",
+        "Find images",
+        "Painting",
+        "Picture and word",
+        "Moving pictures",
+        "The game's settings play this list in: %1. These activities will find no list until "
+        "another one is chosen for them on the game's options screen.",
+        "The game's settings play the list %1 in: %2. Under a new name these activities will "
+        "find no list until it is chosen for them again on the game's options screen. Rename it?",
+        "The lists %1 use it. Their exercises keep its name, and the game will show or play "
+        "nothing for it.",
+        "A list named %1 exists already. Please choose another name.",
+        "%1 differs from the list's name only in letter case, which not every disk tells apart. "
+        "Please choose another name.",
+        "The list %1 could not be renamed; it keeps its name.",
+        "Please enter the new name.",
+        "%1 is not a picture the game can show, so it was not copied. The game shows PNG, JPEG, "
+        "GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
+        "pixels in all; please save it in one of these formats first.",
+        "%1 of %2",
+        "Play earlier",
+        "Play later",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -211,6 +294,57 @@ EDITOR = {
         "Ljudfiler",
         "OK",
         "Avbryt",
+        "ett namn måste innehålla mer än punkter",
+        "det innehåller ett tecken som inte får finnas i ett namn (något av / \\ < > : \" | ? * "
+        "eller en radbrytning)",
+        "det slutar med ett blanksteg eller en punkt, som Windows tar bort",
+        "Windows har det namnet för en enhet (CON, PRN, AUX, NUL, COM1 till COM9, LPT1 till "
+        "LPT9, med vilket filtillägg som helst)",
+        "redigeraren använder namn av den formen för filer som den håller på att spara",
+        "det är för långt: ett namn får ha högst 255 byte, vilket är 255 vanliga bokstäver eller "
+        "färre om det har å, ä, ö eller andra accenter",
+        "Filen %1 kan inte kopieras med det namnet: %2. Vill du kopiera den som %3?",
+        "Det finns redan en lista som heter %1, som skiljer sig från %2 bara i stora och små "
+        "bokstäver. Den är vald nu och lämnades som den var. Välj ett annat namn för att göra en "
+        "ny lista.",
+        "Listan %1 har en tom rad där namnet på en övning borde stå. Spelet slutar läsa listan "
+        "där och visar aldrig de %2 raderna efter den, så redigeraren visar bara övningarna före "
+        "den. Innan listan sparas får du frågan om de raderna ska tas bort.",
+        "När listan %1 sparas behålls bara övningarna som visas: de %2 raderna efter den tomma "
+        "raden, som spelet aldrig visar, tas bort. Vill du spara den så? Nej lämnar filen som "
+        "den är.",
+        "Välj först en övning, eller lägg till en med plusknappen under kolumnen Övning. En "
+        "bild, ett ljud eller ett tal som du sedan klickar på hamnar i den övningen.",
+        "%1 kan inte vara namnet på en lista: %2. Välj ett annat namn.",
+        "%1 kan inte vara namnet på en lista: spelet har en mapp med det namnet bredvid listorna. "
+        "Välj ett annat namn.",
+        "Listan %1 har ändrats på disken sedan den öppnades, av en annan redigerare eller för "
+        "hand. Vill du skriva din version över den? Välj Nej för att läsa in listan från disken "
+        "igen; din senaste ändring försvinner då.",
+        "Färgringar",
+        "Bildsteg",
+        "Hitta bilder",
+        "Måla",
+        "Bild och ord",
+        "Rörliga bilder",
+        "Spelets inställningar spelar den här listan i: %1. De aktiviteterna hittar ingen lista "
+        "förrän en annan har valts åt dem på spelets inställningsskärm.",
+        "Spelets inställningar spelar listan %1 i: %2. Med ett nytt namn hittar de aktiviteterna "
+        "ingen lista förrän den har valts åt dem igen på spelets inställningsskärm. Vill du byta "
+        "namn på den?",
+        "Listorna %1 använder den. Deras övningar behåller dess namn, och spelet visar eller "
+        "spelar ingenting för den.",
+        "Det finns redan en lista som heter %1. Välj ett annat namn.",
+        "%1 skiljer sig från listans namn bara i stora och små bokstäver, vilket inte alla diskar "
+        "skiljer på. Välj ett annat namn.",
+        "Listan %1 kunde inte byta namn; den behåller sitt namn.",
+        "Skriv det nya namnet.",
+        "%1 är inte en bild som spelet kan visa, så den kopierades inte. Spelet visar bilder i "
+        "PNG, JPEG, GIF, BMP, TIFF, WebP och SVG med högst 16384 bildpunkter per sida och 25 "
+        "miljoner bildpunkter totalt; spara den i något av de formaten först.",
+        "%1 av %2",
+        "Spela tidigare",
+        "Spela senare",
     ],
 }
 
