@@ -63,3 +63,18 @@ bool ScreenBench::turn() {
     surfaces_.endFrame();
     return true;
 }
+
+bool ScreenBench::changeTo(ScreenId id) {
+    factory_.build(id);
+    begun_ =
+        screen().begin(surfaces_.offscreen(), surfaces_.window(), surfaces_.offscreenImage()) != 0;
+    return begun_ && turnUntilShown(4);
+}
+
+bool ScreenBench::turnUntilShown(int turns) {
+    const std::uint64_t shown = surfaces_.presentCount();
+    for (int i = 0; i < turns && surfaces_.presentCount() == shown; ++i) {
+        turn();
+    }
+    return surfaces_.presentCount() != shown;
+}

@@ -30,6 +30,12 @@ public:
 
     // Update, then draw and the end of the frame. False when the screen asked to leave.
     bool turn();
+    // As the main loop changes screens: the current one goes, the one for `id` is built and
+    // begun, and turns run until its first frame is shown (a few at most). False when that
+    // frame never came.
+    bool changeTo(ScreenId id);
+    // Turns until a frame is shown, at most `turns` of them; false when none was.
+    bool turnUntilShown(int turns);
 
     BenchClock& clock() { return clock_; }
     SdlSurfaces& surfaces() { return surfaces_; }

@@ -8,6 +8,7 @@
 #include "common/pictures/ImageFileSize.h"
 #include "game/gfx/Picture.h"
 
+#include <SDL_image.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -247,65 +248,85 @@ TEST_F(PictureFilesTest, HugeFilesAndPipesAreNeverReadAsPictures) {
 
 // A picture larger than anything the 800 x 600 game shows is kept smaller, yet laid out and drawn
 // at its own size as before: one drawn scaled fits in 800 x 600, a cached one in 1600 a side.
+// Columns of 400 pixels, red and green by turns, as a PNG or (decoded at a fraction of its size
+// where it is kept smaller) a JPEG.
+void writeColumns(TemporaryFolder& folder, const std::string& name, std::uint32_t width,
+                  std::uint32_t height) {
+    const auto colour = [](std::uint32_t x) { return (x / 400) % 2 == 0 ? kRed : kGreen; };
+    if (name.ends_with(".png")) {
+        folder.write("gfx/" + name, png::columnsRgb(width, height, colour));
+        return;
+    }
+    const SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(
+        0, static_cast<int>(width), static_cast<int>(height), 32, SDL_PIXELFORMAT_RGB888));
+    ASSERT_NE(surface, nullptr);
+    for (std::uint32_t x = 0; x < width; ++x) {
+        const SDL_Rect column{static_cast<int>(x), 0, 1, static_cast<int>(height)};
+        SDL_FillRect(surface.get(), &column, colour(x));
+    }
+    ASSERT_EQ(IMG_SaveJPG(surface.get(), (folder.path() / "gfx" / name).c_str(), 95), 0);
+}
+
 TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsBefore) {
     struct Case {
         std::uint32_t width, height;
         int keptWidth, keptHeight;             // cached
         int scaledKeptWidth, scaledKeptHeight; // plain
     };
+    const std::pair<std::string, std::u16string> kBigPictures[] = {{"big.png", u"gfx\\big.png"},
+                                                                   {"big.jpg", u"gfx\\big.jpg"}};
     const Case cases[] = {
         {2400, 1800, 1600, 1200, 800, 600}, {1600, 1200, 1600, 1200, 800, 600},
         {1200, 1601, 1199, 1600, 450, 600}, {16000, 10, 1600, 1, 800, 1},
         {8, 3000, 4, 1600, 2, 600},         {800, 600, 800, 600, 800, 600},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        // Columns of 400 pixels, red and green by turns.
-        folder.write("gfx/big.png", png::columnsRgb(c.width, c.height, [](std::uint32_t x) {
-                         return (x / 400) % 2 == 0 ? kRed : kGreen;
-                     }));
-        for (const bool cached : {false, true}) {
-            const std::unique_ptr<Image> image =
-                surfaces.offscreen().loadImage(u"gfx\\big.png", cached);
-            EXPECT_EQ(image->width(), static_cast<int>(c.width));
-            EXPECT_EQ(image->height(), static_cast<int>(c.height));
-            const auto* sdlImage = dynamic_cast<const SdlImage*>(image.get());
-            ASSERT_NE(sdlImage, nullptr);
-            ASSERT_NE(sdlImage->texture(), nullptr);
-            int width = 0;
-            int height = 0;
-            SDL_QueryTexture(sdlImage->texture(), nullptr, nullptr, &width, &height);
-            EXPECT_EQ(width, cached ? c.keptWidth : c.scaledKeptWidth);
-            EXPECT_EQ(height, cached ? c.keptHeight : c.scaledKeptHeight);
+    for (const auto& [name, path] : kBigPictures) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(name + " of " + std::to_string(c.width) + " x " +
+                         std::to_string(c.height));
+            writeColumns(folder, name, c.width, c.height);
+            for (const bool cached : {false, true}) {
+                const std::unique_ptr<Image> image = surfaces.offscreen().loadImage(path, cached);
+                EXPECT_EQ(image->width(), static_cast<int>(c.width));
+                EXPECT_EQ(image->height(), static_cast<int>(c.height));
+                const auto* sdlImage = dynamic_cast<const SdlImage*>(image.get());
+                ASSERT_NE(sdlImage, nullptr);
+                ASSERT_NE(sdlImage->texture(), nullptr);
+                int width = 0;
+                int height = 0;
+                SDL_QueryTexture(sdlImage->texture(), nullptr, nullptr, &width, &height);
+                EXPECT_EQ(width, cached ? c.keptWidth : c.scaledKeptWidth);
+                EXPECT_EQ(height, cached ? c.keptHeight : c.scaledKeptHeight);
+            }
         }
     }
 
     // At its own size the columns stand where the file has them; scaled into 600 x 450 they are
     // a quarter as wide.
-    folder.write("gfx/big.png", png::columnsRgb(2400, 1800, [](std::uint32_t x) {
-                     return (x / 400) % 2 == 0 ? kRed : kGreen;
-                 }));
-    for (const bool cached : {false, true}) {
-        const std::unique_ptr<Image> image =
-            surfaces.offscreen().loadImage(u"gfx\\big.png", cached);
-        surfaces.offscreen().clear(0xFF000000);
-        surfaces.offscreen().drawImage(*image, 0, 0);
-        showFrame();
-        EXPECT_TRUE(near(canvas.pixel(200, 300), kRed, 8));
-        EXPECT_TRUE(near(canvas.pixel(600, 300), kGreen, 8));
-    }
-    {
-        Picture picture(clock);
-        picture.load(u"gfx\\big.png", &surfaces.offscreen(), false);
-        picture.setPosition(100, 100);
-        picture.setSize(600, 450);
-        surfaces.offscreen().clear(0xFF000000);
-        picture.draw();
-        showFrame();
-        EXPECT_TRUE(near(canvas.pixel(150, 300), kRed, 8));
-        EXPECT_TRUE(near(canvas.pixel(250, 300), kGreen, 8));
-        EXPECT_TRUE(near(canvas.pixel(650, 300), kGreen, 8));
-        EXPECT_EQ(canvas.pixel(50, 300), 0u);
+    for (const auto& [name, path] : kBigPictures) {
+        SCOPED_TRACE(name);
+        writeColumns(folder, name, 2400, 1800);
+        for (const bool cached : {false, true}) {
+            const std::unique_ptr<Image> image = surfaces.offscreen().loadImage(path, cached);
+            surfaces.offscreen().clear(0xFF000000);
+            surfaces.offscreen().drawImage(*image, 0, 0);
+            showFrame();
+            EXPECT_TRUE(near(canvas.pixel(200, 300), kRed, 8));
+            EXPECT_TRUE(near(canvas.pixel(600, 300), kGreen, 8));
+        }
+        {
+            Picture picture(clock);
+            picture.load(path, &surfaces.offscreen(), false);
+            picture.setPosition(100, 100);
+            picture.setSize(600, 450);
+            surfaces.offscreen().clear(0xFF000000);
+            picture.draw();
+            showFrame();
+            EXPECT_TRUE(near(canvas.pixel(150, 300), kRed, 8));
+            EXPECT_TRUE(near(canvas.pixel(250, 300), kGreen, 8));
+            EXPECT_TRUE(near(canvas.pixel(650, 300), kGreen, 8));
+            EXPECT_EQ(canvas.pixel(50, 300), 0u);
+        }
     }
 }
 

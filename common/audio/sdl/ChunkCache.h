@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The sounds the shared channel played last, kept decoded, because the same click, praise and
-// speech come back again and again. An entry serves only while its file is unchanged on disk
-// (the editor copies new sounds over old names); the oldest entries go once too many are kept.
+// The sounds played last, kept decoded, because the same click, praise, speech and music come
+// back again and again, on the shared channel and on the wave devices (a screen's start music). An
+// entry serves only while its file is unchanged on disk (the editor copies new sounds over old
+// names); the oldest entries go once too many are kept.
 #pragma once
 
 #include "common/audio/sdl/MixChunk.h"
@@ -18,9 +19,10 @@ class ChunkCache {
 public:
     explicit ChunkCache(const FileSystem& files) : files_(files) {}
 
-    // The decoded sound of `path`, owned by the cache; null when it cannot be played. May free
-    // other entries, so no chunk of the cache may be playing when it is called.
-    Mix_Chunk* get(std::u16string_view path);
+    // The decoded sound of `path`, shared with the cache; null when it cannot be played. An
+    // entry the cache lets go of lives on while its caller holds it, so whatever plays it has to
+    // hold it for as long as it plays.
+    SharedChunk get(std::u16string_view path);
 
 private:
     struct FileStamp {
@@ -31,7 +33,7 @@ private:
     struct Entry {
         std::u16string path;
         FileStamp stamp;
-        ChunkPtr chunk;
+        SharedChunk chunk;
     };
 
     std::optional<FileStamp> stampOf(std::u16string_view path) const;

@@ -13,3 +13,6 @@ struct ChunkDeleter {
 };
 
 using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+// A decoded sound with several holders: the sound cache and whatever plays it. It is freed (and
+// silenced) when the last of them lets go.
+using SharedChunk = std::shared_ptr<Mix_Chunk>;

@@ -3,7 +3,6 @@
 
 #include "common/audio/NullSound.h"
 #include "common/audio/sdl/DeviceCommand.h"
-#include "common/audio/sdl/WaveFile.h"
 #include "common/text/CaseFolding.h"
 
 #include <SDL.h>
@@ -98,14 +97,14 @@ void SdlSound::playShared(std::u16string_view path, int loops) {
     if (!isOpen()) {
         return;
     }
-    // A new sound cuts off the one playing, even when it cannot play itself. Halting first also
-    // lets the cache free any chunk it holds.
+    // A new sound cuts off the one playing, even when it cannot play itself. The channel holds
+    // its sound until then, so the cache may let go of it meanwhile.
     Mix_HaltChannel(kSharedChannel);
-    sharedChunk_ = nullptr;
+    sharedChunk_.reset();
     sharedPath_.clear();
-    Mix_Chunk* chunk = cache_.get(path);
-    if (chunk != nullptr && Mix_PlayChannel(kSharedChannel, chunk, loops) == kSharedChannel) {
-        sharedChunk_ = chunk;
+    SharedChunk chunk = cache_.get(path);
+    if (chunk && Mix_PlayChannel(kSharedChannel, chunk.get(), loops) == kSharedChannel) {
+        sharedChunk_ = std::move(chunk);
         sharedPath_ = path;
     }
 }
@@ -116,7 +115,7 @@ bool SdlSound::sharedChannelPlaying() const {
 
 std::u16string SdlSound::sharedChannelSound() const {
     if (sharedChannelPlaying() && sharedChunk_ != nullptr &&
-        Mix_GetChunk(kSharedChannel) == sharedChunk_) {
+        Mix_GetChunk(kSharedChannel) == sharedChunk_.get()) {
         return sharedPath_;
     }
     return {};
@@ -168,7 +167,8 @@ int SdlSound::open(const DeviceCommand& command) {
     if (findDevice(command.alias) != devices_.end()) {
         return answer(CommandResult::AliasInUse);
     }
-    ChunkPtr chunk = loadWave(files_, command.path);
+    // From the cache: a screen's start music comes back whenever the screen does.
+    SharedChunk chunk = cache_.get(command.path);
     if (!chunk) {
         return answer(CommandResult::CannotLoad);
     }

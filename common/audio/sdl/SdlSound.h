@@ -53,7 +53,7 @@ private:
     struct Device {
         std::u16string alias;
         int channel = 0;
-        ChunkPtr chunk;
+        SharedChunk chunk;
         // The part of `chunk` from the last position sought; null when that is the start.
         ChunkPtr fromPosition;
     };
@@ -78,7 +78,7 @@ private:
     int channelCount_ = 0;
     // What the shared channel was last given, to tell whether that is what it still plays.
     std::u16string sharedPath_;
-    const Mix_Chunk* sharedChunk_ = nullptr;
+    SharedChunk sharedChunk_;
 };
 
 // The sound services of a program: SDL_mixer when an audio device opens, otherwise a silent

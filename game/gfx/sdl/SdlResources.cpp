@@ -4,6 +4,7 @@
 #include "common/pictures/PictureFile.h"
 #include "common/text/Utf8.h"
 #include "game/gfx/sdl/CmykJpeg.h"
+#include "game/gfx/sdl/ScaledJpeg.h"
 #include "game/gfx/sdl/TextLayout.h"
 
 #include <SDL_image.h>
@@ -79,16 +80,30 @@ int rasterSide(float extent) {
                                                            : static_cast<int>(std::lround(side));
 }
 
-// The picture itself when it fits in `most` pixels across and down, else a smoothly scaled-down
-// copy that does; null when the copy cannot be made.
-SurfacePtr keptPixels(SurfacePtr pixels, int mostWidth, int mostHeight) {
-    if (pixels->w <= mostWidth && pixels->h <= mostHeight) {
+struct PixelSize {
+    int width;
+    int height;
+};
+
+// The size the game keeps of a picture of `width` x `height`: its own when it fits in `most`
+// pixels across and down, else the largest of its shape that does.
+PixelSize keptSize(int width, int height, int mostWidth, int mostHeight) {
+    if (width <= mostWidth && height <= mostHeight) {
+        return {width, height};
+    }
+    const double scale =
+        std::min(static_cast<double>(mostWidth) / width, static_cast<double>(mostHeight) / height);
+    return {std::max(1, static_cast<int>(std::lround(width * scale))),
+            std::max(1, static_cast<int>(std::lround(height * scale)))};
+}
+
+// The picture itself when it is of the size kept, else a smoothly scaled-down copy that is; null
+// when the copy cannot be made.
+SurfacePtr keptPixels(SurfacePtr pixels, PixelSize kept) {
+    if (pixels->w == kept.width && pixels->h == kept.height) {
         return pixels;
     }
-    const double scale = std::min(static_cast<double>(mostWidth) / pixels->w,
-                                  static_cast<double>(mostHeight) / pixels->h);
-    const int width = std::max(1, static_cast<int>(std::lround(pixels->w * scale)));
-    const int height = std::max(1, static_cast<int>(std::lround(pixels->h * scale)));
+    const auto [width, height] = kept;
     SurfacePtr smaller(
         SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888));
     if (!smaller || SDL_SoftStretchLinear(pixels.get(), nullptr, smaller.get(), nullptr) != 0) {
@@ -144,20 +159,46 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     if (!source) {
         return unreadable();
     }
-    SurfacePtr decoded(decode(file->bytes, source.get(), format));
-    if (!decoded) {
-        return unreadable();
+    const int mostWidth = cached ? kLargestTextureSide : kLargestScaledWidth;
+    const int mostHeight = cached ? kLargestTextureSide : kLargestScaledHeight;
+    SurfacePtr decoded;
+    int width = 0;
+    int height = 0;
+    if (format == ImageFormat::Jpeg) {
+        // A JPEG larger than the game keeps is decoded at the smallest fraction of its size that
+        // is still no smaller than what is kept, much faster than whole. Its size stays the
+        // file's own, so it is laid out and drawn as before.
+        width = static_cast<int>(file->size.width);
+        height = static_cast<int>(file->size.height);
+        const PixelSize kept = keptSize(width, height, mostWidth, mostHeight);
+        const int divisor = jpegScaleDivisor(width, height, kept.width, kept.height);
+        if (divisor > 1) {
+            if (std::optional<SurfacePtr> divided = decodeJpegDivided(file->bytes, divisor)) {
+                decoded = std::move(*divided);
+                if (!decoded) {
+                    return unreadable();
+                }
+            }
+        }
     }
-    const int width = decoded->w;
-    const int height = decoded->h;
+    if (!decoded) {
+        decoded.reset(decode(file->bytes, source.get(), format));
+        if (!decoded) {
+            return unreadable();
+        }
+        width = decoded->w;
+        height = decoded->h;
+    }
     // One format for every image (a transparent colour of a palette image becomes alpha), so
     // that opacity can be read off.
     SurfacePtr converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     decoded.reset();
     const SurfacePtr pixels =
-        !converted ? nullptr
-        : cached   ? keptPixels(std::move(converted), kLargestTextureSide, kLargestTextureSide)
-                   : keptPixels(std::move(converted), kLargestScaledWidth, kLargestScaledHeight);
+        // From the picture's own size: a fraction decoded is rounded up, and a side may be
+        // one pixel off.
+        !converted
+            ? nullptr
+            : keptPixels(std::move(converted), keptSize(width, height, mostWidth, mostHeight));
     if (!pixels) {
         return unreadable();
     }

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -168,13 +169,41 @@ TEST_F(SdlSoundTest, WaveDevicesAnswerEachCommand) {
     }
 }
 
-TEST_F(SdlSoundTest, ASoundFileReplacedOnDiskIsReadAgain) {
-    SdlSound sound(files);
-    sound.playOnce(kShort);
-    EXPECT_EQ(sound.sharedChannelSound(), kShort);
-    folder.write("sfx/short.wav", "no longer a sound");
-    sound.playOnce(kShort);
-    EXPECT_FALSE(sound.sharedChannelPlaying());
+// A sound that comes back, on the shared channel or as a screen's start music on a wave device,
+// is played from memory: a disk failing meanwhile does not silence it. A file replaced on disk is
+// read again.
+TEST_F(SdlSoundTest, ASoundThatComesBackIsNotReadAgainUnlessReplacedOnDisk) {
+    struct Way {
+        const char* name;
+        std::function<bool(SdlSound&, std::u16string_view)> plays;
+    };
+    const std::vector<Way> ways = {
+        {"shared channel",
+         [](SdlSound& sound, std::u16string_view path) {
+             sound.playOnce(path);
+             return sound.sharedChannelSound() == path;
+         }},
+        {"wave device",
+         [](SdlSound& sound, std::u16string_view path) {
+             WavePlayer player(sound);
+             player.open(path);
+             player.play();
+             return player.lastResult() == 0 && sound.devicePlaying(path);
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        folder.write("sfx/short.wav", pcmWave(22050, 2205));
+        FaultyFileSystem disk(folder.path());
+        SdlSound sound(disk);
+        EXPECT_TRUE(way.plays(sound, kShort));
+        EXPECT_TRUE(way.plays(sound, kIntro)); // another sound in between
+        disk.readFailsAfter = 0;
+        EXPECT_TRUE(way.plays(sound, kShort));
+        disk.readFailsAfter = std::numeric_limits<std::size_t>::max();
+        folder.write("sfx/short.wav", "no longer a sound");
+        EXPECT_FALSE(way.plays(sound, kShort));
+    }
 }
 
 // A second back end while the first lives finds the device taken, and one without a usable
