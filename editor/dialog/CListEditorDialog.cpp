@@ -195,6 +195,19 @@ void CListEditorDialog::exerciseChosen() {
     showState();
 }
 
+bool CListEditorDialog::refusesListName(std::u16string_view name) {
+    // A list's name becomes a file in data\<language>\ and nowhere else.
+    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
+        messages_.refuseListName(name, fault);
+        return true;
+    }
+    if (lists_.isFolderName(name)) {
+        messages_.refuseFolderName(name);
+        return true;
+    }
+    return false;
+}
+
 void CListEditorDialog::addList() {
     playClick();
     const std::optional<QString> typed = messages_.askName();
@@ -202,13 +215,7 @@ void CListEditorDialog::addList() {
         return;
     }
     const std::u16string name = fromQString(*typed);
-    // The name becomes a file in data\<language>\ and nowhere else.
-    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
-        messages_.refuseListName(name, fault);
-        return;
-    }
-    if (lists_.isFolderName(name)) {
-        messages_.refuseFolderName(name);
+    if (refusesListName(name)) {
         return;
     }
     // Only a list of exactly this name is replaced; one in another letter case is chosen.
@@ -258,12 +265,7 @@ void CListEditorDialog::renameList() {
         return;
     }
     const std::u16string name = fromQString(*typed);
-    if (const CItemName::Fault fault = CItemName::faultOf(name); fault != CItemName::Fault::None) {
-        messages_.refuseListName(name, fault);
-        return;
-    }
-    if (lists_.isFolderName(name)) {
-        messages_.refuseFolderName(name);
+    if (refusesListName(name)) {
         return;
     }
     if (!messages_.mayRenameList(old, CListUsers::activitiesPlaying(lists_, old))) {

@@ -60,6 +60,8 @@ private:
     void exerciseChosen();
     void mediaChosen(CMediaKind::Kind kind);
     void addList();
+    // Tells why a name cannot be a list's, when it cannot.
+    bool refusesListName(std::u16string_view name);
     void deleteList();
     void renameList();
     void renameExercise();

@@ -7,7 +7,9 @@
 # no Alt+J); the list is then made again. An exercise added the same way is chosen at once, so
 # the picture picked next is stored for it. Then, with a text typed and not yet stored, the
 # system's stop request (SIGTERM) ends the editor with status 0 and the text saved. A second run
-# ends on Esc with status 0, and the game then shows the exercise's picture.
+# ends on Esc with status 0, and the game then shows the exercise's picture. Last, with a
+# lang.txt leading out of the content folder, the editor works in English and touches nothing
+# outside it.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(dirname "$1")/vimoedit
@@ -23,18 +25,20 @@ printf '\357\273\277cat\r\ncat.png\r\n\r\n\r\nCat\r\n-16777216\r\n' >"$content/d
 convert -size 4x3 xc:red "$content/gfx/images/cat.png" 2>/dev/null ||
     printf 'not a picture' >"$content/gfx/images/cat.png"
 
-# Starts the editor in the content folder and sets `window` to its window, found by its caption.
+# Starts the editor in the content folder and sets `window` to its window, found by its caption,
+# which names the language it uses ($1, Swedish unless given).
 start_editor() {
+    local caption="Vimo! - ${1:-Swedish}"
     (cd "$content" && exec env SDL_AUDIODRIVER=dummy "$VIMO_EDITOR") 2>"$E2E_TMP/game.err" &
     GAME_PID=$!
     window=
     for _ in $(seq 1 100); do
-        window=$(xwininfo -root -tree 2>/dev/null | awk '/"Vimo! - Swedish"/ {print $1; exit}')
+        window=$(xwininfo -root -tree 2>/dev/null | awk -v c="\"$caption\"" 'index($0, c) {print $1; exit}')
         [ -n "$window" ] && break
         kill -0 "$GAME_PID" 2>/dev/null || fail "the editor ended at start"
         sleep 0.1
     done
-    [ -n "$window" ] || fail "no window titled \"Vimo! - Swedish\" appeared"
+    [ -n "$window" ] || fail "no window titled \"$caption\" appeared"
 }
 
 # Waits for the list file $1 to hold exactly the bytes printf makes of $2.
@@ -179,5 +183,30 @@ press_key "$game" Escape
 wait_for_pixel "$game" 400 50 2236aa 5
 press_key "$game" Escape
 expect_exit 0
+
+# A lang.txt that leads out of the content folder: data\..\..\x would be the folder beside it.
+# The editor says so and works in English; nothing out there is listed, written or deleted (were
+# the list out there shown, a new list of its name would first ask to replace it).
+printf '../../x\r\n' >"$content/data/lang.txt"
+mkdir -p "$content/data/English" "$E2E_TMP/x/Tool"
+printf '\357\273\277horse\r\n\r\n\r\n\r\nHorse\r\n-1\r\n' >"$E2E_TMP/x/barn"
+snapshot() { (cd "$E2E_TMP" && find x -exec ls -ld --time-style=full-iso {} + | sort); }
+before=$(snapshot)
+start_editor English
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 0.5
+xdotool key Tab
+sleep 0.2
+xdotool key space
+sleep 1
+xdotool type --delay 50 barn
+xdotool key Return
+wait_for_list "$content/data/English/barn" '\357\273\277' "the list made in English"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key Escape
+expect_exit 0
+grep -q 'names no language folder' "$E2E_TMP/game.err" ||
+    fail "the editor did not say that lang.txt names no language folder"
+[ "$(snapshot)" = "$before" ] || fail "the folder beside the content folder changed"
 
 echo "editor new list: passed"
