@@ -52,6 +52,7 @@ private:
     RandomGenerator random_;
     LastPressTimes lastPressTimes_{};
     std::optional<SettingValues> unsavedSettings_;
+    AccessSettings access_;
     // Goes before the renderer; the screens go before it.
     SdlSurfaces surfaces_;
     ScreenFactory factory_;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/audio/Sound.h"
+#include "common/content/AccessSettings.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
 #include "game/content/SettingValues.h"
@@ -32,4 +33,7 @@ struct ScreenServices {
     // Settings the options screen could not write to options\vimo.opt: while present, every
     // screen starts from them instead of the file, so the changes hold until the game ends.
     std::optional<SettingValues>& unsavedSettings;
+    // The switch-access settings of options\access.opt, read again for every new screen so an
+    // adult's change in the editor reaches the next screen.
+    AccessSettings& access;
 };

@@ -8,6 +8,7 @@
 void ScreenFactory::build(ScreenId id) {
     // The old screen goes first, so its sounds stop before the new one starts.
     current_.reset();
+    services_.access = readAccessSettings(services_.files);
     current_ = make(id);
 }
 

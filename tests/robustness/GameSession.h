@@ -37,8 +37,9 @@ public:
             ::setenv("SDL_AUDIODRIVER", "dummy", 0);
             realSound_ = openSound(files);
         }
-        factory_ = std::make_unique<ScreenFactory>(ScreenServices{
-            files, clock, sound(), pointer, errorBox, random, lastPressTimes, unsavedSettings});
+        factory_ = std::make_unique<ScreenFactory>(ScreenServices{files, clock, sound(), pointer,
+                                                                  errorBox, random, lastPressTimes,
+                                                                  unsavedSettings, access});
     }
     ~GameSession() {
         // Screens go before the surfaces and the sound they use.
@@ -147,6 +148,7 @@ public:
     RandomGenerator random;
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
+    AccessSettings access;
     SoftwareCanvas canvas;
     SdlSurfaces surfaces{canvas.renderer(), files, clock};
 

@@ -22,9 +22,10 @@ struct TestServices {
     RandomGenerator random;
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
+    AccessSettings access;
 
     ScreenServices services() {
-        return ScreenServices{files,    clock,  sound,          pointer,
-                              errorBox, random, lastPressTimes, unsavedSettings};
+        return ScreenServices{files,  clock,          sound,           pointer, errorBox,
+                              random, lastPressTimes, unsavedSettings, access};
     }
 };

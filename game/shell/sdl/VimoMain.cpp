@@ -206,6 +206,7 @@ int main(int argc, char** argv) {
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
+    AccessSettings access = readAccessSettings(files);
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
                           [&surfaces] { surfaces.targetsReset(); });
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
@@ -216,7 +217,7 @@ int main(int argc, char** argv) {
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
-                                         lastPressTimes, unsavedSettings});
+                                         lastPressTimes, unsavedSettings, access});
     pointer.setFactory(&factory);
     frames.screenChanging();
     factory.build(MenuId);

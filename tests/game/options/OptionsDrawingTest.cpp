@@ -33,7 +33,8 @@ protected:
     TestServices fakes; // all but the files and the clock, which are the canvas's
     ScreenServices services{
         files,          clock,        fakes.sound,          fakes.pointer,
-        fakes.errorBox, fakes.random, fakes.lastPressTimes, fakes.unsavedSettings};
+        fakes.errorBox, fakes.random, fakes.lastPressTimes, fakes.unsavedSettings,
+        fakes.access};
 };
 
 TEST_F(OptionsDrawingTest, TenBandsShowThePaletteAndThePaintingTabHasNoSecondRow) {
