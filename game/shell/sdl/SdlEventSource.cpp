@@ -26,8 +26,9 @@ constexpr std::uint32_t kLongestWaitMs = 1000;
 } // namespace
 
 SdlEventSource::SdlEventSource(std::function<void()> onExposed,
-                               std::function<void()> onTargetsReset)
-    : onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)) {
+                               std::function<void()> onTargetsReset, const AccessSettings& access)
+    : onExposed_(std::move(onExposed)), onTargetsReset_(std::move(onTargetsReset)),
+      controllers_(access) {
     SDL_StopTextInput();
 }
 
@@ -68,6 +69,15 @@ std::pair<int, int> SdlEventSource::pressPoint(int x, int y) const {
 }
 
 std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) {
+    if (SdlControllers::isControllerEvent(event)) {
+        // A controller's event may stand for more than one message: the rest come next.
+        const std::vector<InputEvent> events = controllers_.translate(event);
+        if (events.empty()) {
+            return std::nullopt;
+        }
+        posted_.insert(posted_.begin(), events.begin() + 1, events.end());
+        return events.front();
+    }
     InputEvent out;
     switch (event.type) {
     case SDL_QUIT:

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's events as the screens' messages: keys as virtual-key codes (auto-repeat included,
-// system keys left out), left and right buttons alike with only the odd presses of a quick run
+// system keys left out), the buttons of switch interfaces that are game controllers as the
+// keys of the two switches, left and right buttons alike with only the odd presses of a quick run
 // reaching mouseDown, pointer moves coalesced, close requests ignored and a quit request from
 // the system ending the game. A move made by the scanner is heard by the screen in a later turn
 // even where the platform cannot move the visible pointer.
 #pragma once
 
 #include "game/shell/MainLoop.h"
+#include "game/shell/sdl/SdlControllers.h"
 
 #include <SDL.h>
 #include <deque>
@@ -17,8 +19,10 @@
 class SdlEventSource : public EventSource {
 public:
     // `onExposed` runs when the window must be shown anew; `onTargetsReset` when the renderer
-    // lost its textures and the frame must be drawn anew.
-    SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset);
+    // lost its textures and the frame must be drawn anew. `access` tells which controller button
+    // is the first switch; it must outlive this, and may change meanwhile.
+    SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset,
+                   const AccessSettings& access);
 
     // Sleeps in the system (SDL_WaitEventTimeout) until an event comes or the wait runs out.
     std::optional<InputEvent> next(NextTurn wait) override;
@@ -35,6 +39,7 @@ private:
     std::function<void()> onExposed_;
     std::function<void()> onTargetsReset_;
     std::deque<InputEvent> posted_;
+    SdlControllers controllers_;
     // Where the scanner put the pointer, until the mouse really moves again.
     std::optional<std::pair<int, int>> scannedPoint_;
 };

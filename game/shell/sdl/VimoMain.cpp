@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
     std::optional<SettingValues> unsavedSettings;
     AccessSettings access = readAccessSettings(files);
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
-                          [&surfaces] { surfaces.targetsReset(); });
+                          [&surfaces] { surfaces.targetsReset(); }, access);
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
     SdlErrorBox errorBox(gameWindow->window());
     SurfaceFrames frames(surfaces, clock, heldSound);

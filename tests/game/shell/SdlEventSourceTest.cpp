@@ -32,7 +32,7 @@ std::string heard(const std::optional<InputEvent>& event) {
     const char* names[] = {"key down ", "key up ", "press ", "release ", "move ", "quit"};
     std::string out = names[event->type];
     if (event->type == InputEvent::KeyDown || event->type == InputEvent::KeyUp) {
-        return out + std::to_string(event->key);
+        return out + std::to_string(event->key) + (event->fromController ? " by controller" : "");
     }
     if (event->type != InputEvent::Quit) {
         out += std::to_string(event->x) + "," + std::to_string(event->y);
@@ -49,7 +49,8 @@ protected:
 
     int exposures = 0;
     int resets = 0;
-    SdlEventSource events{[this] { ++exposures; }, [this] { ++resets; }};
+    AccessSettings access;
+    SdlEventSource events{[this] { ++exposures; }, [this] { ++resets; }, access};
 };
 
 // Keys arrive as virtual-key codes with auto-repeat, system keys stay with the system, only the
@@ -112,4 +113,49 @@ TEST_F(SdlEventSourceTest, AScannerMoveArrivesLaterAndPressesCountThereUntilTheM
     EXPECT_EQ(
         heard(events.translate(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 301, 302))),
         "press 301,302");
+}
+
+// A switch box that is a game controller, plugged in while the game runs, through SDL's own
+// virtual controller: the chosen first button is the first switch (Space) and every other the
+// second (Enter), a held button counts once, and unplugging it lets go of what it held.
+TEST_F(SdlEventSourceTest, ControllerButtonsReachTheGameAsTheTwoSwitches) {
+    const auto heardNow = [this] {
+        std::string all;
+        for (int turn = 0; turn < 8; ++turn) {
+            const std::string one = heard(events.next(NextTurn::now()));
+            all += all.empty() || one.empty() ? one : ", " + one;
+        }
+        return all;
+    };
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 0, 4, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    EXPECT_EQ(heardNow(), "");
+    // Only a controller the game opened has a handle to press its buttons through.
+    SDL_Joystick* controller = SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device));
+    ASSERT_NE(controller, nullptr) << "the controller plugged in was not opened";
+    struct Row {
+        int button;
+        Uint8 state;
+        int firstButton;
+        std::string heard;
+    };
+    const Row rows[] = {
+        {0, 1, 0, "key down 32 by controller"},
+        {0, 0, 0, "key up 32 by controller"},
+        {3, 1, 0, "key down 13 by controller"},
+        {1, 1, 0, ""}, // a second button of the held second switch
+        {3, 0, 0, ""},
+        {1, 0, 0, "key up 13 by controller"},
+        {2, 1, 2, "key down 32 by controller"}, // the adult chose button 2 as the first switch
+        {0, 1, 2, "key down 13 by controller"},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        access.controllerFirstButton = rows[i].firstButton;
+        ASSERT_EQ(SDL_JoystickSetVirtualButton(controller, rows[i].button, rows[i].state), 0);
+        EXPECT_EQ(heardNow(), rows[i].heard) << "row " << i;
+    }
+    // Unplugged with both switches held: both are let go, and the handle is closed.
+    ASSERT_EQ(SDL_JoystickDetachVirtual(device), 0) << SDL_GetError();
+    EXPECT_EQ(heardNow(), "key up 13 by controller, key up 32 by controller");
+    EXPECT_EQ(SDL_NumJoysticks(), 0);
 }
