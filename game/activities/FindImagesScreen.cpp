@@ -142,6 +142,7 @@ void FindImagesScreen::layOutChoices() {
 }
 
 NextScreen FindImagesScreen::update() {
+    leaveWhenHeld();
     const std::uint32_t now = services_.clock.milliseconds();
     if (!answered_) {
         scanner_.tick();
@@ -167,10 +168,11 @@ NextTurn FindImagesScreen::nextTurn() const {
         return NextTurn::now();
     }
     if (!answered_) {
-        return scanner_.nextTurn();
+        return scanner_.nextTurn().soonest(holdTurn());
     }
     return NextTurn::after(services_.clock.milliseconds(), pauseStart_,
-                           pauseMilliseconds(options_.findPause));
+                           pauseMilliseconds(options_.findPause))
+        .soonest(holdTurn());
 }
 
 void FindImagesScreen::draw() {
@@ -233,7 +235,7 @@ void FindImagesScreen::mouseMove(int x, int y) {
 void FindImagesScreen::keyDown(int key) {
     switch (key) {
     case kKeyEscape:
-        nextScreenId_ = MenuId;
+        escapePressed();
         break;
     case kKeySpace:
         scanner_.step();

@@ -55,6 +55,7 @@ int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& off
 }
 
 NextScreen MovingPictureScreen::update() {
+    leaveWhenHeld();
     if (contactHeld_ != 1) {
         // Standing still must not count as time to catch up on when the picture moves again.
         picture_.restartMotionClock();
@@ -72,7 +73,7 @@ NextScreen MovingPictureScreen::update() {
 }
 
 NextTurn MovingPictureScreen::nextTurn() const {
-    return contactHeld_ == 1 || !nextScreenId_.stays() ? NextTurn::now() : NextTurn::never();
+    return contactHeld_ == 1 || !nextScreenId_.stays() ? NextTurn::now() : holdTurn();
 }
 
 std::uint32_t MovingPictureScreen::backgroundColour() const {
@@ -95,7 +96,7 @@ void MovingPictureScreen::draw() {
 void MovingPictureScreen::keyDown(int key) {
     music_.stop();
     if (key == kKeyEscape) {
-        nextScreenId_ = MenuId;
+        escapePressed();
     }
     if (released_ == 1) {
         contactHeld_ = 1;
@@ -104,6 +105,7 @@ void MovingPictureScreen::keyDown(int key) {
 }
 
 void MovingPictureScreen::keyUp(int) {
+    leave_.release();
     if (options_.movie == 0) {
         contactHeld_ = 0;
         services_.sound.stop();

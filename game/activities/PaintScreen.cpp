@@ -70,7 +70,7 @@ void PaintScreen::mouseDown(int x, int y) {
 
 void PaintScreen::keyDown(int key) {
     if (key == kKeyEscape) {
-        nextScreenId_ = MenuId;
+        escapePressed();
     } else if (contactHeld_ == 0) {
         handlePress();
     }

@@ -64,7 +64,7 @@ void PictureWordScreen::mouseDown(int x, int y) {
 
 void PictureWordScreen::keyDown(int key) {
     if (key == kKeyEscape) {
-        nextScreenId_ = MenuId;
+        escapePressed();
         return;
     }
     if (contactHeld_ == 0) {

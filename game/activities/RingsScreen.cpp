@@ -61,6 +61,7 @@ int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
 }
 
 NextScreen RingsScreen::update() {
+    leaveWhenHeld();
     if (reminderShown_ && contactHeld_ == 1) {
         reminderShown_ = false;
         eraseRings();
@@ -121,7 +122,7 @@ NextTurn RingsScreen::nextTurn() const {
     }
     const std::uint32_t now = services_.clock.milliseconds();
     const bool held = contactHeld_ == 1;
-    NextTurn next = NextTurn::never();
+    NextTurn next = holdTurn();
     bool drawing = false;
     switch (contactMode()) {
     case 0:
@@ -142,7 +143,7 @@ NextTurn RingsScreen::nextTurn() const {
             if (!waiting_) {
                 return NextTurn::now();
             }
-            next = NextTurn::after(now, waitStartTime_, kWaitAfterPictureMs);
+            next = next.soonest(NextTurn::after(now, waitStartTime_, kWaitAfterPictureMs));
         }
         break;
     default:
@@ -202,7 +203,7 @@ void RingsScreen::mouseDown(int x, int y) {
 void RingsScreen::keyDown(int key) {
     music_.stop();
     if (key == kKeyEscape) {
-        nextScreenId_ = MenuId;
+        escapePressed();
     } else {
         contactHeld_ = 1;
     }

@@ -97,7 +97,7 @@ void ShapesScreen::mouseDown(int x, int y) {
 
 void ShapesScreen::keyDown(int key) {
     if (key == kKeyEscape) {
-        nextScreenId_ = MenuId;
+        escapePressed();
     } else if (contactHeld_ == 0) {
         handlePress();
     }

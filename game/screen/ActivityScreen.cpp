@@ -3,7 +3,8 @@
 
 ActivityScreen::ActivityScreen(ScreenServices& services)
     : services_(services), options_(services.files, services.unsavedSettings),
-      list_(services.files, options_.language), stopButton_(services.clock) {}
+      list_(services.files, options_.language), stopButton_(services.clock),
+      leave_(services.clock, services.access.kioskLock) {}
 
 std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Exercise* exercise) {
     if (setting != kUseExerciseColour || exercise == nullptr || exercise->colour == kNoOwnColour) {
@@ -13,23 +14,29 @@ std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Ex
 }
 
 NextScreen ActivityScreen::update() {
+    leaveWhenHeld();
     return nextScreenId_;
 }
 
 NextTurn ActivityScreen::nextTurn() const {
-    return nextScreenId_.stays() ? NextTurn::never() : NextTurn::now();
+    return nextScreenId_.stays() ? holdTurn() : NextTurn::now();
 }
 
 void ActivityScreen::mouseUp(int, int) {
     contactHeld_ = 0;
+    leave_.release();
 }
 
 void ActivityScreen::keyUp(int) {
     contactHeld_ = 0;
+    leave_.release();
 }
 
 void ActivityScreen::mouseMove(int x, int y) {
     stopButton_.hoverTest(x, y);
+    if (!stopButton_.contains(x, y)) {
+        leave_.pointerLeft();
+    }
 }
 
 void ActivityScreen::loadStopButton(bool cached) {
@@ -50,6 +57,20 @@ bool ActivityScreen::stopButtonPressed(int x, int y) {
     if (options_.useStop == 0 || !stopButton_.contains(x, y)) {
         return false;
     }
-    nextScreenId_ = MenuId;
+    if (leave_.press(HoldToLeave::Pointer)) {
+        nextScreenId_ = MenuId;
+    }
     return true;
+}
+
+void ActivityScreen::escapePressed() {
+    if (leave_.press(HoldToLeave::Key)) {
+        nextScreenId_ = MenuId;
+    }
+}
+
+void ActivityScreen::leaveWhenHeld() {
+    if (leave_.heldLongEnough()) {
+        nextScreenId_ = MenuId;
+    }
 }

@@ -6,7 +6,8 @@
 MenuScreen::MenuScreen(ScreenServices& services)
     : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
       selectionFrame_(services.clock), scanner_(services.clock, services.pointer),
-      options_(services.files, services.unsavedSettings) {}
+      options_(services.files, services.unsavedSettings),
+      leave_(services.clock, services.access.kioskLock) {}
 
 MenuScreen::~MenuScreen() {
     services_.sound.stop();
@@ -56,17 +57,24 @@ int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIma
     if (options_.oneContact != 0) {
         scanner_.setInterval(options_.scanTime);
     }
-    scanner_.addTarget(&stopButton_);
+    // Under the lock a single switch, pressed while the scanning is on the stop button, would
+    // only start a hold the child cannot finish: the scanning passes it by.
+    if (!(leave_.locked() && options_.oneContact != 0)) {
+        scanner_.addTarget(&stopButton_);
+    }
     return 1;
 }
 
 NextScreen MenuScreen::update() {
     scanner_.tick();
+    if (leave_.heldLongEnough()) {
+        nextScreenId_ = Quit;
+    }
     return nextScreenId_;
 }
 
 NextTurn MenuScreen::nextTurn() const {
-    return nextScreenId_.stays() ? scanner_.nextTurn() : NextTurn::now();
+    return nextScreenId_.stays() ? scanner_.nextTurn().soonest(leave_.nextTurn()) : NextTurn::now();
 }
 
 void MenuScreen::draw() {
@@ -91,8 +99,13 @@ void MenuScreen::draw() {
 }
 
 void MenuScreen::mouseDown(int x, int y) {
+    if (leave_.holding()) {
+        return; // the stop button held by the switch that chose it
+    }
     if (stopButton_.contains(x, y)) {
-        nextScreenId_ = Quit;
+        if (leave_.press(HoldToLeave::Pointer)) {
+            nextScreenId_ = Quit;
+        }
     } else if (optionsButton_.contains(x, y)) {
         nextScreenId_ = OptionsId;
     } else {
@@ -111,12 +124,29 @@ void MenuScreen::mouseMove(int x, int y) {
     }
     stopButton_.hoverTest(x, y);
     optionsButton_.hoverTest(x, y);
+    if (!stopButton_.contains(x, y)) {
+        leave_.pointerLeft();
+    }
+}
+
+void MenuScreen::mouseUp(int, int) {
+    leave_.release();
+}
+
+void MenuScreen::keyUp(int) {
+    leave_.release();
 }
 
 void MenuScreen::keyDown(int key) {
+    // While a hold runs, the held switch's auto-repeat must not choose again.
+    if (leave_.holding()) {
+        return;
+    }
     switch (key) {
     case kKeyEscape:
-        nextScreenId_ = Quit;
+        if (leave_.press(HoldToLeave::Key)) {
+            nextScreenId_ = Quit;
+        }
         break;
     case kKeySpace:
         scanner_.step();

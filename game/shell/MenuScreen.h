@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture menu: six activity pictures in two rows, a stop button that ends the game and an
 // options button. Usable with the mouse, the keyboard, or one or two switches through its
-// scanner, whose targets are the six pictures and the stop button.
+// scanner, whose targets are the six pictures and the stop button. Under the lock a child cannot
+// undo, Esc and the stop button end the game only when held, and one-switch scanning passes the
+// stop button by.
 #pragma once
 
 #include "game/content/Options.h"
 #include "game/gfx/Picture.h"
+#include "game/input/HoldToLeave.h"
 #include "game/input/Scanner.h"
 #include "game/screen/Screen.h"
 #include "game/screen/ScreenServices.h"
@@ -26,6 +29,9 @@ public:
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;
+    // Any release ends a hold on Esc or the stop button.
+    void mouseUp(int x, int y) override;
+    void keyUp(int key) override;
 
     // The six activity pictures, for tests of the layout.
     const std::vector<Picture>& activityPictures() const { return activities_; }
@@ -39,4 +45,5 @@ private:
     Picture selectionFrame_;
     Scanner scanner_;
     Options options_;
+    HoldToLeave leave_;
 };

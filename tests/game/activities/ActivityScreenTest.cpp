@@ -11,7 +11,8 @@
 
 namespace {
 
-// The smallest activity: any key or press but Esc is a contact, acted on once per hold.
+// The smallest activity: any key or press but Esc and the stop button is a contact, acted on
+// once per hold.
 class CountingActivity : public ActivityScreen {
 public:
     using ActivityScreen::ActivityScreen;
@@ -23,13 +24,17 @@ public:
     void draw() override {}
     void keyDown(int key) override {
         if (key == kKeyEscape) {
-            nextScreenId_ = MenuId;
+            escapePressed();
         } else if (contactHeld_ == 0) {
             contactHeld_ = 1;
             ++contacts;
         }
     }
-    void mouseDown(int, int) override { keyDown(0); }
+    void mouseDown(int x, int y) override {
+        if (!stopButtonPressed(x, y)) {
+            keyDown(0);
+        }
+    }
     bool stopHovered() const { return stopButton_.hover == 1; }
     int contacts = 0;
 };
@@ -65,6 +70,71 @@ TEST_F(ActivityScreenTest, AHeldSwitchCountsOnceAndAnyReleaseReArmsIt) {
     EXPECT_EQ(activity.update(), Stay);
     activity.keyDown(kKeyEscape);
     EXPECT_EQ(activity.update(), MenuId);
+}
+
+// Unlocked, Esc and the stop button leave at once; under the lock only a press held alone for
+// three seconds does, ending at that moment while still held. Auto-repeat neither restarts nor
+// shortens the hold, and the pointer must stay on the stop button.
+TEST_F(ActivityScreenTest, UnderTheLockEscAndTheStopButtonLeaveOnlyWhenHeldThreeSeconds) {
+    enum Way { Esc, Stop, StopThenOff, EscWithSpace };
+    struct Case {
+        bool lock;
+        Way way;
+        std::uint32_t heldMs;
+        // When update first leads to the menu, in ms after the press; -1 for never.
+        int leftAt;
+    };
+    const Case cases[] = {
+        {false, Esc, 100, 0},           {false, Stop, 100, 0},    {true, Esc, 100, -1},
+        {true, Stop, 100, -1},          {true, Esc, 2999, -1},    {true, Stop, 2999, -1},
+        {true, Esc, 4000, 3000},        {true, Stop, 4000, 3000}, {true, StopThenOff, 4000, -1},
+        {true, EscWithSpace, 4000, -1},
+    };
+    {
+        Options shown(test.files);
+        shown.useStop = 1;
+        shown.writeOptionsFile();
+    }
+    for (const Case& c : cases) {
+        test.access.kioskLock = c.lock;
+        CountingActivity locked{services};
+        locked.begin(graphics, graphics, image);
+        if (c.way == Stop || c.way == StopThenOff) {
+            locked.mouseDown(40, 40);
+        } else {
+            locked.keyDown(kKeyEscape);
+        }
+        EXPECT_EQ(locked.nextTurn(), c.lock ? NextTurn::in(3000) : NextTurn::now());
+        int leftAt = locked.update() == MenuId ? 0 : -1;
+        // Turns a millisecond apart, with the keyboard's auto-repeat while Esc is held.
+        for (std::uint32_t ms = 1; ms <= c.heldMs + 2000 && leftAt < 0; ++ms) {
+            test.clock.advanceMilliseconds(1);
+            if (ms == c.heldMs) {
+                locked.keyUp(kKeyEscape);
+                locked.mouseUp(40, 40);
+            } else if (ms < c.heldMs && (c.way == Esc || (c.way == EscWithSpace && ms < 1000)) &&
+                       ms % 33 == 0) {
+                locked.keyDown(kKeyEscape);
+            }
+            if (ms == 1000 && c.way == StopThenOff) {
+                locked.mouseMove(200, 200);
+            }
+            if (ms == 1000 && c.way == EscWithSpace) {
+                locked.keyDown(kKeySpace); // a child's switch while the adult holds Esc
+                locked.keyUp(kKeySpace);
+            }
+            if (ms == 2000) {
+                const bool holding = (c.way == Esc || c.way == Stop) && c.heldMs > ms;
+                EXPECT_EQ(locked.nextTurn(), holding ? NextTurn::in(1000) : NextTurn::never())
+                    << "way " << c.way << ", held " << c.heldMs;
+            }
+            if (locked.update() == MenuId) {
+                leftAt = static_cast<int>(ms);
+            }
+        }
+        EXPECT_EQ(leftAt, c.leftAt)
+            << "lock " << c.lock << ", way " << c.way << ", held " << c.heldMs;
+    }
 }
 
 TEST_F(ActivityScreenTest, TheStopButtonSitsTopLeftWithItsRedFrameWhenPointedAt) {

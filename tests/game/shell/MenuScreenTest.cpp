@@ -111,6 +111,66 @@ TEST_F(MenuScreenTest, TwoSwitchesStepWithSpaceAndSelectWithEnter) {
     EXPECT_EQ(menu->update(), ShapesId);
 }
 
+// Unlocked, Esc and the stop button quit at once; under the lock only when held three seconds,
+// whether the mouse holds the stop button or the second switch that chose it while scanning.
+// With one switch the scanning then passes the stop button by.
+TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSeconds) {
+    enum Way { Esc, Mouse, Enter };
+    struct Case {
+        bool lock;
+        Way way;
+        std::uint32_t heldMs;
+        NextScreen next;
+    };
+    const Case cases[] = {
+        {false, Esc, 100, Quit}, {false, Mouse, 100, Quit}, {false, Enter, 100, Quit},
+        {true, Esc, 100, Stay},  {true, Mouse, 100, Stay},  {true, Enter, 100, Stay},
+        {true, Esc, 2999, Stay}, {true, Mouse, 3000, Quit}, {true, Enter, 3000, Quit},
+        {true, Esc, 3000, Quit},
+    };
+    const int keys[] = {kKeyEscape, 0, kKeyEnter};
+    for (const Case& c : cases) {
+        test.access.kioskLock = c.lock;
+        auto menu = makeMenu(0);
+        if (c.way == Mouse) {
+            menu->mouseDown(20, 20);
+        } else {
+            for (int step = 0; c.way == Enter && step < 7; ++step) {
+                menu->keyDown(kKeySpace); // the scanning onto the stop button
+                menu->keyUp(kKeySpace);
+            }
+            menu->keyDown(keys[c.way]);
+        }
+        NextScreen next = menu->update();
+        for (std::uint32_t ms = 1; ms <= c.heldMs && next == Stay; ++ms) {
+            test.clock.advanceMilliseconds(1);
+            if (ms % 33 == 0 && c.way != Mouse) {
+                menu->keyDown(keys[c.way]); // auto-repeat
+            }
+            next = menu->update();
+        }
+        menu->keyUp(keys[c.way]);
+        menu->mouseUp(20, 20);
+        test.clock.advanceMilliseconds(5000);
+        if (next == Stay) {
+            next = menu->update();
+        }
+        EXPECT_EQ(next, c.next) << "lock " << c.lock << ", way " << c.way << ", held " << c.heldMs;
+    }
+    test.access.kioskLock = true;
+    auto menu = makeMenu(1, 3);
+    const std::size_t before = test.pointer.moves.size();
+    for (int step = 0; step < 7; ++step) {
+        test.clock.advanceMilliseconds(3001);
+        menu->update();
+    }
+    const Points sixAndRound = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
+                                {399, 447}, {661, 447}, {137, 197}};
+    EXPECT_EQ(Points(test.pointer.moves.begin() + static_cast<std::ptrdiff_t>(before),
+                     test.pointer.moves.end()),
+              sixAndRound);
+}
+
 TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerCentredOnThePicture) {
     auto menu = makeMenu();
     const auto frameCount = [&] {
