@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindImagesScreen.h"
 
+#include "game/screen/ScanCue.h"
+#include "game/screen/ScanFrame.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -48,6 +51,10 @@ int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscr
     if (options_.oneContact != 0) {
         scanner_.setInterval(options_.scanTime);
     }
+    scanner_.setStepListener([this](std::size_t target) {
+        playScanCue(services_, target < choiceSpeech_.size() ? choiceSpeech_[target] : u"");
+    });
+    scanner_.setRestAfterRounds(services_.access.scanRounds);
     // The row has room for four pictures; a hand-edited settings file may ask for more or none.
     picturesPerTask_ = std::clamp(options_.numFinds, 1, 4);
     startTask();
@@ -63,6 +70,7 @@ void FindImagesScreen::startTask() {
     services_.sound.stop();
     scanner_.clearTargets();
     choices_.clear();
+    choiceSpeech_.clear();
     model_.release();
 
     if (list_.exercises.empty()) {
@@ -109,6 +117,9 @@ void FindImagesScreen::takeNextExercise(bool right) {
         answerSoundPath_ += exercise.sound;
     }
     choices_.push_back(std::move(choice));
+    choiceSpeech_.push_back(exercise.speech.empty()
+                                ? std::u16string()
+                                : u"speech\\" + options_.language + u"\\" + exercise.speech);
 
     // A list shorter than a task wraps within it, so an exercise can be offered twice; only the
     // copy taken first is right.
@@ -125,6 +136,7 @@ void FindImagesScreen::shuffleChoices() {
         const auto j =
             static_cast<std::size_t>(randomInRange(services_.random, 0, static_cast<int>(i) - 1));
         std::swap(choices_[i - 1], choices_[j]);
+        std::swap(choiceSpeech_[i - 1], choiceSpeech_[j]);
     }
 }
 
@@ -200,7 +212,9 @@ void FindImagesScreen::draw() {
                     RectF{choice.x, choice.y, choice.width / 2, choice.height}, backgroundColour_);
             }
             for (const Picture& choice : choices_) {
-                if (choice.hover == 1) {
+                if (usesBoldScanFrame(services_.access)) {
+                    drawBoldScanFrame(*offscreen_, choice, services_.access);
+                } else if (choice.hover == 1) {
                     hoverFrame_.drawAt(choice.x - 7, choice.y - 7);
                 }
             }
@@ -210,6 +224,9 @@ void FindImagesScreen::draw() {
 }
 
 void FindImagesScreen::mouseDown(int x, int y) {
+    if (scanner_.press()) {
+        return; // it woke the resting scan
+    }
     if (stopButtonPressed(x, y)) {
         return;
     }

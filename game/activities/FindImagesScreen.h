@@ -46,6 +46,8 @@ private:
     Picture divider_;
     Picture hoverFrame_;
     std::vector<Picture> choices_;
+    // Each choice's exercise speech, in the choices' order; empty where it has none.
+    std::vector<std::u16string> choiceSpeech_;
     FileList praiseSounds_;
     // Declared after the pictures it points at, so it lets go of them first.
     Scanner scanner_;

@@ -7,6 +7,12 @@
 void Scanner::clearTargets() {
     targets_.clear();
     targets_.shrink_to_fit();
+    onTarget_ = false;
+}
+
+void Scanner::setRestAfterRounds(int rounds) {
+    restAfterRounds_ = std::max(rounds, 0);
+    wholeShowings_ = 0;
 }
 
 void Scanner::setInterval(int seconds) {
@@ -24,23 +30,37 @@ void Scanner::restartTimer() {
 }
 
 void Scanner::tick() {
-    if (interval_ == 0) {
+    if (interval_ == 0 || resting_) {
         return;
     }
     if (elapsedMilliseconds(clock_.milliseconds(), waitStart_) > interval_) {
-        step();
+        if (restAfterRounds_ > 0 && onTarget_ && !targets_.empty()) {
+            // The target the pointer is on has had its whole interval.
+            ++wholeShowings_;
+            if (wholeShowings_ >= static_cast<std::size_t>(restAfterRounds_) * targets_.size()) {
+                resting_ = true;
+                return;
+            }
+        }
+        advance();
         waitStart_ = clock_.milliseconds();
     }
 }
 
 NextTurn Scanner::nextTurn() const {
-    if (interval_ == 0) {
+    if (interval_ == 0 || resting_) {
         return NextTurn::never();
     }
     return NextTurn::after(clock_.milliseconds(), waitStart_, interval_);
 }
 
 void Scanner::step() {
+    if (!press()) {
+        advance();
+    }
+}
+
+void Scanner::advance() {
     if (targets_.empty()) {
         return;
     }
@@ -49,11 +69,15 @@ void Scanner::step() {
     }
     const Picture& target = *targets_[static_cast<std::size_t>(cursor_)];
     pointer_.moveTo(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
+    onTarget_ = true;
+    if (stepListener_) {
+        stepListener_(static_cast<std::size_t>(cursor_));
+    }
     ++cursor_;
 }
 
 void Scanner::select() {
-    if (targets_.empty()) {
+    if (press() || targets_.empty()) {
         return;
     }
     if (cursor_ > 0) {
@@ -68,5 +92,17 @@ void Scanner::select() {
 
 void Scanner::restartFromFirst() {
     cursor_ = static_cast<int>(targets_.size()) + 1;
-    step();
+    wholeShowings_ = 0;
+    resting_ = false;
+    advance();
+}
+
+bool Scanner::press() {
+    wholeShowings_ = 0;
+    if (!resting_) {
+        return false;
+    }
+    restartFromFirst();
+    restartTimer();
+    return true;
 }

@@ -2,7 +2,9 @@
 // Switch access for screens where the child points at one of several pictures: the scanner
 // moves the real pointer from target to target (by a switch press, or by itself every few
 // seconds with one switch) and turns a selection into a real button press on the current
-// target. The screen's ordinary hover and press handling does the rest.
+// target. The screen's ordinary hover and press handling does the rest. Automatic scanning may
+// rest after a number of rounds without a press, and every step can be told to the screen so it
+// can give the step a sound.
 #pragma once
 
 #include "game/gfx/Picture.h"
@@ -11,6 +13,8 @@
 #include "game/platform/Pointer.h"
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class Scanner {
@@ -28,17 +32,36 @@ public:
     void tick();
     // The turn in which tick steps next; never without automatic stepping.
     NextTurn nextTurn() const;
-    // Moves the pointer to the next target; nothing without targets.
+    // The first switch: moves the pointer to the next target; nothing without targets.
     void step();
-    // Presses the current target (target 0 before any step); nothing without targets.
+    // The second switch: presses the current target (target 0 before any step); nothing without
+    // targets.
     void select();
     // Back to target 0, as if freshly armed.
     void restartFromFirst();
+
+    // Told the index of the target the pointer was moved to, after every step of any kind.
+    void setStepListener(std::function<void(std::size_t target)> listener) {
+        stepListener_ = std::move(listener);
+    }
+    // Automatic scanning rests after `rounds` complete rounds without a press; 0 never rests. A
+    // round is complete when every target has been shown for a whole interval, one after the
+    // other (as many whole showings as there are targets, wherever they began). Resting, the
+    // pointer stays on the target it was on and nothing more is due.
+    void setRestAfterRounds(int rounds);
+    bool resting() const { return resting_; }
+    // A press of any switch (step and select call it themselves): the rounds are counted anew.
+    // While resting it wakes the scanning on target 0 with a fresh interval and returns true: the
+    // press has then done its work and chooses nothing.
+    bool press();
 
     int cursor() const { return cursor_; }
     std::size_t targetCount() const { return targets_.size(); }
 
 private:
+    // Moves the pointer to the next target and tells the listener.
+    void advance();
+
     const Clock& clock_;
     Pointer& pointer_;
     std::vector<const Picture*> targets_;
@@ -47,4 +70,11 @@ private:
     // When the wait for the next automatic step began; it steps once more than the interval has
     // elapsed.
     std::uint32_t waitStart_ = 0;
+    std::function<void(std::size_t)> stepListener_;
+    int restAfterRounds_ = 0;
+    // Whether a step has put the pointer on one of the current targets.
+    bool onTarget_ = false;
+    // Targets shown for a whole interval by automatic scanning since the last press or arming.
+    std::size_t wholeShowings_ = 0;
+    bool resting_ = false;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuScreen.h"
 
+#include "game/screen/ScanCue.h"
+#include "game/screen/ScanFrame.h"
+
 #include <string>
 
 MenuScreen::MenuScreen(ScreenServices& services)
@@ -62,6 +65,15 @@ int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIma
     if (!(leave_.locked() && options_.oneContact != 0)) {
         scanner_.addTarget(&stopButton_);
     }
+    // An activity's cue is its spoken name; the stop button has none of its own.
+    scanner_.setStepListener([this](std::size_t target) {
+        playScanCue(services_, target < activities_.size()
+                                   ? u"speech\\" + options_.language + u"\\menu" +
+                                         std::u16string(1, static_cast<char16_t>(u'1' + target)) +
+                                         u".wav"
+                                   : std::u16string());
+    });
+    scanner_.setRestAfterRounds(services_.access.scanRounds);
     return 1;
 }
 
@@ -87,10 +99,16 @@ void MenuScreen::draw() {
     }
     stopButton_.draw();
     optionsButton_.draw();
-    stopButton_.drawFrame();
+    if (usesBoldScanFrame(services_.access)) {
+        drawBoldScanFrame(*offscreen_, stopButton_, services_.access);
+    } else {
+        stopButton_.drawFrame();
+    }
     optionsButton_.drawFrame();
     for (const Picture& picture : activities_) {
-        if (picture.hover == 1) {
+        if (usesBoldScanFrame(services_.access)) {
+            drawBoldScanFrame(*offscreen_, picture, services_.access);
+        } else if (picture.hover == 1) {
             selectionFrame_.drawAt(picture.centreX() - selectionFrame_.width * 0.5f,
                                    picture.centreY() - selectionFrame_.height * 0.5f);
         }
@@ -101,6 +119,9 @@ void MenuScreen::draw() {
 void MenuScreen::mouseDown(int x, int y) {
     if (leave_.holding()) {
         return; // the stop button held by the switch that chose it
+    }
+    if (scanner_.press()) {
+        return; // it woke the resting scan
     }
     if (stopButton_.contains(x, y)) {
         if (leave_.press(HoldToLeave::Pointer)) {

@@ -103,7 +103,7 @@ Paths namedPaths() {
     Paths paths = {u"gfx\\icons\\vimo.ico", u"sfx\\click.wav",    u"sfx\\findimages\\wrong.wav",
                    u"data\\lang.txt",       u"music\\menu.wav",   u"music\\intro1.wav",
                    u"music\\intro2.wav",    u"music\\intro3.wav", u"music\\intro4.wav",
-                   u"music\\intro5.wav",    u"music\\intro6.wav"};
+                   u"music\\intro5.wav",    u"music\\intro6.wav", u"sfx\\scan.wav"};
     const std::pair<const char*, const char*> named[] = {
         {"splash\\", "splash"},
         {"menu\\", "selFrame game01 game02 game03 game04 game05 game06 game00s game01s game02s "
@@ -126,6 +126,9 @@ Paths namedPaths() {
                       u"data\\" + language + u"\\Options\\options.txt",
                       u"data\\" + language + u"\\Tool\\tool.txt", GameTexts::pathOf(language),
                       EditorTexts::messagesPathOf(language), u"options\\" + language + u".opt"});
+        for (char16_t n = u'1'; n <= u'6'; ++n) { // the activities' spoken names
+            paths.push_back(u"speech\\" + language + u"\\menu" + n + u".wav");
+        }
     }
     return paths;
 }

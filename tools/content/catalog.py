@@ -120,6 +120,15 @@ THEMED_LISTS = [
 
 LANGUAGES = ["English", "Swedish"]
 
+# The six activities' names in the menu's order (gfx/menu/game01 to game06), spoken when
+# scanning reaches their pictures.
+ACTIVITY_NAMES = {
+    "English": ["Colour rings", "Picture steps", "Find images", "Painting", "Picture and word",
+                "Moving pictures"],
+    "Swedish": ["Färgringar", "Bildsteg", "Hitta bilder", "Måla", "Bild och ord",
+                "Rörliga bilder"],
+}
+
 
 def lists_for(language):
     """(file name, [exercise]) for every list of the language."""

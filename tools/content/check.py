@@ -26,7 +26,7 @@ for _k in range(0, 7):
 
 NAMED = [
     "gfx/icons/vimo.ico", "gfx/findimages/hDivider.png", "gfx/findimages/reminder.png",
-    "gfx/options/selectedFrame.png", "gfx/options/offCross.png", "sfx/click.wav",
+    "gfx/options/selectedFrame.png", "gfx/options/offCross.png", "sfx/click.wav", "sfx/scan.wav",
     "sfx/findimages/wrong.wav", "music/menu.wav", "data/lang.txt",
     "options/English.opt", "options/Swedish.opt",
 ] + ["music/intro%d.wav" % k for k in range(1, 7)] + [
@@ -106,6 +106,8 @@ def run(root):
             need("gfx/images/%s.png" % e.id)
             need("sfx/images/%s.wav" % e.id)
             need("speech/%s/%s.wav" % (language, e.id))
+        for number in range(1, 7):
+            need("speech/%s/menu%d.wav" % (language, number))
             if png_size(os.path.join(root, "gfx/images/%s.png" % e.id)) != (400, 300):
                 problems.append("exercise picture %s is not 400 x 300" % e.id)
         need("data/%s/Options/options.txt" % language)

@@ -408,6 +408,13 @@ def click():
                noise("whitenoise", 0.02, 0.004, 0.0005, "highpass", 3000), volumes=[1.0, 0.4])
 
 
+def scan_tick():
+    """The scanning step: a short, soft wooden tick, quieter and lower than the click."""
+    return mix(decayed(["sine", 1100], 0.04, 0.006, 0.0005),
+               noise("pinknoise", 0.015, 0.003, 0.0005, "bandpass", 1500, "1q"),
+               volumes=[1.0, 0.3])
+
+
 def wrong():
     """Gentle: two soft, low notes stepping down, like a friendly 'uh-oh'."""
     a = held(["sine", "392"], 0.16, 0.03, 0.08)
@@ -520,6 +527,7 @@ SOFT = -22.0      # gentle sounds
 def build(root, exercise_ids):
     s = os.path.join(root, "sfx")
     finish_wav(click(), os.path.join(s, "click.wav"), -20.0)
+    finish_wav(scan_tick(), os.path.join(s, "scan.wav"), -26.0)
     for ident in exercise_ids + ["flower", "rainbow"]:
         finish_wav(EXERCISE_SOUNDS[ident](), os.path.join(s, "images", ident + ".wav"), LOUD,
                    max_len=3.0)

@@ -18,6 +18,7 @@ struct Item {
     std::string name;
     std::string sound{};
     std::int32_t colour = 16777215; // no colour of its own
+    std::string speech{};
 };
 
 struct Settings {
@@ -56,8 +57,8 @@ protected:
     void writeList(const std::vector<Item>& items) {
         std::string bytes;
         for (const Item& item : items) {
-            bytes += item.name + "\r\n" + item.name + ".png\r\n" + item.sound + "\r\n\r\n\r\n" +
-                     std::to_string(item.colour) + "\r\n";
+            bytes += item.name + "\r\n" + item.name + ".png\r\n" + item.sound + "\r\n" +
+                     item.speech + "\r\n\r\n" + std::to_string(item.colour) + "\r\n";
         }
         test.folder.write("data/English/vimo", bytes);
     }
@@ -253,6 +254,56 @@ TEST_F(FindImagesScreenTest, HalvesAreCoveredWhileChoosingAndEverythingShowsWhol
         });
         answer(*screen);
         EXPECT_EQ(frame(*screen), choosing);
+    }
+}
+
+// Scanning for a child who follows by ear or sees little: every step plays the adult's cue (for
+// a choice's own, its exercise's speech, else the tick), a bold frame marks the choice in place
+// of the frame picture, and after the set rounds without a press the scanning rests where it is.
+// The waking press, even on the right choice, neither answers nor sounds wrong.
+TEST_F(FindImagesScreenTest, ScanningCuesEveryStepFramesBoldlyAndRestsAfterItsRounds) {
+    writeList({{"cat", "", 16777215, "cat.wav"}, {"dog", "", 16777215, "dog.wav"}, {"hen"}});
+    test.folder.write("speech/English/cat.wav", "RIFF"); // the dog's speech is missing
+    test.folder.write("sfx/scan.wav", "RIFF");
+    test.access.scanRounds = 1;
+    test.access.scanFrameWidth = 8;
+    test.access.scanFrameColour = 0xFF0000FF;
+    for (const int cue :
+         {AccessSettings::NoCue, AccessSettings::TickCue, AccessSettings::ItemCue}) {
+        SCOPED_TRACE(cue);
+        test.access.scanCue = cue;
+        test.sound.calls.clear();
+        auto screen = start({.oneContact = 1, .scanTime = 1});
+        for (int turn = 0; turn < 10; ++turn) {
+            test.clock.advanceMilliseconds(1001);
+            screen->update();
+        }
+        Calls played = {"stop"};
+        for (const std::string& shown : shownChoices(*screen)) { // in the row's, the scan's order
+            if (cue == AccessSettings::ItemCue && shown == "cat.png") {
+                played.push_back("playOnce speech\\English\\cat.wav");
+            } else if (cue != AccessSettings::NoCue) {
+                played.push_back("playOnce sfx\\scan.wav");
+            }
+        }
+        EXPECT_EQ(test.sound.calls, played);
+        EXPECT_EQ(test.pointer.moves.back(), (Point{650, 502})); // resting on the last choice
+        EXPECT_EQ(screen->nextTurn(), NextTurn::never());
+        test.pointer.deliverMoves();
+        Calls frames = frame(*screen);
+        std::erase_if(frames, [](const std::string& call) {
+            return !call.starts_with("rect") && call.find("selFrame") == call.npos;
+        });
+        EXPECT_EQ(frames, Calls{"rect 546,423 208x158 ff0000ff pen 8"});
+
+        const Point right = centre(rightChoice(*screen));
+        test.sound.calls.clear();
+        screen->mouseDown(right.first, right.second);
+        screen->update();
+        EXPECT_FALSE(screen->answered());
+        EXPECT_EQ(test.pointer.moves.back(), (Point{150, 502})); // awake on the first choice
+        EXPECT_EQ(test.sound.calls.size(), cue == AccessSettings::NoCue ? 0u : 1u);
+        EXPECT_EQ(screen->nextTurn(), NextTurn::in(1001));
     }
 }
 

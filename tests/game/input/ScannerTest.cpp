@@ -135,6 +135,66 @@ TEST_F(ScannerTest, ACursorLeftBeyondFewerNewTargetsStaysInside) {
     EXPECT_EQ(pointer.presses, (Points{{50, 25}}));
 }
 
+// Automatic scanning rests once as many targets as there are have had their whole interval, as
+// many times over as set, without a press; the pointer stays where it is and nothing more is due.
+// The next press of either switch wakes it on target 0 and presses nothing. A press before the
+// rest starts the count over. The listener hears every step, of whatever kind.
+TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirstTarget) {
+    const struct {
+        const char* what;
+        int rounds;
+        bool armed;          // put on target 0 first, as a screen does with one switch
+        int spaceAfterSteps; // a step by the first switch after that many automatic steps; -1 none
+        std::vector<int> visited; // the targets visited, by every kind of step
+    } cases[] = {
+        {"from no target", 1, false, -1, {0, 1, 2}},
+        {"armed on the first", 1, true, -1, {0, 1, 2}},
+        {"two rounds", 2, true, -1, {0, 1, 2, 0, 1, 2}},
+        {"a press starts the count over", 1, true, 1, {0, 1, 2, 0, 1}},
+        {"no rest", 0, true, -1, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1}},
+    };
+    addTargets(3);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const bool wakeBySpace : {true, false}) {
+            pointer.moves.clear();
+            Scanner fresh(clock, pointer); // no target shown yet
+            for (const Picture& picture : pictures) {
+                fresh.addTarget(&picture);
+            }
+            std::vector<int> heard;
+            fresh.setStepListener(
+                [&](std::size_t target) { heard.push_back(static_cast<int>(target)); });
+            fresh.setInterval(1);
+            fresh.setRestAfterRounds(c.rounds);
+            if (c.armed) {
+                fresh.restartFromFirst();
+            }
+            for (int step = 0; step < 10; ++step) {
+                if (step == c.spaceAfterSteps) {
+                    fresh.step();
+                }
+                clock.advanceMilliseconds(1001);
+                fresh.tick();
+            }
+            EXPECT_EQ(heard, c.visited);
+            ASSERT_EQ(pointer.moves.size(), c.visited.size());
+            EXPECT_EQ(pointer.moves.back().first, c.visited.back() * 100 + 50);
+            EXPECT_EQ(fresh.resting(), c.rounds != 0);
+            if (c.rounds == 0) {
+                continue;
+            }
+            EXPECT_EQ(fresh.nextTurn(), NextTurn::never());
+            wakeBySpace ? fresh.step() : fresh.select();
+            EXPECT_TRUE(pointer.presses.empty());
+            EXPECT_EQ(pointer.moves.back(), (std::pair<int, int>{50, 25}));
+            EXPECT_EQ(heard.back(), 0);
+            EXPECT_FALSE(fresh.resting());
+            EXPECT_EQ(fresh.nextTurn(), NextTurn::in(1001)); // a whole interval on target 0
+        }
+    }
+}
+
 TEST(KeyTimeGuard, IgnoresPressesSoonerThanTheKeyTime) {
     FakeClock clock;
     std::uint32_t last = 0; // never pressed: far in the past

@@ -5,7 +5,9 @@
 #include "TestServices.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <iterator>
 
 using Points = std::vector<std::pair<int, int>>;
 using Calls = std::vector<std::string>;
@@ -171,21 +173,121 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
               sixAndRound);
 }
 
-TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerCentredOnThePicture) {
-    auto menu = makeMenu();
-    const auto frameCount = [&] {
-        graphics.calls.clear();
-        menu->draw();
-        return std::count(graphics.calls.begin(), graphics.calls.end(),
-                          "image gfx\\menu\\selFrame.png at 1,94");
+// The frame follows the pointer: the menu's own frame picture centred on an activity picture and
+// the stop button's red frame, or, when the adult asks for it, a bold frame of the set width and
+// colour just outside either in their place.
+TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerInTheMenusOwnLookOrBold) {
+    const struct {
+        int width;
+        std::uint32_t colour;
+        int steps;
+        const char* frame;
+    } cases[] = {
+        // Centred on the picture's centre (137, 197.5): 137 - 272 / 2 = 1, 197.5 - 207 / 2 = 94.
+        {0, 0xFFFFFF00, 1, "image gfx\\menu\\selFrame.png at 1,94"},
+        {0, 0xFFFFFF00, 7, "rect 5,5 70x70 ffff0000 pen 4"},
+        {6, 0xFF00FF00, 1, "rect 4,97 266x201 ff00ff00 pen 6"},
+        {16, 0x80123456, 7, "rect 2,2 76x76 80123456 pen 16"},
     };
-    EXPECT_EQ(frameCount(), 0);
-    EXPECT_EQ(graphics.calls.front(), "clear ff2236aa");
-    menu->keyDown(kKeySpace);
-    test.pointer.deliverMoves(); // the move arrives in a later turn
-    // Centred on the picture's centre (137, 197.5): 137 - 272 / 2 = 1, 197.5 - 207 / 2 = 94.
-    EXPECT_EQ(frameCount(), 1);
-    EXPECT_EQ(graphics.calls.back(), "image window in 0,0 800x600");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frame);
+        test.access.scanFrameWidth = c.width;
+        test.access.scanFrameColour = c.colour;
+        auto menu = makeMenu();
+        const auto frames = [&] {
+            graphics.calls.clear();
+            menu->draw();
+            Calls found;
+            std::copy_if(graphics.calls.begin(), graphics.calls.end(), std::back_inserter(found),
+                         [](const std::string& call) {
+                             return call.starts_with("rect") || call.find("selFrame") != call.npos;
+                         });
+            return found;
+        };
+        EXPECT_EQ(frames(), Calls{});
+        EXPECT_EQ(graphics.calls.front(), "clear ff2236aa");
+        for (int step = 0; step < c.steps; ++step) {
+            menu->keyDown(kKeySpace);
+        }
+        test.pointer.deliverMoves(); // the move arrives in a later turn
+        EXPECT_EQ(frames(), Calls{c.frame});
+        EXPECT_EQ(graphics.calls.back(), "image window in 0,0 800x600");
+    }
+}
+
+// Every step, by time or by the first switch, plays the adult's cue: the tick, or the activity's
+// spoken name with the tick for the stop button and for a name whose file is missing; a cue
+// without its file is silent.
+TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
+    const std::string tick = "playOnce sfx\\scan.wav";
+    const auto name = [](int n) {
+        return "playOnce speech\\English\\menu" + std::to_string(n) + ".wav";
+    };
+    const struct {
+        const char* what;
+        int cue;
+        int oneContact;
+        bool files;
+        Calls played;
+    } cases[] = {
+        {"no cue", AccessSettings::NoCue, 1, true, {}},
+        {"tick by time", AccessSettings::TickCue, 1, true, Calls(7, tick)},
+        {"tick by the switch", AccessSettings::TickCue, 0, true, Calls(7, tick)},
+        {"tick missing", AccessSettings::TickCue, 1, false, {}},
+        {"names",
+         AccessSettings::ItemCue,
+         0,
+         true,
+         {name(1), name(2), tick, name(4), name(5), name(6), tick}},
+        {"names missing", AccessSettings::ItemCue, 1, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(test.folder.path() / "sfx");
+        std::filesystem::remove_all(test.folder.path() / "speech");
+        if (c.files) {
+            test.folder.write("sfx/scan.wav", "RIFF");
+            for (const int n : {1, 2, 4, 5, 6}) { // the third name is missing
+                test.folder.write("speech/English/menu" + std::to_string(n) + ".wav", "RIFF");
+            }
+        }
+        test.access.scanCue = c.cue;
+        test.pointer.moves.clear();
+        auto menu = makeMenu(c.oneContact, 1, 0);
+        test.sound.calls.clear();
+        for (int step = 0; step < 7; ++step) {
+            test.clock.advanceMilliseconds(1001);
+            c.oneContact == 1 ? static_cast<void>(menu->update()) : menu->keyDown(kKeySpace);
+        }
+        EXPECT_EQ(test.pointer.moves.size(), 7u);
+        EXPECT_EQ(test.sound.calls, c.played);
+    }
+}
+
+// With one switch the scanning rests on the stop button after the set rounds without a press,
+// and nothing is due; the next press of any switch, the mouse button too, wakes it on the first
+// picture and chooses nothing, not even the stop button the pointer rested on.
+TEST_F(MenuScreenTest, ScanningRestsAfterItsRoundsAndTheWakingPressChoosesNothing) {
+    test.access.scanRounds = 2;
+    for (const int key : {kKeyEnter, kKeySpace, 0}) {
+        SCOPED_TRACE(key);
+        test.pointer.moves.clear();
+        auto menu = makeMenu(1, 1);
+        for (int turn = 0; turn < 30; ++turn) {
+            test.clock.advanceMilliseconds(1001);
+            menu->update();
+        }
+        ASSERT_EQ(test.pointer.moves.size(), 14u); // twice round the seven targets
+        EXPECT_EQ(test.pointer.moves.back(), (std::pair<int, int>{40, 40}));
+        EXPECT_EQ(menu->nextTurn(), NextTurn::never());
+        key == 0 ? menu->mouseDown(40, 40) : menu->keyDown(key);
+        EXPECT_EQ(menu->update(), Stay);
+        EXPECT_EQ(test.pointer.moves.back(), (std::pair<int, int>{137, 197}));
+        EXPECT_TRUE(test.pointer.presses.empty());
+        menu->keyDown(kKeyEnter); // awake, Enter chooses again
+        EXPECT_EQ(menu->update(), RingsId);
+        test.pointer.presses.clear();
+    }
 }
 
 TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
