@@ -18,6 +18,7 @@ class CTextBox;
 class QDialog;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 class CEditorControls {
@@ -53,6 +54,8 @@ public:
     QToolButton* nextColour = nullptr;
     QToolButton* save = nullptr;
     QToolButton* close = nullptr;
+    // Opens the switch settings.
+    QPushButton* switchSettings = nullptr;
 
 private:
     QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);
