@@ -22,6 +22,8 @@ namespace {
 
 // Often enough that a press lights up at once to the eye.
 constexpr int kPollMilliseconds = 20;
+// The narrowest a setting's meaning is wrapped to; the dialog is at least this wide.
+constexpr int kMeaningWidth = 460;
 
 QSpinBox* spinBox(QWidget* parent, const QString& name, int largest) {
     auto* box = new QSpinBox(parent);
@@ -120,8 +122,12 @@ void CSwitchSettingsDialog::addRow(QGridLayout& grid, EditorTexts::Text name, QW
     label->setBuddy(control);
     auto* explanation = new QLabel(toQString(texts_[meaning]), this);
     explanation->setWordWrap(true);
-    explanation->setForegroundRole(QPalette::PlaceholderText);
     explanation->setContentsMargins(0, 0, 0, 6);
+    // A wrapped label's height follows its width, which the grid does not ask for: it gets the
+    // height of its narrowest wrapping, so no line is cut off.
+    explanation->setMinimumWidth(kMeaningWidth);
+    explanation->setMinimumHeight(explanation->heightForWidth(kMeaningWidth));
+    explanation->setForegroundRole(QPalette::PlaceholderText);
     grid.addWidget(label, row, 0);
     grid.addWidget(control, row, 1, Qt::AlignLeft);
     grid.addWidget(explanation, row + 1, 0, 1, 2);

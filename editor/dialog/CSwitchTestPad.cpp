@@ -34,7 +34,7 @@ CSwitchTestPad::CSwitchTestPad(const EditorTexts& texts, QWidget* parent)
     setAccessibleName(toQString(texts[EditorTexts::TestTitle]));
     setStyleSheet(QStringLiteral("QLabel[lit=\"false\"] { border: 2px solid palette(mid); }"
                                  "QLabel[lit=\"true\"] { border: 2px solid black; "
-                                 "background: #ffd400; color: black; font-weight: bold; }"
+                                 "background: #ffd400; color: black; }"
                                  "#switchTest:focus { border: 2px solid palette(highlight); }"));
     auto* hint = new QLabel(toQString(texts[EditorTexts::TestHint]), this);
     hint->setWordWrap(true);
