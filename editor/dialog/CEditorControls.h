@@ -2,8 +2,8 @@
 // The controls of the main dialog and their arrangement: five titled, sorted columns, each with
 // an add and a delete button under it, the text box under the List column, the colour preview
 // with its two arrows under the Image column, and the save and close buttons at the bottom
-// right. Qt layouts keep the arrangement right at any screen scale; the dialog owns every
-// control through Qt's parent chain.
+// right, with the switch settings button to their left. Qt layouts keep the arrangement right at
+// any screen scale; the dialog owns every control through Qt's parent chain.
 #pragma once
 
 #include "editor/texts/EditorTexts.h"

@@ -177,7 +177,7 @@ TEST_F(SwitchSettingsDialogTest, APressOfAnySwitchLightsUpWhichSwitchItWas) {
         QTest::mouseClick(&pad, Qt::MiddleButton); // puts the light out
         ASSERT_EQ(pad.lit(), CSwitchTestPad::NoSwitch);
         row.press(*this, pad);
-        QTest::qWaitFor([&] { return controllerPresses.empty(); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return controllerPresses.empty(); }));
         EXPECT_EQ(pad.lit(), row.lit);
         EXPECT_EQ(control<QLabel>("firstSwitch").property("lit").toBool(),
                   row.lit == CSwitchTestPad::FirstSwitch);
