@@ -4,6 +4,8 @@
 // in stand-ins that answer as told and write down what was asked.
 #pragma once
 
+#include "editor/app/ControllerButtons.h"
+
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -29,4 +31,6 @@ struct CEditorPlatform {
     std::function<std::vector<std::filesystem::path>(QWidget* parent, const QString& filter,
                                                      const std::filesystem::path& folder)>
         chooseFiles;
+    // Game controllers for the switch test; none where it is not set.
+    OpenControllerButtons openControllers;
 };

@@ -7,6 +7,7 @@
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
 #include "editor/app/CQuitSignals.h"
+#include "editor/app/sdl/CSdlControllerButtons.h"
 #include "editor/dialog/CListEditorDialog.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <utility>
 
 int CListEditorApp::run() {
     std::error_code error;
@@ -29,7 +31,9 @@ int CListEditorApp::run() {
     DiskFileSystem files(contentFolder);
     const CQtTranslation qtTexts(readLanguage(files));
     const std::unique_ptr<Sound> sound = openSound(files);
-    CListEditorDialog dialog(files, *sound, CDesktopPlatform::make(files));
+    CEditorPlatform platform = CDesktopPlatform::make(files);
+    platform.openControllers = &CSdlControllerButtons::open;
+    CListEditorDialog dialog(files, *sound, std::move(platform));
     // Ctrl+C and logout end the editor as its close box does; a question or file dialog that
     // is up is cancelled first.
     const CQuitSignals quitSignals([&dialog] {

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
@@ -84,6 +85,7 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
         columns[i]->setCollationLocale(order);
     }
     textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
+    switchSettings->setText(toQString(texts[EditorTexts::SwitchSettingsButton]));
     for (auto [button, tip] : {std::pair{playEarlier, EditorTexts::PlayEarlierTip},
                                std::pair{playLater, EditorTexts::PlayLaterTip}}) {
         button->setToolTip(toQString(texts[tip]));
@@ -179,7 +181,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         pictureButton(dialog, QStringLiteral("save"), CButtonPictures::save(), pictureButtonSize);
     close =
         pictureButton(dialog, QStringLiteral("close"), CButtonPictures::close(), pictureButtonSize);
+    switchSettings = new QPushButton(&dialog);
+    switchSettings->setObjectName(QStringLiteral("switchSettings"));
+    switchSettings->setAutoDefault(false);
     auto* ending = new QHBoxLayout;
+    ending->addWidget(switchSettings, 0, Qt::AlignVCenter);
     ending->addStretch();
     ending->addWidget(save);
     ending->addSpacing(12);
@@ -201,10 +207,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         chain(deleteButtons[static_cast<std::size_t>(column)]);
     }
     // The play-order arrows come last, so the keys that lead to the others stay as they were.
-    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
-                            static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
-                            static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
-                            static_cast<QWidget*>(playLater)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
+          static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
+          static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
+          static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings)}) {
         chain(widget);
     }
 }

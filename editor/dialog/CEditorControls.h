@@ -2,8 +2,8 @@
 // The controls of the main dialog and their arrangement: five titled, sorted columns, each with
 // an add and a delete button under it, the text box under the List column, the colour preview
 // with its two arrows under the Image column, and the save and close buttons at the bottom
-// right. Qt layouts keep the arrangement right at any screen scale; the dialog owns every
-// control through Qt's parent chain.
+// right, with the switch settings button to their left. Qt layouts keep the arrangement right at
+// any screen scale; the dialog owns every control through Qt's parent chain.
 #pragma once
 
 #include "editor/texts/EditorTexts.h"
@@ -18,6 +18,7 @@ class CTextBox;
 class QDialog;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 class CEditorControls {
@@ -53,6 +54,8 @@ public:
     QToolButton* nextColour = nullptr;
     QToolButton* save = nullptr;
     QToolButton* close = nullptr;
+    // Opens the switch settings.
+    QPushButton* switchSettings = nullptr;
 
 private:
     QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);

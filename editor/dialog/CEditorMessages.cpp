@@ -181,3 +181,7 @@ QString CEditorMessages::playOrder(std::size_t place, std::size_t count) const {
 QString CEditorMessages::inQuotes(std::u16string_view text) {
     return QStringLiteral("\"") + toQString(text) + QStringLiteral("\"");
 }
+
+std::unique_ptr<ControllerButtons> CEditorMessages::openControllers() const {
+    return platform_.openControllers ? platform_.openControllers() : nullptr;
+}

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,9 @@ public:
     bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count);
     // A picture, sound or speech clicked while no exercise is chosen.
     void chooseExerciseFirst();
+
+    // Listens to game controllers while the result lives; nothing when there are none to hear.
+    std::unique_ptr<ControllerButtons> openControllers() const;
 
     // Why the file `name` was not copied in: it is no picture the game can show.
     QString notAPicture(std::u16string_view name) const;

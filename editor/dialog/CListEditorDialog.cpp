@@ -5,6 +5,7 @@
 #include "editor/dialog/CFileDropTarget.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
+#include "editor/dialog/CSwitchSettingsDialog.h"
 #include "editor/dialog/CTextBox.h"
 #include "editor/dialog/QtText.h"
 #include "editor/lists/CItemName.h"
@@ -13,6 +14,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -26,7 +28,7 @@ constexpr std::u16string_view kClick = u"sfx\\click.wav";
 
 CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPlatform platform,
                                      QWidget* parent)
-    : QDialog(parent), sound_(sound), language_(readLanguage(files)),
+    : QDialog(parent), files_(files), sound_(sound), language_(readLanguage(files)),
       texts_(EditorTexts::read(files, language_)), lists_(files, language_), controls_(*this),
       messages_(std::move(platform), texts_, *this, *controls_.textBox),
       media_(files, language_, texts_, controls_, messages_), edited_(lists_) {
@@ -106,6 +108,16 @@ void CListEditorDialog::connectControls() {
         }
     });
     onClick(controls_.close, &CListEditorDialog::closeButton);
+    connect(controls_.switchSettings, &QPushButton::clicked, this,
+            &CListEditorDialog::openSwitchSettings);
+}
+
+void CListEditorDialog::openSwitchSettings() {
+    auto* settings = new CSwitchSettingsDialog(
+        files_, texts_, messages_.openControllers(),
+        [this](const QString& message) { messages_.tell(message); }, this);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->open();
 }
 
 void CListEditorDialog::refreshAll() {

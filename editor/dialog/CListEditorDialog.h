@@ -72,6 +72,7 @@ private:
     void moveInPlayOrder(bool earlier);
     void closeButton();
     void playClick();
+    void openSwitchSettings();
     // A sound or speech clicked while it is chosen plays again.
     void mediaChosenAgain(CMediaKind::Kind kind);
     void connectReplays();
@@ -88,6 +89,7 @@ private:
     // is shown.
     bool mayRewrite();
 
+    FileSystem& files_;
     Sound& sound_;
     std::u16string language_;
     EditorTexts texts_;

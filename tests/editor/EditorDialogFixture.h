@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main dialog over a content folder of the test's own, with stand-ins for the desktop
 // dialogs: questions and names are answered from queues the test fills, and every question,
-// message and file choice is written down. Sounds go to a recording sound sink.
+// message and file choice is written down. Sounds go to a recording sound sink; game controllers
+// press the buttons the test queues.
 #pragma once
 
 #include "FaultyFileSystem.h"
@@ -43,6 +44,26 @@ public:
     QStringList renamesOffered; // the current names the rename box showed
     QStringList fileFilters;
     std::vector<std::filesystem::path> fileFolders;
+    // Controller buttons pressed, heard at the next poll, and how many listeners are open.
+    std::deque<int> controllerPresses;
+    int controllersOpen = 0;
+
+    class QueuedControllers : public ControllerButtons {
+    public:
+        explicit QueuedControllers(EditorDialogFixture& test) : test_(test) {
+            ++test_.controllersOpen;
+        }
+        ~QueuedControllers() override { --test_.controllersOpen; }
+        std::vector<int> takePresses() override {
+            std::vector<int> presses(test_.controllerPresses.begin(),
+                                     test_.controllerPresses.end());
+            test_.controllerPresses.clear();
+            return presses;
+        }
+
+    private:
+        EditorDialogFixture& test_;
+    };
 
     static std::string list(std::initializer_list<const char*> lines) {
         std::string bytes = "\xEF\xBB\xBF";
@@ -122,6 +143,7 @@ public:
             fileFolders.push_back(start);
             return chosenFiles;
         };
+        platform.openControllers = [this] { return std::make_unique<QueuedControllers>(*this); };
         return platform;
     }
 

@@ -266,6 +266,45 @@ EDITOR = {
         "%1 of %2",
         "Play earlier",
         "Play later",
+        "Switch settings…",
+        "Switch settings",
+        "Sound at each scanning step",
+        "None",
+        "A short tick",
+        "The item's own sound",
+        "Lets a child who sees little follow the scanning by ear: a tick, or the spoken name of "
+        "the activity or picture.",
+        "Rounds before scanning rests",
+        "Never rests",
+        "Automatic scanning waits after this many rounds without a press; the next press starts "
+        "it again and chooses nothing.",
+        "Scan frame width",
+        "The picture's own frame",
+        "A bold frame of 2 to 16 pixels around the scanned item, for a child with low vision.",
+        "Scan frame colour",
+        "Choose…",
+        "The colour of the bold frame.",
+        "Lock the game for the child",
+        "Esc and the stop buttons work only when held for three seconds, and the menu's "
+        "scanning passes over its stop button.",
+        "Keep a session log",
+        "The game writes every press and answer to the log folder of the content folder, for "
+        "the day's summary.",
+        "Controller button of the first switch",
+        "On a switch interface that is a game controller, this button steps like Space; every "
+        "other button chooses like Enter.",
+        "Test",
+        "Click here, then press a switch: the one you pressed lights up.",
+        "First switch (Space): steps",
+        "Second switch (Enter): chooses",
+        "Space",
+        "Enter",
+        "Left mouse button",
+        "Right mouse button",
+        "The game takes only the left and the right mouse button.",
+        "Controller button %1",
+        "The switch settings could not be saved to %1. %2 Please mend that and press OK again, "
+        "or Cancel to keep the settings as they were.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -345,6 +384,46 @@ EDITOR = {
         "%1 av %2",
         "Spela tidigare",
         "Spela senare",
+        "Kontaktinställningar…",
+        "Kontaktinställningar",
+        "Ljud vid varje steg i skanningen",
+        "Inget",
+        "Ett kort tick",
+        "Objektets eget ljud",
+        "Låter ett barn som ser dåligt följa skanningen med hörseln: ett tick, eller "
+        "aktivitetens eller bildens talade namn.",
+        "Varv innan skanningen vilar",
+        "Vilar aldrig",
+        "Den automatiska skanningen väntar efter så många varv utan tryck; nästa tryck "
+        "startar den igen och väljer ingenting.",
+        "Skanningsramens bredd",
+        "Bildens egen ram",
+        "En tjock ram på 2 till 16 bildpunkter runt det skannade objektet, för ett barn med "
+        "nedsatt syn.",
+        "Skanningsramens färg",
+        "Välj…",
+        "Den tjocka ramens färg.",
+        "Lås spelet för barnet",
+        "Esc och stoppknapparna fungerar bara när de hålls nere i tre sekunder, och menyns "
+        "skanning hoppar över dess stoppknapp.",
+        "Spara en logg över passen",
+        "Spelet skriver varje tryck och svar i mappen log i innehållsmappen, för dagens "
+        "sammanfattning.",
+        "Handkontrollens knapp för första kontakten",
+        "På ett kontaktgränssnitt som är en spelkontroll stegar den här knappen som "
+        "mellanslag; alla andra knappar väljer som Enter.",
+        "Test",
+        "Klicka här och tryck sedan på en kontakt: den du tryckte på lyser upp.",
+        "Första kontakten (mellanslag): stegar",
+        "Andra kontakten (Enter): väljer",
+        "Mellanslag",
+        "Enter",
+        "Vänster musknapp",
+        "Höger musknapp",
+        "Spelet tar bara emot vänster och höger musknapp.",
+        "Handkontrollens knapp %1",
+        "Kontaktinställningarna kunde inte sparas i %1. %2 Åtgärda det och tryck på OK igen, "
+        "eller på Avbryt för att behålla inställningarna som de var.",
     ],
 }
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the adult sets up switch access: the settings of options\access.opt, each with its
+// meaning in one line, and a test area that shows which switch a press was. It shows the file's
+// settings when opened and writes them on OK; Cancel leaves the file as it is. While it is open
+// it listens to game controllers, and lets go of them when it closes.
+#pragma once
+
+#include "common/content/AccessSettings.h"
+#include "common/files/FileSystem.h"
+#include "editor/app/ControllerButtons.h"
+#include "editor/texts/EditorTexts.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+class CSwitchTestPad;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QPushButton;
+class QSpinBox;
+
+class CSwitchSettingsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `files` is the content folder and `texts` gives the words; both must outlive the dialog.
+    // `controllers` may be nothing; `tell` shows an error message.
+    CSwitchSettingsDialog(FileSystem& files, const EditorTexts& texts,
+                          std::unique_ptr<ControllerButtons> controllers,
+                          std::function<void(const QString&)> tell, QWidget* parent = nullptr);
+    ~CSwitchSettingsDialog() override;
+
+    // The settings as the controls show them.
+    AccessSettings shown() const;
+
+    // Writes the settings; when that fails, says why and stays open.
+    void accept() override;
+    void done(int result) override;
+
+private:
+    void showSettings(const AccessSettings& settings);
+    // One setting's row: its name, its control and, under them, its meaning.
+    void addRow(QGridLayout& grid, EditorTexts::Text name, QWidget* control,
+                EditorTexts::Text meaning);
+    void chooseColour();
+    void showColour();
+    void pollControllers();
+
+    FileSystem& files_;
+    const EditorTexts& texts_;
+    std::unique_ptr<ControllerButtons> controllers_;
+    std::function<void(const QString&)> tell_;
+    QTimer poll_;
+
+    QComboBox* cue_ = nullptr;
+    QSpinBox* rounds_ = nullptr;
+    QSpinBox* frameWidth_ = nullptr;
+    QPushButton* frameColour_ = nullptr;
+    QCheckBox* kioskLock_ = nullptr;
+    QCheckBox* log_ = nullptr;
+    QSpinBox* firstButton_ = nullptr;
+    CSwitchTestPad* test_ = nullptr;
+    std::uint32_t colour_ = AccessSettings().scanFrameColour;
+    int lastFrameWidth_ = 0;
+};
