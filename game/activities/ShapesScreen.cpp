@@ -168,9 +168,11 @@ void ShapesScreen::loadSet() {
     for (int c = 0; c < setSize_ && count > 0; ++c) {
         patterns_[static_cast<std::size_t>(c)].load(
             u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, false);
+        services_.log.note(LogEvent::Step, list_.exercises[exercisePosition_].name);
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
             exercisePosition_ = 0;
+            services_.log.note(LogEvent::Done);
             if (options_.random[ShapesId] == 1) {
                 list_.shuffleExercises(services_.random);
             }
