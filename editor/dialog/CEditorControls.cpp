@@ -84,6 +84,7 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
         columns[i]->setCollationLocale(order);
     }
     textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
+    sessionLog->setText(toQString(texts[EditorTexts::SessionLogButton]));
     for (auto [button, tip] : {std::pair{playEarlier, EditorTexts::PlayEarlierTip},
                                std::pair{playLater, EditorTexts::PlayLaterTip}}) {
         button->setToolTip(toQString(texts[tip]));
@@ -180,6 +181,9 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     close =
         pictureButton(dialog, QStringLiteral("close"), CButtonPictures::close(), pictureButtonSize);
     auto* ending = new QHBoxLayout;
+    sessionLog = new QToolButton(&dialog);
+    sessionLog->setObjectName(QStringLiteral("sessionLog"));
+    ending->addWidget(sessionLog, 0, Qt::AlignBottom);
     ending->addStretch();
     ending->addWidget(save);
     ending->addSpacing(12);

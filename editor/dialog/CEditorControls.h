@@ -53,6 +53,8 @@ public:
     QToolButton* nextColour = nullptr;
     QToolButton* save = nullptr;
     QToolButton* close = nullptr;
+    // Opens the summary of the game's session log.
+    QToolButton* sessionLog = nullptr;
 
 private:
     QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);

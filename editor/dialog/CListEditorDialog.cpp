@@ -4,6 +4,7 @@
 #include "common/content/Language.h"
 #include "editor/dialog/CFileDropTarget.h"
 #include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSessionLogDialog.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
 #include "editor/dialog/QtText.h"
@@ -26,7 +27,7 @@ constexpr std::u16string_view kClick = u"sfx\\click.wav";
 
 CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPlatform platform,
                                      QWidget* parent)
-    : QDialog(parent), sound_(sound), language_(readLanguage(files)),
+    : QDialog(parent), files_(files), sound_(sound), language_(readLanguage(files)),
       texts_(EditorTexts::read(files, language_)), lists_(files, language_), controls_(*this),
       messages_(std::move(platform), texts_, *this, *controls_.textBox),
       media_(files, language_, texts_, controls_, messages_), edited_(lists_) {
@@ -106,6 +107,7 @@ void CListEditorDialog::connectControls() {
         }
     });
     onClick(controls_.close, &CListEditorDialog::closeButton);
+    onClick(controls_.sessionLog, [this] { CSessionLogDialog(files_, texts_, this).exec(); });
 }
 
 void CListEditorDialog::refreshAll() {

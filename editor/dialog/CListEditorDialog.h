@@ -88,6 +88,7 @@ private:
     // is shown.
     bool mayRewrite();
 
+    FileSystem& files_;
     Sound& sound_;
     std::u16string language_;
     EditorTexts texts_;

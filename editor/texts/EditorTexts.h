@@ -92,6 +92,19 @@ public:
         PlayOrder,
         PlayEarlierTip,
         PlayLaterTip,
+        // the session log's summary
+        SessionLogButton,
+        SessionLogTitle,
+        LogDay,
+        LogActivity,
+        LogSessions,
+        LogMinutes,
+        LogPresses,
+        LogCorrect,
+        LogWrong,
+        LogResponse,
+        OpenLogFolder,
+        NothingLogged,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -188,6 +201,19 @@ public:
         u"%1 of %2", // the play order: an exercise's place and the list's length
         u"Play earlier",
         u"Play later",
+        u"Session log…",
+        u"Session log",
+        u"Day",
+        u"Activity",
+        u"Sessions",
+        u"Minutes",
+        u"Presses",
+        u"Correct",
+        u"Wrong",
+        u"Seconds to press", // the median time from a new picture to the child's next press
+        u"Open log folder",
+        u"Nothing has been logged yet. The game keeps a log of each session when the log is "
+        u"turned on in the switch settings (log=1 in options\\access.opt).",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 
