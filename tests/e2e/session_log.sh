@@ -26,10 +26,10 @@ quit_game
 # The game writes the file of the day it is on; a run across midnight leaves two.
 log_rows() { cat "$content"/log/*.csv 2>/dev/null | tr -d '\r'; }
 [ -n "$(log_rows)" ] || fail "no log file in $content/log"
-first=$(ls "$content"/log/*.csv | head -n 1)
-[ "$(head -n 1 "$first" | tr -d '\r')" = "time,screen,input,event,detail" ] ||
+files=("$content"/log/*.csv)
+[ "$(head -n 1 "${files[0]}" | tr -d '\r')" = "time,screen,input,event,detail" ] ||
     fail "the log file does not start with its header"
-[ "$(log_rows | grep -c '^time,')" -eq "$(ls "$content"/log/*.csv | wc -l)" ] ||
+[ "$(log_rows | grep -c '^time,')" -eq "${#files[@]}" ] ||
     fail "a header is written more than once in a file"
 
 # The screen, input and event of each row but the header, in order.
