@@ -53,6 +53,9 @@ private:
     LastPressTimes lastPressTimes_{};
     std::optional<SettingValues> unsavedSettings_;
     AccessSettings access_;
+    // Off unless the content's access.opt turns it on.
+    SystemLocalClock localClock_;
+    SessionLog log_{files_, localClock_};
     // Goes before the renderer; the screens go before it.
     SdlSurfaces surfaces_;
     ScreenFactory factory_;

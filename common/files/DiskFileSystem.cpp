@@ -2,6 +2,7 @@
 #include "DiskFileSystem.h"
 
 #include "common/files/DiskInputStream.h"
+#include "common/files/FileDescriptor.h"
 #include "common/files/ReplacingOutputStream.h"
 #include "common/files/WildcardPattern.h"
 #include "common/text/CaseFolding.h"
@@ -11,7 +12,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -218,4 +221,48 @@ bool DiskFileSystem::copyIn(const fs::path& source, std::u16string_view target,
         return false;
     }
     return output->commit(error);
+}
+
+bool DiskFileSystem::append(std::u16string_view path, std::string_view bytes,
+                            std::uint32_t& error) {
+    if (!staysInContentFolder(path)) {
+        error = ENOENT;
+        return false;
+    }
+    if (path.empty() || endsWithSeparator(path)) {
+        error = EISDIR;
+        return false;
+    }
+    const fs::path target = resolve(path);
+    std::error_code ec;
+    fs::create_directory(target.parent_path(), ec);
+    if (ec) {
+        error = static_cast<std::uint32_t>(ec.value());
+        return false;
+    }
+    // Non-blocking, so a pipe put in the file's place cannot hold the program until someone
+    // reads it; a link is not followed out of the content folder.
+    const FileDescriptor file(::open(
+        target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644));
+    if (!file.valid()) {
+        error = static_cast<std::uint32_t>(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(file.get(), bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = static_cast<std::uint32_t>(errno);
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
 }

@@ -16,6 +16,7 @@ public:
     std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override;
     std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
                                                    std::uint32_t& error) override;
+    bool append(std::u16string_view path, std::string_view bytes, std::uint32_t& error) override;
     std::vector<std::u16string> list(std::u16string_view pattern,
                                      FolderEntries folders) const override;
     std::filesystem::path resolve(std::u16string_view path) const override;

@@ -47,3 +47,8 @@ bool FileSystem::copyIn(const std::filesystem::path&, std::u16string_view, std::
     error = ENOTSUP;
     return false;
 }
+
+bool FileSystem::append(std::u16string_view, std::string_view, std::uint32_t& error) {
+    error = ENOTSUP;
+    return false;
+}

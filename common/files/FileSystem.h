@@ -77,6 +77,12 @@ public:
     virtual bool copyIn(const std::filesystem::path& source, std::u16string_view target,
                         std::uint32_t& error);
 
+    // Adds `bytes` at the end of the regular file `path`, creating it, and its folder when that
+    // is missing. False, with `error` set, when the system refuses (also when the path names a
+    // folder or something that is not a regular file). Never waits for a reader. A layer that
+    // cannot change its files refuses with ENOTSUP.
+    virtual bool append(std::u16string_view path, std::string_view bytes, std::uint32_t& error);
+
     // True when something matches `path` (a folder counts); false for a path ending in a
     // separator, which names no file.
     bool exists(std::u16string_view path) const;

@@ -86,6 +86,7 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
     }
     textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
     switchSettings->setText(toQString(texts[EditorTexts::SwitchSettingsButton]));
+    sessionLog->setText(toQString(texts[EditorTexts::SessionLogButton]));
     for (auto [button, tip] : {std::pair{playEarlier, EditorTexts::PlayEarlierTip},
                                std::pair{playLater, EditorTexts::PlayLaterTip}}) {
         button->setToolTip(toQString(texts[tip]));
@@ -186,6 +187,10 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     switchSettings->setAutoDefault(false);
     auto* ending = new QHBoxLayout;
     ending->addWidget(switchSettings, 0, Qt::AlignVCenter);
+    sessionLog = new QPushButton(&dialog);
+    sessionLog->setObjectName(QStringLiteral("sessionLog"));
+    sessionLog->setAutoDefault(false);
+    ending->addWidget(sessionLog, 0, Qt::AlignVCenter);
     ending->addStretch();
     ending->addWidget(save);
     ending->addSpacing(12);
@@ -207,11 +212,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         chain(deleteButtons[static_cast<std::size_t>(column)]);
     }
     // The play-order arrows come last, so the keys that lead to the others stay as they were.
-    for (QWidget* widget :
-         {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
-          static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
-          static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
-          static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
+                            static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
+                            static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
+                            static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings),
+                            static_cast<QWidget*>(sessionLog)}) {
         chain(widget);
     }
 }

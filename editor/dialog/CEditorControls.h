@@ -56,6 +56,8 @@ public:
     QToolButton* close = nullptr;
     // Opens the switch settings.
     QPushButton* switchSettings = nullptr;
+    // Opens the summary of the game's session log.
+    QPushButton* sessionLog = nullptr;
 
 private:
     QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);

@@ -4,6 +4,7 @@
 #include "common/content/Language.h"
 #include "editor/dialog/CFileDropTarget.h"
 #include "editor/dialog/CPreviewWidget.h"
+#include "editor/dialog/CSessionLogDialog.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CSwitchSettingsDialog.h"
 #include "editor/dialog/CTextBox.h"
@@ -110,6 +111,8 @@ void CListEditorDialog::connectControls() {
     onClick(controls_.close, &CListEditorDialog::closeButton);
     connect(controls_.switchSettings, &QPushButton::clicked, this,
             &CListEditorDialog::openSwitchSettings);
+    connect(controls_.sessionLog, &QPushButton::clicked, this,
+            [this] { CSessionLogDialog(files_, texts_, this).exec(); });
 }
 
 void CListEditorDialog::openSwitchSettings() {

@@ -113,6 +113,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
         model_.setKeepsShape(true);
         model_.setPosition(200, 60);
         choice.mark = 1;
+        services_.log.note(LogEvent::Step, exercise.name);
         backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], &exercise);
         answerSoundPath_ += exercise.sound;
     }
@@ -125,6 +126,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
     // copy taken first is right.
     if (++exercisePosition_ >= list_.exercises.size()) {
         exercisePosition_ = 0;
+        services_.log.note(LogEvent::Done);
         if (options_.random[FindImagesId] == 1) {
             list_.shuffleExercises(services_.random);
         }
@@ -234,6 +236,13 @@ void FindImagesScreen::mouseDown(int x, int y) {
                                     [](const Picture& choice) { return choice.mark == 1; });
     if (right == choices_.end()) {
         return;
+    }
+    if (std::any_of(choices_.begin(), choices_.end(),
+                    [x, y](const Picture& choice) { return choice.contains(x, y); })) {
+        services_.log.note(LogEvent::Choose);
+    }
+    if (!answered_) {
+        services_.log.note(right->contains(x, y) ? LogEvent::Correct : LogEvent::Wrong);
     }
     if (right->contains(x, y)) {
         answered_ = true;

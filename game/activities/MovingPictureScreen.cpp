@@ -134,6 +134,7 @@ void MovingPictureScreen::startNextExercise() {
     ++exercisePosition_;
     if (exercisePosition_ >= count) {
         exercisePosition_ = 0;
+        services_.log.note(LogEvent::Done);
         if (options_.random[MovingPictureId] == 1) {
             list_.shuffleExercises(services_.random);
         }
@@ -153,6 +154,7 @@ void MovingPictureScreen::setUpMotion() {
     services_.random.seed(services_.clock.wallSeconds());
     picture_.release();
     picture_.load(u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, true);
+    services_.log.note(LogEvent::Step, list_.exercises[exercisePosition_].name);
 
     const float w = picture_.width;
     const float h = picture_.height;

@@ -104,11 +104,13 @@ void PictureWordScreen::showNextExercise() {
     ++exercisePosition_;
     if (exercisePosition_ >= static_cast<int>(list_.exercises.size())) {
         exercisePosition_ = 0;
+        services_.log.note(LogEvent::Done);
         if (options_.random[PictureWordId] == 1) {
             list_.shuffleExercises(services_.random);
         }
     }
     const Exercise& exercise = *currentExercise();
+    services_.log.note(LogEvent::Step, exercise.name);
     // Plain, not cached: drawn scaled into its set size.
     picture_.load(u"gfx\\images\\" + exercise.image, offscreen_, false);
     picture_.setSize(600, 450);

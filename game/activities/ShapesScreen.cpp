@@ -124,6 +124,8 @@ void ShapesScreen::handlePress() {
             std::find_if(patterns_.begin(), used, [](const Picture& p) { return p.hover != 1; });
         if (hidden != used) {
             hidden->hover = 1;
+            services_.log.note(LogEvent::Step,
+                               names_[static_cast<std::size_t>(hidden - patterns_.begin())]);
         }
         if (!stepSounds_.names().empty()) {
             playStep(stepSounds_.next());
@@ -168,9 +170,11 @@ void ShapesScreen::loadSet() {
     for (int c = 0; c < setSize_ && count > 0; ++c) {
         patterns_[static_cast<std::size_t>(c)].load(
             u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, false);
+        names_[static_cast<std::size_t>(c)] = list_.exercises[exercisePosition_].name;
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
             exercisePosition_ = 0;
+            services_.log.note(LogEvent::Done);
             if (options_.random[ShapesId] == 1) {
                 list_.shuffleExercises(services_.random);
             }

@@ -45,6 +45,7 @@ private:
     void playDone();
 
     std::array<Picture, kPictures> patterns_;
+    std::array<std::u16string, kPictures> names_; // the exercises the pictures show, for the log
     ShuffledOrder variants_;
     FileList stepSounds_;
     std::u16string soundFolder_;

@@ -10,6 +10,7 @@
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
 #include "game/content/SettingValues.h"
+#include "game/log/SessionLog.h"
 #include "game/platform/Clock.h"
 #include "game/platform/ErrorBox.h"
 #include "game/platform/Pointer.h"
@@ -36,4 +37,6 @@ struct ScreenServices {
     // The switch-access settings of options\access.opt, read again for every new screen so an
     // adult's change in the editor reaches the next screen.
     AccessSettings& access;
+    // The therapist's log of what the child did; it writes only while access.log is on.
+    SessionLog& log;
 };

@@ -1,6 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLoop.h"
 
+#include <bitset>
+
+namespace {
+
+// Writes a switch press to the session log: Space is the first switch, Enter the second, a key
+// from a controller button the controller, a game mouse button the mouse. A key held down counts
+// once, however often the keyboard repeats it.
+void logPress(const InputEvent& event, SessionLog& log, std::bitset<256>& heldKeys) {
+    const bool known = event.key >= 0 && event.key < static_cast<int>(heldKeys.size());
+    if (event.type == InputEvent::KeyUp && known) {
+        heldKeys.reset(static_cast<std::size_t>(event.key));
+    } else if (event.type == InputEvent::MouseDown) {
+        log.press(LogInput::Mouse);
+    } else if (event.type == InputEvent::KeyDown && known &&
+               (event.key == kKeySpace || event.key == kKeyEnter) &&
+               !heldKeys.test(static_cast<std::size_t>(event.key))) {
+        heldKeys.set(static_cast<std::size_t>(event.key));
+        log.press(event.fromController     ? LogInput::Controller
+                  : event.key == kKeySpace ? LogInput::First
+                                           : LogInput::Second);
+    }
+}
+
+} // namespace
+
 void dispatch(const InputEvent& event, Screen* screen) {
     if (!screen) {
         return;
@@ -30,6 +55,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
                  DrawingSurfaces surfaces) {
     // A screen just begun has not drawn yet: its first turn comes at once.
     bool begun = true;
+    std::bitset<256> heldKeys;
     while (factory.current()) {
         const NextTurn wait = begun ? NextTurn::now() : frames.pace(factory.current()->nextTurn());
         begun = false;
@@ -37,6 +63,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
             if (event->type == InputEvent::Quit) {
                 return;
             }
+            logPress(*event, factory.services().log, heldKeys);
             dispatch(*event, factory.current());
         }
         const NextScreen next = factory.current()->update();

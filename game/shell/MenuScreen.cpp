@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuScreen.h"
 
+#include "common/text/Utf8.h"
 #include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
 
@@ -133,6 +134,7 @@ void MenuScreen::mouseDown(int x, int y) {
         for (std::size_t k = 0; k < activities_.size(); ++k) {
             if (activities_[k].contains(x, y)) {
                 nextScreenId_ = static_cast<ScreenId>(k + 1);
+                services_.log.note(LogEvent::Choose, fromUtf8(kLogScreenNames.at(k + 1)));
                 break;
             }
         }

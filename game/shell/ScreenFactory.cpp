@@ -7,9 +7,25 @@
 
 void ScreenFactory::build(ScreenId id) {
     // The old screen goes first, so its sounds stop before the new one starts.
+    endScreen();
     current_.reset();
+    services_.log.flush();
     services_.access = readAccessSettings(services_.files);
+    services_.log.setEnabled(services_.access.log);
     current_ = make(id);
+    services_.log.screenStarted(kLogScreenNames.at(static_cast<std::size_t>(id)));
+}
+
+void ScreenFactory::close() {
+    endScreen();
+    current_.reset();
+    services_.log.flush();
+}
+
+void ScreenFactory::endScreen() {
+    if (current_) {
+        services_.log.screenEnded();
+    }
 }
 
 std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {

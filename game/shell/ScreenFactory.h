@@ -16,7 +16,7 @@ public:
     // Destroys the current screen, then builds the one for `id`.
     void build(ScreenId id);
     // Destroys the current screen and leaves none: the end of the game.
-    void close() { current_.reset(); }
+    void close();
 
     Screen* current() const { return current_.get(); }
     ScreenServices& services() { return services_; }
@@ -26,6 +26,9 @@ protected:
     virtual std::unique_ptr<Screen> make(ScreenId id);
 
 private:
+    // The current screen's end row, and the kept rows written before the next screen begins.
+    void endScreen();
+
     ScreenServices services_;
     std::unique_ptr<Screen> current_;
 };

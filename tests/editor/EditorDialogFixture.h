@@ -19,7 +19,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
-#include <QToolButton>
+#include <QAbstractButton>
 #include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
@@ -182,8 +182,8 @@ public:
         EXPECT_NE(found, nullptr) << name;
         return *found;
     }
-    QToolButton& button(const char* name) const {
-        auto* found = dialog->findChild<QToolButton*>(QString::fromLatin1(name));
+    QAbstractButton& button(const char* name) const {
+        auto* found = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return *found;
     }

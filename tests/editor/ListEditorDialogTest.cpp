@@ -4,6 +4,8 @@
 #include "EditorDialogFixture.h"
 
 #include <QLabel>
+#include <QTableWidget>
+#include <QTimer>
 
 using ListEditorDialogTest = EditorDialogFixture;
 
@@ -461,4 +463,32 @@ TEST_F(ListEditorDialogTest, LinesAfterAListsEndAreToldOfAndKeptUntilTheUserAgre
     ASSERT_EQ(questions.size(), 2);
     EXPECT_TRUE(questions[0].contains("the 6 lines after its empty line"));
     EXPECT_EQ(file("data/English/toys"), list({"ball", "", "", "", "Ball", "-16777216"}));
+}
+
+// The Session log button shows the log's summary per day and activity in the editor's language.
+TEST_F(ListEditorDialogTest, TheSessionLogButtonShowsTheLogsSummary) {
+    folder.write("log/2026-03-14.csv", "time,screen,input,event,detail\r\n"
+                                       "2026-03-14T09:30:00.000,Find images,,start,\r\n"
+                                       "2026-03-14T09:30:00.500,Find images,,step,cat\r\n"
+                                       "2026-03-14T09:30:02.000,Find images,first,press,cat\r\n"
+                                       "2026-03-14T09:30:02.000,Find images,first,correct,cat\r\n"
+                                       "2026-03-14T09:31:30.000,Find images,,end,cat\r\n");
+    open();
+    QStringList cells;
+    // The summary runs modally, so it is read once it is up.
+    QTimer::singleShot(0, dialog.get(), [&cells] {
+        auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (shown == nullptr) {
+            return;
+        }
+        if (const auto* table = shown->findChild<QTableWidget*>("summary")) {
+            for (int column = 0; table->rowCount() == 1 && column < table->columnCount();
+                 ++column) {
+                cells << table->item(0, column)->text();
+            }
+        }
+        shown->accept();
+    });
+    press("sessionLog");
+    EXPECT_EQ(cells, QStringList({"2026-03-14", "Find images", "1", "1.5", "1", "1", "0", "1.5"}));
 }

@@ -8,6 +8,7 @@
 
 #include "ChildInput.h"
 #include "FakeClock.h"
+#include "FakeLocalClock.h"
 #include "FakePointer.h"
 #include "FaultyFileSystem.h"
 #include "NextScreenPrinter.h"
@@ -39,7 +40,7 @@ public:
         }
         factory_ = std::make_unique<ScreenFactory>(ScreenServices{files, clock, sound(), pointer,
                                                                   errorBox, random, lastPressTimes,
-                                                                  unsavedSettings, access});
+                                                                  unsavedSettings, access, log});
     }
     ~GameSession() {
         // Screens go before the surfaces and the sound they use.
@@ -149,6 +150,8 @@ public:
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
     AccessSettings access;
+    FakeLocalClock localClock{clock};
+    SessionLog log{files, localClock};
     SoftwareCanvas canvas;
     SdlSurfaces surfaces{canvas.renderer(), files, clock};
 

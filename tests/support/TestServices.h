@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FakeClock.h"
+#include "FakeLocalClock.h"
 #include "FakePointer.h"
 #include "NextScreenPrinter.h"
 #include "RecordingErrorBox.h"
@@ -23,9 +24,11 @@ struct TestServices {
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
     AccessSettings access;
+    FakeLocalClock localClock{clock};
+    SessionLog log{files, localClock};
 
     ScreenServices services() {
         return ScreenServices{files,  clock,          sound,           pointer, errorBox,
-                              random, lastPressTimes, unsavedSettings, access};
+                              random, lastPressTimes, unsavedSettings, access,  log};
     }
 };

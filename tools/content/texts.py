@@ -305,6 +305,19 @@ EDITOR = {
         "Controller button %1",
         "The switch settings could not be saved to %1. %2 Please mend that and press OK again, "
         "or Cancel to keep the settings as they were.",
+        "Session log…",
+        "Session log",
+        "Day",
+        "Activity",
+        "Sessions",
+        "Minutes",
+        "Presses",
+        "Correct",
+        "Wrong",
+        "Seconds to press",
+        "Open log folder",
+        "Nothing has been logged yet. The game keeps a log of each session when the log is "
+        "turned on in the switch settings (log=1 in options\\access.opt).",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -424,6 +437,19 @@ EDITOR = {
         "Handkontrollens knapp %1",
         "Kontaktinställningarna kunde inte sparas i %1. %2 Åtgärda det och tryck på OK igen, "
         "eller på Avbryt för att behålla inställningarna som de var.",
+        "Sessionslogg…",
+        "Sessionslogg",
+        "Dag",
+        "Aktivitet",
+        "Sessioner",
+        "Minuter",
+        "Tryck",
+        "Rätt",
+        "Fel",
+        "Sekunder till tryck",
+        "Öppna loggmappen",
+        "Ingenting har loggats än. Spelet loggar varje session när loggen är påslagen i "
+        "kontaktinställningarna (log=1 i options\\access.opt).",
     ],
 }
 

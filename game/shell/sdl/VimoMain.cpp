@@ -207,6 +207,8 @@ int main(int argc, char** argv) {
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
     AccessSettings access = readAccessSettings(files);
+    const SystemLocalClock localClock;
+    SessionLog log(files, localClock);
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
                           [&surfaces] { surfaces.targetsReset(); }, access);
     SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
@@ -217,7 +219,7 @@ int main(int argc, char** argv) {
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
-                                         lastPressTimes, unsavedSettings, access});
+                                         lastPressTimes, unsavedSettings, access, log});
     pointer.setFactory(&factory);
     frames.screenChanging();
     factory.build(MenuId);

@@ -457,3 +457,28 @@ TEST_F(FindImagesScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsab
     screen->mouseDown(20, 20);
     EXPECT_EQ(screen->update(), MenuId);
 }
+
+// With the log on, the picture asked for is a step; a press on the background is a wrong answer,
+// one on a picture a choice too; only the first right choice is correct.
+TEST_F(FindImagesScreenTest, WithTheLogOnEachPictureAskedForChoiceAndAnswerIsARow) {
+    writeList({{"cat"}, {"dog"}});
+    test.log.setEnabled(true);
+    test.log.screenStarted("Find images");
+    auto screen = start({.numFinds = 2});
+    screen->mouseDown(700, 100);
+    const auto& choices = screen->choices();
+    const Point other = centre(*std::find_if(
+        choices.begin(), choices.end(), [](const Picture& choice) { return choice.mark != 1; }));
+    screen->mouseDown(other.first, other.second);
+    answer(*screen);
+    answer(*screen);
+    test.log.flush();
+
+    std::vector<std::string> events;
+    for (const auto& row : readCsv(test.folder.read("log/2026-03-14.csv"))) {
+        events.push_back(row.at(3) + " " + row.at(4));
+    }
+    EXPECT_EQ(events, (std::vector<std::string>{"event detail", "start ", "step cat", "done cat",
+                                                "wrong cat", "choose cat", "wrong cat",
+                                                "choose cat", "correct cat", "choose cat"}));
+}

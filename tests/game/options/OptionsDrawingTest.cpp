@@ -34,7 +34,7 @@ protected:
     ScreenServices services{
         files,          clock,        fakes.sound,          fakes.pointer,
         fakes.errorBox, fakes.random, fakes.lastPressTimes, fakes.unsavedSettings,
-        fakes.access};
+        fakes.access,   fakes.log};
 };
 
 TEST_F(OptionsDrawingTest, TenBandsShowThePaletteAndThePaintingTabHasNoSecondRow) {

@@ -73,7 +73,11 @@ private:
 // the frames it is asked to show.
 class MainLoopTest : public ::testing::Test, public EventSource, public FrameSink {
 protected:
-    std::optional<InputEvent> next(NextTurn) override { return takeFirst(turns); }
+    // Each turn comes a tenth of a second after the one before.
+    std::optional<InputEvent> next(NextTurn) override {
+        test.clock.advanceMilliseconds(100);
+        return takeFirst(turns);
+    }
     void endTurn() override { ++frames; }
     void screenChanging() override { log.push_back("changing"); }
 
@@ -119,4 +123,31 @@ TEST_F(MainLoopTest, AQuitRequestFromTheSystemEndsTheLoopAtOnce) {
     run({});
     EXPECT_EQ(log, (Log{"screen0 begin"}));
     EXPECT_NE(factory.current(), nullptr); // the entry destroys it on the way out
+}
+
+TEST_F(MainLoopTest, WithTheLogOnEveryScreenAndSwitchPressIsARowWrittenAtEachChange) {
+    test.folder.write("options/access.opt", "log=1\r\n");
+    InputEvent controller{InputEvent::KeyDown, kKeyEnter, 0, 0};
+    controller.fromController = true;
+    turns = {InputEvent{InputEvent::KeyDown, kKeySpace, 0, 0},
+             InputEvent{InputEvent::KeyDown, kKeySpace, 0, 0}, // the keyboard's repeat
+             InputEvent{InputEvent::KeyUp, kKeySpace, 0, 0},
+             controller,
+             InputEvent{InputEvent::KeyUp, kKeyEnter, 0, 0},
+             InputEvent{InputEvent::KeyDown, kKeyEnter, 0, 0},
+             InputEvent{InputEvent::MouseDown, 0, 5, 6},
+             InputEvent{InputEvent::KeyDown, kKeyEscape, 0, 0}};
+    factory.scripts = {{Quit}};
+    run({Stay, Stay, Stay, Stay, Stay, Stay, FindImagesId});
+
+    EXPECT_EQ(test.folder.read("log/2026-03-14.csv"),
+              "time,screen,input,event,detail\r\n"
+              "2026-03-14T09:30:00.000,Menu,,start,\r\n"
+              "2026-03-14T09:30:00.100,Menu,first,press,\r\n"
+              "2026-03-14T09:30:00.400,Menu,controller,press,\r\n"
+              "2026-03-14T09:30:00.600,Menu,second,press,\r\n"
+              "2026-03-14T09:30:00.700,Menu,mouse,press,\r\n"
+              "2026-03-14T09:30:00.700,Menu,,end,\r\n"
+              "2026-03-14T09:30:00.700,Find images,,start,\r\n"
+              "2026-03-14T09:30:00.800,Find images,,end,\r\n");
 }
