@@ -2,12 +2,14 @@
 // Time from a screen's construction to its first frame shown, on SDL's software renderer at
 // 800 x 600: the painting screen over a series of nine large photographs (1600 x 1200 JPEGs made
 // at run time in a copy of the demo content, the only series there), and a change from the menu
-// to each activity and back to the menu over the demo content. Sound is silent: the game starts
-// a new screen's sounds only after its first frame is shown.
+// to each activity and back to the menu over the demo content; and a changed frame over the large
+// series. Sound is silent: the game starts a new screen's sounds only after its first frame is
+// shown.
 #include "DemoContentCopy.h"
 #include "ScreenBench.h"
 
 #include <SDL_image.h>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <filesystem>
@@ -82,6 +84,31 @@ void paintingSeriesOpens(benchmark::State& state) {
     }
 }
 BENCHMARK(paintingSeriesOpens)->Unit(benchmark::kMillisecond);
+
+// A changed frame over the large series' first frame: the pointer on and off the stop button by
+// turns, so every turn draws the frame (2400 x 1800 over the 800 x 600 screen) and shows it.
+void largePaintingFrameChanges(benchmark::State& state) {
+    const LargeSeriesContent content;
+    ScreenBench bench(content.path(), PaintId);
+    if (!bench.begun() || !bench.turnUntilShown(4)) {
+        state.SkipWithError("the painting screen showed no frame");
+        return;
+    }
+    const std::uint64_t presentsBefore = bench.surfaces().presentCount();
+    std::int64_t turn = 0;
+    for (auto _ : state) {
+        bench.screen().mouseMove(turn % 2 == 0 ? 30 : 400, turn % 2 == 0 ? 30 : 300);
+        ++turn;
+        if (!bench.turn()) {
+            state.SkipWithError("the screen asked to leave");
+            break;
+        }
+    }
+    state.counters["shown"] =
+        static_cast<double>(bench.surfaces().presentCount() - presentsBefore) /
+        static_cast<double>(std::max<std::int64_t>(turn, 1));
+}
+BENCHMARK(largePaintingFrameChanges)->Unit(benchmark::kMillisecond);
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

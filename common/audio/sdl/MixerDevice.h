@@ -1,30 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL_mixer output device, open for as long as this object lives, and the sample format it
-// plays, which turns between milliseconds and bytes of decoded sound. SDL_mixer has one set of
-// channels per process, so while one device is open a second one stays closed rather than share
-// (and fight over) those channels.
+// plays.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-struct Mix_Chunk;
+// The samples the mixer plays: every sound is decoded to this format.
+struct MixerFormat {
+    int frequency = 0;
+    std::uint16_t sampleFormat = 0;
+    int channels = 0;
+    bool operator==(const MixerFormat&) const = default;
+
+    std::uint64_t bytesPerFrame() const;
+};
 
 class MixerDevice {
 public:
-    // Needs SDL's audio subsystem started.
-    MixerDevice();
+    // Needs SDL's audio subsystem started and the mixer claimed (MixerClaim). Without `exactly`
+    // the driver may pick the rate and channel count it prefers; with it the device plays that
+    // format and no other (SDL converts if the driver would now rather play another), so sounds
+    // decoded for an earlier device play unchanged.
+    explicit MixerDevice(const std::optional<MixerFormat>& exactly = std::nullopt);
     ~MixerDevice();
     MixerDevice(const MixerDevice&) = delete;
     MixerDevice& operator=(const MixerDevice&) = delete;
 
     bool isOpen() const { return open_; }
-
-    std::uint64_t milliseconds(const Mix_Chunk& chunk) const;
-    // The byte offset of a position in a chunk, on a whole sample frame.
-    std::uint64_t bytesAt(std::uint64_t milliseconds) const;
+    const MixerFormat& format() const { return format_; }
 
 private:
     bool open_ = false;
-    std::uint64_t frequency_ = 0;
-    std::uint64_t bytesPerFrame_ = 0;
+    MixerFormat format_;
 };

@@ -35,73 +35,116 @@ constexpr Uint32 kPollMs = 5;
 
 } // namespace
 
-SdlSound::SdlSound(const FileSystem& files) : files_(files), cache_(files) {
+SdlSound::SdlSound(const FileSystem& files, std::chrono::milliseconds quietBeforeClosing)
+    : files_(files), cache_(files) {
     if (!subsystem_.started()) {
         return;
     }
-    mixer_.emplace();
-    if (!mixer_->isOpen()) {
-        mixer_.reset();
+    session_.emplace(quietBeforeClosing);
+    if (!session_->usable()) {
+        session_.reset();
         return;
     }
-    // Only the shared channel to begin with; wave devices add theirs. Reserved channels are
-    // never picked for "any free channel", so nothing else can take them.
-    channelCount_ = Mix_AllocateChannels(1);
-    Mix_ReserveChannels(channelCount_);
+    // Only the shared channel to begin with; wave devices add theirs.
+    const Lock held = session_->hold();
+    session_->setChannels(held, 1);
+    channelCount_ = 1;
 }
 
 SdlSound::~SdlSound() {
-    if (isOpen()) {
-        Mix_HaltChannel(-1);
+    if (!isOpen()) {
+        return;
     }
+    {
+        const Lock held = session_->hold();
+        halt(held, -1);
+        devices_.clear();
+        sharedChunk_.reset();
+    }
+    // From here on nothing closes the device behind the cache's back while it frees its sounds.
+    session_->stopClosing();
 }
 
 bool SdlSound::isOpen() const {
-    return mixer_.has_value();
+    return session_.has_value();
+}
+
+bool SdlSound::deviceOpen() const {
+    if (!isOpen()) {
+        return false;
+    }
+    const Lock held = session_->hold();
+    return session_->isOpen(held);
+}
+
+bool SdlSound::channelPlaying(const Lock& held, int channel) const {
+    return session_->isOpen(held) && Mix_Playing(channel) != 0;
+}
+
+void SdlSound::halt(const Lock& held, int channel) {
+    if (session_->isOpen(held)) {
+        Mix_HaltChannel(channel);
+    }
 }
 
 void SdlSound::stop() {
     if (isOpen()) {
-        Mix_HaltChannel(kSharedChannel);
+        halt(session_->hold(), kSharedChannel);
     }
 }
 
 void SdlSound::playOnce(std::u16string_view path) {
-    playShared(path, 0);
+    if (isOpen()) {
+        playShared(session_->hold(), path, 0);
+    }
 }
 
 void SdlSound::playOnceUnlessBusy(std::u16string_view path) {
-    if (isOpen() && Mix_Playing(kSharedChannel) == 0) {
-        playShared(path, 0);
+    if (!isOpen()) {
+        return;
+    }
+    const Lock held = session_->hold();
+    if (!channelPlaying(held, kSharedChannel)) {
+        playShared(held, path, 0);
     }
 }
 
 void SdlSound::playLooping(std::u16string_view path) {
-    playShared(path, -1);
+    if (isOpen()) {
+        playShared(session_->hold(), path, -1);
+    }
 }
 
 void SdlSound::playToEnd(std::u16string_view path) {
-    playShared(path, 0);
-    if (sharedChunk_ == nullptr) {
+    if (!isOpen()) {
         return;
     }
-    const std::uint64_t limit =
-        std::min(mixer_->milliseconds(*sharedChunk_) + kEndMarginMs, kLongestWaitMs);
+    std::uint64_t length = 0;
+    {
+        const Lock held = session_->hold();
+        playShared(held, path, 0);
+        if (sharedChunk_ == nullptr) {
+            return;
+        }
+        length = session_->milliseconds(*sharedChunk_);
+    }
+    // The lock is let go between looks; the device stays open while the sound plays.
+    const std::uint64_t limit = std::min(length + kEndMarginMs, kLongestWaitMs);
     const Uint64 start = SDL_GetTicks64();
-    while (Mix_Playing(kSharedChannel) != 0 && SDL_GetTicks64() - start < limit) {
+    while (sharedChannelPlaying() && SDL_GetTicks64() - start < limit) {
         SDL_Delay(kPollMs);
     }
 }
 
-void SdlSound::playShared(std::u16string_view path, int loops) {
-    if (!isOpen()) {
-        return;
-    }
+void SdlSound::playShared(const Lock& held, std::u16string_view path, int loops) {
     // A new sound cuts off the one playing, even when it cannot play itself. The channel holds
     // its sound until then, so the cache may let go of it meanwhile.
-    Mix_HaltChannel(kSharedChannel);
+    halt(held, kSharedChannel);
     sharedChunk_.reset();
     sharedPath_.clear();
+    if (!session_->wake(held)) {
+        return;
+    }
     SharedChunk chunk = cache_.get(path);
     if (chunk && Mix_PlayChannel(kSharedChannel, chunk.get(), loops) == kSharedChannel) {
         sharedChunk_ = std::move(chunk);
@@ -110,11 +153,15 @@ void SdlSound::playShared(std::u16string_view path, int loops) {
 }
 
 bool SdlSound::sharedChannelPlaying() const {
-    return isOpen() && Mix_Playing(kSharedChannel) != 0;
+    return isOpen() && channelPlaying(session_->hold(), kSharedChannel);
 }
 
 std::u16string SdlSound::sharedChannelSound() const {
-    if (sharedChannelPlaying() && sharedChunk_ != nullptr &&
+    if (!isOpen()) {
+        return {};
+    }
+    const Lock held = session_->hold();
+    if (channelPlaying(held, kSharedChannel) && sharedChunk_ != nullptr &&
         Mix_GetChunk(kSharedChannel) == sharedChunk_.get()) {
         return sharedPath_;
     }
@@ -122,8 +169,12 @@ std::u16string SdlSound::sharedChannelSound() const {
 }
 
 bool SdlSound::devicePlaying(std::u16string_view alias) const {
+    if (!isOpen()) {
+        return false;
+    }
+    const Lock held = session_->hold();
     const auto device = findDevice(alias);
-    return device != devices_.end() && Mix_Playing(device->channel) != 0;
+    return device != devices_.end() && channelPlaying(held, device->channel);
 }
 
 int SdlSound::sendCommand(std::u16string_view text) {
@@ -134,8 +185,9 @@ int SdlSound::sendCommand(std::u16string_view text) {
     if (!command) {
         return answer(CommandResult::NotACommand);
     }
+    const Lock held = session_->hold();
     if (command->verb == DeviceCommand::Verb::Open) {
-        return open(*command);
+        return open(held, *command);
     }
     const auto device = findDevice(command->alias);
     if (device == devices_.end()) {
@@ -143,14 +195,14 @@ int SdlSound::sendCommand(std::u16string_view text) {
     }
     switch (command->verb) {
     case DeviceCommand::Verb::Seek:
-        return seek(*device, command->position);
+        return seek(held, *device, command->position);
     case DeviceCommand::Verb::Play:
-        return play(*device);
+        return play(held, *device);
     case DeviceCommand::Verb::Stop:
-        Mix_HaltChannel(device->channel);
+        halt(held, device->channel);
         return answer(CommandResult::Done);
     case DeviceCommand::Verb::Close:
-        close(device);
+        close(held, device);
         return answer(CommandResult::Done);
     case DeviceCommand::Verb::Open:
         break;
@@ -158,7 +210,7 @@ int SdlSound::sendCommand(std::u16string_view text) {
     return answer(CommandResult::NotACommand);
 }
 
-int SdlSound::open(const DeviceCommand& command) {
+int SdlSound::open(const Lock& held, const DeviceCommand& command) {
     if (!equalsIgnoringCase(command.type, u"Waveaudio")) {
         return answer(CommandResult::NotAWaveDevice);
     }
@@ -167,12 +219,17 @@ int SdlSound::open(const DeviceCommand& command) {
     if (findDevice(command.alias) != devices_.end()) {
         return answer(CommandResult::AliasInUse);
     }
+    // Decoding needs the output device's format, so it opens; a device that cannot open any
+    // more is silent, as when there was none.
+    if (!session_->wake(held)) {
+        return answer(CommandResult::Done);
+    }
     // From the cache: a screen's start music comes back whenever the screen does.
     SharedChunk chunk = cache_.get(command.path);
     if (!chunk) {
         return answer(CommandResult::CannotLoad);
     }
-    const int channel = takeChannel();
+    const int channel = takeChannel(held);
     if (channel < 0) {
         return answer(CommandResult::CannotLoad);
     }
@@ -180,14 +237,17 @@ int SdlSound::open(const DeviceCommand& command) {
     return answer(CommandResult::Done);
 }
 
-int SdlSound::seek(Device& device, std::uint32_t position) {
-    Mix_HaltChannel(device.channel);
+int SdlSound::seek(const Lock& held, Device& device, std::uint32_t position) {
+    halt(held, device.channel);
     device.fromPosition.reset();
-    const std::uint64_t offset = mixer_->bytesAt(position);
+    const std::uint64_t offset = session_->bytesAt(position);
     if (offset > device.chunk->alen) {
         return answer(CommandResult::PastTheEnd);
     }
     if (offset > 0) {
+        if (!session_->wake(held)) {
+            return answer(CommandResult::Done);
+        }
         device.fromPosition.reset(Mix_QuickLoad_RAW(
             device.chunk->abuf + offset, device.chunk->alen - static_cast<Uint32>(offset)));
         if (!device.fromPosition) {
@@ -197,11 +257,14 @@ int SdlSound::seek(Device& device, std::uint32_t position) {
     return answer(CommandResult::Done);
 }
 
-int SdlSound::play(Device& device) {
+int SdlSound::play(const Lock& held, Device& device) {
     Mix_Chunk* chunk = device.fromPosition ? device.fromPosition.get() : device.chunk.get();
     if (chunk->alen == 0) {
         // Sought to the very end: nothing is left to play.
-        Mix_HaltChannel(device.channel);
+        halt(held, device.channel);
+        return answer(CommandResult::Done);
+    }
+    if (!session_->wake(held)) {
         return answer(CommandResult::Done);
     }
     if (Mix_PlayChannel(device.channel, chunk, 0) != device.channel) {
@@ -210,8 +273,8 @@ int SdlSound::play(Device& device) {
     return answer(CommandResult::Done);
 }
 
-void SdlSound::close(std::vector<Device>::iterator device) {
-    Mix_HaltChannel(device->channel);
+void SdlSound::close(const Lock& held, std::vector<Device>::iterator device) {
+    halt(held, device->channel);
     freeChannels_.push_back(device->channel);
     devices_.erase(device);
 }
@@ -229,17 +292,16 @@ SdlSound::findDevice(std::u16string_view alias) const {
     });
 }
 
-int SdlSound::takeChannel() {
+int SdlSound::takeChannel(const Lock& held) {
     if (!freeChannels_.empty()) {
         const int channel = freeChannels_.back();
         freeChannels_.pop_back();
         return channel;
     }
     const int wanted = channelCount_ + 1;
-    if (Mix_AllocateChannels(wanted) != wanted) {
+    if (!session_->setChannels(held, wanted)) {
         return -1;
     }
-    Mix_ReserveChannels(wanted);
     channelCount_ = wanted;
     return wanted - 1;
 }

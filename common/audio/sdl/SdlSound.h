@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound services on SDL_mixer. Mixer channel 0 is the shared channel; every open wave
 // device gets a reserved channel of its own, so a screen's start music plays on beside effects
-// and speech. When no audio device opens, every call is silent and nothing fails.
+// and speech. When no audio device opens, every call is silent and nothing fails. The output
+// device is closed while nothing plays and opened again by the next sound (MixerSession).
 #pragma once
 
 #include "common/audio/Sound.h"
 #include "common/audio/sdl/AudioSubsystem.h"
 #include "common/audio/sdl/ChunkCache.h"
 #include "common/audio/sdl/MixChunk.h"
-#include "common/audio/sdl/MixerDevice.h"
+#include "common/audio/sdl/MixerSession.h"
 #include "common/files/FileSystem.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -22,14 +24,21 @@ struct DeviceCommand;
 
 class SdlSound : public Sound {
 public:
+    // How long the output device stays open after the last sound ended or was asked for.
+    static constexpr std::chrono::milliseconds kQuietBeforeClosing{2000};
+
     // Starts SDL's audio subsystem and opens the mixer; sound files are read through `files`.
-    explicit SdlSound(const FileSystem& files);
+    explicit SdlSound(const FileSystem& files,
+                      std::chrono::milliseconds quietBeforeClosing = kQuietBeforeClosing);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
     // False when no audio device opened: then every call is silent.
     bool isOpen() const;
+    // Whether the output device is open now: after a quiet time it is closed until the next
+    // sound.
+    bool deviceOpen() const;
 
     void stop() override;
     void playOnce(std::u16string_view path) override;
@@ -58,20 +67,25 @@ private:
         ChunkPtr fromPosition;
     };
 
-    void playShared(std::u16string_view path, int loops);
-    int open(const DeviceCommand& command);
-    int seek(Device& device, std::uint32_t position);
-    int play(Device& device);
-    void close(std::vector<Device>::iterator device);
+    using Lock = MixerSession::Lock;
+
+    // Every private member below takes the session's lock, held.
+    void playShared(const Lock& held, std::u16string_view path, int loops);
+    bool channelPlaying(const Lock& held, int channel) const;
+    void halt(const Lock& held, int channel);
+    int open(const Lock& held, const DeviceCommand& command);
+    int seek(const Lock& held, Device& device, std::uint32_t position);
+    int play(const Lock& held, Device& device);
+    void close(const Lock& held, std::vector<Device>::iterator device);
     std::vector<Device>::iterator findDevice(std::u16string_view alias);
     std::vector<Device>::const_iterator findDevice(std::u16string_view alias) const;
-    int takeChannel();
+    int takeChannel(const Lock& held);
 
     // Declared in start-up order, so that chunks are freed before the mixer closes and the
     // mixer closes before the subsystem stops.
     const FileSystem& files_;
     AudioSubsystem subsystem_;
-    std::optional<MixerDevice> mixer_;
+    std::optional<MixerSession> session_;
     ChunkCache cache_;
     std::vector<Device> devices_;
     std::vector<int> freeChannels_;

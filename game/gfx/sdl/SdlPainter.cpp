@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
@@ -32,6 +33,45 @@ float penOf(const DrawCommand& command) {
 int segmentsFor(float radius, int least) {
     const float circumference = 2.0f * std::numbers::pi_v<float> * std::min(radius, kFarAway);
     return std::clamp(static_cast<int>(circumference / 3.0f), least, 1024);
+}
+
+// One axis of a copy: `source` pixels of the texture from `sourceStart` drawn onto `target` pixels
+// from `targetStart`.
+struct Axis {
+    int sourceStart;
+    int source;
+    int targetStart;
+    int target;
+};
+
+// Cuts one axis of a copy down to the part that lands on [0, visible), so that the renderer
+// scales only what shows: SDL's software renderer otherwise scales a picture reaching past the
+// edge whole into a scratch image first (2400 x 1800 pixels for a large painting frame drawn
+// half as large again). The part is taken in whole steps of the scale (for 800 source pixels on
+// 2400 target pixels, one source pixel to three), so that it is scaled by exactly the same ratio
+// as the whole and its pixels land where the whole picture's would: the same pixels when scaled
+// to the nearest pixel; when scaled smoothly, SDL's fixed-point steps add up a little differently
+// from another start, so colours may differ by a few steps of 255. False when nothing shows.
+bool clipAxis(Axis& axis, int visible, bool mirrored) {
+    const int from = std::max(0, -axis.targetStart);
+    const int to = std::min(axis.target, visible - axis.targetStart);
+    if (from >= to) {
+        return false;
+    }
+    if (from == 0 && to == axis.target) {
+        return true;
+    }
+    const int steps = std::gcd(axis.source, axis.target);
+    const int sourceStep = axis.source / steps;
+    const int targetStep = axis.target / steps;
+    // One step more on either side, where there is one, so that a smoothly scaled picture blends
+    // its edge pixels on the surface with their neighbours as the whole picture would.
+    const int first = std::max(0, from / targetStep - 1);
+    const int last = std::min(steps, (to + targetStep - 1) / targetStep + 1);
+    const int sourceFrom = mirrored ? steps - last : first;
+    axis = Axis{axis.sourceStart + sourceFrom * sourceStep, (last - first) * sourceStep,
+                axis.targetStart + first * targetStep, (last - first) * targetStep};
+    return true;
 }
 
 } // namespace
@@ -239,11 +279,27 @@ void SdlPainter::copy(const DrawCommand& command) {
     if (right == left || bottom == top) {
         return;
     }
-    const SDL_Rect target{left, top, right - left, bottom - top};
+    int width = 0;
+    int height = 0;
+    SDL_Rect view{};
+    if (SDL_QueryTexture(command.texture, nullptr, nullptr, &width, &height) != 0 || width <= 0 ||
+        height <= 0) {
+        return;
+    }
+    SDL_RenderGetViewport(renderer_, &view);
+    Axis across{0, width, left, right - left};
+    Axis down{0, height, top, bottom - top};
+    if (view.w > 0 && view.h > 0 &&
+        (!clipAxis(across, view.w, (flip & SDL_FLIP_HORIZONTAL) != 0) ||
+         !clipAxis(down, view.h, (flip & SDL_FLIP_VERTICAL) != 0))) {
+        return;
+    }
+    const SDL_Rect source{across.sourceStart, down.sourceStart, across.source, down.source};
+    const SDL_Rect target{across.targetStart, down.targetStart, across.target, down.target};
     if (flip == SDL_FLIP_NONE) {
-        SDL_RenderCopy(renderer_, command.texture, nullptr, &target);
+        SDL_RenderCopy(renderer_, command.texture, &source, &target);
     } else {
-        SDL_RenderCopyEx(renderer_, command.texture, nullptr, &target, 0.0, nullptr,
+        SDL_RenderCopyEx(renderer_, command.texture, &source, &target, 0.0, nullptr,
                          static_cast<SDL_RendererFlip>(flip));
     }
 }

@@ -206,6 +206,46 @@ TEST_F(SdlSoundTest, ASoundThatComesBackIsNotReadAgainUnlessReplacedOnDisk) {
     }
 }
 
+// The output device closes once nothing has played for the quiet time, and not while anything
+// plays; the next sound, on the shared channel or a wave device opened before, opens it again
+// and plays whole.
+TEST_F(SdlSoundTest, TheDeviceClosesWhenQuietAndTheNextSoundOpensItAgain) {
+    constexpr auto kQuiet = 100ms;
+    struct Case {
+        const char* name;
+        std::function<void(SdlSound&, WavePlayer&)> before;
+        bool staysOpen;
+    };
+    const std::vector<Case> cases = {
+        {"a sound that ended", [](SdlSound& sound, auto&) { sound.playOnce(kShort); }, false},
+        {"a device opened, never played", [](auto&, auto&) {}, false},
+        {"a looping sound", [](SdlSound& sound, auto&) { sound.playLooping(kShort); }, true},
+        {"start music", [](auto&, WavePlayer& music) { music.play(); }, true},
+        {"stopped start music", [](auto&, WavePlayer& music) { music.play(), music.stop(); },
+         false},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        SdlSound sound(files, kQuiet);
+        WavePlayer music(sound);
+        music.open(kIntro);
+        each.before(sound, music);
+        const auto start = std::chrono::steady_clock::now();
+        std::this_thread::sleep_for(4 * kQuiet);
+        while (!each.staysOpen && sound.deviceOpen() &&
+               std::chrono::steady_clock::now() - start < 5s) {
+            std::this_thread::sleep_for(10ms);
+        }
+        EXPECT_EQ(sound.deviceOpen(), each.staysOpen);
+        EXPECT_EQ(sound.sharedChannelPlaying() || sound.devicePlaying(kIntro), each.staysOpen);
+        sound.playOnce(kLong);
+        EXPECT_EQ(sound.sharedChannelSound(), kLong);
+        EXPECT_EQ(sound.sendCommand(u"Seek music\\intro1.wav to 1000"), 0);
+        EXPECT_EQ(sound.sendCommand(u"Play music\\intro1.wav"), 0);
+        EXPECT_TRUE(sound.devicePlaying(kIntro) && sound.deviceOpen());
+    }
+}
+
 // A second back end while the first lives finds the device taken, and one without a usable
 // driver finds none: both stay silent, and the first plays on.
 TEST_F(SdlSoundTest, ABackEndWithoutADeviceIsSilentAndLeavesTheOtherPlaying) {

@@ -49,6 +49,10 @@ TEST_F(SdlDrawingTest, CachedPicturesKeepTheirSizePlainOnesScaleAndShowWhenAlrea
     draw(true, 100.9f, 200.9f, 200, 150); // drawn at (100, 200), only its natural size
     draw(false, 400, 100, 200, 100);
     draw(false, 500, 400, -100, 50); // a negative width mirrors the picture
+    // Three times as large and reaching past the edges: only the part on the surface is scaled,
+    // and its pixels land where the whole picture's would.
+    draw(false, -30, 500, 120, 90);
+    draw(false, 830, 10, -120, 90);
     showFrame();
     const Sample cached[] = {
         {103, 203, kRed},  {117, 226, kRed},  {123, 203, kGreen}, {137, 226, kGreen},
@@ -63,6 +67,12 @@ TEST_F(SdlDrawingTest, CachedPicturesKeepTheirSizePlainOnesScaleAndShowWhenAlrea
     expectPixels(cached, "cached");
     expectPixels(plain, "plain");
     expectPixels(mirrored, "mirrored");
+    const Sample pastTheEdges[] = {
+        {0, 500, kRed},    {25, 589, kRed},  {35, 500, kGreen}, {89, 589, kGreen},
+        {95, 550, kBack},  {10, 595, kBack}, {705, 50, kBack},  {710, 10, kGreen},
+        {765, 99, kGreen}, {775, 10, kRed},  {799, 99, kRed},   {799, 105, kBack},
+    };
+    expectPixels(pastTheEdges, "past the edges");
 }
 
 // Cut-short and empty files are loaded at every length by the robustness tests.
