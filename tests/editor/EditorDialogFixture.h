@@ -13,13 +13,13 @@
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
 #include <QTest>
-#include <QAbstractButton>
 #include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
