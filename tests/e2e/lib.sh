@@ -16,10 +16,12 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -f "$E2E_TMP/game.err" ]; then
-        echo "--- the game's standard error:" >&2
-        cat "$E2E_TMP/game.err" >&2
-    fi
+    local program
+    for program in game editor; do
+        [ -f "$E2E_TMP/$program.err" ] || continue
+        echo "--- the $program's standard error:" >&2
+        cat "$E2E_TMP/$program.err" >&2
+    done
     exit 1
 }
 
@@ -51,10 +53,10 @@ start_game() {
 # The id of the first window whose line in the window tree (xwininfo) holds $1, such as
 # '"VIMO!"' for the game (its UTF-8 title is out of xdotool's reach) or '"vimoedit": ("vimoedit"'
 # for the editor's message boxes (its hidden helper window of that caption has no class); waited
-# for up to ten seconds.
+# for up to thirty seconds (a start on a busy machine is slow).
 find_window() {
     local id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         id=$(xwininfo -root -tree 2>/dev/null | awk -v s="$1" 'index($0, s) && $1 ~ /^0x/ {print $1; exit}')
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
