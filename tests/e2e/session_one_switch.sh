@@ -86,7 +86,7 @@ wait_for_menu 15
 
 # Nothing but time moves the frame: to activity 1, then on to activity 2.
 wait_for_menu_scan 1 $((scan_time * 8 + 2))
-wait_for_menu_scan 2 $((scan_time * 2 + 2))
+wait_for_menu_scan 2 $((scan_time * 8 + 2))
 
 child_session play_own
 kill -TERM "$GAME_PID"
