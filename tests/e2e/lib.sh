@@ -16,10 +16,12 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    if [ -f "$E2E_TMP/game.err" ]; then
-        echo "--- the game's standard error:" >&2
-        cat "$E2E_TMP/game.err" >&2
-    fi
+    local program
+    for program in game editor; do
+        [ -f "$E2E_TMP/$program.err" ] || continue
+        echo "--- the $program's standard error:" >&2
+        cat "$E2E_TMP/$program.err" >&2
+    done
     exit 1
 }
 
@@ -48,22 +50,40 @@ start_game() {
     GAME_PID=$!
 }
 
-# The game window's id, read with xwininfo (its UTF-8 title is out of xdotool's reach).
-game_window() {
+# The id of the first window whose line in the window tree (xwininfo) holds $1, such as
+# '"VIMO!"' for the game (its UTF-8 title is out of xdotool's reach) or '"vimoedit": ("vimoedit"'
+# for the editor's message boxes (its hidden helper window of that caption has no class); waited
+# for up to thirty seconds (a start on a busy machine is slow).
+find_window() {
     local id
-    for _ in $(seq 1 100); do
-        id=$(xwininfo -root -tree 2>/dev/null | awk '/"VIMO!"/ {print $1; exit}')
+    for _ in $(seq 1 300); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk -v s="$1" 'index($0, s) && $1 ~ /^0x/ {print $1; exit}')
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
-    fail "the game window did not appear"
+    fail "no window $1 appeared"
+}
+game_window() { find_window '"VIMO!"'; }
+
+# Answers the message box found by $1 (as find_window) with key $3 (Return, its default button,
+# unless given) and waits for it to go; $2 says what the box is for.
+answer_box() {
+    local box
+    box=$(find_window "$1") || fail "no message box came up: $2"
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.3
+    xdotool key "${3:-Return}"
+    for _ in $(seq 1 50); do
+        xwininfo -root -tree 2>/dev/null | grep -q "^ *$box " || return 0
+        sleep 0.1
+    done
+    fail "the message box stayed after ${3:-Return}: $2"
 }
 
-# The colour of one pixel of the window, as rrggbb.
+# The colour of pixel ($2, $3) of window $1, as rrggbb; only that pixel is read, which is quick.
 pixel() {
-    /usr/bin/import -window "$1" -depth 8 "$E2E_TMP/shot.png" 2>/dev/null || return 1
-    /usr/bin/convert "$E2E_TMP/shot.png" -format "%[hex:p{$2,$3}]" info: 2>/dev/null |
-        cut -c1-6 | tr 'A-F' 'a-f'
+    /usr/bin/import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'A-F' 'a-f'
 }
 
 # Waits up to $5 seconds for pixel ($2, $3) of window $1 to become colour $4.

@@ -8,9 +8,14 @@
 #   painting           the grey background
 #   picture and word   no words: the picture stands in the middle, nothing written below it
 #   moving pictures    one press carries the picture across by itself
-#   menu (all screens) one switch: the selection frame steps over the menu by itself
-# The settings file then differs from the starting settings in those seven lines alone. Nothing
-# is written to standard error.
+#   menu (all screens) one switch: the selection frame steps over the menu by itself; the menu's
+#                      music off (its picture is crossed out) and the palette's next colour,
+#                      which the menu shows at once
+# The settings file then differs from the starting settings in those nine lines alone. Then the
+# same as the unprivileged user "nobody" on a content folder it may read but not write: leaving
+# the options screen says, each time, that the settings could not be saved; the file stays as it
+# was, and the menu and the options screen play on with the changes. Nothing is written to
+# standard error.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -26,7 +31,8 @@ open_options() {
 }
 
 # Opens tab $1 (0 the menu, 1 to 6 the activities) and presses the box whose centre is ($2, $3),
-# which must then look different.
+# which must then look different. The menu's tab has its colour box at (141, 300) and its music
+# at (350, 300).
 change_setting() {
     local tab=$1 x=$2 y=$3 before
     click_at "$window" $((80 + 108 * tab)) 87
@@ -75,7 +81,11 @@ leave_activity
 
 open_options
 change_setting 0 141 460 # the menu's tab: one switch
+change_setting 0 350 300 # the menu's music: off
+change_setting 0 141 300 # the colour after the menu's blue
+wait_for_pixel "$window" 141 300 edfdc1 5
 press_key "$window" Escape
+menu_blue=edfdc1
 wait_for_menu
 # The frame comes to the first picture, then to the second, with no input at all (the starting
 # settings step every three seconds).
@@ -84,9 +94,52 @@ wait_for_menu_scan 2 5
 press_key "$window" Escape
 expect_exit 0
 
-# oneContact, textOn, numPatterns, numFinds, movie, contactMode and the painting's colour.
+# oneContact, textOn, numPatterns, numFinds, movie, contactMode, the menu's music and colour
+# and the painting's colour.
 changed=$(paste -d '\n' "$content/options/English.opt" "$content/options/vimo.opt" |
     awk 'NR % 2 { line = $0; next } $0 != line { printf "%d ", NR / 2 }')
-[ "$changed" = "1 5 8 9 12 14 39 " ] || fail "the settings file changed in the lines $changed"
+[ "$changed" = "1 5 8 9 12 14 17 19 39 " ] || fail "the settings file changed in the lines $changed"
+[ "$(head -c 3 "$content/options/vimo.opt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
+    fail "the settings file has no byte-order mark"
+expect_only_expected_errors "$E2E_TMP/game.err" "the game"
+
+# The content folder belongs to root and may only be read by others; the build folder may lie
+# where only its owner can enter, so the unprivileged user runs a copy.
+chmod 755 "$E2E_TMP"
+cp "$VIMO_GAME" "$E2E_TMP/Vimo"
+locked=$E2E_TMP/locked
+cp -r "$(dirname "$0")/../../content" "$locked"
+cp "$locked/options/English.opt" "$locked/options/vimo.opt"
+chmod -R a+rX,go-w "$locked"
+before=$(od -An -tx1 "$locked/options/vimo.opt")
+(exec setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$E2E_TMP" \
+    XDG_RUNTIME_DIR= SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software "$E2E_TMP/Vimo" \
+    --windowed --content "$locked") 2>"$E2E_TMP/game.err" &
+GAME_PID=$!
+window=$(game_window)
+menu_blue=2236aa
+wait_for_menu 15
+open_options
+change_setting 0 350 300
+change_setting 0 141 300
+wait_for_pixel "$window" 141 300 edfdc1 5
+take_shot "$window"
+music=$(shot_region 245 262 210 76)
+press_key "$window" Escape
+answer_box '"Error - settings not saved."' "leaving the options screen"
+menu_blue=edfdc1
+wait_for_menu
+[ "$(od -An -tx1 "$locked/options/vimo.opt")" = "$before" ] || fail "the settings file changed"
+[ -z "$(find "$locked/options" -mindepth 1 -name '.*')" ] || fail "a temporary file was left"
+# The options screen starts from the changes; leaving again tries again, and says so again.
+open_options
+wait_for_pixel "$window" 141 300 edfdc1 5
+take_shot "$window"
+[ "$(shot_region 245 262 210 76)" = "$music" ] || fail "the menu's music is on again"
+press_key "$window" Escape
+answer_box '"Error - settings not saved."' "leaving the options screen again"
+wait_for_menu
+press_key "$window" Escape
+expect_exit 0
 expect_only_expected_errors "$E2E_TMP/game.err" "the game"
 echo "adult's options session: passed"

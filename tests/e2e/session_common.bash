@@ -144,7 +144,7 @@ open_activity() {
         press_key "$window" Return
         ;;
     one-switch)
-        wait_for_menu_scan "$1" $((scan_time * 8 + 2))
+        wait_for_menu_scan "$1" $((scan_time * 16 + 2)) # a missed stop waits a round
         press_key "$window" Return
         ;;
     mouse)
@@ -223,21 +223,23 @@ switch_press() {
 play_rings() {
     local mode=${1:-0} first
     wait_for_pixel "$window" 400 50 000000 5
-    [ "$(pixel "$window" 384 204)" = 000000 ] || fail "the rings' picture is not empty at the start"
-    # The fifteenth ring reaches (384, 204) after 0.75 s; the 28th completes the picture after
-    # 1.4 s, and letting go then would start a new one.
+    [ "$(pixel "$window" 124 69)" = 000000 ] || fail "the rings' picture is not empty at the start"
+    # A ring comes every 50 ms at best (fewer on a busy machine): the fifth reaches (124, 69) after
+    # 0.25 s; the 28th completes the picture after 1.4 s, and letting go then would start a new
+    # one. In mode 0 the rings are read after letting go, so that none drawn meanwhile change them.
     switch_down
     sleep 0.9
-    take_shot "$window"
+    [ "$mode" = 1 ] && take_shot "$window"
     switch_up
-    first=$(shot_pixel 384 204)
+    [ "$mode" = 1 ] || { sleep 0.3; take_shot "$window"; }
+    first=$(shot_pixel 124 69)
     [ "$first" != 000000 ] || fail "no rings while the switch was held"
     [ "$(shot_pixel 7 15)" != 000000 ] || fail "the first ring is missing"
     if [ "$mode" = 1 ]; then
-        wait_for_pixel "$window" 384 204 000000 3 # letting go starts over
+        wait_for_pixel "$window" 124 69 000000 3 # letting go starts over
     else
         sleep 0.8
-        [ "$(pixel "$window" 384 204)" = "$first" ] || fail "the rings did not stay after letting go"
+        [ "$(pixel "$window" 124 69)" = "$first" ] || fail "the rings did not stay after letting go"
     fi
 }
 
@@ -306,7 +308,7 @@ pick_choice() {
         press_key "$window" Return
         ;;
     one-switch)
-        local deadline=$(($(date +%s) + scan_time * (count + 1) + 2))
+        local deadline=$(($(date +%s) + scan_time * (count + 1) * 2 + 2))
         until choice_framed "$count" "$choice"; do
             [ "$(date +%s)" -le "$deadline" ] || fail "the scanning did not reach choice $choice"
             sleep 0.1
@@ -420,7 +422,8 @@ play_moving() {
     [ "$(shot_box_on "$sky")" = "$moved" ] || fail "the picture went on moving after letting go"
 }
 
-# The whole child's session: all six activities from the menu and back, then the end.
+# The whole child's session: all six activities from the menu and back; $1 plays picture and word
+# (play_word unless given).
 child_session() {
     open_activity 1
     play_rings
@@ -435,10 +438,9 @@ child_session() {
     play_paint
     leave_activity
     open_activity 5
-    play_word
+    "${1:-play_word}"
     leave_activity
     open_activity 6
     play_moving
     leave_activity
-    quit_game
 }

@@ -18,5 +18,6 @@ window=$(game_window)
 wait_for_menu 15
 
 child_session
+quit_game
 expect_only_expected_errors "$E2E_TMP/game.err" "the game"
 echo "mouse session: passed"

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A child's session with two switches on the demo content: in the menu the first switch (Space)
-# steps the selection frame from picture to picture and the second (Enter) opens the activity
-# under it. The child plays all six activities in turn, the first switch acting in each (and
-# stepping over the choices in find images, where Enter picks), and each time Esc leads back to
-# the menu; Esc there ends the game. Nothing is written to standard error.
+# A child's session with two switches on the demo content, with the session log on (log=1 in
+# options/access.opt): in the menu the first switch (Space) steps the selection frame from
+# picture to picture and the second (Enter) opens the activity under it. The child plays all six
+# activities in turn, the first switch acting in each (and stepping over the choices in find
+# images, where Enter picks), and each time Esc leads back to the menu; Esc there ends the game.
+# The day's log file then holds those presses in the order they were made.
+# A second start speaks Swedish, is locked (kioskLock=1) and has no list for find images: a brief
+# Esc leaves the game running, find images says in a Swedish message box that the list is
+# missing and its OK leads back to the menu, and Esc held for four seconds ends the game.
+# Nothing is written to standard error.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -12,11 +17,55 @@ SESSION_INPUT=two-switches
 . "$(dirname "$0")/session_common.bash"
 
 copy_demo_content
+printf 'log=1\r\n' >"$content/options/access.opt"
 start_x
 start_game "$content"
 window=$(game_window)
 wait_for_menu 15
+! menu_framed 1 || fail "a selection frame shows before any step"
 
 child_session
+quit_game
+expect_only_expected_errors "$E2E_TMP/game.err" "the game"
+
+# The game writes the file of the day it is on; a run across midnight leaves two.
+log_rows() { cat "$content"/log/*.csv 2>/dev/null | tr -d '\r'; }
+files=("$content"/log/*.csv)
+[ -f "${files[0]}" ] || fail "no log file in $content/log"
+[ "$(head -n 1 "${files[0]}" | tr -d '\r')" = "time,screen,input,event,detail" ] ||
+    fail "the log file does not start with its header"
+[ "$(log_rows | grep -c '^time,')" -eq "${#files[@]}" ] || fail "a header is written twice"
+# The screen, input and event of each row but the header, in order.
+events=$(log_rows | grep -v '^time,' | cut -d, -f2-4 | tr '\n' ';')
+expected="Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;\
+Colour rings,,start;"
+[ "${events#"$expected"}" != "$events" ] || fail "the log starts with $events"
+steps=$(log_rows | grep -c '^[^,]*,Picture steps,first,press,')
+[ "$steps" -eq 2 ] || fail "the log holds $steps presses in picture steps, not 2: $events"
+[ "${events%"Moving pictures,,end;Menu,,start;Menu,,end;"}" != "$events" ] ||
+    fail "the log does not end with leaving the last activity and the menu: $events"
+log_rows | grep -v '^time,' |
+    grep -qv '^[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]T[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\.[0-9]\{3\},' &&
+    fail "a row's time is not a local time with milliseconds"
+
+printf 'kioskLock=1\r\n' >"$content/options/access.opt"
+printf 'Svenska\r\n' >"$content/data/lang.txt"
+set_setting 35 saknas # find images' list
+start_game "$content"
+window=$(game_window)
+wait_for_menu 15
+press_key "$window" Escape
+sleep 1
+press_key "$window" Escape
+sleep 1
+kill -0 "$GAME_PID" 2>/dev/null || fail "a brief Esc ended the locked game"
+for key in space space space Return; do press_key "$window" "$key"; done
+answer_box '"Fel - en lista saknas."' "find images without its list"
+wait_for_menu 5
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool keydown Escape
+sleep 4
+xdotool keyup Escape
+expect_exit 0
 expect_only_expected_errors "$E2E_TMP/game.err" "the game"
 echo "two-switch session: passed"
