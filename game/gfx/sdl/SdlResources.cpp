@@ -195,9 +195,15 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
         height = decoded->h;
     }
     // One format for every image (a transparent colour of a palette image becomes alpha), so
-    // that opacity can be read off.
-    SurfacePtr converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    decoded.reset();
+    // that opacity can be read off. A picture decoded in it already (a JPEG decoded at a
+    // fraction of its size) is taken as it is, without a second copy of its pixels.
+    SurfacePtr converted;
+    if (decoded->format->format == SDL_PIXELFORMAT_ARGB8888 && !SDL_HasColorKey(decoded.get())) {
+        converted = std::move(decoded);
+    } else {
+        converted.reset(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+        decoded.reset();
+    }
     const SurfacePtr pixels =
         // From the picture's own size: a fraction decoded is rounded up, and a side may be
         // one pixel off.
