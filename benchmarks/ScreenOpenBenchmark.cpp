@@ -3,8 +3,9 @@
 // 800 x 600: the painting screen over a series of nine large photographs (1600 x 1200 JPEGs made
 // at run time in a copy of the demo content, the only series there), and a change from the menu
 // to each activity and back to the menu over the demo content; and a changed frame over the large
-// series. Sound is silent: the game starts a new screen's sounds only after its first frame is
-// shown.
+// series; and the activities that show the content's pictures, over pictures as large as a
+// teacher's photographs, with the memory they hold. Sound is silent: the game starts a new
+// screen's sounds only after its first frame is shown.
 #include "DemoContentCopy.h"
 #include "ScreenBench.h"
 
@@ -13,6 +14,8 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -109,6 +112,89 @@ void largePaintingFrameChanges(benchmark::State& state) {
         static_cast<double>(std::max<std::int64_t>(turn, 1));
 }
 BENCHMARK(largePaintingFrameChanges)->Unit(benchmark::kMillisecond);
+
+// One line of /proc/self/status in MiB: VmRSS (resident now) or VmHWM (the peak since the count
+// was last restarted).
+double statusMiB(const std::string& name) {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == name) {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024.0;
+        }
+    }
+    return 0;
+}
+
+// Starts counting the peak afresh from what is resident now.
+void restartPeak() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// A copy of the demo content whose every picture in gfx/images is one large photograph (the
+// JPEG's bytes under the picture's own name: the game tells formats by their content).
+class LargePicturesContent {
+public:
+    LargePicturesContent() : copy_(VIMO_CONTENT_DIR) {
+        std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
+            SDL_CreateRGBSurfaceWithFormat(0, kLargeWidth, kLargeHeight, 32,
+                                           SDL_PIXELFORMAT_RGB888),
+            &SDL_FreeSurface);
+        if (!surface) {
+            throw std::runtime_error(SDL_GetError());
+        }
+        paintFrame(*surface, 1);
+        const std::filesystem::path images = copy_.path() / "gfx" / "images";
+        const std::filesystem::path photo = copy_.path() / "photo.jpg";
+        if (IMG_SaveJPG(surface.get(), photo.string().c_str(), 90) != 0) {
+            throw std::runtime_error(IMG_GetError());
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(images)) {
+            std::filesystem::copy_file(photo, entry.path(),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+    }
+    const std::filesystem::path& path() const { return copy_.path(); }
+
+private:
+    DemoContentCopy copy_;
+};
+
+// An activity opened over 1600 x 1200 pictures, to its first frame. The counters are the last
+// opening's memory: `resident_MiB` what the process holds with the screen shown, `added_MiB` what
+// the screen added to what was held before it was built, `peak_added_MiB` the most it added at
+// any moment on the way.
+void largePicturesOpen(benchmark::State& state, ScreenId activity) {
+#if defined(__GLIBC__)
+    // As the game does at start: large blocks are given back when freed, so what a screen holds
+    // is not hidden in a heap that the screen before it left behind.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+    const LargePicturesContent content;
+    std::optional<ScreenBench> bench;
+    double before = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench.reset();
+        before = statusMiB("VmRSS:");
+        restartPeak();
+        state.ResumeTiming();
+        bench.emplace(content.path(), activity);
+        if (!bench->begun() || !bench->turnUntilShown(4)) {
+            state.SkipWithError("the activity showed no frame");
+            break;
+        }
+    }
+    const double resident = statusMiB("VmRSS:");
+    state.counters["resident_MiB"] = resident;
+    state.counters["added_MiB"] = resident - before;
+    state.counters["peak_added_MiB"] = statusMiB("VmHWM:") - before;
+}
+BENCHMARK_CAPTURE(largePicturesOpen, picture_steps, ShapesId)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, find_images, FindImagesId)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, picture_word, PictureWordId)->Unit(benchmark::kMillisecond);
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

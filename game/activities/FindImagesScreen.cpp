@@ -12,6 +12,10 @@ namespace {
 
 constexpr char16_t kPraiseFolder[] = u"sfx\\findimages\\sounds\\";
 
+// The boxes the pictures are drawn fitted into: the picture to find above, the choices below.
+constexpr DrawnBox kModelBox{400, 300};
+constexpr DrawnBox kChoiceBox{200, 150};
+
 // The pause after a right answer in milliseconds. The settings file may hold any number; a
 // negative one means no pause, and a huge one must neither overflow nor outlast the clock's
 // wrap, beyond which the elapsed time could no longer reach it.
@@ -100,16 +104,16 @@ void FindImagesScreen::takeNextExercise(bool right) {
     const Exercise& exercise = list_.exercises[exercisePosition_];
     const std::u16string path = u"gfx\\images\\" + exercise.image;
 
-    // Plain, not cached: the picture is drawn scaled into its set size.
+    // Plain, not cached: the picture is drawn scaled into its set size, so no more of it is kept.
     Picture choice(services_.clock);
-    choice.load(path, offscreen_, false);
-    choice.setSize(200, 150);
+    choice.load(path, offscreen_, false, kChoiceBox);
+    choice.setSize(static_cast<float>(kChoiceBox.width), static_cast<float>(kChoiceBox.height));
     // Fitted pictures are centred in their boxes, so a box's halves are the picture's halves
     // and covering half a box covers half the picture, whatever its shape.
     choice.setKeepsShape(true);
     if (right) {
-        model_.load(path, offscreen_, false);
-        model_.setSize(400, 300);
+        model_.load(path, offscreen_, false, kModelBox);
+        model_.setSize(static_cast<float>(kModelBox.width), static_cast<float>(kModelBox.height));
         model_.setKeepsShape(true);
         model_.setPosition(200, 60);
         choice.mark = 1;

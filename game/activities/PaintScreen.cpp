@@ -102,6 +102,8 @@ void PaintScreen::loadPicture() {
 
 void PaintScreen::showFrame(std::size_t index) {
     frame_.release();
+    // Drawn half as large again as the file, and so never into a box smaller than what the whole
+    // offscreen image shows of it: kept at most as large as fits there.
     frame_.load(framePaths_[index], offscreen_, false);
     frame_.setSize(frame_.width * kFrameScale, frame_.height * kFrameScale);
     frame_.setPosition(400 - frame_.width / 2, 300 - frame_.height / 2);

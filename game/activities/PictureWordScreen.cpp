@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kWordPixels = 80;
+// The box the picture is drawn fitted into.
+constexpr DrawnBox kPictureBox{600, 450};
 
 } // namespace
 
@@ -111,9 +113,9 @@ void PictureWordScreen::showNextExercise() {
     }
     const Exercise& exercise = *currentExercise();
     services_.log.note(LogEvent::Step, exercise.name);
-    // Plain, not cached: drawn scaled into its set size.
-    picture_.load(u"gfx\\images\\" + exercise.image, offscreen_, false);
-    picture_.setSize(600, 450);
+    // Plain, not cached: drawn scaled into its set size, so no more of it is kept.
+    picture_.load(u"gfx\\images\\" + exercise.image, offscreen_, false, kPictureBox);
+    picture_.setSize(static_cast<float>(kPictureBox.width), static_cast<float>(kPictureBox.height));
     if (options_.textOn == 1 && !exercise.text.empty()) {
         picture_.setPosition(400 - picture_.width / 2, 0);
         word_.setText(exercise.text);

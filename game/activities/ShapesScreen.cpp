@@ -4,6 +4,7 @@
 #include "game/input/KeyTimeGuard.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,6 +19,21 @@ constexpr int kDone = 3;
 std::u16string decimal(int number) {
     const std::string digits = std::to_string(number);
     return std::u16string(digits.begin(), digits.end());
+}
+
+// The box each picture of a set is drawn fitted into; none for the set sizes that leave the
+// pictures where and as large as they were loaded.
+std::optional<DrawnBox> setBox(int setSize) {
+    switch (setSize) {
+    case 1:
+    case 2:
+    case 4:
+        return DrawnBox{400, 300};
+    case 8:
+        return DrawnBox{200, 150};
+    default:
+        return std::nullopt;
+    }
 }
 
 template <std::size_t... Index>
@@ -167,9 +183,12 @@ void ShapesScreen::loadSet() {
     }
     // An empty list gives empty pictures: there is no exercise to read.
     const std::size_t count = list_.exercises.size();
+    // No more of a picture is kept than shows in its box.
+    const DrawnBox drawnIn = setBox(setSize_).value_or(DrawnBox{});
     for (int c = 0; c < setSize_ && count > 0; ++c) {
-        patterns_[static_cast<std::size_t>(c)].load(
-            u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, false);
+        patterns_[static_cast<std::size_t>(c)].load(u"gfx\\images\\" +
+                                                        list_.exercises[exercisePosition_].image,
+                                                    offscreen_, false, drawnIn);
         names_[static_cast<std::size_t>(c)] = list_.exercises[exercisePosition_].name;
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
@@ -184,29 +203,34 @@ void ShapesScreen::loadSet() {
 }
 
 void ShapesScreen::layOutSet() {
+    // Other set sizes keep the pictures where and as large as they were loaded.
+    const std::optional<DrawnBox> box = setBox(setSize_);
+    if (!box) {
+        return;
+    }
     struct Place {
         float x;
         float y;
     };
-    auto place = [this](std::initializer_list<Place> places, float width, float height) {
+    auto place = [this, &box](std::initializer_list<Place> places) {
         std::size_t c = 0;
         for (const Place& p : places) {
             patterns_[c].setPosition(p.x, p.y);
-            patterns_[c].setSize(width, height);
+            patterns_[c].setSize(static_cast<float>(box->width), static_cast<float>(box->height));
             ++c;
         }
     };
     switch (setSize_) {
     case 1:
-        place({{200, 150}}, 400, 300);
+        place({{200, 150}});
         break;
     case 2:
-        place({{0, 150}, {400, 150}}, 400, 300);
+        place({{0, 150}, {400, 150}});
         break;
     case 4:
-        place({{0, 0}, {400, 0}, {0, 300}, {400, 300}}, 400, 300);
+        place({{0, 0}, {400, 0}, {0, 300}, {400, 300}});
         break;
-    case 8:
+    default: // 8
         place({{0, 100},
                {200, 100},
                {400, 100},
@@ -214,11 +238,7 @@ void ShapesScreen::layOutSet() {
                {0, 350},
                {200, 350},
                {400, 350},
-               {600, 350}},
-              200, 150);
-        break;
-    default:
-        // Other set sizes keep the pictures where and as large as they were loaded.
+               {600, 350}});
         break;
     }
 }

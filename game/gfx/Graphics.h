@@ -24,6 +24,14 @@ public:
     virtual ~Font() = default;
 };
 
+// The largest box a picture drawn scaled is ever drawn fitted into, in pixels of the 800 x 600
+// offscreen image: it is kept no larger than fits there. The whole offscreen image where the
+// screen does not know the drawn size before the picture is loaded.
+struct DrawnBox {
+    int width = 800;
+    int height = 600;
+};
+
 enum class FontUnit { Pixel, Point };
 enum class TextAlignment { Near, Centre };
 
@@ -32,8 +40,10 @@ public:
     virtual ~Graphics() = default;
 
     // Never null. `cached` asks for a copy in the surface's own format, drawn often and never
-    // scaled; otherwise the image is kept for scaled drawing.
-    virtual std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached) = 0;
+    // scaled; otherwise the image is kept for scaled drawing, at most as large as fits in
+    // `drawnIn` (its size stays the file's own).
+    virtual std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached,
+                                             DrawnBox drawnIn) = 0;
 
     virtual void clear(std::uint32_t argb) = 0;
     virtual void fillRectangle(RectF rect, std::uint32_t argb) = 0;

@@ -37,13 +37,13 @@ Picture::~Picture() {
     release();
 }
 
-int Picture::load(std::u16string_view path, Graphics* target, bool cached) {
+int Picture::load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn) {
     if (target == nullptr) {
         return 0;
     }
     image_.reset();
     target_ = target;
-    image_ = target->loadImage(path, cached);
+    image_ = target->loadImage(path, cached, drawnIn);
     if (!image_) {
         return 0;
     }

@@ -23,8 +23,9 @@ public:
     ~Picture();
 
     // Loads the image and takes its pixel size. 0 (nothing changed) when target is null; 1
-    // otherwise, also when the file is missing (the size is then 0 x 0).
-    int load(std::u16string_view path, Graphics* target, bool cached);
+    // otherwise, also when the file is missing (the size is then 0 x 0). A plain picture whose
+    // screen knows the box it will be drawn fitted into keeps no more pixels than show there.
+    int load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn = {});
     void setTarget(Graphics* target) { target_ = target; }
     Graphics* target() const { return target_; }
 

@@ -3,7 +3,8 @@
 
 void drawSplash(Graphics& window, const GameTexts& texts) {
     {
-        const std::unique_ptr<Image> splash = window.loadImage(u"gfx\\splash\\splash.png", true);
+        const std::unique_ptr<Image> splash =
+            window.loadImage(u"gfx\\splash\\splash.png", true, {});
         window.drawImage(*splash, 0, 0);
     }
     const std::unique_ptr<Font> font = window.createFont(u"Arial", 16, FontUnit::Point);

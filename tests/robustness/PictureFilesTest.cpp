@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -247,7 +248,8 @@ TEST_F(PictureFilesTest, HugeFilesAndPipesAreNeverReadAsPictures) {
 }
 
 // A picture larger than anything the 800 x 600 game shows is kept smaller, yet laid out and drawn
-// at its own size as before: one drawn scaled fits in 800 x 600, a cached one in 1600 a side.
+// at its own size as before: one drawn scaled fits in 800 x 600, or in the box its screen draws it
+// into, a cached one in 1600 a side. One no larger than that is kept whole.
 // Columns of 400 pixels, red and green by turns, as a PNG or (decoded at a fraction of its size
 // where it is kept smaller) a JPEG.
 void writeColumns(TemporaryFolder& folder, const std::string& name, std::uint32_t width,
@@ -268,25 +270,36 @@ void writeColumns(TemporaryFolder& folder, const std::string& name, std::uint32_
 }
 
 TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsBefore) {
+    struct Kept {
+        int width, height;
+    };
     struct Case {
         std::uint32_t width, height;
-        int keptWidth, keptHeight;             // cached
-        int scaledKeptWidth, scaledKeptHeight; // plain
+        Kept cached, plain, inBox; // plain, drawn in a 200 x 150 box
     };
     const std::pair<std::string, std::u16string> kBigPictures[] = {{"big.png", u"gfx\\big.png"},
                                                                    {"big.jpg", u"gfx\\big.jpg"}};
     const Case cases[] = {
-        {2400, 1800, 1600, 1200, 800, 600}, {1600, 1200, 1600, 1200, 800, 600},
-        {1200, 1601, 1199, 1600, 450, 600}, {16000, 10, 1600, 1, 800, 1},
-        {8, 3000, 4, 1600, 2, 600},         {800, 600, 800, 600, 800, 600},
+        {2400, 1800, {1600, 1200}, {800, 600}, {200, 150}},
+        {1600, 1200, {1600, 1200}, {800, 600}, {200, 150}},
+        {1200, 1601, {1199, 1600}, {450, 600}, {112, 150}},
+        {16000, 10, {1600, 1}, {800, 1}, {200, 1}},
+        {8, 3000, {4, 1600}, {2, 600}, {1, 150}},
+        {800, 600, {800, 600}, {800, 600}, {200, 150}},
+        {201, 100, {201, 100}, {201, 100}, {200, 100}},
+        {150, 100, {150, 100}, {150, 100}, {150, 100}},
     };
     for (const auto& [name, path] : kBigPictures) {
         for (const Case& c : cases) {
             SCOPED_TRACE(name + " of " + std::to_string(c.width) + " x " +
                          std::to_string(c.height));
             writeColumns(folder, name, c.width, c.height);
-            for (const bool cached : {false, true}) {
-                const std::unique_ptr<Image> image = surfaces.offscreen().loadImage(path, cached);
+            const std::tuple<bool, DrawnBox, Kept> loads[] = {{true, DrawnBox{}, c.cached},
+                                                              {false, DrawnBox{}, c.plain},
+                                                              {false, DrawnBox{200, 150}, c.inBox}};
+            for (const auto& [cached, box, kept] : loads) {
+                const std::unique_ptr<Image> image =
+                    surfaces.offscreen().loadImage(path, cached, box);
                 EXPECT_EQ(image->width(), static_cast<int>(c.width));
                 EXPECT_EQ(image->height(), static_cast<int>(c.height));
                 const auto* sdlImage = dynamic_cast<const SdlImage*>(image.get());
@@ -295,8 +308,8 @@ TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsB
                 int width = 0;
                 int height = 0;
                 SDL_QueryTexture(sdlImage->texture(), nullptr, nullptr, &width, &height);
-                EXPECT_EQ(width, cached ? c.keptWidth : c.scaledKeptWidth);
-                EXPECT_EQ(height, cached ? c.keptHeight : c.scaledKeptHeight);
+                EXPECT_EQ(width, kept.width);
+                EXPECT_EQ(height, kept.height);
             }
         }
     }
@@ -307,16 +320,18 @@ TEST_F(PictureFilesTest, PicturesLargerThanTheGameShowsAreKeptSmallerAndDrawnAsB
         SCOPED_TRACE(name);
         writeColumns(folder, name, 2400, 1800);
         for (const bool cached : {false, true}) {
-            const std::unique_ptr<Image> image = surfaces.offscreen().loadImage(path, cached);
+            const std::unique_ptr<Image> image =
+                surfaces.offscreen().loadImage(path, cached, DrawnBox{});
             surfaces.offscreen().clear(0xFF000000);
             surfaces.offscreen().drawImage(*image, 0, 0);
             showFrame();
             EXPECT_TRUE(near(canvas.pixel(200, 300), kRed, 8));
             EXPECT_TRUE(near(canvas.pixel(600, 300), kGreen, 8));
         }
-        {
+        // Kept for the whole screen, or for the box it is drawn in: the same columns.
+        for (const DrawnBox box : {DrawnBox{}, DrawnBox{600, 450}}) {
             Picture picture(clock);
-            picture.load(path, &surfaces.offscreen(), false);
+            picture.load(path, &surfaces.offscreen(), false, box);
             picture.setPosition(100, 100);
             picture.setSize(600, 450);
             surfaces.offscreen().clear(0xFF000000);
@@ -400,7 +415,7 @@ TEST_F(PictureFilesTest, AFileThatCannotBeShownIsNamedOnceOnStandardError) {
     testing::internal::CaptureStderr();
     for (int times = 0; times < 3; ++times) {
         for (const char16_t* name : {u"gfx\\notes.png", u"gfx\\huge.svg", u"gfx\\missing.png"}) {
-            EXPECT_EQ(surfaces.offscreen().loadImage(name, false)->width(), 0);
+            EXPECT_EQ(surfaces.offscreen().loadImage(name, false, DrawnBox{})->width(), 0);
         }
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(),

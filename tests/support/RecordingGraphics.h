@@ -5,6 +5,7 @@
 // the font size per character and the font size per line.
 //
 //   load gfx\menu\game01.png cached          load gfx\x.png plain
+//   load gfx\x.png plain within 200x150       (the box it is drawn in, where not the whole screen)
 //   clear ff2236aa                            fill 10,20 30x40 ff000000
 //   rect 10,20 30x40 ffffffff pen 4           ellipse 10,20 30x40 ffffffff pen 20
 //   line 1,2 to 3,4 ff0000ff pen 10
@@ -64,9 +65,15 @@ public:
     // The calls so far, forgetting them.
     std::vector<std::string> takeCalls() { return std::exchange(calls, {}); }
 
-    std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached) override {
+    std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached,
+                                     DrawnBox drawnIn) override {
         const std::string name = toUtf8(path);
-        calls.push_back("load " + name + (cached ? " cached" : " plain"));
+        const bool wholeScreen =
+            drawnIn.width == DrawnBox{}.width && drawnIn.height == DrawnBox{}.height;
+        calls.push_back("load " + name + (cached ? " cached" : " plain") +
+                        (cached || wholeScreen ? std::string()
+                                               : " within " + std::to_string(drawnIn.width) + "x" +
+                                                     std::to_string(drawnIn.height)));
         const auto size = sizes_.find(name);
         return size == sizes_.end()
                    ? std::make_unique<FakeImage>(name, 0, 0)

@@ -14,8 +14,9 @@ bool invisible(std::uint32_t argb) {
 SdlGraphics::SdlGraphics(SdlResources& resources, Sink sink)
     : resources_(resources), sink_(std::move(sink)) {}
 
-std::unique_ptr<Image> SdlGraphics::loadImage(std::u16string_view path, bool cached) {
-    return resources_.loadImage(path, cached);
+std::unique_ptr<Image> SdlGraphics::loadImage(std::u16string_view path, bool cached,
+                                              DrawnBox drawnIn) {
+    return resources_.loadImage(path, cached, drawnIn);
 }
 
 void SdlGraphics::clear(std::uint32_t argb) {

@@ -16,7 +16,8 @@ public:
 
     SdlGraphics(SdlResources& resources, Sink sink);
 
-    std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached) override;
+    std::unique_ptr<Image> loadImage(std::u16string_view path, bool cached,
+                                     DrawnBox drawnIn) override;
     void clear(std::uint32_t argb) override;
     void fillRectangle(RectF rect, std::uint32_t argb) override;
     void drawRectangle(RectF rect, std::uint32_t argb, float penWidth) override;

@@ -21,7 +21,8 @@ constexpr float kLargestPixels = 2000.0f;
 // per side. Its size stays the file's own, so it is laid out and drawn exactly as before.
 constexpr int kLargestTextureSide = 1600;
 // A picture drawn scaled is drawn into the 800 x 600 offscreen image: it is kept no larger than
-// fits there (a painting's frame, drawn half as large again, shows no more than that either).
+// the box its screen draws it into, and never larger than fits in that image (a painting's
+// frame, drawn half as large again, shows no more than that either).
 constexpr int kLargestScaledWidth = 800;
 constexpr int kLargestScaledHeight = 600;
 
@@ -130,7 +131,8 @@ bool fullyOpaque(const SDL_Surface& surface) {
 SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
     : renderer_(renderer), files_(files), texts_(renderer, serials_) {}
 
-std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached) {
+std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached,
+                                                  DrawnBox drawnIn) {
     // A file that is there but cannot be shown is named, so the adult can find out why.
     auto unreadable = [&] {
         reportUnshowable(path);
@@ -159,8 +161,11 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     if (!source) {
         return unreadable();
     }
-    const int mostWidth = cached ? kLargestTextureSide : kLargestScaledWidth;
-    const int mostHeight = cached ? kLargestTextureSide : kLargestScaledHeight;
+    // A box of no pixels would keep nothing of the picture: one pixel is the least kept.
+    const int mostWidth =
+        cached ? kLargestTextureSide : std::clamp(drawnIn.width, 1, kLargestScaledWidth);
+    const int mostHeight =
+        cached ? kLargestTextureSide : std::clamp(drawnIn.height, 1, kLargestScaledHeight);
     SurfacePtr decoded;
     int width = 0;
     int height = 0;
@@ -190,9 +195,15 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
         height = decoded->h;
     }
     // One format for every image (a transparent colour of a palette image becomes alpha), so
-    // that opacity can be read off.
-    SurfacePtr converted(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    decoded.reset();
+    // that opacity can be read off. A picture decoded in it already (a JPEG decoded at a
+    // fraction of its size) is taken as it is, without a second copy of its pixels.
+    SurfacePtr converted;
+    if (decoded->format->format == SDL_PIXELFORMAT_ARGB8888 && !SDL_HasColorKey(decoded.get())) {
+        converted = std::move(decoded);
+    } else {
+        converted.reset(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+        decoded.reset();
+    }
     const SurfacePtr pixels =
         // From the picture's own size: a fraction decoded is rounded up, and a side may be
         // one pixel off.
