@@ -1,37 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor on content it did not make and on a disk that does not always take its work: lines
-// of a megabyte, lists of ten thousand exercises, lists that vanish while shown, list files it
-// may not write, and media folders holding odd files. It carries on and loses nothing.
+// of a megabyte, lists that vanish while shown, list files it may not write, and media folders
+// holding odd files or none. It carries on and loses nothing.
 #include "ContentFiles.h"
 #include "EditorDialogFixture.h"
 
 #include <filesystem>
 
 using EditorBadContentTest = EditorDialogFixture;
-
-namespace {
-
-const QString kSaveFailed =
-    "The output file could not be opened. Save aborted. File: data\\English\\animals\n";
-
-// A small green picture in the given file format and pixel format.
-std::string green(const char* format, QImage::Format pixels = QImage::Format_RGB32) {
-    QImage image(40, 30, pixels);
-    image.fill(Qt::green);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format, 100)) << format;
-    return bytes.toStdString();
-}
-
-bool nearly(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue()) <
-           12;
-}
-
-} // namespace
 
 TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd) {
     folder.write("data/lang.txt", "English\r\n");
@@ -47,9 +23,7 @@ TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd)
 
     // A change to the other exercise rewrites the list with the long lines whole.
     choose("exercise", "short");
-    textBox().setFocus();
-    textBox().end(false);
-    QTest::keyClicks(&textBox(), " one");
+    retype("Short one");
     choose("exercise", QString::fromStdString(items[0].name));
     items[1].text = "Short one";
     EXPECT_EQ(file("data/English/long"), listBytes(items));
@@ -57,41 +31,6 @@ TEST_F(EditorBadContentTest, MegabyteLinesAreShownWholeAndSurviveSavesAndTheEnd)
     // Ending with the long text in the box keeps it as it is.
     dialog->accept();
     EXPECT_EQ(file("data/English/long"), listBytes(items));
-    EXPECT_TRUE(errors.isEmpty());
-}
-
-TEST_F(EditorBadContentTest, TenThousandExercisesLoadAndAChangeRewritesOnlyTheOneChanged) {
-    folder.write("data/lang.txt", "English\r\n");
-    std::vector<ListItem> items;
-    for (int i = 0; i < 10000; ++i) {
-        const std::string number = std::to_string(100000 + i).substr(1);
-        items.push_back({.name = "exercise " + number, .text = "text " + number, .colour = "-1"});
-    }
-    folder.write("data/English/many", listBytes(items));
-    open();
-    choose("list", "many");
-    EXPECT_EQ(column("exercise").count(), 10000);
-    choose("exercise", "exercise 09999");
-    EXPECT_EQ(textBox().text(), "text 09999");
-    press("nextColour"); // white, then black
-    items.back().colour = "-16777216";
-    EXPECT_EQ(file("data/English/many"), listBytes(items));
-}
-
-TEST_F(EditorBadContentTest, AListRemovedByHandWhileShownIsWrittenAgainAtTheNextChange) {
-    writeContent();
-    open();
-    choose("list", "animals");
-    choose("exercise", "dog");
-    std::filesystem::remove(folder.path() / "data/English/animals");
-    textBox().setFocus();
-    textBox().selectAll();
-    QTest::keyClicks(&textBox(), "Puppy");
-    choose("exercise", "cat");
-    EXPECT_EQ(file("data/English/animals"),
-              list({"cat", "cat.png", "cat", "", "Cat", "-16777216",       //
-                    "dog", "dog.png", "dog.wav", "dog.wav", "Puppy", "-1", //
-                    "cat", "other.png", "", "", "second cat", "-1"}));
     EXPECT_TRUE(errors.isEmpty());
 }
 
@@ -119,44 +58,33 @@ TEST_F(EditorBadContentTest, AListFileItMayNotWriteKeepsTheWorkUntilItCanBeSaved
     open();
     choose("list", "animals");
     choose("exercise", "dog");
-    textBox().setFocus();
-    textBox().selectAll();
-    QTest::keyClicks(&textBox(), "Puppy");
+    retype("Puppy");
     choose("exercise", "cat");
-    EXPECT_EQ(errors, QStringList({kSaveFailed + "The file or folder is read-only."}));
+    EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
+                                   "data\\English\\animals\nThe file or folder is read-only."}));
     EXPECT_EQ(dialog->exercises()[1].text, u"Puppy");
     EXPECT_EQ(file("data/English/animals"), before);
 
-    // Ending asks first; the user stays, and the work is still there.
-    answers = {false};
+    // Another list and the end ask first; the user stays, and the work is still there.
+    answers = {false, false};
+    choose("list", "toys");
     dialog->accept();
     EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(selected("list"), QString("animals"));
     EXPECT_EQ(questions.back(), "The list \"animals\" could not be saved. Close the editor anyway? "
                                 "The changes will be lost.");
 
     // Once the file may be written again, the save button writes what was kept.
     std::filesystem::permissions(animals, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
+    errors.clear();
     press("save");
-    EXPECT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors.isEmpty());
     EXPECT_NE(file("data/English/animals").find("\r\nPuppy\r\n"), std::string::npos);
 }
 
-TEST_F(EditorBadContentTest, ANewListWhereTheLanguageFolderIsAFileIsReported) {
-    folder.write("data/lang.txt", "English\r\n");
-    folder.write("data/English", "a file, not a folder");
-    open();
-    EXPECT_EQ(column("list").count(), 0);
-    names = {QString("farm")};
-    press("addList");
-    EXPECT_EQ(errors, QStringList({"The output file could not be opened. Save aborted. File: "
-                                   "data\\English\\farm\nIts folder is missing."}));
-    EXPECT_EQ(column("list").count(), 0);
-    EXPECT_EQ(file("data/English"), "a file, not a folder");
-}
-
-// Every format the game shows is shown as it shows it, 16 bits a channel included; what the game
-// turns away shows only the colour.
+// What the game shows is shown as it shows it (which formats it takes is the pictures' own
+// test); what it turns away shows only the colour.
 TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhenSound) {
     writeContent();
     const std::string small = png(Qt::green);
@@ -168,21 +96,16 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
     };
     const Case cases[] = {
         {"my cat.png", "my cat.png", small, true},
-        {"k\xC3\xA4rl.png", "k\u00E4rl.png", small, true},
         {"\xE4ng.png", "\u00E4ng.png", small, true}, // a name made on Windows, not UTF-8
         {"EMPTY.PNG", "EMPTY.PNG", "", false},
         {"text.png", "text.png", "hello", false},
         {"cut.png", "cut.png", small.substr(0, small.size() / 2), false},
-        {"photo.png", "photo.png", png::solidRgb(5000, 5000, 0x00FF00), true},
         {"too large.png", "too large.png", png::solidRgb(6000, 5000, 0x00FF00), false},
-        {"deep.png", "deep.png", green("PNG", QImage::Format_RGBA64), true},
-        {"scan.tif", "scan.tif", green("TIFF"), true},
-        {"web.webp", "web.webp", green("WEBP"), true},
         {"drawing.svg", "drawing.svg",
          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"40\" height=\"30\">"
          "<rect width=\"40\" height=\"30\" fill=\"#00ff00\"/></svg>",
          true},
-        {"icon.ico", "icon.ico", green("ICO"), false}, // Qt reads it, the game does not
+        {"icon.ico", "icon.ico", png(Qt::green, "ICO"), false}, // Qt reads it, the game does not
     };
     for (const Case& c : cases) {
         folder.write("gfx/images/" + c.fileName, c.bytes);
@@ -204,10 +127,6 @@ TEST_F(EditorBadContentTest, OddPictureFilesAreListedAssignedAndPreviewedOnlyWhe
     for (const Case& c : cases) {
         choose("image", c.shown);
         EXPECT_EQ(preview().hasPicture(), c.preview) << c.fileName;
-        // The dog's picture box is above its word; the middle of it is the picture's, or white.
-        const QColor middle = preview().grab().toImage().pixelColor(64, 36);
-        EXPECT_TRUE(nearly(middle, c.preview ? QColor(Qt::green) : QColor(Qt::white)))
-            << c.fileName << " " << middle.name().toStdString();
         EXPECT_EQ(dialog->exercises()[1].image, c.shown.toStdU16String()) << c.fileName;
     }
     EXPECT_NE(file("data/English/animals").find("\r\nicon.ico\r\n"), std::string::npos);

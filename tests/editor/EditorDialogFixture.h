@@ -73,13 +73,14 @@ public:
         return bytes;
     }
 
-    static std::string png(QColor colour) {
-        QImage image(4, 3, QImage::Format_RGB32);
+    // A small picture of one colour, in the given file format.
+    static std::string png(QColor colour, const char* format = "PNG") {
+        QImage image(40, 30, QImage::Format_RGB32);
         image.fill(colour);
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        EXPECT_TRUE(image.save(&buffer, format)) << format;
         return bytes.toStdString();
     }
 
@@ -101,6 +102,16 @@ public:
         folder.write("sfx/click.wav", "RIFF");
     }
 
+    std::optional<QString> nextName() {
+        if (names.empty()) {
+            ADD_FAILURE() << "unexpected name dialog";
+            return std::nullopt;
+        }
+        std::optional<QString> name = names.front();
+        names.pop_front();
+        return name;
+    }
+
     CEditorPlatform platform() {
         CEditorPlatform platform;
         platform.askYesNo = [this](QWidget*, const QString& question) {
@@ -116,26 +127,13 @@ public:
         platform.showError = [this](QWidget*, const QString& message) {
             errors.push_back(message);
         };
-        platform.askName = [this](QWidget*) -> std::optional<QString> {
+        platform.askName = [this](QWidget*) {
             ++namesAsked;
-            if (names.empty()) {
-                ADD_FAILURE() << "unexpected new-item dialog";
-                return std::nullopt;
-            }
-            std::optional<QString> name = names.front();
-            names.pop_front();
-            return name;
+            return nextName();
         };
-        platform.askNewName = [this](QWidget*, const QString&,
-                                     const QString& current) -> std::optional<QString> {
+        platform.askNewName = [this](QWidget*, const QString&, const QString& current) {
             renamesOffered.push_back(current);
-            if (names.empty()) {
-                ADD_FAILURE() << "unexpected rename";
-                return std::nullopt;
-            }
-            std::optional<QString> name = names.front();
-            names.pop_front();
-            return name;
+            return nextName();
         };
         platform.chooseFiles = [this](QWidget*, const QString& filter,
                                       const std::filesystem::path& start) {
@@ -212,10 +210,10 @@ public:
     }
 
     // Drops files from the file manager on a column, as the user would.
-    void drop(const char* columnName, const std::vector<std::filesystem::path>& files) {
+    void drop(const char* columnName, const std::vector<std::filesystem::path>& paths) {
         QMimeData data;
         QList<QUrl> urls;
-        for (const std::filesystem::path& file : files) {
+        for (const std::filesystem::path& file : paths) {
             urls.push_back(QUrl::fromLocalFile(QString::fromStdString(file.string())));
         }
         data.setUrls(urls);

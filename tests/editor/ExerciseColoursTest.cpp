@@ -1,19 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The palette of the colour arrows and the moves between its entries.
+// The moves of the colour arrows between the palette's entries.
 #include "editor/lists/ExerciseColours.h"
 
 #include <gtest/gtest.h>
-
-TEST(ExerciseColours, PaletteHoldsNineteenColoursEndingWithNoColour) {
-    const struct {
-        int index;
-        std::int32_t asWritten;
-    } cases[] = {{0, -1},       {1, -16777216}, {2, -12132367}, {5, -14534998},
-                 {11, -138974}, {15, -11052},   {17, -4440067}, {18, 16777215}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(static_cast<std::int32_t>(ExerciseColours::at(c.index)), c.asWritten) << c.index;
-    }
-}
 
 TEST(ExerciseColours, ArrowsWrapBetweenTheEnds) {
     const struct {

@@ -4,14 +4,12 @@
 // list ends, colour lines) is the game's ContentListTest.
 #include "editor/lists/ListFile.h"
 
-#include "FaultyFileSystem.h"
 #include "RecordingErrorBox.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "editor/lists/CListFolder.h"
 #include "game/content/ContentList.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,21 +55,6 @@ TEST_F(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
     }
     EXPECT_TRUE(errorBox.messages.empty());
     EXPECT_TRUE(ListFile::read(files, u"data\\English\\missing").empty());
-}
-
-TEST_F(ListFileTest, AFailedWriteLeavesTheOldListWhole) {
-    const std::string old = "\xEF\xBB\xBF"
-                            "old\r\n\r\n\r\n\r\n\r\n-1\r\n";
-    folder.write("data/English/animals", old);
-    FaultyFileSystem faulty(folder.path());
-    faulty.writeFailsAfter = 10;
-    const std::vector<Exercise> exercises(50, Exercise{u"long name", u"x.png", u"", u"", u"", 0});
-    std::uint32_t error = 0;
-    EXPECT_FALSE(ListFile::write(faulty, u"data\\English\\animals", exercises, error));
-    EXPECT_EQ(error, static_cast<std::uint32_t>(ENOSPC)); // the cause the message will name
-    EXPECT_EQ(folder.read("data/English/animals"), old);
-    EXPECT_EQ(faulty.list(u"data\\English\\*.*", FolderEntries::Keep),
-              std::vector<std::u16string>{u"animals"});
 }
 
 TEST_F(ListFileTest, TheListFolderShowsOnlyFilesThatStayInside) {
