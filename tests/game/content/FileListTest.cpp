@@ -96,17 +96,3 @@ TEST_F(FileListTest, FindClearAndAnEmptyList) {
     list.fill(u"sfx\\sounds\\*.*");
     EXPECT_EQ(list.next(), u"0.wav");
 }
-
-TEST_F(FileListTest, ThePaletteCyclesAndTakesInAForeignColour) {
-    list.fillPalette();
-    ASSERT_EQ(list.colours().size(), 19u);
-    list.selectColour(0xFF808080); // the last palette colour
-    EXPECT_EQ(list.nextColour(), 0xFF000000u);
-    EXPECT_EQ(list.nextColour(), 0xFFFFFFFFu);
-    list.selectColour(0xFF123456);
-    EXPECT_EQ(list.colours().size(), 20u);
-    EXPECT_EQ(list.colourCursor(), 19);
-    EXPECT_EQ(list.nextColour(), 0xFF000000u);
-    FileList empty(files, random, clock);
-    EXPECT_EQ(empty.nextColour(), 0u);
-}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "RecordingGraphics.h"
+#include "SettingsRecord.h"
 #include "TestServices.h"
 #include "common/text/Utf8.h"
 #include "game/options/OptionsScreen.h"
@@ -12,12 +13,10 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
-#include <type_traits>
 #include <vector>
 
 using Calls = std::vector<std::string>;
@@ -98,44 +97,6 @@ protected:
         screen.update();
         screen.draw();
         return graphics.takeCalls();
-    }
-
-    // Every setting of the record by name (colours in hex), to see what a press changed.
-    using Settings = std::map<std::string, std::string>;
-    static Settings settingsOf(const Options& o) {
-        Settings s;
-        auto put = [&s](const std::string& name, auto value) {
-            std::ostringstream text;
-            if constexpr (std::is_same_v<decltype(value), std::uint32_t>) {
-                text << std::hex;
-            }
-            text << value;
-            s[name] = text.str();
-        };
-        put("oneContact", o.oneContact), put("useStop", o.useStop), put("scanTime", o.scanTime);
-        put("keyTime", o.keyTime), put("textOn", o.textOn), put("capsOn", o.capsOn);
-        put("speechOn", o.speechOn), put("numPatterns", o.numPatterns);
-        put("numFinds", o.numFinds), put("speedGame1", o.speedGame1);
-        put("speedGame6", o.speedGame6), put("movie", o.movie), put("lineWidth", o.lineWidth);
-        put("contactMode", o.contactMode), put("findPause", o.findPause);
-        for (std::size_t i = 0; i < 7; ++i) {
-            const std::string at = "[" + std::to_string(i) + "]";
-            put("soundOn" + at, o.soundOn[i]), put("musicOn" + at, o.musicOn[i]);
-            put("random" + at, o.random[i]), put("backgroundColour" + at, o.backgroundColour[i]);
-            put("listName" + at, toUtf8(o.listName[i]));
-        }
-        return s;
-    }
-
-    // What differs between two records, as "name: before -> after".
-    static std::vector<std::string> changes(const Settings& before, const Settings& after) {
-        std::vector<std::string> result;
-        for (const auto& [name, value] : before) {
-            if (after.at(name) != value) {
-                result.push_back(name + ": " + value + " -> " + after.at(name));
-            }
-        }
-        return result;
     }
 
     static bool has(const Calls& calls, const std::string& call) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionsScreenFixture.h"
 #include "TextLines.h"
-#include "game/shell/MenuScreen.h"
 
 class OptionsScreenTest : public OptionsScreenFixture {
 protected:
@@ -27,29 +26,31 @@ TEST_F(OptionsScreenTest, TheMenusTabDrawsBackToFront) {
     EXPECT_EQ(calls.front(), "clear ff3fcefd");
     EXPECT_EQ(calls.back(), "image window in 0,0 800x600");
     const Calls expected = {
-        "image gfx\\menu\\game06s.png at 678,50",
         "image gfx\\options\\selectedFrame.png at 24,44", // centred on the first tab
         "rect 5,525 70x70 ffffffff pen 4",                // the reset button's hover frame
-        "image gfx\\buttons\\about.png at 80,530",
-        "fill 36,262 210x76 ff2236aa", // the menu's colour
+        "fill 36,262 210x76 ff2236aa",                    // the menu's colour
         "image gfx\\options\\frame.png at 24,250",
         "fill 294,262 210x76 fff0f8ff", // pale inside the sound box
-        "image gfx\\buttons\\soundOn.png at 416,268",
-        "image gfx\\buttons\\musicOn.png at 318,268",
-        "fill 36,422 210x76 fff0f8ff",
-        "image gfx\\buttons\\keyTime.png at 608,428",
         "text \"0.2 s\" in 687,448 60x24 ff000000 Comic Sans MS 24px",
-        "image gfx\\buttons\\twoContacts.png at 74,428",
         "image gfx\\options\\offCross.png at 576,268", // Esc only: the stop button crossed out
-        "image gfx\\options\\frame.png at 540,250",    // the stop-or-Esc box
         "fill 364,175 72x24 ffffef7b", // the reset button's help line, in a box at the top
-        "rect 364,175 72x24 ff000000 pen 1",
         "text \"Help 2\" in 364,175 72x24 ff000000 Comic Sans MS 24px",
         "image gfx\\buttons\\stop.png at 730,530",
     };
     EXPECT_EQ(firstMissing(calls, expected), "");
     EXPECT_EQ(countOf(calls, "random.png"), 0);
     EXPECT_EQ(countOf(calls, "offCross.png"), 2); // sound and music are on: no cross there
+}
+
+TEST_F(OptionsScreenTest, WithoutAFramePictureTheBoxesCollapseAndEveryTabStillDraws) {
+    graphics.setImageSize(u"gfx\\options\\frame.png", 0, 0);
+    auto screen = makeScreen([](Options& o) { o.backgroundColour[0] = 0xFF808080; });
+    for (int tab = 0; tab < 7; ++tab) { // nothing to fill but the help line's box
+        chooseTab(*screen, tab);
+        for (const std::string& call : frame(*screen)) {
+            EXPECT_TRUE(call.rfind("fill ", 0) != 0 || call.find("ffffef7b") != call.npos) << call;
+        }
+    }
 }
 
 TEST_F(OptionsScreenTest, EveryTabDrawsItsOwnSecondRowAndThePaintingTabNone) {
@@ -65,17 +66,9 @@ TEST_F(OptionsScreenTest, EveryTabDrawsItsOwnSecondRowAndThePaintingTabNone) {
           "image gfx\\options\\contactMode0.png at 582,428"},
          3},
         {2, {"image gfx\\options\\numPatterns4.png at 355,428"}, 2},
-        {3,
-         {"image gfx\\options\\numFinds3.png at 355,428",
-          "image gfx\\options\\findPause.png at 593,428",
-          "text \"3 s\" in 678,448 36x24 ff000000 Comic Sans MS 24px"},
-         3},
+        {3, {"text \"3 s\" in 678,448 36x24 ff000000 Comic Sans MS 24px"}, 3}, // the pause
         {4, {}, 0},
-        {5,
-         {"image gfx\\options\\textOn.png at 609,428",
-          "image gfx\\options\\speechOn.png at 351,428",
-          "image gfx\\options\\capsOff.png at 180,460"},
-         3},
+        {5, {"image gfx\\options\\capsOff.png at 180,460"}, 3},
         {6, {"image gfx\\options\\contactMode0.png at 582,428"}, 3},
     };
     for (const Case& c : cases) {
@@ -88,18 +81,30 @@ TEST_F(OptionsScreenTest, EveryTabDrawsItsOwnSecondRowAndThePaintingTabNone) {
     }
 }
 
+// The help line is that of the last control under the pointer on the open tab, if it has one.
 TEST_F(OptionsScreenTest, TheHelpLineNamesTheControlUnderThePointer) {
-    auto screen = makeScreen();
-    const Picture& help = screen->layout().helpLine;
-    screen->mouseMove(350, 300); // musicOn
-    EXPECT_EQ(help.text, u"Help 4");
-    screen->mouseMove(5, 5);
-    EXPECT_EQ(help.text, u"");
-    chooseTab(*screen, 5);
-    screen->mouseMove(200, 470); // capsOn, inside the list box: the later line wins
-    EXPECT_EQ(help.text, u"Help 17");
-    chooseTab(*screen, 2); // opening a tab empties it
-    EXPECT_EQ(help.text, u"");
+    using enum OptionsTab;
+    const struct {
+        OptionsTab tab;
+        int x, y;
+        std::u16string text;
+    } cases[] = {
+        {Menu, 350, 300, u"Help 4"},            // the music button
+        {Menu, 40, 560, u"Help 2"},             // the reset button, below the second row
+        {Menu, 5, 5, u""},                      // no control
+        {Painting, 110, 560, u""},              // the about button has no line
+        {MovingPictures, 100, 380, u""},        // between the rows, below the list box
+        {PictureAndWord, 200, 470, u"Help 17"}, // capsOn, inside the list box: the later line
+        {FindImages, 600, 450, u"Help 22"},
+    };
+    for (const auto& c : cases) {
+        auto screen = makeScreen();
+        chooseTab(*screen, static_cast<int>(c.tab));
+        screen->mouseMove(c.x, c.y);
+        EXPECT_EQ(screen->layout().helpLine.text, c.text) << c.x << "," << c.y;
+        chooseTab(*screen, 2); // opening a tab empties it
+        EXPECT_EQ(screen->layout().helpLine.text, u"");
+    }
 }
 
 TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt) {
@@ -111,7 +116,7 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt
                             "image gfx\\buttons\\stop.png at 10,10"}),
               "");
     // What lies under the picture does not answer: not the reset button, a tab or a setting.
-    const Settings before = settingsOf(screen->options());
+    const SettingsRecord before = settingsOf(screen->options());
     for (Picture OptionsLayout::*hidden :
          {&OptionsLayout::resetButton, &OptionsLayout::colourBox, &OptionsLayout::keyBox}) {
         pressOn(*screen, screen->layout().*hidden);
@@ -170,8 +175,8 @@ TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnW
 }
 
 // By the stop button, by Esc, or ended by the system while the screen shows: the settings are
-// written at once, and the next menu shows them.
-TEST_F(OptionsScreenTest, LeavingWritesTheSettingsAndTheNextMenuShowsThem) {
+// written at once, for the next screen to read.
+TEST_F(OptionsScreenTest, LeavingWritesTheSettingsAtOnce) {
     for (const std::string way : {"stop", "Esc", "game ended"}) {
         auto screen = makeScreen();
         pressOn(*screen, screen->layout().colourBox); // 0xFFEDFDC1
@@ -189,14 +194,6 @@ TEST_F(OptionsScreenTest, LeavingWritesTheSettingsAndTheNextMenuShowsThem) {
         ASSERT_GE(lines.size(), 20u) << way;
         EXPECT_EQ(lines[16], u"0") << way;        // musicOn[0]
         EXPECT_EQ(lines[18], u"-1180223") << way; // backgroundColour[0]
-        screen.reset();
-        test.sound.calls.clear();
-        graphics.calls.clear();
-        MenuScreen menu(services);
-        menu.begin(graphics, graphics, window);
-        menu.draw();
-        EXPECT_TRUE(has(graphics.calls, "clear ffedfdc1")) << way;
-        EXPECT_FALSE(has(test.sound.calls, "playOnce music\\menu.wav")) << way;
     }
 }
 

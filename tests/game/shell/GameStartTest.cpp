@@ -19,6 +19,7 @@ TEST(GameStart, OnlyPrintsOrRefusesWithAMessageNamingTheWayOut) {
         std::string standardOutput;             // must appear
     } cases[] = {
         {{"--bogus"}, 2, {"--bogus", "--content DIR"}, ""},
+        {{"--content"}, 2, {"--content needs the folder"}, ""},
         {{"--content", "/nonexistent/vimo"}, 2, {"/nonexistent/vimo", "--content DIR"}, ""},
         {{"--windowed", "--content", emptyFolder}, 2, {emptyFolder, "--content DIR"}, ""},
         {{"--help"}, 0, {}, "--content DIR"},

@@ -39,6 +39,7 @@ public:
     }
     void draw() override { note("draw"); }
     void keyDown(int key) override { note("key " + std::to_string(key)); }
+    void keyUp(int key) override { note("key up " + std::to_string(key)); }
     void mouseDown(int x, int y) override { note("press " + at(x, y)); }
     void mouseMove(int x, int y) override { note("move " + at(x, y)); }
 
@@ -99,12 +100,14 @@ protected:
 
 TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDraws) {
     turns = {InputEvent{InputEvent::MouseMove, 0, 5, 6}, InputEvent{InputEvent::MouseDown, 0, 5, 6},
-             std::nullopt, InputEvent{InputEvent::KeyDown, 27, 0, 0}};
-    run({Stay, Stay, Stay, Quit});
+             std::nullopt, InputEvent{InputEvent::KeyUp, 13, 0, 0},
+             InputEvent{InputEvent::KeyDown, 27, 0, 0}};
+    run({Stay, Stay, Stay, Stay, Quit});
     EXPECT_EQ(log, (Log{"screen0 begin", "screen0 move 5,6", "screen0 update", "screen0 draw",
                         "screen0 press 5,6", "screen0 update", "screen0 draw", "screen0 update",
-                        "screen0 draw", "screen0 key 27", "screen0 update", "screen0 destroyed"}));
-    EXPECT_EQ(frames, 3);
+                        "screen0 draw", "screen0 key up 13", "screen0 update", "screen0 draw",
+                        "screen0 key 27", "screen0 update", "screen0 destroyed"}));
+    EXPECT_EQ(frames, 4);
 }
 
 TEST_F(MainLoopTest, AChangeDestroysTheOldScreenBeforeTheNewOneIsBuiltAndBegun) {

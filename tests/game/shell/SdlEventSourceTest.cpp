@@ -67,22 +67,18 @@ TEST_F(SdlEventSourceTest, EachSdlEventBecomesTheScreensMessageOrNothing) {
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_KP_ENTER), "key down 13"},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE), "key down 27"},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_A), "key down 65"},
-        {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_Z), "key down 90"},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_F1), "key down 112"},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_SPACE, KMOD_NONE, 1), "key down 32"}, // auto-repeat
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_MUTE), "key down 255"}, // any key is some key
         {keyEvent(SDL_KEYUP, SDL_SCANCODE_RETURN), "key up 13"},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_F4, KMOD_LALT), ""},
-        {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_LALT), ""},
         {keyEvent(SDL_KEYDOWN, SDL_SCANCODE_F10), ""},
-        {keyEvent(SDL_KEYUP, SDL_SCANCODE_F10), ""},
         {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1), "press 10,20"},
         {buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 1), "release 10,20"},
         {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 2), ""},
         {buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 2), "release 10,20"},
         {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 3), "press 10,20"},
         {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 1), "press 10,20"},
-        {buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 1), "release 10,20"},
         {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 1), ""},
         {motionEvent(30, 40), "move 30,40"},
         {plainEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), ""},
@@ -117,7 +113,8 @@ TEST_F(SdlEventSourceTest, AScannerMoveArrivesLaterAndPressesCountThereUntilTheM
 
 // A switch box that is a game controller, plugged in while the game runs, through SDL's own
 // virtual controller: the chosen first button is the first switch (Space) and every other the
-// second (Enter), a held button counts once, and unplugging it lets go of what it held.
+// second (Enter), and unplugging it lets go of what it held (which buttons make one switch held
+// is ControllerSwitches' rule).
 TEST_F(SdlEventSourceTest, ControllerButtonsReachTheGameAsTheTwoSwitches) {
     const auto heardNow = [this] {
         std::string all;
@@ -142,10 +139,8 @@ TEST_F(SdlEventSourceTest, ControllerButtonsReachTheGameAsTheTwoSwitches) {
     const Row rows[] = {
         {0, 1, 0, "key down 32 by controller"},
         {0, 0, 0, "key up 32 by controller"},
-        {3, 1, 0, "key down 13 by controller"},
-        {1, 1, 0, ""}, // a second button of the held second switch
-        {3, 0, 0, ""},
-        {1, 0, 0, "key up 13 by controller"},
+        {3, 1, 0, "key down 13 by controller"}, // every other button is the second switch
+        {3, 0, 0, "key up 13 by controller"},
         {2, 1, 2, "key down 32 by controller"}, // the adult chose button 2 as the first switch
         {0, 1, 2, "key down 13 by controller"},
     };
