@@ -79,12 +79,13 @@ TEST_F(SafeReplaceTest, RefusesTargetsThatCannotBeReplaced) {
 }
 
 // A name as long as a folder allows (255 bytes, in letters of one byte or of two) still saves,
-// and a media file of such a name is copied in: the temporary name beside it does not grow with
-// it.
+// and a media file of such a name is copied in whole: the temporary name beside it does not grow
+// with it.
 TEST_F(SafeReplaceTest, SavesAndCopiesInAFileWhoseNameIsAsLongAsAFolderAllows) {
     folder.makeFolder("data/English");
     folder.makeFolder("gfx/images");
-    folder.write("outside/picture.png", "picture");
+    const std::string picture(200'000, 'p'); // more than one buffer
+    folder.write("outside/picture.png", picture);
     std::string twoByteLetters = "b";
     for (int i = 0; i < 127; ++i) {
         twoByteLetters += "\xC3\xA4"; // ä
@@ -99,7 +100,7 @@ TEST_F(SafeReplaceTest, SavesAndCopiesInAFileWhoseNameIsAsLongAsAFolderAllows) {
         ASSERT_TRUE(files.copyIn(folder.path() / "outside/picture.png",
                                  u"gfx\\images\\" + fromUtf8(name), error))
             << error;
-        EXPECT_EQ(folder.read("gfx/images/" + name), "picture");
+        EXPECT_EQ(folder.read("gfx/images/" + name), picture);
     }
     EXPECT_EQ(entries(), 2);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "gfx/images"),
