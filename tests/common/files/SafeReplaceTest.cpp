@@ -25,6 +25,8 @@ protected:
     std::uint32_t error = 0;
 };
 
+// A write abandoned before the commit leaves the old file and no temporary file:
+// TextFileFailureTest shows it with a write that fails part-way and a real full disk.
 TEST_F(SafeReplaceTest, TheTargetChangesOnlyWhenCommittedAndKeepsItsPermissions) {
     folder.write("data/English/vimo", "old list");
     ::chmod((folder.path() / "data/English/vimo").c_str(), 0640);
@@ -38,19 +40,6 @@ TEST_F(SafeReplaceTest, TheTargetChangesOnlyWhenCommittedAndKeepsItsPermissions)
     struct stat info {};
     ASSERT_EQ(::stat((folder.path() / "data/English/vimo").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
-// A disk that fills part-way ends the same way, through the same discarding of the temporary
-// file; FaultTest shows it with a real full disk.
-TEST_F(SafeReplaceTest, AnAbandonedWriteLeavesTheOldFileAndNoTemporaryFile) {
-    folder.write("data/English/vimo", "the list");
-    {
-        auto out = files.openForReplacing(u"data\\English\\vimo", error);
-        ASSERT_NE(out, nullptr);
-        ASSERT_TRUE(write(*out, "half"));
-    }
-    EXPECT_EQ(folder.read("data/English/vimo"), "the list");
-    EXPECT_EQ(entries(), 1);
 }
 
 TEST_F(SafeReplaceTest, RefusesTargetsThatCannotBeReplaced) {
