@@ -10,7 +10,6 @@
 #include "game/gfx/sdl/GraphicsHandles.h"
 
 #include <SDL.h>
-#include <algorithm>
 #include <chrono>
 #include <fcntl.h>
 #include <filesystem>
@@ -43,26 +42,15 @@ public:
             game = copy.string();
         }
         const std::string errors = (scratch_.path() / "stderr").string();
-        // The settings asked for, then the dummy drivers, then the test's own environment, each
-        // name once. Made before the fork: the child calls only what is safe before exec.
-        std::vector<std::string> environment;
-        const auto addUnlessSet = [&environment](const std::string& setting) {
-            const std::string name = setting.substr(0, setting.find('=') + 1);
-            if (std::none_of(environment.begin(), environment.end(),
-                             [&](const std::string& own) { return own.rfind(name, 0) == 0; })) {
-                environment.push_back(setting);
-            }
-        };
-        for (const std::string& setting : setup.environment) {
-            addUnlessSet(setting);
-        }
-        for (const char* setting :
-             {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy", "SDL_RENDER_DRIVER=software",
-              "SDL_VIDEO_DUMMY_SAVE_FRAMES=1"}) {
-            addUnlessSet(setting);
-        }
+        // The settings asked for, then the dummy drivers, then the test's own environment: the
+        // first of a name counts. Made before the fork: the child calls only what is safe before
+        // exec.
+        std::vector<std::string> environment = setup.environment;
+        environment.insert(environment.end(),
+                           {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy",
+                            "SDL_RENDER_DRIVER=software", "SDL_VIDEO_DUMMY_SAVE_FRAMES=1"});
         for (char** inherited = environ; *inherited != nullptr; ++inherited) {
-            addUnlessSet(*inherited);
+            environment.emplace_back(*inherited);
         }
         std::vector<char*> envp;
         for (std::string& setting : environment) {

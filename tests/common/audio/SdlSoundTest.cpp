@@ -107,31 +107,77 @@ TEST_F(SdlSoundTest, LoopingKeepsPlayingPastTheSoundsLengthAndPlayToEndWaitsForT
     EXPECT_EQ(sound.sharedChannelSound(), kShort);
 }
 
-// Empty files, files cut short and other files that are no wave files are in SoundFilesTest and
-// BadContentTest; a folder by the name reads as a missing file (DiskFileSystemTest).
-TEST_F(SdlSoundTest, AFileThatCannotBePlayedStaysSilentWithoutFailing) {
-    const std::string wave = pcmWave(22050, 2205);
-    const std::vector<std::pair<const char*, std::function<void(FaultyFileSystem&)>>> cases = {
-        {"missing", [](auto&) {}},
-        {"not a wave file", [&](auto&) { folder.write("sfx/bad.wav", "just some text"); }},
-        {"no samples", [&](auto&) { folder.write("sfx/bad.wav", pcmWave(22050, 0)); }},
-        {"the disk fails",
-         [&](auto& disk) {
-             folder.write("sfx/bad.wav", wave);
-             disk.readFailsAfter = 100;
-         }},
+// A PCM wave file of silence; `declared` is the size its data chunk claims (the real size when
+// 0).
+std::string pcmSilence(std::uint32_t rate, std::uint32_t channels, std::uint32_t bits,
+                       std::uint32_t dataBytes, std::uint32_t declared = 0) {
+    const auto put = [](std::uint32_t value, int size) {
+        std::string out;
+        for (int i = 0; i < size; ++i) {
+            out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+        return out;
     };
-    for (const auto& [name, make] : cases) {
-        SCOPED_TRACE(name);
-        std::filesystem::remove(folder.path() / "sfx/bad.wav");
+    const std::uint32_t blockAlign = channels * bits / 8;
+    return "RIFF" + put(36 + dataBytes, 4) + "WAVEfmt " + put(16, 4) + put(1, 2) +
+           put(channels, 2) + put(rate, 4) + put(rate * blockAlign, 4) + put(blockAlign, 2) +
+           put(bits, 2) + "data" + put(declared != 0 ? declared : dataBytes, 4) +
+           std::string(dataBytes, bits == 8 ? '\x80' : '\0');
+}
+
+// A file that cannot be played stays silent without failing, and so does one whose decoding would
+// take more memory than the largest sound file the game reads, whatever the file's own size; odd
+// files that can play, play. A folder by the name reads as a missing file (DiskFileSystemTest).
+TEST_F(SdlSoundTest, AFileThatCannotBePlayedOrWouldDecodeTooLargeStaysSilentWithoutFailing) {
+    struct Case {
+        const char* what;
+        std::function<std::string(FaultyFileSystem&)> make; // the file's bytes; none: missing
+        bool plays;
+    };
+    const auto bytes = [](std::string content) {
+        return [content](FaultyFileSystem&) { return content; };
+    };
+    const Case cases[] = {
+        {"missing", [](auto&) { return std::string(); }, false},
+        {"not a wave file", bytes("just some text"), false},
+        {"no samples", bytes(pcmWave(22050, 0)), false},
+        {"cut short", bytes(pcmWave(22050, 2205).substr(0, 40)), false},
+        {"the disk fails",
+         [](auto& disk) {
+             disk.readFailsAfter = 100;
+             return pcmWave(22050, 2205);
+         },
+         false},
+        {"no format chunk",
+         bytes("RIFF" + std::string("\xF4\x03\0\0WAVEdata\xE8\x03\0\0", 16) +
+               std::string(1000, '\0')),
+         false},
+        {"a format of no channels", bytes(pcmSilence(22050, 0, 16, 1000)), false},
+        // 4 MB that the mixer's 44.1 kHz 16-bit stereo makes 350 MB of
+        {"35 minutes of speech at 2 kHz, 8 bits, mono", bytes(pcmSilence(2000, 1, 8, 4u << 20)),
+         false},
+        {"two minutes at the mixer's own rate", bytes(pcmSilence(44100, 2, 16, 20u << 20)), true},
+        {"a second at 8 kHz", bytes(pcmSilence(8000, 1, 8, 8000)), true},
+        {"a data chunk that claims 4 GB", bytes(pcmSilence(22050, 1, 16, 44100, 0xFFFFFFF0u)),
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(folder.path() / "sfx/odd.wav");
         FaultyFileSystem disk(folder.path());
-        make(disk);
+        if (const std::string content = c.make(disk); !content.empty()) {
+            folder.write("sfx/odd.wav", content);
+        }
         SdlSound sound(disk);
-        EXPECT_FALSE(anySharedFormPlays(sound, u"sfx\\bad.wav"));
-        EXPECT_NE(sound.sendCommand(u"Open sfx\\bad.wav ALIAS sfx\\bad.wav TYPE Waveaudio wait"),
-                  0);
-        EXPECT_NE(sound.sendCommand(u"Play sfx\\bad.wav"), 0);
-        EXPECT_NE(sound.sendCommand(u"Stop sfx\\bad.wav"), 0);
+        sound.playOnce(u"sfx\\odd.wav");
+        EXPECT_EQ(sound.sharedChannelSound() == u"sfx\\odd.wav", c.plays);
+        if (!c.plays) {
+            EXPECT_FALSE(anySharedFormPlays(sound, u"sfx\\odd.wav"));
+        }
+        EXPECT_EQ(sound.sendCommand(u"Open sfx\\odd.wav ALIAS odd TYPE Waveaudio wait") == 0,
+                  c.plays);
+        EXPECT_EQ(sound.sendCommand(u"Play odd") == 0, c.plays);
+        EXPECT_EQ(sound.sendCommand(u"Close odd") == 0, c.plays);
     }
 }
 

@@ -38,17 +38,6 @@ TEST_F(FileChangeTest, RemoveTakesRegularFilesOnlyAndTellsWhy) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "gfx/images/sub"));
 }
 
-TEST_F(FileChangeTest, CopyInBringsTheWholeFileUnderItsNewName) {
-    const std::string bytes(200'000, 'x'); // more than one buffer
-    elsewhere.write("Pictures/horse.png", bytes);
-    folder.makeFolder("gfx/images");
-    std::uint32_t error = 0;
-    ASSERT_TRUE(
-        files.copyIn(elsewhere.path() / "Pictures/horse.png", u"gfx\\images\\horse.png", error));
-    EXPECT_EQ(folder.read("gfx/images/horse.png"), bytes);
-    EXPECT_EQ(elsewhere.read("Pictures/horse.png"), bytes);
-}
-
 TEST_F(FileChangeTest, CopyInNeverReplacesWhatIsThere) {
     elsewhere.write("new/cat.png", "new");
     folder.write("gfx/images/Cat.png", "old");

@@ -43,45 +43,33 @@ TEST_F(TextFileFailureTest, AReadErrorPartWayClosesTheFileAndRaisesItsCode) {
     EXPECT_FALSE(file.readLine(line)); // and then it stays ended
 }
 
-TEST_F(TextFileFailureTest, AWriteErrorPartWayLeavesThePreviousFileWhole) {
-    folder.write("data/English/vimo", "the teacher's list");
-    files.writeFailsAfter = 1500;
-    {
+// A write that fails part-way, or a real full disk found as the last buffer goes out at close:
+// the failure is raised with its code, and the previous file stays whole, with no temporary file
+// beside it.
+TEST_F(TextFileFailureTest, AWriteErrorPartWayOrAtCloseRaisesAndKeepsThePreviousFile) {
+    for (const bool realFullDisk : {false, true}) {
+        SCOPED_TRACE(realFullDisk ? "a real full disk at close" : "a write error part-way");
+        folder.write("data/English/vimo", "the teacher's list");
+        files.writeFailsAfter = realFullDisk ? std::numeric_limits<std::size_t>::max() : 1500;
         TextFileWriter file;
         ASSERT_TRUE(file.openForWriting(files, u"data\\English\\vimo", Utf8Text));
-        EXPECT_THROW(
-            {
-                for (int i = 0; i < 200; ++i) {
-                    file.write(u"a line of the new list");
-                    file.writeEndOfLine();
-                }
-                file.close();
-            },
-            CTextFileException);
-        EXPECT_FALSE(file.isOpen());
-    }
-    EXPECT_EQ(folder.read("data/English/vimo"), "the teacher's list");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "data/English"),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-TEST_F(TextFileFailureTest, ARealFullDiskAtCloseRaisesAndKeepsThePreviousFile) {
-    DiskFileSystem disk{folder.path()};
-    folder.write("options/vimo.opt", "old");
-    TextFileWriter file;
-    ASSERT_TRUE(file.openForWriting(disk, u"options\\vimo.opt", AnsiText));
-    file.write(std::string_view(std::string(800, 'x'))); // still in the buffer
-    {
-        FileSizeLimit limit(100);
         try {
+            for (int i = 0; i < (realFullDisk ? 20 : 200); ++i) { // 20 lines stay in the buffer
+                file.write(u"a line of the new list");
+                file.writeEndOfLine();
+            }
+            const FileSizeLimit limit(100);
             file.close();
-            FAIL() << "a failed flush was reported as success";
+            ADD_FAILURE() << "a failed write was reported as success";
         } catch (const CTextFileException& error) {
-            EXPECT_EQ(error.errorCode(), static_cast<std::uint32_t>(EFBIG));
+            EXPECT_EQ(error.errorCode(), static_cast<std::uint32_t>(realFullDisk ? EFBIG : ENOSPC));
         }
+        EXPECT_FALSE(file.isOpen());
+        EXPECT_EQ(folder.read("data/English/vimo"), "the teacher's list");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "data/English"),
+                                std::filesystem::directory_iterator()),
+                  1);
     }
-    EXPECT_EQ(folder.read("options/vimo.opt"), "old");
 }
 
 // Two saves of one list at once (the game and the editor, or two editors): each writes a file of
