@@ -2,11 +2,9 @@
 #include "game/activities/PictureWordScreen.h"
 
 #include "ActivityFixture.h"
-#include "common/pictures/ReadableText.h"
 
 #include <filesystem>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -41,16 +39,6 @@ std::string word(const std::string& text, int letters) {
     const int width = letters * 40;
     return "text \"" + text + "\" in " + std::to_string(400 - width / 2) + ",470 " +
            std::to_string(width) + "x80 ff000000 Comic Sans MS 80px";
-}
-
-// The colour written as the field at `index` (from 0) of a recorded call.
-std::uint32_t colourField(const std::string& call, int index) {
-    std::istringstream fields(call);
-    std::string field;
-    for (int i = 0; i <= index; ++i) {
-        fields >> field;
-    }
-    return static_cast<std::uint32_t>(std::stoul(field, nullptr, 16));
 }
 
 } // namespace
@@ -204,32 +192,6 @@ TEST_F(PictureWordScreenTest, CapitalsFollowTheLanguageAndLeaveTheListAsItIs) {
         EXPECT_EQ(shown(*screen), (Calls{picture("hen", "100,0"), word(text, 5)}));
     }
     EXPECT_EQ(test.folder.read("data/Swedish/vimo"), listBefore);
-}
-
-// With grey asking for each exercise's colour, the word is black or white, whichever stands out
-// from what shows: the window shows the frame's red, green and blue as they are, so a transparent
-// colour shows its own channels.
-TEST_F(PictureWordScreenTest, TheWordStandsOutFromEveryExerciseColour) {
-    const std::tuple<const char*, std::uint32_t, std::uint32_t> cases[] = {
-        {"black, as the editor gives new exercises", 0xFF000000, 0xFFFFFFFF},
-        {"white", 0xFFFFFFFF, 0xFF000000},
-        {"transparent black, from an unreadable colour line", 0x00000000, 0xFFFFFFFF},
-    };
-    for (const auto& [what, colour, wanted] : cases) {
-        writeList({{"a", "apple", "", "", static_cast<std::int32_t>(colour)}});
-        auto screen = start({.background = 0xFF808080});
-        const Calls calls = frame(*screen);
-        const auto text = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
-            return call.starts_with("text \"apple\"");
-        });
-        ASSERT_NE(text, calls.end()) << what;
-        // "clear <colour>" and "text "apple" in x,y wxh <colour> ..."
-        const std::uint32_t cleared = colourField(calls.front(), 1);
-        const std::uint32_t drawn = colourField(*text, 5);
-        EXPECT_EQ(cleared, colour) << what;
-        EXPECT_EQ(drawn, wanted) << what;
-        EXPECT_GE(contrastRatio(cleared, drawn), 4.5) << what;
-    }
 }
 
 // A picture of any shape shows whole and undistorted in the 600 x 450 box, centred; a 4:3 one

@@ -279,46 +279,6 @@ TEST_F(RingsScreenTest, TheTimesHoldAcrossTheWrapOfTheMillisecondClock) {
     EXPECT_EQ(outcome(1), "0 rings, cleared, stop");
 }
 
-// Esc and the stop button leave; any other key or press is the switch. Every key, Esc too, stops
-// the start music, a press on the stop button does not; leaving stops every sound.
-TEST_F(RingsScreenTest, EscAndTheStopButtonLeaveAnyOtherPressIsTheSwitchAndStopsTheMusic) {
-    const std::string stopMusic = "Stop music\\intro1.wav, ";
-    const std::string ring = "1 ring from 10,10 10x10, ";
-    struct Case {
-        const char* what;
-        int useStop, key, x; // key 0: a press at (x, 40)
-        NextScreen next;
-        std::string outcome; // of the turn after
-    };
-    const Case cases[] = {
-        {"on the stop button", 1, 0, 40, MenuId, "0 rings, stop"},
-        {"Esc", 1, kKeyEscape, 0, MenuId, "0 rings, " + stopMusic + "stop"},
-        {"A", 1, 'A', 0, Stay, ring + stopMusic + kLoop},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        makeRings({.musicOn = 1, .useStop = c.useStop});
-        EXPECT_EQ(
-            startSounds,
-            (Calls{"stop", "Open music\\intro1.wav ALIAS music\\intro1.wav TYPE Waveaudio wait",
-                   "Seek music\\intro1.wav to 0", "Play music\\intro1.wav"}));
-        if (c.key == 0) {
-            rings->mouseDown(c.x, 40);
-        } else {
-            rings->keyDown(c.key);
-        }
-        EXPECT_EQ(outcome(1, 0), c.outcome);
-        EXPECT_EQ(rings->update(), c.next);
-        rings.reset();
-        EXPECT_EQ(test.sound.calls.front(), "stop");
-        EXPECT_EQ(test.sound.calls.back(), "Close music\\intro1.wav");
-    }
-    makeRings(); // without music
-    EXPECT_EQ(startSounds, Calls{"stop"});
-    rings.reset();
-    EXPECT_EQ(test.sound.calls, Calls{"stop"});
-}
-
 // The real drawing back end keeps the offscreen image between frames, so the rings pile up.
 TEST(RingsScreenDrawingTest, RingsOfThePensWidthStayOnTheOffscreenImage) {
     for (const int lineWidth : {10, 30}) {
