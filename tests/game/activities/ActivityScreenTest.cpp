@@ -200,15 +200,17 @@ TEST_F(SharedRulesTest, GreyAsksForTheExercisesOwnColourAndAnyOtherSettingWins) 
 }
 
 // The start music plays at the begin only when its setting is 1. The long tunes of the rings and
-// the moving picture stop at the first key, once; leaving closes them.
+// the moving picture play from their start and stop at the first key, once; leaving closes them.
 TEST_F(SharedRulesTest, TheStartMusicPlaysOnlyWhenItsSettingIsOne) {
     for (const ScreenId id : kActivities) {
         for (const int musicOn : {1, 0, 2}) {
             SCOPED_TRACE(std::to_string(id) + ", music " + std::to_string(musicOn));
             heard();
             auto screen = start(id, [&](Options& options) { options.musicOn[id] = musicOn; });
-            EXPECT_EQ(contains(heard(), "music\\intro"), musicOn == 1);
+            const Calls atBegin = heard();
+            EXPECT_EQ(contains(atBegin, "music\\intro"), musicOn == 1);
             if (musicOn == 1 && (id == RingsId || id == MovingPictureId)) {
+                EXPECT_TRUE(contains(atBegin, " to 0")) << "played from its start";
                 screen->keyDown('A');
                 screen->keyDown(kKeyEscape);
                 EXPECT_EQ(std::ranges::count_if(heard(),
