@@ -1,48 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/MovingPictureScreen.h"
 
-#include "RecordingGraphics.h"
-#include "TestServices.h"
+#include "ActivityFixture.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <set>
-
-using Calls = std::vector<std::string>;
 
 namespace {
 
 struct Settings {
     int movie = 1;
     int speed = 50;
-    int useStop = 0;
-    int musicOn = 0;
-    std::uint32_t background = 0xFF3FCEFD;
 };
-
-// The six lines of one exercise: name, image, sound, speech, text, colour.
-std::string exercise(const std::string& name, const std::string& sound,
-                     std::int32_t colour = 16777215) {
-    return name + "\r\n" + name + ".png\r\n" + sound + "\r\n\r\n\r\n" + std::to_string(colour) +
-           "\r\n";
-}
 
 } // namespace
 
-class MovingPictureScreenTest : public ::testing::Test {
+class MovingPictureScreenTest : public ActivityFixture {
 protected:
-    void SetUp() override {
-        test.folder.makeFolder("options");
-        graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
+    MovingPictureScreenTest() {
         setPictureSize(200, 100);
         for (const std::string file :
              {"images/e0.wav", "images/e1.wav", "images/e2.wav", "sounds/a.wav", "sounds/b.wav"}) {
             test.folder.write("sfx/" + file, "x");
         }
-        writeList(exercise("e0", "e0.wav") + exercise("e1", "e1.wav") + exercise("e2", "e2.wav"));
+        writeList({exerciseItem("e0", 16777215, "e0.wav"), exerciseItem("e1", 16777215, "e1.wav"),
+                   exerciseItem("e2", 16777215, "e2.wav")});
     }
 
-    void writeList(const std::string& text) { test.folder.write("data/English/vimo", text); }
     void setPictureSize(int width, int height) {
         for (const char16_t* name :
              {u"gfx\\images\\e0.png", u"gfx\\images\\e1.png", u"gfx\\images\\e2.png"}) {
@@ -53,18 +37,14 @@ protected:
     // Built and begun as the factory does it, on the settings given, the list in its order;
     // then one turn standing still.
     std::unique_ptr<MovingPictureScreen> makeScreen(const Settings& settings = {}) {
-        {
-            Options options(test.files);
+        writeSettings([&](Options& options) {
             options.movie = settings.movie;
             options.speedGame6 = settings.speed;
-            options.useStop = settings.useStop;
-            options.musicOn[MovingPictureId] = settings.musicOn;
+            options.musicOn[MovingPictureId] = 0;
             options.random[MovingPictureId] = 0;
-            options.backgroundColour[MovingPictureId] = settings.background;
-            options.writeOptionsFile();
-        }
+        });
         auto screen = std::make_unique<MovingPictureScreen>(services);
-        begun = screen->begin(graphics, graphics, window);
+        begin(*screen);
         screen->update();
         return screen;
     }
@@ -94,12 +74,7 @@ protected:
         return 0;
     }
 
-    // The next frame, all of it or only its exercise picture's name.
-    Calls frame(MovingPictureScreen& screen) {
-        graphics.calls.clear();
-        screen.draw();
-        return graphics.calls;
-    }
+    // The name of the exercise picture the next frame shows.
     std::string pictureShown(MovingPictureScreen& screen) {
         for (const std::string& call : frame(screen)) {
             if (call.rfind("image gfx\\images\\", 0) == 0) {
@@ -108,12 +83,6 @@ protected:
         }
         return {};
     }
-
-    TestServices test;
-    ScreenServices services = test.services();
-    RecordingGraphics graphics;
-    RecordingGraphics::FakeImage window{"window", 800, 600};
-    int begun = -1;
 };
 
 // Up, right, down, left, then from the lower left, lower right, upper right and upper left
@@ -145,10 +114,10 @@ TEST_F(MovingPictureScreenTest, EachDirectionStartsAtItsEdgeMovesAtTheSpeedAndCo
         int speed;
         float straight, across; // across on a diagonal, while up or down goes at `straight`
     };
-    // The last three are what a hand-edited file might hold: they take the usual speed, since no
+    // The last two are what a hand-edited file might hold: they take the usual speed, since no
     // speed would divide by zero and a huge one stand still.
-    const Case cases[] = {{0, 50, 100, 133}, {1, 25, 200, 266}, {2, 75, 65, 86},
-                          {0, 0, 100, 133},  {0, -5, 100, 133}, {0, 5000, 100, 133}};
+    const Case cases[] = {
+        {1, 25, 200, 266}, {2, 75, 65, 86}, {0, 0, 100, 133}, {0, 5000, 100, 133}};
     const auto sign = [](float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); };
     for (const Case& c : cases) {
         const auto [width, height] = sizes[c.size];
@@ -234,7 +203,8 @@ TEST_F(MovingPictureScreenTest, HeldItMovesWithItsSoundReleasedItStandsAndGoesOn
 }
 
 TEST_F(MovingPictureScreenTest, TheListBeginsAtItsSecondExerciseAndMissingSoundsFallBack) {
-    writeList(exercise("e0", "e0.wav") + exercise("e1", "gone.wav") + exercise("e2", ""));
+    writeList({exerciseItem("e0", 16777215, "e0.wav"), exerciseItem("e1", 16777215, "gone.wav"),
+               exerciseItem("e2")});
     auto screen = makeScreen();
     std::string pictures;
     std::vector<std::u16string> sounds;
@@ -264,83 +234,6 @@ TEST_F(MovingPictureScreenTest, TheListBeginsAtItsSecondExerciseAndMissingSounds
     EXPECT_TRUE(test.sound.calls.empty());
 }
 
-// Esc and the stop button in use lead back to the menu; every key or press, on the stop button
-// too, silences the start music, once. Leaving stops and closes it.
-TEST_F(MovingPictureScreenTest, AnyFirstKeyOrPressSilencesTheMusicAndEscOrTheStopButtonLeave) {
-    const Calls open = {"Open music\\intro6.wav ALIAS music\\intro6.wav TYPE Waveaudio wait",
-                        "Seek music\\intro6.wav to 0", "Play music\\intro6.wav"};
-    struct Case {
-        int key; // 0: a press at (x, y)
-        int useStop, x, y;
-        NextScreen next;
-    };
-    const Case cases[] = {
-        {kKeySpace, 0, 0, 0, Stay},    // the switch
-        {kKeyEscape, 0, 0, 0, MenuId}, // Esc
-        {0, 1, 70, 70, MenuId},        // the stop button's corner
-        {0, 1, 71, 40, Stay},          // beside it
-        {0, 0, 40, 40, Stay},          // where no stop button is shown
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.key) + " at " + std::to_string(c.x));
-        test.sound.calls.clear();
-        auto screen = makeScreen({.useStop = c.useStop, .musicOn = 1});
-        EXPECT_EQ(test.sound.calls, (Calls{"stop", open[0], open[1], open[2]}));
-        test.sound.calls.clear();
-        if (c.key == 0) {
-            screen->mouseDown(c.x, c.y);
-        } else {
-            screen->keyDown(c.key);
-        }
-        screen->keyDown(kKeySpace); // sends nothing more
-        EXPECT_EQ(test.sound.calls, Calls{"Stop music\\intro6.wav"});
-        EXPECT_EQ(screen->update(), c.next);
-        test.sound.calls.clear();
-        screen.reset();
-        EXPECT_EQ(test.sound.calls, (Calls{"stop", "Close music\\intro6.wav"}));
-    }
-    // Left before any press, the music stops and closes; without music there is none.
-    makeScreen({.musicOn = 1}).reset();
-    EXPECT_EQ(Calls(test.sound.calls.end() - 3, test.sound.calls.end()),
-              (Calls{"stop", "Stop music\\intro6.wav", "Close music\\intro6.wav"}));
-    test.sound.calls.clear();
-    makeScreen().reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"stop", "stop"}));
-}
-
-TEST_F(MovingPictureScreenTest, TheFrameShowsTheBackgroundRuleThePictureAndTheStopButtonInUse) {
-    writeList(exercise("e0", "e0.wav", -65536) + exercise("e1", "e1.wav") +
-              exercise("e2", "e2.wav", -16711936));
-    struct Case {
-        std::uint32_t background;
-        int useStop, exercisesLater;
-        std::string clear;
-    };
-    const Case cases[] = {
-        {0xFF3FCEFD, 0, 0, "clear ff3fcefd"},
-        {0xFF808080, 1, 0, "clear ff808080"}, // grey: e1's colour, and it has none
-        {0xFF808080, 0, 1, "clear ff00ff00"},
-        {0xFF808080, 1, 2, "clear ffff0000"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.exercisesLater);
-        auto screen = makeScreen({.useStop = c.useStop, .background = c.background});
-        for (int n = 0; n < c.exercisesLater; ++n) {
-            ASSERT_NE(pressAndWaitForTheNext(*screen), 0);
-        }
-        const Picture& picture = screen->movingPicture();
-        Calls expected = {c.clear, "image gfx\\images\\e" +
-                                       std::to_string((1 + c.exercisesLater) % 3) + ".png at " +
-                                       std::to_string(static_cast<int>(picture.x)) + "," +
-                                       std::to_string(static_cast<int>(picture.y))};
-        if (c.useStop == 1) {
-            expected.push_back("image gfx\\buttons\\stop.png at 10,10");
-        }
-        expected.push_back("image window in 0,0 800x600");
-        EXPECT_EQ(frame(*screen), expected);
-    }
-}
-
 // The moving picture is drawn at its own size, so a portrait, a landscape and a 4:3 picture all
 // keep their shape.
 TEST_F(MovingPictureScreenTest, ThePictureMovesAtItsOwnSizeWhateverItsShape) {
@@ -356,25 +249,4 @@ TEST_F(MovingPictureScreenTest, ThePictureMovesAtItsOwnSizeWhateverItsShape) {
                                   std::to_string(static_cast<int>(picture.y));
         EXPECT_NE(std::find(calls.begin(), calls.end(), drawn), calls.end()) << width;
     }
-}
-
-TEST_F(MovingPictureScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
-    std::filesystem::remove(test.folder.path() / "data/English/vimo");
-    auto missing = makeScreen();
-    EXPECT_EQ(begun, 0);
-    EXPECT_EQ(missing->update(), MenuId);
-    ASSERT_EQ(test.errorBox.messages.size(), 1u);
-    EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
-
-    writeList("");
-    auto empty = makeScreen({.useStop = 1, .background = 0xFF808080});
-    EXPECT_EQ(begun, 1);
-    test.sound.calls.clear();
-    empty->keyDown(kKeySpace);
-    turns(*empty, 100);
-    EXPECT_TRUE(test.sound.calls.empty());
-    EXPECT_EQ(frame(*empty), (Calls{"clear ff808080", "image gfx\\buttons\\stop.png at 10,10",
-                                    "image window in 0,0 800x600"}));
-    empty->keyDown(kKeyEscape);
-    EXPECT_EQ(empty->update(), MenuId);
 }

@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/PictureWordScreen.h"
 
-#include "RecordingGraphics.h"
-#include "TestServices.h"
-#include "common/pictures/ReadableText.h"
+#include "ActivityFixture.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <set>
-#include <sstream>
-#include <utility>
-
-using Calls = std::vector<std::string>;
 
 namespace {
 
@@ -27,10 +20,7 @@ struct Settings {
     int textOn = 1;
     int capsOn = 0;
     int speechOn = 1;
-    float keyTime = 0.2f;
-    int useStop = 1;
     int sound = 1;
-    int music = 0;
     std::uint32_t background = 0xFF3FCEFD;
 };
 
@@ -51,75 +41,36 @@ std::string word(const std::string& text, int letters) {
            std::to_string(width) + "x80 ff000000 Comic Sans MS 80px";
 }
 
-// The colour written as the field at `index` (from 0) of a recorded call.
-std::uint32_t colourField(const std::string& call, int index) {
-    std::istringstream fields(call);
-    std::string field;
-    for (int i = 0; i <= index; ++i) {
-        fields >> field;
-    }
-    return static_cast<std::uint32_t>(std::stoul(field, nullptr, 16));
-}
-
 } // namespace
 
-class PictureWordScreenTest : public ::testing::Test {
+class PictureWordScreenTest : public ActivityFixture {
 protected:
-    void SetUp() override {
-        test.folder.makeFolder("options");
-        graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
-    }
-
     void writeList(const std::vector<Item>& items, const std::string& language = "English") {
-        std::string bytes = "\xEF\xBB\xBF";
+        std::vector<ListItem> list;
         for (const Item& item : items) {
-            bytes += item.name + "\r\n" + item.name + ".png\r\n" + item.sound + "\r\n" +
-                     item.speech + "\r\n" + item.text + "\r\n" + std::to_string(item.colour) +
-                     "\r\n";
+            list.push_back({item.name, item.name + ".png", item.sound, item.speech, item.text,
+                            std::to_string(item.colour)});
         }
-        test.folder.write("data/" + language + "/vimo", bytes);
+        ActivityFixture::writeList(list, language);
     }
 
-    // The screen as the factory builds and begins it, with the settings written first. Unless
-    // asked otherwise, a while has passed since the last accepted press of another start.
-    std::unique_ptr<PictureWordScreen> start(const Settings& settings = {},
-                                             bool afterAWhile = true) {
-        if (afterAWhile) {
-            test.clock.advanceMilliseconds(5000);
-        }
-        {
-            Options options(test.files);
+    // The screen as the factory builds and begins it, a while after any earlier press, with the
+    // settings written first; the list keeps its order.
+    std::unique_ptr<PictureWordScreen> start(const Settings& settings = {}) {
+        test.clock.advanceMilliseconds(5000);
+        writeSettings([&](Options& options) {
             options.textOn = settings.textOn;
             options.capsOn = settings.capsOn;
             options.speechOn = settings.speechOn;
-            options.keyTime = settings.keyTime;
-            options.useStop = settings.useStop;
             options.soundOn[PictureWordId] = settings.sound;
-            options.musicOn[PictureWordId] = settings.music;
-            options.random[PictureWordId] = 0; // the list keeps its order
+            options.musicOn[PictureWordId] = 0;
+            options.random[PictureWordId] = 0;
             options.backgroundColour[PictureWordId] = settings.background;
-            options.writeOptionsFile();
-        }
+        });
         test.sound.calls.clear(); // what an earlier screen left behind
         auto screen = std::make_unique<PictureWordScreen>(services);
-        begun = screen->begin(graphics, graphics, window);
+        begin(*screen);
         return screen;
-    }
-
-    // The sounds so far, forgetting them.
-    Calls heard() { return std::exchange(test.sound.calls, {}); }
-
-    // One switch press and release, a second after the last.
-    void press(PictureWordScreen& screen) {
-        test.clock.advanceMilliseconds(1000);
-        screen.keyDown(kKeySpace);
-        screen.keyUp(kKeySpace);
-    }
-
-    Calls frame(PictureWordScreen& screen) {
-        graphics.calls.clear();
-        screen.draw();
-        return graphics.takeCalls();
     }
 
     // The exercise's picture and word in the frame, leaving out background, stop button and the
@@ -131,12 +82,6 @@ protected:
         });
         return content;
     }
-
-    TestServices test;
-    ScreenServices services = test.services();
-    RecordingGraphics graphics;
-    RecordingGraphics::FakeImage window{"window", 800, 600};
-    int begun = -1;
 };
 
 // The begin and each further press, heard and seen: with a word, showing also speaks it and
@@ -249,81 +194,6 @@ TEST_F(PictureWordScreenTest, CapitalsFollowTheLanguageAndLeaveTheListAsItIs) {
     EXPECT_EQ(test.folder.read("data/Swedish/vimo"), listBefore);
 }
 
-// A press counts only after the key time since the last one, and a held switch only once.
-TEST_F(PictureWordScreenTest, PressesWithinTheKeyTimeOrFromAHeldSwitchCountOnce) {
-    writeList({{"a"}, {"b"}});
-    auto screen = start({.textOn = 0, .keyTime = 1.0f});
-    EXPECT_EQ(screen->stage(), 1);
-    // Milliseconds after the last step, a key (else a mouse button), released, the stage after.
-    const std::tuple<std::uint32_t, bool, bool, int> steps[] = {
-        {999, true, true, 1},   // within a second of the begin's press
-        {1, true, false, 2},    // a second has passed
-        {2000, true, false, 2}, // auto-repeat of the held key
-        {0, false, true, 2},    // a button while the key is held; its release frees both
-        {0, true, true, 3},     {500, false, true, 3}, // too soon
-        {1000, false, true, 4},                        // a button is a switch too
-    };
-    for (const auto& [after, key, release, stage] : steps) {
-        test.clock.advanceMilliseconds(after);
-        key ? screen->keyDown(kKeySpace) : screen->mouseDown(500, 500);
-        if (release) {
-            key ? screen->keyUp(kKeySpace) : screen->mouseUp(500, 500);
-        }
-        EXPECT_EQ(screen->stage(), stage) << after;
-    }
-}
-
-// The background is the setting, unless its grey asks for the shown exercise's own colour; with
-// no exercise shown yet (back within the key time) or one without a colour, the grey stays.
-TEST_F(PictureWordScreenTest, TheBackgroundIsTheSettingUnlessGreyAsksForTheShownExercisesColour) {
-    writeList({{"a", "", "", "", -15654349}, {"b"}});
-    EXPECT_EQ(frame(*start({.textOn = 0})).front(), "clear ff3fcefd");
-    const Settings grey = {.textOn = 0, .keyTime = 1.0f, .background = 0xFF808080};
-    start(grey).reset();
-    test.clock.advanceMilliseconds(300); // out to the menu and straight back in
-    auto screen = start(grey, false);
-    EXPECT_EQ(screen->stage(), 0);
-    EXPECT_EQ(frame(*screen),
-              (Calls{"clear ff808080", "image gfx\\buttons\\stop.png in 10,10 60x60",
-                     "image window in 0,0 800x600"}));
-    press(*screen);
-    EXPECT_EQ(frame(*screen).front(), "clear ff112233");
-    EXPECT_EQ(shown(*screen), (Calls{picture("a", "100,75")}));
-    for (int p = 0; p < 4; ++p) {
-        press(*screen); // speak, speak, take away, show b
-    }
-    EXPECT_EQ(frame(*screen).front(), "clear ff808080");
-    EXPECT_EQ(shown(*screen), (Calls{picture("b", "100,75")}));
-}
-
-// With grey asking for each exercise's colour, the word is black or white, whichever stands out
-// from what shows: the window shows the frame's red, green and blue as they are, so a transparent
-// colour shows its own channels.
-TEST_F(PictureWordScreenTest, TheWordStandsOutFromEveryExerciseColour) {
-    const std::tuple<const char*, std::uint32_t, std::uint32_t> cases[] = {
-        {"black, as the editor gives new exercises", 0xFF000000, 0xFFFFFFFF},
-        {"dark blue", 0xFF000080, 0xFFFFFFFF},
-        {"white", 0xFFFFFFFF, 0xFF000000},
-        {"a nearly transparent white", 0x20FFFFFF, 0xFF000000},
-        {"transparent black, from an unreadable colour line", 0x00000000, 0xFFFFFFFF},
-    };
-    for (const auto& [what, colour, wanted] : cases) {
-        writeList({{"a", "apple", "", "", static_cast<std::int32_t>(colour)}});
-        auto screen = start({.background = 0xFF808080});
-        const Calls calls = frame(*screen);
-        const auto text = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
-            return call.starts_with("text \"apple\"");
-        });
-        ASSERT_NE(text, calls.end()) << what;
-        // "clear <colour>" and "text "apple" in x,y wxh <colour> ..."
-        const std::uint32_t cleared = colourField(calls.front(), 1);
-        const std::uint32_t drawn = colourField(*text, 5);
-        EXPECT_EQ(cleared, colour) << what;
-        EXPECT_EQ(drawn, wanted) << what;
-        EXPECT_GE(contrastRatio(cleared, drawn), 4.5) << what;
-    }
-}
-
 // A picture of any shape shows whole and undistorted in the 600 x 450 box, centred; a 4:3 one
 // fills the box as ever.
 TEST_F(PictureWordScreenTest, APictureOfAnyShapeKeepsItsShapeInItsBox) {
@@ -331,7 +201,6 @@ TEST_F(PictureWordScreenTest, APictureOfAnyShapeKeepsItsShapeInItsBox) {
         // what, its size, where it shows with its word, and without
         {"4:3", 800, 600, "100,0 600x450", "100,75 600x450"},
         {"3:8 portrait", 300, 800, "315.62,0 168.75x450", "315.62,75 168.75x450"},
-        {"16:9 landscape", 1600, 900, "100,56.25 600x337.5", "100,131.25 600x337.5"},
     };
     for (const auto& [what, width, height, withWord, alone] : cases) {
         graphics.setImageSize(u"gfx\\images\\a.png", width, height);
@@ -345,55 +214,4 @@ TEST_F(PictureWordScreenTest, APictureOfAnyShapeKeepsItsShapeInItsBox) {
                 << what;
         }
     }
-}
-
-// The stop button leaves without counting as a press, and only when shown; Esc always leaves.
-// The music starts after the first showing has spoken, and the sound stops when the screen goes.
-TEST_F(PictureWordScreenTest, TheStopButtonAndEscLeaveWithoutAPressAndTheMusicFollowsTheWord) {
-    writeList({{"a", "apple", "", "a.wav"}, {"b"}});
-    test.folder.write("speech/English/a.wav", "RIFF");
-    const Calls spoken = {"playOnce speech\\English\\a.wav"};
-    const std::tuple<int, int, bool, NextScreen, int> cases[] = {
-        {1, 1, false, MenuId, 2}, {0, 0, false, Stay, 3}, {0, 0, true, MenuId, 2}};
-    for (const auto& [music, useStop, esc, next, stage] : cases) {
-        auto screen = start({.useStop = useStop, .music = music});
-        Calls expected = spoken;
-        if (music == 1) {
-            expected.push_back("playOnce music\\intro5.wav");
-        }
-        EXPECT_EQ(heard(), expected) << music;
-        test.clock.advanceMilliseconds(1000);
-        esc ? screen->keyDown(kKeyEscape) : screen->mouseDown(40, 40);
-        EXPECT_EQ(screen->update(), next) << useStop << esc;
-        EXPECT_EQ(screen->stage(), stage) << useStop << esc;
-        screen.reset();
-        EXPECT_EQ(test.sound.calls.back(), "stop");
-    }
-}
-
-// A missing list is reported once and leads back to the menu; an empty one shows the background
-// and the stop button, stays silent whatever is pressed, and Esc still leaves.
-TEST_F(PictureWordScreenTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
-    auto missing = start();
-    EXPECT_EQ(begun, 0);
-    EXPECT_EQ(missing->update(), MenuId);
-    press(*missing);
-    missing->draw();
-    EXPECT_EQ(missing->update(), MenuId);
-    ASSERT_EQ(test.errorBox.messages.size(), 1u);
-    EXPECT_EQ(test.errorBox.messages[0].text, u"A list is missing: data\\English\\vimo");
-
-    test.folder.write("data/English/vimo", "\xEF\xBB\xBF");
-    auto screen = start();
-    EXPECT_EQ(begun, 1);
-    for (int presses = 0; presses < 6; ++presses) {
-        press(*screen);
-        EXPECT_EQ(screen->update(), Stay);
-    }
-    EXPECT_TRUE(test.sound.calls.empty());
-    EXPECT_EQ(frame(*screen),
-              (Calls{"clear ff3fcefd", "image gfx\\buttons\\stop.png in 10,10 60x60",
-                     "image window in 0,0 800x600"}));
-    screen->keyDown(kKeyEscape);
-    EXPECT_EQ(screen->update(), MenuId);
 }

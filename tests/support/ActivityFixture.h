@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every activity's screen test starts from: the fake services over a content folder of the
+// test's own, a recording drawing that knows the stop button's size, the adult's settings written
+// as the options screen writes them, a list written as the editor saves it, and a look at the
+// next frame and at what was heard.
+#pragma once
+
+#include "ContentFiles.h"
+#include "RecordingGraphics.h"
+#include "TestServices.h"
+#include "game/content/Options.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+using Calls = std::vector<std::string>;
+
+// An exercise named `name` with the picture <name>.png and the colour given (the editor's "no
+// colour" unless told).
+inline ListItem exerciseItem(const std::string& name, std::int32_t colour = 16777215,
+                             const std::string& sound = {}) {
+    return {name, name + ".png", sound, "", "", std::to_string(colour)};
+}
+
+class ActivityFixture : public ::testing::Test {
+protected:
+    ActivityFixture() {
+        test.folder.makeFolder("options");
+        graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
+    }
+
+    // The settings file: every setting at its default, then as `change` sets them.
+    void writeSettings(const std::function<void(Options&)>& change) {
+        Options options(test.files);
+        options.setDefaultOptions();
+        change(options);
+        options.writeOptionsFile();
+    }
+
+    void writeList(const std::vector<ListItem>& items, const std::string& language = "English") {
+        test.folder.write("data/" + language + "/vimo", listBytes(items));
+    }
+
+    // Begins `screen` as the factory's caller does, keeping what begin answered in `begun`.
+    template <class S> S& begin(S& screen) {
+        begun = screen.begin(graphics, graphics, window);
+        return screen;
+    }
+
+    // The calls the next frame makes.
+    Calls frame(Screen& screen) {
+        graphics.calls.clear();
+        screen.draw();
+        return graphics.takeCalls();
+    }
+
+    // The sounds so far, forgetting them.
+    Calls heard() { return std::exchange(test.sound.calls, {}); }
+
+    // Presses and releases of the switch, a second apart: always past the key time.
+    void press(Screen& screen, int times = 1) {
+        for (int p = 0; p < times; ++p) {
+            test.clock.advanceMilliseconds(1000);
+            screen.keyDown(kKeySpace);
+            screen.keyUp(kKeySpace);
+        }
+    }
+
+    TestServices test;
+    ScreenServices services = test.services();
+    RecordingGraphics graphics;
+    RecordingGraphics::FakeImage window{"window", 800, 600};
+    int begun = -1;
+};
