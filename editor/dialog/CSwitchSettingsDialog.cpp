@@ -184,9 +184,9 @@ void CSwitchSettingsDialog::pollControllers() {
 void CSwitchSettingsDialog::accept() {
     std::uint32_t error = 0;
     if (!writeAccessSettings(files_, shown(), error)) {
-        tell_(toQString(
-            fillIn(texts_[EditorTexts::SwitchSettingsSaveFailed],
-                   {kAccessSettingsPath, CFileErrorText::writeFailureCause(texts_, error)})));
+        tell_(toQString(fillIn(texts_[EditorTexts::SwitchSettingsSaveFailed],
+                               {std::u16string_view(u"options/access.opt"),
+                                CFileErrorText::writeFailureCause(texts_, error)})));
         return;
     }
     QDialog::accept();

@@ -286,7 +286,7 @@ public:
         u"Seconds to press", // the median time from a new picture to the child's next press
         u"Open log folder",
         u"Nothing has been logged yet. The game keeps a log of each session when the log is "
-        u"turned on in the switch settings (log=1 in options\\access.opt).",
+        u"turned on in the switch settings (log=1 in options/access.opt).",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

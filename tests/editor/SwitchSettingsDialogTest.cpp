@@ -115,7 +115,7 @@ TEST_F(SwitchSettingsDialogTest, ShowsTheFileAndOkWritesWhatIsShownAndCancelNoth
     click(QDialogButtonBox::Ok);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors[0].toStdString(),
-              "The switch settings could not be saved to options\\access.opt. The disk is full. "
+              "The switch settings could not be saved to options/access.opt. The disk is full. "
               "Please mend that and press OK again, or Cancel to keep the settings as they were.");
     EXPECT_TRUE(settings->isVisible());
     EXPECT_EQ(file(kPath), "scanRounds=4\r\n");

@@ -317,7 +317,7 @@ EDITOR = {
         "Seconds to press",
         "Open log folder",
         "Nothing has been logged yet. The game keeps a log of each session when the log is "
-        "turned on in the switch settings (log=1 in options\\access.opt).",
+        "turned on in the switch settings (log=1 in options/access.opt).",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -449,7 +449,7 @@ EDITOR = {
         "Sekunder till tryck",
         "Öppna loggmappen",
         "Ingenting har loggats än. Spelet loggar varje session när loggen är påslagen i "
-        "kontaktinställningarna (log=1 i options\\access.opt).",
+        "kontaktinställningarna (log=1 i options/access.opt).",
     ],
 }
 
