@@ -1,33 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gfx/sdl/CmykJpeg.h"
 
-#include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE declared first
-#include <jpeglib.h>
+#include "game/gfx/sdl/JpegRows.h"
 
 namespace {
-
-// libjpeg ends on an error by calling error_exit, which must not return: it jumps back to the
-// decoding's start instead.
-struct JpegFailure {
-    jpeg_error_mgr manager; // first, so libjpeg's pointer to it points at the whole
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void jumpBack(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<JpegFailure*>(info->err)->jump, 1);
-}
-
-void stayQuiet(j_common_ptr) {}
-
-// Everything the decoding changes lives here, outside the frame that calls setjmp, so that its
-// values hold after libjpeg jumps back; that frame holds nothing that needs destroying.
-struct Decoding {
-    jpeg_decompress_struct info{};
-    JpegFailure failure{};
-    SDL_Surface* surface = nullptr;
-    bool fourChannels = false;
-};
 
 // One ink's share of a screen colour. Adobe programs, and so most CMYK files, store inks
 // inverted (255 for no ink).
@@ -35,65 +11,32 @@ Uint32 screenShare(unsigned ink, unsigned black, bool inverted) {
     return inverted ? ink * black / 255 : (255 - ink) * (255 - black) / 255;
 }
 
-bool decode(Decoding& d, std::span<const unsigned char> bytes) {
-    if (setjmp(d.failure.jump) != 0) {
-        return false;
-    }
-    jpeg_create_decompress(&d.info);
-    jpeg_mem_src(&d.info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&d.info, TRUE);
-    d.fourChannels = d.info.num_components == 4 &&
-                     (d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK);
-    if (!d.fourChannels) {
-        return false;
-    }
-    d.info.out_color_space = JCS_CMYK; // libjpeg turns YCCK into CMYK
-    jpeg_start_decompress(&d.info);
-    const JDIMENSION width = d.info.output_width;
-    d.surface = SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(width),
-                                               static_cast<int>(d.info.output_height), 32,
-                                               SDL_PIXELFORMAT_ARGB8888);
-    if (d.surface == nullptr) {
-        return false;
-    }
-    // Freed by libjpeg with the rest of the decoding's memory.
-    JSAMPARRAY row = (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info),
-                                                 JPOOL_IMAGE, width * 4, 1);
-    const bool inverted = d.info.saw_Adobe_marker != 0;
-    while (d.info.output_scanline < d.info.output_height) {
-        const JDIMENSION y = d.info.output_scanline;
-        if (jpeg_read_scanlines(&d.info, row, 1) != 1) {
+// Takes four-channel pictures and mixes their inks into screen colours.
+class InkRows final : public JpegRows {
+public:
+    bool take(jpeg_decompress_struct& info) override {
+        if (info.num_components != 4 ||
+            (info.jpeg_color_space != JCS_CMYK && info.jpeg_color_space != JCS_YCCK)) {
             return false;
         }
-        auto* pixel = reinterpret_cast<Uint32*>(static_cast<unsigned char*>(d.surface->pixels) +
-                                                static_cast<std::size_t>(y) * d.surface->pitch);
-        const JSAMPLE* inks = row[0];
-        for (JDIMENSION x = 0; x < width; ++x, inks += 4) {
+        info.out_color_space = JCS_CMYK; // libjpeg turns YCCK into CMYK
+        return true;
+    }
+
+    void convert(const jpeg_decompress_struct& info, const JSAMPLE* inks, Uint32* pixel) override {
+        const bool inverted = info.saw_Adobe_marker != 0;
+        for (JDIMENSION x = 0; x < info.output_width; ++x, inks += 4) {
             const unsigned black = inks[3];
             pixel[x] = 0xFF000000u | screenShare(inks[0], black, inverted) << 16 |
                        screenShare(inks[1], black, inverted) << 8 |
                        screenShare(inks[2], black, inverted);
         }
     }
-    jpeg_finish_decompress(&d.info);
-    return true;
-}
+};
 
 } // namespace
 
 std::optional<SurfacePtr> decodeCmykJpeg(std::span<const unsigned char> bytes) {
-    Decoding d;
-    d.info.err = jpeg_std_error(&d.failure.manager);
-    d.failure.manager.error_exit = jumpBack;
-    d.failure.manager.output_message = stayQuiet; // warnings about damaged data
-    const bool decoded = decode(d, bytes);
-    jpeg_destroy_decompress(&d.info);
-    SurfacePtr surface(d.surface);
-    if (!d.fourChannels) {
-        return std::nullopt;
-    }
-    if (!decoded) {
-        surface.reset();
-    }
-    return surface;
+    InkRows rows;
+    return decodeJpegRows(bytes, rows);
 }
