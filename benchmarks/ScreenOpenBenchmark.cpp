@@ -43,6 +43,20 @@ void paintFrame(SDL_Surface& surface, int frame) {
     }
 }
 
+// Saves one large photograph-like JPEG, frame `frame` of a series, at `path`.
+void savePhotograph(const std::filesystem::path& path, int frame) {
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
+        SDL_CreateRGBSurfaceWithFormat(0, kLargeWidth, kLargeHeight, 32, SDL_PIXELFORMAT_RGB888),
+        &SDL_FreeSurface);
+    if (!surface) {
+        throw std::runtime_error(SDL_GetError());
+    }
+    paintFrame(*surface, frame);
+    if (IMG_SaveJPG(surface.get(), path.string().c_str(), 90) != 0) {
+        throw std::runtime_error(IMG_GetError());
+    }
+}
+
 // A copy of the demo content whose painting folder holds only one series: nine large frames.
 class LargeSeriesContent {
 public:
@@ -50,19 +64,8 @@ public:
         const std::filesystem::path paint = copy_.path() / "gfx" / "paint";
         std::filesystem::remove_all(paint);
         std::filesystem::create_directories(paint);
-        std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
-            SDL_CreateRGBSurfaceWithFormat(0, kLargeWidth, kLargeHeight, 32,
-                                           SDL_PIXELFORMAT_RGB888),
-            &SDL_FreeSurface);
-        if (!surface) {
-            throw std::runtime_error(SDL_GetError());
-        }
         for (int frame = 1; frame <= kSeriesFrames; ++frame) {
-            paintFrame(*surface, frame);
-            const std::string name = "photo0" + std::to_string(frame) + ".jpg";
-            if (IMG_SaveJPG(surface.get(), (paint / name).string().c_str(), 90) != 0) {
-                throw std::runtime_error(IMG_GetError());
-            }
+            savePhotograph(paint / ("photo0" + std::to_string(frame) + ".jpg"), frame);
         }
     }
     const std::filesystem::path& path() const { return copy_.path(); }
@@ -138,19 +141,9 @@ void restartPeak() {
 class LargePicturesContent {
 public:
     LargePicturesContent() : copy_(VIMO_CONTENT_DIR) {
-        std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
-            SDL_CreateRGBSurfaceWithFormat(0, kLargeWidth, kLargeHeight, 32,
-                                           SDL_PIXELFORMAT_RGB888),
-            &SDL_FreeSurface);
-        if (!surface) {
-            throw std::runtime_error(SDL_GetError());
-        }
-        paintFrame(*surface, 1);
         const std::filesystem::path images = copy_.path() / "gfx" / "images";
         const std::filesystem::path photo = copy_.path() / "photo.jpg";
-        if (IMG_SaveJPG(surface.get(), photo.string().c_str(), 90) != 0) {
-            throw std::runtime_error(IMG_GetError());
-        }
+        savePhotograph(photo, 1);
         for (const auto& entry : std::filesystem::directory_iterator(images)) {
             std::filesystem::copy_file(photo, entry.path(),
                                        std::filesystem::copy_options::overwrite_existing);
