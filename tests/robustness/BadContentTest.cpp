@@ -8,9 +8,8 @@
 
 #include <gtest/gtest.h>
 
-// What one activity may take on top of what the process holds when it starts. The demo content
-// with its sounds needs a few tens of megabytes; one picture of 10000 x 10000 pixels decoded
-// would take over a gigabyte.
+// What one activity may take on top of what the process holds when it starts: the demo content
+// needs a few tens of megabytes; one picture of 10000 x 10000 pixels decoded, over a gigabyte.
 constexpr long kMemoryBudgetMiB = 200;
 
 TEST(BadContent, EveryActivityCarriesOnThroughOddPicturesSoundsAndLists) {
@@ -58,7 +57,6 @@ TEST(BadContent, EveryActivityCarriesOnThroughOddPicturesSoundsAndLists) {
                     {"cat", "cat.png", "cat.wav", "cat.wav", "\xF0\x9F\x98\x80 cat"}})},
         {"ten thousand exercises", listBytes(many)},
         {"empty", ""},
-        {"a picture", picture},
         {"nothing but line ends", std::string(100000, '\n')},
     };
     Options options(session.faulty);

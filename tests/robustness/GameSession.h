@@ -53,9 +53,8 @@ public:
         return next;
     }
 
-    // `events` pieces of random input as a child gives them, a turn after each: switch presses
-    // (never Esc), clicks away from the stop button, or time passing. Stay
-    // when the screen stayed throughout, otherwise what it asked for.
+    // Random input as a child gives it, a turn after each: switch presses (never Esc), clicks away
+    // from the stop button, time passing. Stay, or what the screen asked for when it left.
     NextScreen play(int events, std::uint32_t seed) {
         RandomGenerator input(seed);
         const auto below = [&](int n) { return randomInRange(input, 0, n - 1); };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Picture files of every format a content folder may hold, whole, cut short, or larger than the
-// game shows, loaded by the real drawing back end: what can show, shows in its own colours;
-// what would take gigabytes to decode is turned away; what is larger than the game shows is kept
-// smaller. What each header declares is ImageFileSizeTest's.
+// Picture files of every format a content folder may hold, loaded by the real drawing back end.
+// What each header declares is ImageFileSizeTest's.
 #include "ContentFiles.h"
 #include "SoftwareCanvas.h"
 #include "game/gfx/Picture.h"
