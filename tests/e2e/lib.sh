@@ -43,10 +43,13 @@ start_x() {
     fail "no X server could be started"
 }
 
-# Starts the game windowed on a content folder; its standard error goes to game.err.
+# Starts the game windowed on content folder $1, through the command after it if any (such as
+# setpriv); its standard error goes to game.err. SDL_AUDIODRIVER may name another audio driver.
 start_game() {
-    SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software "$VIMO_GAME" --windowed --content "$1" \
-        2>"$E2E_TMP/game.err" &
+    local folder=$1
+    shift
+    SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} SDL_RENDER_DRIVER=software "$@" "$VIMO_GAME" \
+        --windowed --content "$folder" 2>"$E2E_TMP/game.err" &
     GAME_PID=$!
 }
 

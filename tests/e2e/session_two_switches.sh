@@ -22,31 +22,18 @@ start_x
 start_game "$content"
 window=$(game_window)
 wait_for_menu 15
-! menu_framed 1 || fail "a selection frame shows before any step"
-
 child_session
-quit_game
-expect_only_expected_errors "$E2E_TMP/game.err" "the game"
+leave quit
+expect_no_errors "$E2E_TMP/game.err" "the game"
 
-# The game writes the file of the day it is on; a run across midnight leaves two.
-log_rows() { cat "$content"/log/*.csv 2>/dev/null | tr -d '\r'; }
-files=("$content"/log/*.csv)
-[ -f "${files[0]}" ] || fail "no log file in $content/log"
-[ "$(head -n 1 "${files[0]}" | tr -d '\r')" = "time,screen,input,event,detail" ] ||
-    fail "the log file does not start with its header"
-[ "$(log_rows | grep -c '^time,')" -eq "${#files[@]}" ] || fail "a header is written twice"
-# The screen, input and event of each row but the header, in order.
-events=$(log_rows | grep -v '^time,' | cut -d, -f2-4 | tr '\n' ';')
-expected="Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;\
-Colour rings,,start;"
-[ "${events#"$expected"}" != "$events" ] || fail "the log starts with $events"
-steps=$(log_rows | grep -c '^[^,]*,Picture steps,first,press,')
-[ "$steps" -eq 2 ] || fail "the log holds $steps presses in picture steps, not 2: $events"
-[ "${events%"Moving pictures,,end;Menu,,start;Menu,,end;"}" != "$events" ] ||
-    fail "the log does not end with leaving the last activity and the menu: $events"
-log_rows | grep -v '^time,' |
-    grep -qv '^[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]T[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\.[0-9]\{3\},' &&
-    fail "a row's time is not a local time with milliseconds"
+# The screen, input and event of each row, in order; a run across midnight leaves two files.
+rows=$(cat "$content"/log/*.csv 2>/dev/null | tr -d '\r')
+[ "$(head -n 1 <<<"$rows")" = "time,screen,input,event,detail" ] || fail "the log has no header"
+events=$(grep -v '^time,' <<<"$rows" | cut -d, -f2-4 | tr '\n' ';')
+case "$events" in
+"Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;Colour rings,,start;"*"Picture steps,first,press;"*"Moving pictures,,end;Menu,,start;Menu,,end;") ;;
+*) fail "the log holds $events" ;;
+esac
 
 printf 'kioskLock=1\r\n' >"$content/options/access.opt"
 printf 'Svenska\r\n' >"$content/data/lang.txt"
@@ -67,5 +54,5 @@ xdotool keydown Escape
 sleep 4
 xdotool keyup Escape
 expect_exit 0
-expect_only_expected_errors "$E2E_TMP/game.err" "the game"
+expect_no_errors "$E2E_TMP/game.err" "the game"
 echo "two-switch session: passed"
