@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every activity's screen test starts from: the fake services over a content folder of the
-// test's own, a recording drawing that knows the stop button's size, the adult's settings written
-// as the options screen writes them, a list written as the editor saves it, and a look at the
-// next frame and at what was heard.
+// What every activity's screen test starts from: the fake services over a content folder of its
+// own, a recording drawing, the settings and the list written as the game's editors write them.
 #pragma once
 
 #include "ContentFiles.h"
@@ -10,19 +8,22 @@
 #include "TestServices.h"
 #include "game/content/Options.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 using Calls = std::vector<std::string>;
 
-// An exercise named `name` with the picture <name>.png and the colour given (the editor's "no
-// colour" unless told).
+// An exercise with the picture <name>.png, and the editor's "no colour" unless told.
 inline ListItem exerciseItem(const std::string& name, std::int32_t colour = 16777215,
-                             const std::string& sound = {}) {
-    return {name, name + ".png", sound, "", "", std::to_string(colour)};
+                             const std::string& sound = {}, const std::string& speech = {},
+                             const std::string& text = {}) {
+    return {name, name + ".png", sound, speech, text, std::to_string(colour)};
+}
+
+inline bool contains(const Calls& calls, const std::string& part) {
+    return std::ranges::any_of(
+        calls, [&](const std::string& call) { return call.find(part) != std::string::npos; });
 }
 
 class ActivityFixture : public ::testing::Test {
@@ -44,11 +45,8 @@ protected:
         test.folder.write("data/" + language + "/vimo", listBytes(items));
     }
 
-    // Begins `screen` as the factory's caller does, keeping what begin answered in `begun`.
-    template <class S> S& begin(S& screen) {
-        begun = screen.begin(graphics, graphics, window);
-        return screen;
-    }
+    // Begins `screen` as the factory's caller does, keeping what begin answered.
+    void begin(Screen& screen) { begun = screen.begin(graphics, graphics, window); }
 
     // The calls the next frame makes.
     Calls frame(Screen& screen) {
