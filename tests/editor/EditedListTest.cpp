@@ -25,7 +25,7 @@ protected:
         {.name = "cat", .image = "cat.png", .text = "Cat", .colour = "-16777216"},
         {.name = "dog", .image = "dog.png", .sound = "dog.wav", .text = "Dog", .colour = "-1"},
         {.name = "cat", .image = "other.png", .text = "second cat", .colour = "-1"}};
-    const std::string toys = listBytes({{.name = "ball"}, {.name = "odd", .colour = "123"}});
+    const std::string toys = listBytes({{.name = "ball"}});
 
     void SetUp() override {
         folder.write("data/English/Animals", listBytes(animals));
@@ -47,13 +47,13 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         std::function<void(std::vector<ListItem>&)> expected;
         int place; // of the chosen exercise; -1 for none
     };
-    const auto swapFirstTwo = [](auto& items) { std::swap(items[0], items[1]); };
     const Case cases[] = {
         {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
          [](auto& items) { items[0].text = "Big  cat"; }, 0},
         {"next colour", [](CEditedList& e) { return e.moveChosenColour(true); },
          [](auto& items) { items[0].colour = "-12132367"; }, 0}, // black, then turquoise
-        {"later", [](CEditedList& e) { return e.moveChosen(false); }, swapFirstTwo, 1},
+        {"later", [](CEditedList& e) { return e.moveChosen(false); },
+         [](auto& items) { std::swap(items[0], items[1]); }, 1},
         {"later again", [](CEditedList& e) { return e.moveChosen(false); },
          [](auto& items) { std::swap(items[1], items[2]); }, 2},
         {"later at the end", [](CEditedList& e) { return e.moveChosen(false); }, [](auto&) {}, 2},
@@ -83,7 +83,6 @@ TEST_F(EditedListTest, ChangesTheDiskRefusedAreKeptUntilWritten) {
     edited.choose(u"dog");
     files.writeFailsAfter = 0;
     EXPECT_FALSE(edited.setChosenText(u"Puppy"));
-    EXPECT_TRUE(edited.hasUnsavedChanges());
     EXPECT_EQ(edited.exercises()[1].text, u"Puppy");
     EXPECT_EQ(file("Animals"), listBytes(animals));
 
@@ -124,7 +123,6 @@ TEST_F(EditedListTest, AListChangedOnDiskSinceItWasOpenedIsNotWrittenOverWithout
     const auto rewrite = [&] { folder.write("data/English/Animals", listBytes({{.name = "x"}})); };
     const std::tuple<const char*, std::function<void()>, bool, bool> cases[] = {
         {"nothing happened", [] {}, false, true},
-        {"written by another editor, kept", rewrite, true, false},
         {"written by another editor, written over", rewrite, true, true},
         {"touched by hand, same size", touch, true, false},
     };

@@ -34,7 +34,6 @@ TEST(EditorTexts, EachLineReplacesItsTextAndMissingLinesStayEnglish) {
     };
     const T::Text shown[] = {T::ListTitle, T::TextTitle, T::NoneEntry, T::SaveFailed, T::ListGone};
     const Case cases[] = {
-        {"no files", "", "", {}},
         {"three lines", lines(3), "", {u"T1"}},
         {"fourteen lines", lines(14), "", {u"T1", u"T6", u"T7", u"T13"}},
         {"empty seventh line, and editor.txt",

@@ -18,16 +18,12 @@ bool operator==(const Exercise& a, const Exercise& b) {
            a.text == b.text && a.colour == b.colour;
 }
 
-class ListFileTest : public ::testing::Test {
-protected:
-    TemporaryFolder folder;
-    DiskFileSystem files{folder.path()};
-};
-
 } // namespace
 
-TEST_F(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
+TEST(ListFileTest, WritesUtf8WithMarkAndCrLfThatTheEditorAndTheGameReadBack) {
+    TemporaryFolder folder;
     folder.makeFolder("data/English");
+    DiskFileSystem files{folder.path()};
     const std::vector<Exercise> written = {
         {u"cat", u"cat.png", u"cat.wav", u"", u"Katt på väg", 0xFF000000},
         {u"  ", u"", u"", u"bil.wav", u"", 0x00FFFFFF}, // a name of blanks is a name

@@ -71,18 +71,15 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
 TEST_F(MediaColumnsTest, DeletingAFileAsksItsKindsQuestionAndKeepsTheExercisesNames) {
     openContent("animals", "dog"); // shows dog.png in the preview
     const std::string animals = file("data/English/animals");
-    answers = {false, true, true};
+    answers = {false, true};
     press("deleteImage"); // No
     EXPECT_TRUE(exists("gfx/images/dog.png"));
     press("deleteImage"); // Yes: the preview lets go of the picture first
     EXPECT_FALSE(exists("gfx/images/dog.png"));
     EXPECT_FALSE(preview().hasPicture());
     EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png"}));
-    press("deleteSpeech");
-    EXPECT_EQ(questions.back(), "Really delete speech file?\n\ndog.wav\n\nThe lists \"animals\" "
+    EXPECT_EQ(questions.back(), "Really delete image file?\n\ndog.png\n\nThe lists \"animals\" "
                                 "use it. Their exercises keep its name, and the game will show "
                                 "or play nothing for it.");
-    EXPECT_EQ(column("speech").entries(), QStringList({" None"}));
-    EXPECT_TRUE(exists("sfx/images/dog.wav"));
     EXPECT_EQ(file("data/English/animals"), animals);
 }

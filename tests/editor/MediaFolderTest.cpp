@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The three media folders: what they offer and copying files in.
+// A media folder: what it offers and copying files in.
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 #include "editor/media/CMediaFolder.h"
@@ -15,21 +15,14 @@ protected:
     DiskFileSystem files{folder.path()};
 };
 
-TEST_F(MediaFolderTest, OffersTheFilesThatCanBeNamedInAList) {
-    folder.write("speech/English/b.wav", "");
-    folder.write("speech/English/A.wav", "");
-    folder.write("speech/English/two\nlines.wav", "");
-    folder.makeFolder("speech/English/sub");
-    CMediaFolder speech(files, CMediaKind(CMediaKind::Speech), u"English");
-    EXPECT_EQ(speech.fileNames(), (Names{u"A.wav", u"b.wav"}));
-    EXPECT_TRUE(CMediaFolder(files, CMediaKind(CMediaKind::Image), u"English").fileNames().empty());
-}
-
+// Only files that can be named on a list line are offered.
 TEST_F(MediaFolderTest, CopiesAFileInUnderItsOwnNameButNeverOverAnother) {
     elsewhere.write("Pictures/horse.png", "new horse");
     elsewhere.write("Pictures/Cat.png", "new cat");
     elsewhere.write("Pictures/..\\..\\evil.png", "evil");
     folder.write("gfx/images/cat.png", "old cat");
+    folder.write("gfx/images/two\nlines.png", "");
+    folder.makeFolder("gfx/images/folder.png");
     CMediaFolder images(files, CMediaKind(CMediaKind::Image), u"English");
     struct Case {
         const char* source;
