@@ -57,22 +57,13 @@ public:
         EditorDialogFixture& test_;
     };
 
-    static std::string list(std::initializer_list<const char*> lines) {
-        std::string bytes = "\xEF\xBB\xBF";
-        for (const char* line : lines) {
-            bytes += std::string(line) + "\r\n";
-        }
-        return bytes;
-    }
-
-    // An English content folder with two lists, the editor's own folder and a few media files.
+    // English content (no lang.txt): two lists, the editor's own folder and a few media files.
     void writeContent() {
-        folder.write("data/lang.txt", "English\r\n");
         folder.write("data/English/animals",
-                     list({"cat", "cat.png", "cat", "", "Cat", "-16777216",     //
-                           "dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
-                           "cat", "other.png", "", "", "second cat", "-1"}));
-        folder.write("data/English/toys", list({"ball", "", "", "", "Ball", "16777215"}));
+                     listBytes({{"cat", "cat.png", "cat", "", "Cat", "-16777216"},
+                                {"dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1"},
+                                {"cat", "other.png", "", "", "second cat", "-1"}}));
+        folder.write("data/English/toys", listBytes({{"ball", "", "", "", "Ball"}}));
         folder.makeFolder("data/English/Tool");
         folder.write("gfx/images/cat.png", solidPng(0xFF0000));
         folder.write("gfx/images/dog.png", solidPng(0x0000FF));

@@ -21,7 +21,6 @@ TEST(ItemName, NamesThatLeadOutOfTheFolderOrBreakALineAreNeverFiles) {
         {u"Skärmbild 10:11:12.png", true, Character, u"Skärmbild 10-11-12.png"},
         {u"ends with dot.", true, Ending, u"ends with dot"},
         {u"CON", true, Device, u"CON_"},
-        {u"nul.txt", true, Device, u"nul_.txt"},
         {u"COM", true, None, u"COM"},
         // the file layer's hidden temporary name
         {u".list.vimo-saving", true, Temporary, u"_list.vimo-saving"},

@@ -37,7 +37,7 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
         choose(c.column, c.entry);
         EXPECT_EQ(sound.calls, c.sounds);
         EXPECT_EQ(file("data/English/toys"),
-                  list({"ball", c.media[0], c.media[1], c.media[2], "Ball", "16777215"}));
+                  listBytes({{"ball", c.media[0], c.media[1], c.media[2], "Ball"}}));
     }
     // A file that is no picture shows only the colour.
     EXPECT_TRUE(preview().hasPicture());
