@@ -5,6 +5,7 @@
 // press the buttons the test queues.
 #pragma once
 
+#include "ContentFiles.h"
 #include "FaultyFileSystem.h"
 #include "RecordingSound.h"
 #include "TemporaryFolder.h"
@@ -15,12 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
-#include <QDropEvent>
-#include <QImage>
-#include <QMimeData>
 #include <QTest>
-#include <QUrl>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,10 +36,6 @@ public:
     // What the dialog asked and showed.
     QStringList questions;
     QStringList errors;
-    int namesAsked = 0;
-    QStringList renamesOffered; // the current names the rename box showed
-    QStringList fileFilters;
-    std::vector<std::filesystem::path> fileFolders;
     // Controller buttons pressed, heard at the next poll, and how many listeners are open.
     std::deque<int> controllerPresses;
     int controllersOpen = 0;
@@ -65,97 +57,59 @@ public:
         EditorDialogFixture& test_;
     };
 
-    static std::string list(std::initializer_list<const char*> lines) {
-        std::string bytes = "\xEF\xBB\xBF";
-        for (const char* line : lines) {
-            bytes += std::string(line) + "\r\n";
-        }
-        return bytes;
-    }
-
-    // A small picture of one colour, in the given file format.
-    static std::string png(QColor colour, const char* format = "PNG") {
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(colour);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        EXPECT_TRUE(image.save(&buffer, format)) << format;
-        return bytes.toStdString();
-    }
-
-    // An English content folder with two lists and a few media files.
+    // English content (no lang.txt): two lists, the editor's own folder and a few media files.
     void writeContent() {
-        folder.write("data/lang.txt", "English\r\n");
         folder.write("data/English/animals",
-                     list({"cat", "cat.png", "cat", "", "Cat", "-16777216",     //
-                           "dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1", //
-                           "cat", "other.png", "", "", "second cat", "-1"}));
-        folder.write("data/English/toys", list({"ball", "", "", "", "Ball", "16777215"}));
+                     listBytes({{"cat", "cat.png", "cat", "", "Cat", "-16777216"},
+                                {"dog", "dog.png", "dog.wav", "dog.wav", "Dog", "-1"},
+                                {"cat", "other.png", "", "", "second cat", "-1"}}));
+        folder.write("data/English/toys", listBytes({{"ball", "", "", "", "Ball"}}));
         folder.makeFolder("data/English/Tool");
-        folder.write("gfx/images/cat.png", png(Qt::red));
-        folder.write("gfx/images/dog.png", png(Qt::blue));
+        folder.write("gfx/images/cat.png", solidPng(0xFF0000));
+        folder.write("gfx/images/dog.png", solidPng(0x0000FF));
         folder.write("gfx/images/broken.png", "not a picture");
         folder.write("sfx/images/cat.wav", "RIFF");
         folder.write("sfx/images/dog.wav", "RIFF");
         folder.write("speech/English/dog.wav", "RIFF");
-        folder.write("sfx/click.wav", "RIFF");
     }
 
-    std::optional<QString> nextName() {
-        if (names.empty()) {
-            ADD_FAILURE() << "unexpected name dialog";
-            return std::nullopt;
+    template <typename T> T next(std::deque<T>& queue, const QString& what) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what.toStdString();
+            return T();
         }
-        std::optional<QString> name = names.front();
-        names.pop_front();
-        return name;
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
     }
 
     CEditorPlatform platform() {
         CEditorPlatform platform;
         platform.askYesNo = [this](QWidget*, const QString& question) {
             questions.push_back(question);
-            if (answers.empty()) {
-                ADD_FAILURE() << "unexpected question: " << question.toStdString();
-                return false;
-            }
-            const bool answer = answers.front();
-            answers.pop_front();
-            return answer;
+            return next(answers, question);
         };
         platform.showError = [this](QWidget*, const QString& message) {
             errors.push_back(message);
         };
-        platform.askName = [this](QWidget*) {
-            ++namesAsked;
-            return nextName();
+        platform.askName = [this](QWidget*) { return next(names, "name dialog"); };
+        platform.askNewName = [this](QWidget*, const QString&, const QString&) {
+            return next(names, "rename dialog");
         };
-        platform.askNewName = [this](QWidget*, const QString&, const QString& current) {
-            renamesOffered.push_back(current);
-            return nextName();
-        };
-        platform.chooseFiles = [this](QWidget*, const QString& filter,
-                                      const std::filesystem::path& start) {
-            fileFilters.push_back(filter);
-            fileFolders.push_back(start);
+        platform.chooseFiles = [this](QWidget*, const QString&, const std::filesystem::path&) {
             return chosenFiles;
         };
         platform.openControllers = [this] { return std::make_unique<QueuedControllers>(*this); };
         return platform;
     }
 
-    void open() {
+    // The English content, the dialog open, and the list and exercise of these names chosen.
+    void openContent(const char* listName = nullptr, const char* exerciseName = nullptr) {
+        writeContent();
         dialog = std::make_unique<CListEditorDialog>(files, sound, platform());
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
-
-    // The English content, the dialog open, and the list and exercise of these names chosen.
-    void openContent(const char* listName = nullptr, const char* exerciseName = nullptr) {
-        writeContent();
-        open();
         if (listName != nullptr) {
             choose("list", listName);
         }
@@ -180,11 +134,6 @@ public:
         EXPECT_NE(found, nullptr) << name;
         return *found;
     }
-    QAbstractButton& button(const char* name) const {
-        auto* found = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
-    }
     CTextBox& textBox() const { return *dialog->findChild<CTextBox*>("textBox"); }
     CPreviewWidget& preview() const { return *dialog->findChild<CPreviewWidget*>("preview"); }
 
@@ -201,29 +150,10 @@ public:
         }
         ADD_FAILURE() << "no entry " << text.toStdString() << " in " << columnName;
     }
-    void press(const char* name) { QTest::mouseClick(&button(name), Qt::LeftButton); }
-    // Types `text` over what the text box holds, as the user would.
-    void retype(const char* text) {
-        QTest::mouseClick(&textBox(), Qt::LeftButton);
-        textBox().selectAll();
-        QTest::keyClicks(&textBox(), text);
-    }
-
-    // Drops files from the file manager on a column, as the user would.
-    void drop(const char* columnName, const std::vector<std::filesystem::path>& paths) {
-        QMimeData data;
-        QList<QUrl> urls;
-        for (const std::filesystem::path& file : paths) {
-            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(file.string())));
-        }
-        data.setUrls(urls);
-        QWidget* target = column(columnName).viewport();
-        const QPoint at = target->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        EXPECT_TRUE(enter.isAccepted()) << columnName;
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &dropped);
+    void press(const char* name) {
+        auto* found = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(found, nullptr) << name;
+        QTest::mouseClick(found, Qt::LeftButton);
     }
 
     std::optional<QString> selected(const char* columnName) const {
@@ -231,14 +161,7 @@ public:
     }
 
     std::string file(const std::string& relative) const { return folder.read(relative); }
-
-    // Every path below the content folder, for "nothing was written" checks.
-    std::vector<std::string> allPaths() const {
-        std::vector<std::string> paths;
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
-            paths.push_back(std::filesystem::relative(entry.path(), folder.path()).string());
-        }
-        std::sort(paths.begin(), paths.end());
-        return paths;
+    bool exists(const std::string& relative) const {
+        return std::filesystem::exists(folder.path() / relative);
     }
 };

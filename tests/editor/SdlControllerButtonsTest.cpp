@@ -20,10 +20,10 @@ TEST(SdlControllerButtonsTest, HearsEachPressOfAControllerPluggedInWhileListenin
     SDL_Joystick* joystick = SDL_JoystickOpen(index);
     ASSERT_NE(joystick, nullptr);
     const std::vector<std::pair<std::vector<int>, std::vector<int>>> steps = {
-        {{2}, {2}},                 // button 2 pressed
-        {{2}, {}},                  // and held
-        {{0, 3}, {0, 3}}, {{}, {}}, // all let go
-        {{1}, {1}},
+        {{2}, {2}}, // button 2 pressed
+        {{2}, {}},  // and held
+        {{0, 3}, {0, 3}},
+        {{}, {}}, // all let go
     };
     for (const auto& [down, heard] : steps) {
         for (int button = 0; button < 4; ++button) {

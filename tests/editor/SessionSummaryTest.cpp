@@ -4,7 +4,6 @@
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,28 +45,22 @@ constexpr std::string_view kSecondDay =
 constexpr std::string_view kThirdDay = "time,screen,input,event,detail\r\n"
                                        "2026-03-16T00:01:00.000,Picture and word,,end,sun\r\n";
 
-ActivitySummary summary(std::string day, int activity, int sessions, long long ms, int presses,
-                        int correct, int wrong, std::optional<long long> median) {
-    return ActivitySummary{std::move(day), activity, sessions, ms, presses, correct, wrong, median};
-}
-
 } // namespace
 
 TEST(SessionSummaryTest, FiguresPerDayAndActivityFromTheLogFilesInTheirOrder) {
     TemporaryFolder folder;
-    std::filesystem::create_directory(folder.path() / "log");
     // Written out of order: the files are read by their dates.
-    std::ofstream(folder.path() / "log" / "2026-03-16.csv") << kThirdDay;
-    std::ofstream(folder.path() / "log" / "2026-03-14.csv") << kFirstDay;
-    std::ofstream(folder.path() / "log" / "2026-03-15.csv") << kSecondDay;
+    folder.write("log/2026-03-16.csv", std::string(kThirdDay));
+    folder.write("log/2026-03-14.csv", std::string(kFirstDay));
+    folder.write("log/2026-03-15.csv", std::string(kSecondDay));
     const DiskFileSystem files(folder.path());
 
     // Find images: 60 s and 7 s played; steps answered after 4, 2 and 6 s (the horse never),
     // so the median is 4 s. Picture and word: 2 minutes across midnight, on the day it began.
     EXPECT_EQ(summariseSessionLog(readSessionLogs(files)),
               (std::vector<ActivitySummary>{
-                  summary("2026-03-14", 3, 2, 67'000, 4, 2, 2, 4'000),
-                  summary("2026-03-15", 5, 1, 120'000, 1, 0, 0, 1'500),
+                  {"2026-03-14", 3, 2, 67'000, 4, 2, 2, 4'000},
+                  {"2026-03-15", 5, 1, 120'000, 1, 0, 0, 1'500},
               }));
     EXPECT_TRUE(summariseSessionLog("time,screen,input,event,detail\r\n").empty());
 }
