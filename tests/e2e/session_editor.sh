@@ -19,6 +19,16 @@ SESSION_INPUT=two-switches
 copy_demo_content
 list=$content/data/English/farm
 
+# The command line prints help and version without a display, and refuses what it does not know
+# with status 2, naming what it knows.
+DISPLAY= "$VIMO_EDITOR" --help | grep -q '^Usage: vimoedit \[--content DIR\]' ||
+    fail "vimoedit --help printed no usage"
+DISPLAY= "$VIMO_EDITOR" --version | grep -qx 'vimoedit [0-9][0-9.]*' ||
+    fail "vimoedit --version printed no version"
+refused=$("$VIMO_EDITOR" --windowed 2>&1)
+[ $? -eq 2 ] && [[ $refused == *"unknown argument: --windowed (known: --content DIR"* ]] ||
+    fail "vimoedit --windowed: $refused"
+
 # The adult's own files, outside the content folder: a picture whose halves tell which half
 # shows, and a tenth of a second of silence as the sound and as the recorded word.
 own=$E2E_TMP/own

@@ -86,3 +86,22 @@ TEST_F(ListEditorDialogTest, DeletingAListAsksWithItsNameAndOneAlreadyGoneLeaves
     EXPECT_EQ(errors, QStringList({"data\\English\\animals was not found."}));
     EXPECT_TRUE(column("list").entries().isEmpty());
 }
+
+// An adult's typing is never lost, however the dialog is ended.
+TEST_F(ListEditorDialogTest, WhateverEndsTheDialogTheTypedTextIsSaved) {
+    const std::pair<const char*, void (*)(EditorDialogFixture&)> endings[] = {
+        {"Esc", [](EditorDialogFixture& f) { QTest::keyClick(&f.textBox(), Qt::Key_Escape); }},
+        {"the close box", [](EditorDialogFixture& f) { f.dialog->close(); }},
+        {"the close button", [](EditorDialogFixture& f) { f.press("close"); }},
+    };
+    for (const auto& [what, end] : endings) {
+        openContent("animals", "dog");
+        QTest::mouseClick(&textBox(), Qt::LeftButton);
+        textBox().selectAll();
+        QTest::keyClicks(&textBox(), "Puppy");
+        end(*this);
+        EXPECT_FALSE(dialog->isVisible()) << what;
+        EXPECT_NE(file("data/English/animals").find("\r\nPuppy\r\n"), std::string::npos) << what;
+        dialog.reset();
+    }
+}
