@@ -19,21 +19,12 @@ class OptionsScreenTest : public ::testing::Test {
 protected:
     OptionsScreenTest() {
         test.folder.makeFolder("options");
+        // The sizes of the demo content's pictures that the controls pressed here lie on.
         const std::tuple<int, int, const char*> sizes[] = {
             {234, 100, "options\\frame"},
-            {112, 87, "options\\selectedFrame"},
-            {800, 600, "options\\about"},
             {60, 60, "buttons\\stop buttons\\reset buttons\\about"},
-            {64, 64,
-             "options\\offCross buttons\\musicOn buttons\\soundOn options\\random "
-             "options\\ordered options\\useStop options\\useEsc buttons\\scanTime "
-             "buttons\\keyTime options\\findPause"},
-            {120, 64, "buttons\\oneContact"},
-            {134, 64, "buttons\\twoContacts options\\speed0 options\\speed1 options\\speed2"},
-            {88, 64, "options\\numPatterns4 options\\numFinds3 options\\numFinds4"},
-            {96, 64, "options\\speechOn options\\speechOff options\\textOn options\\textOff"},
-            {56, 34, "options\\capsOn options\\capsOff"},
-            {150, 64, "options\\contactMode0 options\\movie"},
+            {64, 64, "buttons\\musicOn buttons\\soundOn options\\random options\\useStop"},
+            {56, 34, "options\\capsOn"},
             {100, 75,
              "menu\\game00s menu\\game01s menu\\game02s menu\\game03s menu\\game04s "
              "menu\\game05s menu\\game06s"},
@@ -121,91 +112,40 @@ TEST_F(OptionsScreenTest, EachControlChangesItsOwnSettingOnItsOwnTabOnlyAndTheBu
     EXPECT_EQ(test.sound.calls, Calls{});
 }
 
+// The lists are walked in the order of their names and round, passing by a name that could not
+// stand on one line of the settings file; a name not among them goes to the second name.
 TEST_F(OptionsScreenTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
-    const struct {
-        int tab;
-        std::u16string name;
-        std::vector<std::u16string> presses;
-        const char* language = nullptr; // another than English, written before the screen starts
-    } cases[] = {
-        {2, u"b", {u"c", u"a", u"b"}},
-        {6, u"gone", {u"b", u"c"}}, // a name not among the files: the second name comes first
-        {2, u"djur", {u"djur"}, "Swedish"}, // a language folder without lists: the name stays
-    };
-    // A name that could not stand on one line of the settings file is not offered.
     test.folder.write("data/English/zz\r\n0", "");
-    for (const auto& c : cases) {
-        if (c.language != nullptr) {
-            test.folder.write("data/lang.txt", c.language);
-            test.folder.write(std::string("data/") + c.language + "/Options/options.txt", "Stopp");
-        }
-        const auto tab = static_cast<std::size_t>(c.tab);
-        auto screen = makeScreen([&](Options& o) { o.listName[tab] = c.name; });
-        chooseTab(*screen, c.tab);
+    for (const std::u16string from : {u"b", u"gone"}) {
+        auto screen = makeScreen([&](Options& o) { o.listName[6] = from; });
+        chooseTab(*screen, 6);
         std::vector<std::u16string> seen;
-        for (std::size_t press = 0; press < c.presses.size(); ++press) {
+        for (int press = 0; press < 3; ++press) {
             pressOn(*screen, screen->layout().listBox);
-            seen.push_back(screen->options().listName[tab]);
+            seen.push_back(screen->options().listName[6]);
         }
-        EXPECT_EQ(seen, c.presses) << "tab " << c.tab << ", from " << toUtf8(c.name);
+        EXPECT_EQ(seen, (from == u"b" ? std::vector<std::u16string>{u"c", u"a", u"b"}
+                                      : std::vector<std::u16string>{u"b", u"c", u"a"}));
     }
 }
 
-TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt) {
-    auto screen = makeScreen([](Options& o) { o.lineWidth = 10; }); // not what reset gives
-    pressOn(*screen, screen->layout().aboutButton);
-    // What lies under the picture does not answer: not the reset button, a tab or a setting.
-    const SettingsRecord before = settingsOf(screen->options());
-    for (Picture OptionsLayout::*hidden :
-         {&OptionsLayout::resetButton, &OptionsLayout::colourBox, &OptionsLayout::keyBox}) {
-        pressOn(*screen, screen->layout().*hidden);
-    }
-    chooseTab(*screen, 3);
-    screen->keyDown(kKeySpace);
-    EXPECT_EQ(settingsOf(screen->options()), before);
-    EXPECT_EQ(screen->currentTab(), OptionsTab::Menu);
-
-    pressOn(*screen, screen->layout().stopButton);
-    EXPECT_FALSE(screen->aboutShown());
-    pressOn(*screen, screen->layout().aboutButton);
-    screen->keyDown(kKeyEscape);
-    EXPECT_FALSE(screen->aboutShown());
-    EXPECT_EQ(screen->update(), Stay); // closing the picture does not leave
-
-    // A language with an about picture of its own shows that one, with its version line.
-    test.folder.write("data/English/Options/about.png", "");
-    test.folder.write("data/English/Options/vimo.txt", "\r\n\r\n\r\nUtg\xC3\xA5va 1.0\r\n");
-    screen = makeScreen();
-    pressOn(*screen, screen->layout().aboutButton);
-    EXPECT_EQ(screen->layout().about.text, u"Utg\u00e5va 1.0");
-}
-
-TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsAndTheListChooserGoesOnWhereItStood) {
+TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsElseTheDefaults) {
     {
         Options english(test.files);
         english.setDefaultOptions();
         english.keyTime = 0.6f;
-        english.listName[2] = u"b";
         english.optionsPath = u"options\\English.opt";
         english.writeOptionsFile();
     }
-    auto screen = makeScreen([](Options& o) { o.listName[2] = u"b"; });
-    chooseTab(*screen, 2);
-    pressOn(*screen, screen->layout().listBox); // c
-    pressOn(*screen, screen->layout().resetButton);
-    EXPECT_EQ(screen->options().keyTime, 0.6f);
-    EXPECT_EQ(screen->layout().listBox.text, u"b");
-    // The chooser stood after c: the next name is a, not the c that follows b.
-    pressOn(*screen, screen->layout().listBox);
-    EXPECT_EQ(screen->options().listName[2], u"a");
-
-    // Without the language's settings, the defaults.
-    std::filesystem::remove(test.folder.path() / "options/English.opt");
-    auto other = makeScreen([](Options& o) { o.lineWidth = 10; });
-    pressOn(*other, other->layout().resetButton);
-    Options defaults(test.files);
-    defaults.setDefaultOptions();
-    EXPECT_EQ(settingsOf(other->options()), settingsOf(defaults));
+    for (const float keyTime : {0.6f, 0.2f}) {
+        auto screen = makeScreen([](Options& o) { o.lineWidth = 10; });
+        pressOn(*screen, screen->layout().resetButton);
+        Options expected(test.files);
+        expected.setDefaultOptions();
+        expected.keyTime = keyTime;
+        EXPECT_EQ(settingsOf(screen->options()), settingsOf(expected));
+        std::filesystem::remove(test.folder.path() / "options/English.opt");
+    }
 }
 
 // As the screen goes, even ended by the system, the settings are written at once when changed

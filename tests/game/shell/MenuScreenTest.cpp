@@ -42,38 +42,29 @@ protected:
     RecordingGraphics::FakeImage window{"window", 800, 600};
 };
 
-// Where each picture lies is pinned by the scanning test, which visits their centres.
-TEST_F(MenuScreenTest, LaysOutTwoRowsOfThreeThatReactAcrossTheirWholeSetSize) {
-    const struct {
-        int x;
-        int y;
-        NextScreen next;
-    } cases[] = {
-        {267, 200, RingsId},         // the shared edge belongs to activity 1
-        {268, 200, Stay},            // the gap between two pictures
-        {791, 545, MovingPictureId}, // the last pixel of activity 6
-        {20, 20, Quit},              // the stop button
-        {100, 30, OptionsId},        // the options button
-    };
-    for (const auto& c : cases) {
-        auto menu = makeMenu();
-        menu->mouseDown(c.x, c.y);
-        EXPECT_EQ(menu->update(), c.next) << c.x << "," << c.y;
-    }
-}
-
-TEST_F(MenuScreenTest, OneSwitchScansThroughTheSixPicturesAndTheStopButtonEveryScanTime) {
+// With one switch the pointer steps through the six pictures' centres and the stop button's each
+// time the scan time has passed, and rests on the stop button after the set rounds without a
+// press, with nothing due; the next press wakes it on the first picture and chooses nothing, not
+// even the stop button the pointer rested on. Then Enter chooses where the scanning is.
+TEST_F(MenuScreenTest, OneSwitchScansEveryScanTimeAndRestsAfterItsRounds) {
+    test.access.scanRounds = 2;
     auto menu = makeMenu(1, 3);
-    for (int step = 0; step < 8; ++step) {
+    for (int step = 0; step < 20; ++step) {
         test.clock.advanceMilliseconds(3000);
         menu->update(); // three seconds exactly is not yet later than the scan time
         test.clock.advanceMilliseconds(1);
         menu->update();
     }
-    // Through the six pictures' centres and the stop button's, then round again.
-    const Points centres = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
-                            {399, 447}, {661, 447}, {40, 40},   {137, 197}};
-    EXPECT_EQ(test.pointer.moves, centres);
+    const Points round = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
+                          {399, 447}, {661, 447}, {40, 40}};
+    Points twice = round;
+    twice.insert(twice.end(), round.begin(), round.end());
+    EXPECT_EQ(test.pointer.moves, twice);
+    EXPECT_EQ(menu->nextTurn(), NextTurn::never());
+    menu->keyDown(kKeyEnter);
+    EXPECT_EQ(menu->update(), Stay);
+    EXPECT_EQ(test.pointer.moves.back(), round.front());
+    EXPECT_TRUE(test.pointer.presses.empty());
     menu->keyDown(kKeyEnter);
     EXPECT_EQ(test.pointer.presses, (Points{{137, 197}}));
     EXPECT_EQ(menu->update(), RingsId);
@@ -172,27 +163,6 @@ TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
         menu->keyDown(kKeySpace);
     }
     EXPECT_EQ(test.sound.calls, (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
-}
-
-// With one switch the scanning rests on the stop button after the set rounds without a press,
-// and nothing is due; the next press wakes it on the first picture and chooses nothing, not
-// even the stop button the pointer rested on.
-TEST_F(MenuScreenTest, ScanningRestsAfterItsRoundsAndTheWakingPressChoosesNothing) {
-    test.access.scanRounds = 2;
-    auto menu = makeMenu(1, 1);
-    for (int turn = 0; turn < 30; ++turn) {
-        test.clock.advanceMilliseconds(1001);
-        menu->update();
-    }
-    ASSERT_EQ(test.pointer.moves.size(), 14u); // twice round the seven targets
-    EXPECT_EQ(test.pointer.moves.back(), (std::pair<int, int>{40, 40}));
-    EXPECT_EQ(menu->nextTurn(), NextTurn::never());
-    menu->keyDown(kKeyEnter);
-    EXPECT_EQ(menu->update(), Stay);
-    EXPECT_EQ(test.pointer.moves.back(), (std::pair<int, int>{137, 197}));
-    EXPECT_TRUE(test.pointer.presses.empty());
-    menu->keyDown(kKeyEnter); // awake, Enter chooses again
-    EXPECT_EQ(menu->update(), RingsId);
 }
 
 TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
