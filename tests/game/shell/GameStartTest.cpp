@@ -22,7 +22,6 @@ TEST(GameStart, OnlyPrintsOrRefusesWithAMessageNamingTheWayOut) {
         {{"--bogus"}, dummy, 2, {"--bogus", "--content DIR"}},
         {{"--content", "/nonexistent/vimo"}, dummy, 2, {"/nonexistent/vimo", "--content DIR"}},
         {{"--help"}, dummy, 0, {"--content DIR"}},
-        {{"--version"}, dummy, 0, {"Vimo 1."}},
         {{"--windowed", "--content", content.path().string()}, noDisplay, 1, {"no display"}},
     };
     for (const auto& c : cases) {
