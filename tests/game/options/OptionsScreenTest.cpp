@@ -97,17 +97,14 @@ TEST_F(OptionsScreenTest, EachControlChangesItsOwnSettingOnItsOwnTabOnlyAndTheBu
 // stand on one line of the settings file; a name not among them goes to the second name.
 TEST_F(OptionsScreenTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
     test.folder.write("data/English/zz\r\n0", "");
-    for (const std::u16string from : {u"b", u"gone"}) {
-        auto screen = makeScreen([&](Options& o) { o.listName[6] = from; });
-        chooseTab(*screen, 6);
-        std::vector<std::u16string> seen;
-        for (int press = 0; press < 3; ++press) {
-            pressOn(*screen, screen->layout().listBox);
-            seen.push_back(screen->options().listName[6]);
-        }
-        EXPECT_EQ(seen, (from == u"b" ? std::vector<std::u16string>{u"c", u"a", u"b"}
-                                      : std::vector<std::u16string>{u"b", u"c", u"a"}));
+    auto screen = makeScreen([&](Options& o) { o.listName[6] = u"gone"; });
+    chooseTab(*screen, 6);
+    std::vector<std::u16string> seen;
+    for (int press = 0; press < 3; ++press) {
+        pressOn(*screen, screen->layout().listBox);
+        seen.push_back(screen->options().listName[6]);
     }
+    EXPECT_EQ(seen, (std::vector<std::u16string>{u"b", u"c", u"a"}));
 }
 
 TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsElseTheDefaults) {

@@ -4,7 +4,6 @@
 #include "RecordingGraphics.h"
 #include "TestServices.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -14,20 +13,10 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// The first of `items`, taken off; `none` when there is none left.
-template <typename T> T takeFirst(std::deque<T>& items, T none = {}) {
-    if (items.empty()) {
-        return none;
-    }
-    T first = std::move(items.front());
-    items.pop_front();
-    return first;
-}
-
 // A screen that writes down every call and leaves with the ids it is told to, then stays.
 class LoggingScreen : public Screen {
 public:
-    LoggingScreen(std::string name, Log& log, std::deque<NextScreen> ids)
+    LoggingScreen(std::string name, Log& log, std::vector<NextScreen> ids)
         : name_(std::move(name)), log_(log), ids_(std::move(ids)) {}
     ~LoggingScreen() override { note("destroyed"); }
     int begin(Graphics&, Graphics&, Image&) override {
@@ -36,7 +25,7 @@ public:
     }
     NextScreen update() override {
         note("update");
-        return takeFirst(ids_, NextScreen(Stay));
+        return taken_ < ids_.size() ? ids_[taken_++] : NextScreen(Stay);
     }
     void draw() override { note("draw"); }
     void keyDown(int key) override { note("key " + std::to_string(key)); }
@@ -48,14 +37,15 @@ private:
 
     std::string name_;
     Log& log_;
-    std::deque<NextScreen> ids_;
+    std::vector<NextScreen> ids_;
+    std::size_t taken_ = 0;
 };
 
 // Builds a logging screen that follows the script of the first screen, the next one staying.
 class ScriptedFactory : public ScreenFactory {
 public:
     ScriptedFactory(ScreenServices services, Log& log) : ScreenFactory(services), log_(log) {}
-    std::deque<NextScreen> script;
+    std::vector<NextScreen> script;
 
 protected:
     std::unique_ptr<Screen> make(ScreenId id) override {
@@ -74,7 +64,7 @@ class MainLoopTest : public ::testing::Test, public EventSource, public FrameSin
 protected:
     std::optional<InputEvent> next(NextTurn) override {
         test.clock.advanceMilliseconds(100);
-        return takeFirst(turns);
+        return taken < turns.size() ? turns[taken++] : std::nullopt;
     }
     void endTurn() override { log.push_back("frame"); }
     void screenChanging() override { log.push_back("changing"); }
@@ -82,7 +72,8 @@ protected:
     Log log;
     TestServices test;
     ScriptedFactory factory{test.services(), log};
-    std::deque<std::optional<InputEvent>> turns;
+    std::vector<std::optional<InputEvent>> turns;
+    std::size_t taken = 0;
     RecordingGraphics offscreen;
     RecordingGraphics::FakeImage image{"offscreen", 800, 600};
 };

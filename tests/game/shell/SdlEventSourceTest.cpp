@@ -22,15 +22,12 @@ SDL_Event plainEvent(Uint32 type, SDL_WindowEventID window = SDL_WINDOWEVENT_NON
 
 // The message a screen hears, in a few words; empty when it hears nothing.
 std::string heard(const std::optional<InputEvent>& event) {
-    if (!event) {
-        return "";
-    }
-    const char* names[] = {"key down", "key up", "press", "release", "move", "quit"};
-    std::string out = names[event->type];
-    if (event->type == InputEvent::KeyDown || event->type == InputEvent::KeyUp) {
-        out += " " + std::to_string(event->key) + (event->fromController ? " by controller" : "");
-    }
-    return out;
+    const char* names[] = {"key down ", "key up ", "press", "release", "move", "quit"};
+    const bool key =
+        event && (event->type == InputEvent::KeyDown || event->type == InputEvent::KeyUp);
+    return !event ? ""
+                  : names[event->type] + (key ? std::to_string(event->key) : "") +
+                        (event->fromController ? " by controller" : "");
 }
 
 } // namespace
