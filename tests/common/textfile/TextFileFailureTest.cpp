@@ -3,7 +3,6 @@
 #include "FileSizeLimit.h"
 #include "ResidentMemory.h"
 #include "TemporaryFolder.h"
-#include "TextLines.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
 #include "common/textfile/TextFileWriter.h"
@@ -18,34 +17,41 @@ protected:
     FaultyFileSystem files{folder.path()};
 };
 
-TEST_F(TextFileFailureTest, AReadErrorPartWayClosesTheFileAndRaisesItsCode) {
-    // Marked, so that the encoding is told without reading ahead to the failing block.
-    std::string text = "\xEF\xBB\xBF";
-    for (int i = 0; i < 500; ++i) {
-        text += "line " + std::to_string(i) + "\r\n";
-    }
-    folder.write("list.txt", text);
-    files.readFailsAfter = 2048;
-    TextFile file;
-    ASSERT_TRUE(file.openForReading(files, u"list.txt"));
-    std::u16string line;
-    int linesRead = 0;
-    try {
-        while (file.readLine(line)) {
-            ++linesRead;
+// A read error part-way, a line that never ends, a file of gigabytes: the failure is raised with
+// its code, the file closes and stays ended, and memory taken on the way stays small.
+TEST_F(TextFileFailureTest, AReadErrorOrAnOverlongLineOrFileClosesTheFileAndRaisesItsCode) {
+    constexpr std::size_t kNever = std::numeric_limits<std::size_t>::max();
+    const std::tuple<std::string, off_t, std::size_t, int> cases[] = {
+        // marked, so that the encoding is told without reading ahead to the failing block
+        {"\xEF\xBB\xBF" + std::string(5000, '\n'), 0, 2048, EIO},
+        {std::string(64u << 20, 'x'), 0, kNever, EFBIG},
+        {"short\r\nlines\r\n", off_t{3} << 30, kNever, EFBIG},
+    };
+    for (const auto& [opening, size, readFailsAfter, code] : cases) {
+        folder.write("list.txt", opening);
+        if (size != 0) { // made sparse
+            ASSERT_EQ(::truncate((folder.path() / "list.txt").c_str(), size), 0);
         }
-        FAIL() << "the read error was not reported";
-    } catch (const CTextFileException& error) {
-        EXPECT_EQ(error.errorCode(), static_cast<std::uint32_t>(EIO));
+        files.readFailsAfter = readFailsAfter;
+        ResidentMemory::restartPeak();
+        const long before = ResidentMemory::currentMiB();
+        TextFile file;
+        std::u16string line;
+        try {
+            ASSERT_TRUE(file.openForReading(files, u"list.txt"));
+            while (file.readLine(line)) {
+            }
+            ADD_FAILURE() << "read to the end";
+        } catch (const CTextFileException& error) {
+            EXPECT_EQ(error.errorCode(), static_cast<std::uint32_t>(code));
+        }
+        EXPECT_FALSE(file.isOpen() || file.readLine(line));
+        EXPECT_LE(ResidentMemory::peakMiB() - before, 64);
     }
-    EXPECT_GT(linesRead, 100);
-    EXPECT_FALSE(file.isOpen());
-    EXPECT_FALSE(file.readLine(line)); // and then it stays ended
 }
 
-// A write that fails part-way, or a real full disk found as the last buffer goes out at close:
-// the failure is raised with its code, and the previous file stays whole, with no temporary file
-// beside it.
+// A write that fails part-way, or a full disk found at close: the failure is raised with its
+// code, and the previous file stays whole, with no temporary file beside it.
 TEST_F(TextFileFailureTest, AWriteErrorPartWayOrAtCloseRaisesAndKeepsThePreviousFile) {
     for (const bool realFullDisk : {false, true}) {
         SCOPED_TRACE(realFullDisk ? "a real full disk at close" : "a write error part-way");
@@ -68,67 +74,7 @@ TEST_F(TextFileFailureTest, AWriteErrorPartWayOrAtCloseRaisesAndKeepsThePrevious
         EXPECT_EQ(folder.read("data/English/vimo"), "the teacher's list");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "data/English"),
                                 std::filesystem::directory_iterator()),
-                  1);
-    }
-}
-
-// Two saves of one list at once (the game and the editor, or two editors): each writes a file of
-// its own, so the list is whole, as the save that ended last wrote it.
-TEST_F(TextFileFailureTest, TwoSavesOfOneListAtOnceLeaveItWhole) {
-    folder.makeFolder("data/English");
-    auto save = [](FileSystem& disk, std::u16string_view word) {
-        TextFileWriter file;
-        ASSERT_TRUE(file.openForWriting(disk, u"data\\English\\vimo", Utf8Text));
-        for (int i = 0; i < 300; ++i) {
-            file.write(word);
-            file.writeEndOfLine();
-        }
-        file.close();
-    };
-    DiskFileSystem disk{folder.path()};
-    files.duringNextSave = [&] { save(disk, u"second"); };
-    save(files, u"first");
-    std::vector<std::u16string> expected(300, u"first");
-    expected.emplace_back();
-    EXPECT_EQ(readAllLines(disk, u"data\\English\\vimo"), expected);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "data/English"),
-                            std::filesystem::directory_iterator()),
-              1);
-}
-
-// Files no list or text comes near are unreadable, like a failing disk, and cost little memory on
-// the way: a line that never ends, a file of gigabytes (sparse, so the test costs no disk).
-TEST_F(TextFileFailureTest, AnOverlongLineOrFileReadsAsUnreadableWithinBoundedMemory) {
-    struct Case {
-        const char* what;
-        std::string name;
-        std::string opening;
-        off_t size;
-    };
-    const Case cases[] = {
-        {"a single line of 64 MB", "line.txt", std::string(64u << 20, 'x'), 64 << 20},
-        {"a line of 17 MB in UTF-16", "wide.txt", "\xFF\xFE" + std::string(17u << 20, 'x'),
-         17 << 20},
-        {"a file of 3 GB", "huge.txt", "short\r\nlines\r\n", off_t{3} << 30},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        folder.write(c.name, c.opening);
-        ASSERT_EQ(::truncate((folder.path() / c.name).c_str(), c.size), 0);
-        ResidentMemory::restartPeak();
-        const long before = ResidentMemory::currentMiB();
-        TextFile file;
-        try {
-            std::u16string line;
-            EXPECT_TRUE(file.openForReading(files, std::u16string(c.name.begin(), c.name.end())));
-            while (file.readLine(line)) {
-            }
-            ADD_FAILURE() << "read to the end";
-        } catch (const CTextFileException& error) {
-            EXPECT_EQ(error.errorCode(), static_cast<std::uint32_t>(EFBIG));
-        }
-        EXPECT_FALSE(file.isOpen());
-        EXPECT_LE(ResidentMemory::peakMiB() - before, 64);
-        std::filesystem::remove(folder.path() / c.name);
+                  1)
+            << "a temporary file was left behind";
     }
 }
