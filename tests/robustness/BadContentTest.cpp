@@ -7,6 +7,7 @@
 #include "ResidentMemory.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 // What one activity may take on top of what the process holds when it starts: the demo content
 // needs a few tens of megabytes; one picture of 10000 x 10000 pixels decoded, over a gigabyte.
@@ -21,6 +22,7 @@ TEST(BadContent, EveryActivityCarriesOnThroughOddPicturesSoundsAndLists) {
         {"gfx/images/text.png", "these are the notes for the cat picture\n"},
         {"gfx/images/empty.png", ""},
         {"gfx/images/huge.png", hugeVectorPicture()},
+        {"gfx/images/big.png", picture}, // made a file of gigabytes below
         // the decorations of the screens
         {"gfx/buttons/stop.png", picture.substr(0, picture.size() / 2)},
         {"gfx/findimages/selFrame.png", png::solidRgb(10000, 10000, 0xFF0000)},
@@ -40,6 +42,8 @@ TEST(BadContent, EveryActivityCarriesOnThroughOddPicturesSoundsAndLists) {
         }
     }
     session.folder.makeFolder("gfx/images/folder.png");
+    ASSERT_EQ(::truncate((session.folder.path() / "gfx/images/big.png").c_str(), off_t{2} << 30),
+              0);
     pictures.push_back({"folder", "folder.png", "dog.wav", "dog.wav", "folder"});
 
     const std::string megabyte(1 << 20, 'w');
