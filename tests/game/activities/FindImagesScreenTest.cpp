@@ -6,10 +6,11 @@
 class FindImagesScreenTest : public ActivityFixture {
 protected:
     // The screen as the factory builds and begins it, with the settings written first.
-    std::unique_ptr<FindImagesScreen> start(int numFinds, int oneContact = 0) {
+    std::unique_ptr<FindImagesScreen> start(int numFinds, int oneContact = 0, int soundOn = 1) {
         writeSettings([&](Options& options) {
             options.numFinds = numFinds;
             options.oneContact = oneContact;
+            options.soundOn[FindImagesId] = soundOn;
             options.scanTime = 1;
             options.musicOn[FindImagesId] = 0;
             options.random[FindImagesId] = 0;
@@ -50,6 +51,35 @@ TEST_F(FindImagesScreenTest, ChoicesShareOneRowWithEqualGapsAndOneIsRight) {
         EXPECT_TRUE(contains(frame(*screen), "fill 400,60 400x300"));
         answer(*screen);
         EXPECT_FALSE(contains(frame(*screen), "fill "));
+    }
+}
+
+// A right pick plays the exercise's sound, without its file a praise sound; a press beside the
+// choices has a sound of its own; sound off silences both. Presses in the pause that follows are
+// silent and answer nothing again.
+TEST_F(FindImagesScreenTest, TheAnswerPlaysTheExercisesSoundOrAPraiseAndAWrongPressItsOwn) {
+    writeList({exerciseItem("cat", 16777215, "cat.wav"), exerciseItem("dog")});
+    test.folder.write("sfx/findimages/sounds/good.wav", "RIFF");
+    const std::tuple<const char*, bool, int, Calls> cases[] = {
+        {"own sound", true, 1, {"playOnce sfx\\images\\cat.wav"}},
+        {"sound missing", false, 1, {"playOnce sfx\\findimages\\sounds\\good.wav"}},
+        {"sound off", true, 0, {}},
+    };
+    for (const auto& [what, soundFile, soundOn, played] : cases) {
+        std::filesystem::remove(test.folder.path() / "sfx/images/cat.wav");
+        if (soundFile) {
+            test.folder.write("sfx/images/cat.wav", "RIFF");
+        }
+        auto screen = start(2, 0, soundOn);
+        heard();
+        screen->mouseDown(700, 100); // the empty background
+        EXPECT_EQ(heard(), soundOn == 1 ? Calls{"playOnce sfx\\findimages\\wrong.wav"} : Calls{})
+            << what;
+        answer(*screen);
+        EXPECT_EQ(heard(), played) << what;
+        screen->mouseDown(700, 100);
+        answer(*screen);
+        EXPECT_TRUE(heard().empty() && screen->answered()) << what;
     }
 }
 
