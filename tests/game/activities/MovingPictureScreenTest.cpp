@@ -30,6 +30,16 @@ protected:
         return screen;
     }
 
+    // The exercise whose picture the next frame draws.
+    std::string shownPicture(MovingPictureScreen& screen) {
+        for (const std::string& call : frame(screen)) {
+            if (call.starts_with("image gfx\\images\\")) {
+                return call.substr(0, call.find(".png"));
+            }
+        }
+        return {};
+    }
+
     // Turns of the loop, a tenth of a second apart.
     void turns(MovingPictureScreen& screen, int count) {
         for (int n = 0; n < count; ++n) {
@@ -102,4 +112,25 @@ TEST_F(MovingPictureScreenTest, HeldItMovesWithItsSoundReleasedItStandsAndGoesOn
     turns(*screen, 50);
     EXPECT_EQ(at(), moved);
     EXPECT_EQ(heard(), Calls{"stop"});
+
+    // Five seconds standing are not made up for: a tenth of a second moves a tenth.
+    screen->mouseDown(400, 300);
+    turns(*screen, 1);
+    EXPECT_NEAR(picture.x, moved.first + picture.velocityX * 0.1f, 0.01f);
+    EXPECT_NEAR(picture.y, moved.second + picture.velocityY * 0.1f, 0.01f);
+
+    // A switch still held when the next exercise comes must be let go first.
+    const std::string first = shownPicture(*screen);
+    for (int n = 0; n < 2000 && shownPicture(*screen) == first; ++n) {
+        screen->keyDown(kKeySpace); // auto-repeat
+        turns(*screen, 1);
+    }
+    const auto next = at();
+    screen->keyDown(kKeySpace);
+    turns(*screen, 20);
+    EXPECT_EQ(at(), next);
+    screen->mouseUp(400, 300);
+    screen->keyDown(kKeySpace);
+    turns(*screen, 1);
+    EXPECT_NE(at(), next);
 }
