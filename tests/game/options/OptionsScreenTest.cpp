@@ -141,3 +141,25 @@ TEST_F(OptionsScreenTest, TheSettingsAreWrittenAsTheScreenGoesOnlyWhenChanged) {
     screen.reset();
     EXPECT_EQ(test.folder.read("options/vimo.opt"), "1\r\n");
 }
+
+// While the about picture shows, what lies under it does not answer; stop and Esc close it
+// without leaving.
+TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt) {
+    auto screen = makeScreen([](Options& o) { o.lineWidth = 10; }); // not what reset gives
+    pressOn(*screen, screen->layout().aboutButton);
+    ASSERT_TRUE(screen->aboutShown());
+    const SettingsRecord before = settingsOf(screen->options());
+    for (Picture OptionsLayout::*hidden :
+         {&OptionsLayout::resetButton, &OptionsLayout::colourBox, &OptionsLayout::keyBox}) {
+        pressOn(*screen, screen->layout().*hidden);
+    }
+    chooseTab(*screen, 3);
+    EXPECT_EQ(settingsOf(screen->options()), before);
+    EXPECT_EQ(screen->currentTab(), OptionsTab::Menu);
+    pressOn(*screen, screen->layout().stopButton);
+    EXPECT_FALSE(screen->aboutShown());
+    pressOn(*screen, screen->layout().aboutButton);
+    screen->keyDown(kKeyEscape);
+    EXPECT_FALSE(screen->aboutShown());
+    EXPECT_EQ(screen->update(), Stay);
+}

@@ -140,3 +140,11 @@ TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
     }
     EXPECT_EQ(test.sound.calls, (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
 }
+
+TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
+    makeMenu(0, 3, 1).reset();
+    EXPECT_EQ(test.sound.calls, (Calls{"playOnce music\\menu.wav", "stop"}));
+    test.sound.calls.clear();
+    makeMenu(0, 3, 0).reset();
+    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
+}
