@@ -18,7 +18,7 @@ public:
     }
     void pressAt(int x, int y) override {
         presses.emplace_back(x, y);
-        if (windowActive && screen) {
+        if (screen) {
             screen->mouseDown(x, y);
         }
     }
@@ -33,7 +33,6 @@ public:
     }
 
     Screen* screen = nullptr;
-    bool windowActive = true;
     std::vector<std::pair<int, int>> moves;
     std::vector<std::pair<int, int>> presses;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A sound sink for screen tests: it plays nothing and writes down every call in order, as text
 // ("playOnce music\menu.wav", "stop", device commands as they were sent). It also keeps track of
-// what the shared channel would be playing: a started sound keeps the channel busy until the
+// whether the shared channel would be playing: a started sound keeps the channel busy until the
 // test lets it end, so a play-unless-busy request can be shown not to restart it.
 #pragma once
 
@@ -15,22 +15,15 @@ class RecordingSound : public Sound {
 public:
     // Every call, in the order made (UTF-8, paths as given).
     std::vector<std::string> calls;
-    // True while the shared channel plays; set by the play calls, cleared by stop and by
-    // finishSharedSound. Tests may set it themselves.
+    // True while the shared channel plays; set by the play calls, cleared by stop. Tests may set
+    // it themselves.
     bool sharedChannelBusy = false;
-    // The sound the shared channel plays now, or played last when it was let end; empty after
-    // stop.
-    std::string sharedSound;
     // What sendCommand answers.
     int commandResult = 0;
-
-    // The sound on the shared channel reaches its end.
-    void finishSharedSound() { sharedChannelBusy = false; }
 
     void stop() override {
         calls.push_back("stop");
         sharedChannelBusy = false;
-        sharedSound.clear();
     }
     void playOnce(std::u16string_view path) override { start("playOnce", path); }
     void playOnceUnlessBusy(std::u16string_view path) override {
@@ -54,6 +47,5 @@ private:
     void start(const char* form, std::u16string_view path) {
         calls.push_back(form + (" " + toUtf8(path)));
         sharedChannelBusy = true;
-        sharedSound = toUtf8(path);
     }
 };
