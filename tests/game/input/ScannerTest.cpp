@@ -72,6 +72,22 @@ TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheCl
     EXPECT_EQ(stepTurns, (std::vector<std::uint32_t>{2001, 4002, 6003}));
 }
 
+// A hand-edited scan time: zero seconds or less never steps (nothing moves by itself, nothing is
+// due), and a huge one neither overflows into a step nor wakes the game.
+TEST_F(ScannerTest, AnIntervalOfZeroSecondsOrLessNeverStepsAndAHugeOneNeverOverflows) {
+    addTargets(2);
+    for (const int seconds : {0, -3, 4'294'968, INT32_MAX}) {
+        SCOPED_TRACE(seconds);
+        scanner.setInterval(seconds);
+        EXPECT_EQ(scanner.nextTurn().isNever(), seconds <= 0);
+        for (int turn = 0; turn < 600; ++turn) {
+            clock.advanceMilliseconds(100);
+            scanner.tick();
+        }
+    }
+    EXPECT_TRUE(pointer.moves.empty());
+}
+
 // Automatic scanning rests once every target has had its whole interval, as many rounds over as
 // set, without a press; nothing more is due. Either switch then wakes it on target 0 and presses
 // nothing. A press before the rest starts the count over. The listener hears every step.

@@ -7,11 +7,12 @@
 #include "common/files/DiskFileSystem.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 // Nothing is kept while the log is off, and nothing written before a flush; then each row carries
-// the latest step's detail, quoted where it holds commas or quotes.
-TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushed) {
+// the latest step's detail, quoted where it holds commas or quotes. A failed write ends the log.
+TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushedAndNoneAfterAFailedWrite) {
     TemporaryFolder folder;
     DiskFileSystem files{folder.path()};
     FakeClock clock;
@@ -34,4 +35,15 @@ TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushed) {
               "2026-03-14T09:30:01.500,Find images,first,press,\"cat, \"\"Tom\"\"\"\r\n"
               "2026-03-14T09:30:01.500,Find images,,step,h\u00e4st\r\n"
               "2026-03-14T09:30:01.500,Find images,,end,\r\n");
+
+    // A file where the log folder should be: the first failed write gives the log up for the
+    // game, even once the folder could be made.
+    std::filesystem::remove_all(folder.path() / "log");
+    std::ofstream(folder.path() / "log") << "not a folder";
+    log.screenStarted("Menu");
+    log.flush();
+    std::filesystem::remove(folder.path() / "log");
+    log.press(LogInput::Mouse);
+    log.flush();
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "log"));
 }
