@@ -66,6 +66,20 @@ std::optional<fs::path> findIgnoringCase(const fs::path& folder, std::u16string_
     return best;
 }
 
+// Whether `path` cannot name a file to write: ENOENT when it leads outside the content folder,
+// EISDIR when it is empty or names a folder.
+bool refusedForWriting(std::u16string_view path, std::uint32_t& error) {
+    if (!staysInContentFolder(path)) {
+        error = ENOENT;
+        return true;
+    }
+    if (path.empty() || endsWithSeparator(path)) {
+        error = EISDIR;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::u16string nameFromDisk(const fs::path& name) {
@@ -110,12 +124,7 @@ std::unique_ptr<InputStream> DiskFileSystem::openForReading(std::u16string_view 
 
 std::unique_ptr<OutputStream> DiskFileSystem::openForReplacing(std::u16string_view path,
                                                                std::uint32_t& error) {
-    if (!staysInContentFolder(path)) {
-        error = ENOENT;
-        return nullptr;
-    }
-    if (path.empty() || endsWithSeparator(path)) {
-        error = EISDIR;
+    if (refusedForWriting(path, error)) {
         return nullptr;
     }
     return ReplacingOutputStream::open(resolve(path), error);
@@ -177,12 +186,7 @@ bool DiskFileSystem::remove(std::u16string_view path, std::uint32_t& error) {
 
 bool DiskFileSystem::copyIn(const fs::path& source, std::u16string_view target,
                             std::uint32_t& error) {
-    if (!staysInContentFolder(target)) {
-        error = ENOENT;
-        return false;
-    }
-    if (target.empty() || endsWithSeparator(target)) {
-        error = EISDIR;
+    if (refusedForWriting(target, error)) {
         return false;
     }
     const fs::path destination = resolve(target);
@@ -225,12 +229,7 @@ bool DiskFileSystem::copyIn(const fs::path& source, std::u16string_view target,
 
 bool DiskFileSystem::append(std::u16string_view path, std::string_view bytes,
                             std::uint32_t& error) {
-    if (!staysInContentFolder(path)) {
-        error = ENOENT;
-        return false;
-    }
-    if (path.empty() || endsWithSeparator(path)) {
-        error = EISDIR;
+    if (refusedForWriting(path, error)) {
         return false;
     }
     const fs::path target = resolve(path);
