@@ -7,6 +7,7 @@
 // teacher's photographs, with the memory they hold. Sound is silent: the game starts a new
 // screen's sounds only after its first frame is shown.
 #include "DemoContentCopy.h"
+#include "ResidentMemory.h"
 #include "ScreenBench.h"
 
 #include <SDL_image.h>
@@ -14,7 +15,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <malloc.h>
 #include <memory>
 #include <optional>
@@ -119,21 +119,7 @@ BENCHMARK(largePaintingFrameChanges)->Unit(benchmark::kMillisecond);
 // One line of /proc/self/status in MiB: VmRSS (resident now) or VmHWM (the peak since the count
 // was last restarted).
 double statusMiB(const std::string& name) {
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    while (status >> word) {
-        if (word == name) {
-            double kib = 0;
-            status >> kib;
-            return kib / 1024.0;
-        }
-    }
-    return 0;
-}
-
-// Starts counting the peak afresh from what is resident now.
-void restartPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
+    return static_cast<double>(ResidentMemory::kib(name)) / 1024.0;
 }
 
 // A copy of the demo content whose every picture in gfx/images is one large photograph (the
@@ -172,7 +158,7 @@ void largePicturesOpen(benchmark::State& state, ScreenId activity) {
         state.PauseTiming();
         bench.reset();
         before = statusMiB("VmRSS:");
-        restartPeak();
+        ResidentMemory::restartPeak();
         state.ResumeTiming();
         bench.emplace(content.path(), activity);
         if (!bench->begun() || !bench->turnUntilShown(4)) {

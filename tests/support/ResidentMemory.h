@@ -17,12 +17,11 @@ public:
             throw std::runtime_error("the kernel does not let the peak be restarted");
         }
     }
-    static long peakMiB() { return field("VmHWM:") / 1024; }
-    static long currentMiB() { return field("VmRSS:") / 1024; }
+    static long peakMiB() { return kib("VmHWM:") / 1024; }
+    static long currentMiB() { return kib("VmRSS:") / 1024; }
 
-private:
-    // The value of one line of /proc/self/status, in KiB.
-    static long field(const std::string& name) {
+    // The value of one line of /proc/self/status ("VmRSS:", "VmHWM:"), in KiB.
+    static long kib(const std::string& name) {
         std::ifstream status("/proc/self/status");
         std::string word;
         while (status >> word) {
