@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindImagesScreen.h"
 
+#include "game/platform/KeyCodes.h"
 #include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MovingPictureScreen.h"
 
+#include "game/platform/KeyCodes.h"
+
 namespace {
 
 constexpr float kScreenWidth = 800;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RingsScreen.h"
 
+#include "game/platform/KeyCodes.h"
+
 #include <algorithm>
 #include <utility>
 

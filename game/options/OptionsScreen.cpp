@@ -5,6 +5,7 @@
 #include "game/content/GameTexts.h"
 #include "game/options/OptionsControlTable.h"
 #include "game/options/SettingsNotSavedMessage.h"
+#include "game/platform/KeyCodes.h"
 
 #include <string>
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
+#include "game/platform/KeyCodes.h"
 #include "game/platform/NextTurn.h"
 #include "game/screen/NextScreen.h"
 
@@ -29,7 +30,7 @@ public:
     virtual void mouseDown(int x, int y);
     virtual void mouseUp(int x, int y);
     virtual void mouseMove(int x, int y);
-    // Windows virtual-key codes: Esc 27, Enter 13, Space 32, letters 65 to 90.
+    // The codes of game/platform/KeyCodes.h.
     virtual void keyDown(int key);
     virtual void keyUp(int key);
 
@@ -41,8 +42,3 @@ protected:
     Graphics* window_ = nullptr;
     Image* offscreenImage_ = nullptr;
 };
-
-// Virtual-key codes the screens act on.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyEscape = 27;
-inline constexpr int kKeySpace = 32;

@@ -2,6 +2,7 @@
 #include "MenuScreen.h"
 
 #include "common/text/Utf8.h"
+#include "game/platform/KeyCodes.h"
 #include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
 
