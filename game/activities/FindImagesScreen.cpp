@@ -30,7 +30,7 @@ std::uint32_t pauseMilliseconds(int seconds) {
 FindImagesScreen::FindImagesScreen(ScreenServices& services)
     : ActivityScreen(services), model_(services.clock), divider_(services.clock),
       hoverFrame_(services.clock), praiseSounds_(services.files, services.random, services.clock),
-      scanner_(services.clock, services.pointer) {}
+      scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }) {}
 
 FindImagesScreen::~FindImagesScreen() {
     services_.sound.stop();

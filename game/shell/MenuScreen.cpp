@@ -10,7 +10,8 @@
 
 MenuScreen::MenuScreen(ScreenServices& services)
     : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
-      selectionFrame_(services.clock), scanner_(services.clock, services.pointer),
+      selectionFrame_(services.clock),
+      scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }),
       options_(services.files, services.unsavedSettings),
       leave_(services.clock, services.access.kioskLock) {}
 
