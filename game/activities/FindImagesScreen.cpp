@@ -37,11 +37,11 @@ FindImagesScreen::~FindImagesScreen() {
     scanner_.clearTargets();
 }
 
-int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     if (!list_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
         nextScreenId_ = MenuId;
-        return 0;
+        return false;
     }
     if (options_.random[FindImagesId] == 1) {
         list_.shuffleExercises(services_.random);
@@ -67,7 +67,7 @@ int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscr
     if (options_.musicOn[FindImagesId] == 1) {
         services_.sound.playOnce(u"music\\intro3.wav");
     }
-    return 1;
+    return true;
 }
 
 void FindImagesScreen::startTask() {
@@ -117,7 +117,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
         model_.setSize(static_cast<float>(kModelBox.width), static_cast<float>(kModelBox.height));
         model_.setKeepsShape(true);
         model_.setPosition(200, 60);
-        choice.mark = 1;
+        choice.mark = true;
         services_.log.note(LogEvent::Step, exercise.name);
         backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], &exercise);
         answerSoundPath_ += exercise.sound;
@@ -221,7 +221,7 @@ void FindImagesScreen::draw() {
             for (const Picture& choice : choices_) {
                 if (usesBoldScanFrame(services_.access)) {
                     drawBoldScanFrame(*offscreen_, choice, services_.access);
-                } else if (choice.hover == 1) {
+                } else if (choice.hover) {
                     hoverFrame_.drawAt(choice.x - 7, choice.y - 7);
                 }
             }
@@ -238,7 +238,7 @@ void FindImagesScreen::mouseDown(int x, int y) {
         return;
     }
     const auto right = std::find_if(choices_.begin(), choices_.end(),
-                                    [](const Picture& choice) { return choice.mark == 1; });
+                                    [](const Picture& choice) { return choice.mark; });
     if (right == choices_.end()) {
         return;
     }

@@ -34,11 +34,11 @@ MovingPictureScreen::~MovingPictureScreen() {
     services_.sound.stop();
 }
 
-int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     ActivityScreen::begin(offscreen, window, offscreenImage);
     if (!list_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
         nextScreenId_ = MenuId;
-        return 0;
+        return false;
     }
     if (options_.random[MovingPictureId] == 1) {
         list_.shuffleExercises(services_.random);
@@ -53,12 +53,12 @@ int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& off
         music_.open(u"music\\intro6.wav");
         music_.play();
     }
-    return 1;
+    return true;
 }
 
 NextScreen MovingPictureScreen::update() {
     leaveWhenHeld();
-    if (contactHeld_ != 1) {
+    if (!contactHeld_) {
         // Standing still must not count as time to catch up on when the picture moves again.
         picture_.restartMotionClock();
         return nextScreenId_;
@@ -75,7 +75,7 @@ NextScreen MovingPictureScreen::update() {
 }
 
 NextTurn MovingPictureScreen::nextTurn() const {
-    return contactHeld_ == 1 || !nextScreenId_.stays() ? NextTurn::now() : holdTurn();
+    return contactHeld_ || !nextScreenId_.stays() ? NextTurn::now() : holdTurn();
 }
 
 std::uint32_t MovingPictureScreen::backgroundColour() const {
@@ -100,19 +100,19 @@ void MovingPictureScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
     }
-    if (released_ == 1) {
-        contactHeld_ = 1;
+    if (released_) {
+        contactHeld_ = true;
     }
-    released_ = 0;
+    released_ = false;
 }
 
 void MovingPictureScreen::keyUp(int) {
     leave_.release();
     if (options_.movie == 0) {
-        contactHeld_ = 0;
+        contactHeld_ = false;
         services_.sound.stop();
     }
-    released_ = 1;
+    released_ = true;
 }
 
 void MovingPictureScreen::mouseDown(int x, int y) {
@@ -126,7 +126,7 @@ void MovingPictureScreen::mouseUp(int, int) {
 
 void MovingPictureScreen::startNextExercise() {
     services_.sound.stop();
-    contactHeld_ = 0;
+    contactHeld_ = false;
     // An empty list has no exercise to show: the screen keeps its background and stop button.
     const std::size_t count = list_.exercises.size();
     if (count == 0) {

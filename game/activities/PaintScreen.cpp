@@ -29,7 +29,7 @@ PaintScreen::~PaintScreen() {
     services_.sound.stop();
 }
 
-int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     loadStopButton(true);
 
@@ -45,7 +45,7 @@ int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     if (options_.musicOn[PaintId] == 1) {
         services_.sound.playOnce(u"music\\intro4.wav");
     }
-    return 1;
+    return true;
 }
 
 void PaintScreen::draw() {
@@ -62,19 +62,19 @@ void PaintScreen::draw() {
 
 void PaintScreen::mouseDown(int x, int y) {
     stopButtonPressed(x, y);
-    if (contactHeld_ == 0) {
+    if (!contactHeld_) {
         handlePress();
     }
-    contactHeld_ = 1;
+    contactHeld_ = true;
 }
 
 void PaintScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
-    } else if (contactHeld_ == 0) {
+    } else if (!contactHeld_) {
         handlePress();
     }
-    contactHeld_ = 1;
+    contactHeld_ = true;
 }
 
 void PaintScreen::loadPicture() {

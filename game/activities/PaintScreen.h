@@ -18,7 +18,7 @@ public:
     // Stops whatever the shared sound channel plays.
     ~PaintScreen() override;
 
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
     // The stop button leaves; every press, on it or not, is also the switch.
     void mouseDown(int x, int y) override;

@@ -22,11 +22,11 @@ PictureWordScreen::~PictureWordScreen() {
     services_.sound.stop();
 }
 
-int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     if (!list_.loadList(options_.listName[PictureWordId], services_.errorBox)) {
         nextScreenId_ = MenuId;
-        return 0;
+        return false;
     }
     if (options_.capsOn == 1) {
         list_.upperCaseTexts(CharacterRules(options_.language));
@@ -51,17 +51,17 @@ int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     if (options_.musicOn[PictureWordId] == 1) {
         services_.sound.playOnce(u"music\\intro5.wav");
     }
-    return 1;
+    return true;
 }
 
 void PictureWordScreen::mouseDown(int x, int y) {
     if (stopButtonPressed(x, y)) {
         return;
     }
-    if (contactHeld_ == 0) {
+    if (!contactHeld_) {
         handlePress();
     }
-    contactHeld_ = 1;
+    contactHeld_ = true;
 }
 
 void PictureWordScreen::keyDown(int key) {
@@ -69,10 +69,10 @@ void PictureWordScreen::keyDown(int key) {
         escapePressed();
         return;
     }
-    if (contactHeld_ == 0) {
+    if (!contactHeld_) {
         handlePress();
     }
-    contactHeld_ = 1;
+    contactHeld_ = true;
 }
 
 void PictureWordScreen::handlePress() {

@@ -14,9 +14,9 @@ public:
     // Stops the activity's sound.
     ~PictureWordScreen() override;
 
-    // Shows the first exercise at once unless the key time refuses the press. 0, with the menu
-    // as the next screen, when the list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // Shows the first exercise at once unless the key time refuses the press. False, with the
+    // menu as the next screen, when the list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
     void mouseDown(int x, int y) override;
     void keyDown(int key) override;

@@ -53,7 +53,7 @@ ShapesScreen::~ShapesScreen() {
     services_.sound.stop();
 }
 
-int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     ActivityScreen::begin(offscreen, window, offscreenImage);
     // A settings file edited by hand may ask for any number; there are eight pictures, and a set
     // needs at least one for a press to show anything.
@@ -61,7 +61,7 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
 
     if (!list_.loadList(options_.listName[ShapesId], services_.errorBox)) {
         nextScreenId_ = MenuId;
-        return 0;
+        return false;
     }
     if (options_.random[ShapesId] == 1) {
         list_.shuffleExercises(services_.random);
@@ -80,7 +80,7 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
     if (options_.musicOn[ShapesId] == 1) {
         services_.sound.playOnce(u"music\\intro2.wav");
     }
-    return 1;
+    return true;
 }
 
 std::uint32_t ShapesScreen::backgroundColour() const {
@@ -96,7 +96,7 @@ void ShapesScreen::draw() {
     }
     offscreen_->clear(backgroundColour());
     for (int c = 0; c < setSize_; ++c) {
-        if (patterns_[static_cast<std::size_t>(c)].hover == 1) {
+        if (patterns_[static_cast<std::size_t>(c)].hover) {
             patterns_[static_cast<std::size_t>(c)].draw();
         }
     }
@@ -106,7 +106,7 @@ void ShapesScreen::draw() {
 
 void ShapesScreen::mouseDown(int x, int y) {
     stopButtonPressed(x, y);
-    if (contactHeld_ == 0) {
+    if (!contactHeld_) {
         handlePress();
     }
 }
@@ -114,10 +114,10 @@ void ShapesScreen::mouseDown(int x, int y) {
 void ShapesScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
-    } else if (contactHeld_ == 0) {
+    } else if (!contactHeld_) {
         handlePress();
     }
-    contactHeld_ = 1;
+    contactHeld_ = true;
 }
 
 void ShapesScreen::handlePress() {
@@ -137,23 +137,23 @@ void ShapesScreen::handlePress() {
     const auto used = patterns_.begin() + setSize_;
     if (stage_ == kShowing) {
         const auto hidden =
-            std::find_if(patterns_.begin(), used, [](const Picture& p) { return p.hover != 1; });
+            std::find_if(patterns_.begin(), used, [](const Picture& p) { return !p.hover; });
         if (hidden != used) {
-            hidden->hover = 1;
+            hidden->hover = true;
             services_.log.note(LogEvent::Step,
                                names_[static_cast<std::size_t>(hidden - patterns_.begin())]);
         }
         if (!stepSounds_.names().empty()) {
             playStep(stepSounds_.next());
         }
-        if (std::all_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+        if (std::all_of(patterns_.begin(), used, [](const Picture& p) { return p.hover; })) {
             stage_ = kHiding;
         }
     } else if (stage_ == kHiding) {
         for (auto shown = used; shown != patterns_.begin();) {
             --shown;
-            if (shown->hover == 1) {
-                shown->hover = 0;
+            if (shown->hover) {
+                shown->hover = false;
                 break;
             }
         }
@@ -164,7 +164,7 @@ void ShapesScreen::handlePress() {
                 playStep(name);
             }
         }
-        if (std::none_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+        if (std::none_of(patterns_.begin(), used, [](const Picture& p) { return p.hover; })) {
             stage_ = kDone;
         }
         if (setSize_ == 1) {

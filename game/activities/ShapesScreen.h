@@ -24,8 +24,8 @@ public:
     // Stops the activity's sound.
     ~ShapesScreen() override;
 
-    // 0, with the menu next, when the content list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // False, with the menu next, when the content list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
     // A press on the stop button leaves and still counts as a press; the mouse never holds the
     // contact, so every click counts.

@@ -23,12 +23,12 @@ NextTurn ActivityScreen::nextTurn() const {
 }
 
 void ActivityScreen::mouseUp(int, int) {
-    contactHeld_ = 0;
+    contactHeld_ = false;
     leave_.release();
 }
 
 void ActivityScreen::keyUp(int) {
-    contactHeld_ = 0;
+    contactHeld_ = false;
     leave_.release();
 }
 

@@ -50,7 +50,7 @@ protected:
     Options options_;
     // The activity's exercises, read from the settings' language folder.
     ContentList list_;
-    int contactHeld_ = 0;
+    bool contactHeld_ = false;
     NextScreen nextScreenId_ = Stay;
     Picture stopButton_;
     HoldToLeave leave_;

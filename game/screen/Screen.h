@@ -14,10 +14,10 @@ class Screen {
 public:
     virtual ~Screen() = default;
 
-    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music. 1 when the
-    // screen can run; 0 when it cannot (an activity without its list), and it then asks for the
-    // menu from its first update.
-    virtual int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
+    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music. True when
+    // the screen can run; false when it cannot (an activity without its list), and it then asks
+    // for the menu from its first update.
+    virtual bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
     virtual NextScreen update() = 0;
     // Paints the frame into the offscreen surface and copies it to the window. What earlier
     // frames painted stays on the offscreen surface until a screen paints over it.

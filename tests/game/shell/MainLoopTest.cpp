@@ -19,9 +19,9 @@ public:
     LoggingScreen(std::string name, Log& log, std::vector<NextScreen> ids)
         : name_(std::move(name)), log_(log), ids_(std::move(ids)) {}
     ~LoggingScreen() override { note("destroyed"); }
-    int begin(Graphics&, Graphics&, Image&) override {
+    bool begin(Graphics&, Graphics&, Image&) override {
         note("begin");
-        return 1;
+        return true;
     }
     NextScreen update() override {
         note("update");
