@@ -28,7 +28,7 @@ std::uint32_t pauseMilliseconds(int seconds) {
 } // namespace
 
 FindImagesScreen::FindImagesScreen(ScreenServices& services)
-    : ActivityScreen(services), model_(services.clock), divider_(services.clock),
+    : ActivityScreen(services, FindImagesId), model_(services.clock), divider_(services.clock),
       hoverFrame_(services.clock), praiseSounds_(services.files, services.random, services.clock),
       scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }) {}
 
@@ -39,12 +39,8 @@ FindImagesScreen::~FindImagesScreen() {
 
 bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!list_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
+    if (!startList()) {
         return false;
-    }
-    if (options_.random[FindImagesId] == 1) {
-        list_.shuffleExercises(services_.random);
     }
     praiseSounds_.fill(std::u16string(kPraiseFolder) + u"*.*");
     praiseSounds_.shuffle();
@@ -131,10 +127,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
     // copy taken first is right.
     if (++exercisePosition_ >= list_.exercises.size()) {
         exercisePosition_ = 0;
-        services_.log.note(LogEvent::Done);
-        if (options_.random[FindImagesId] == 1) {
-            list_.shuffleExercises(services_.random);
-        }
+        listGoneThrough();
     }
 }
 

@@ -25,7 +25,7 @@ constexpr Heading kHeadings[8] = {{0, -1}, {1, 0},   {0, 1},  {-1, 0},
 } // namespace
 
 MovingPictureScreen::MovingPictureScreen(ScreenServices& services)
-    : ActivityScreen(services), picture_(services.clock),
+    : ActivityScreen(services, MovingPictureId), picture_(services.clock),
       fallbackSounds_(services.files, services.random, services.clock), music_(services.sound),
       directions_(8, services.random) {}
 
@@ -35,13 +35,9 @@ MovingPictureScreen::~MovingPictureScreen() {
 }
 
 bool MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
-    ActivityScreen::begin(offscreen, window, offscreenImage);
-    if (!list_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
+    Screen::begin(offscreen, window, offscreenImage);
+    if (!startList()) {
         return false;
-    }
-    if (options_.random[MovingPictureId] == 1) {
-        list_.shuffleExercises(services_.random);
     }
     picture_.setTarget(offscreen_);
     loadStopButton(true);
@@ -136,10 +132,7 @@ void MovingPictureScreen::startNextExercise() {
     ++exercisePosition_;
     if (exercisePosition_ >= count) {
         exercisePosition_ = 0;
-        services_.log.note(LogEvent::Done);
-        if (options_.random[MovingPictureId] == 1) {
-            list_.shuffleExercises(services_.random);
-        }
+        listGoneThrough();
     }
     setUpMotion();
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaintScreen.h"
 
-#include "game/input/KeyTimeGuard.h"
-
 #include <string_view>
 
 namespace {
@@ -21,7 +19,7 @@ std::u16string withoutEnd(std::u16string_view name, std::size_t count) {
 } // namespace
 
 PaintScreen::PaintScreen(ScreenServices& services)
-    : ActivityScreen(services), frame_(services.clock),
+    : ActivityScreen(services, PaintId), frame_(services.clock),
       paintSounds_(services.files, services.random, services.clock),
       pictures_(services.files, services.random, services.clock) {}
 
@@ -60,23 +58,6 @@ void PaintScreen::draw() {
     present();
 }
 
-void PaintScreen::mouseDown(int x, int y) {
-    stopButtonPressed(x, y);
-    if (!contactHeld_) {
-        handlePress();
-    }
-    contactHeld_ = true;
-}
-
-void PaintScreen::keyDown(int key) {
-    if (key == kKeyEscape) {
-        escapePressed();
-    } else if (!contactHeld_) {
-        handlePress();
-    }
-    contactHeld_ = true;
-}
-
 void PaintScreen::loadPicture() {
     currentFrame_ = nullptr;
     frame_.release();
@@ -110,11 +91,7 @@ void PaintScreen::showFrame(std::size_t index) {
     currentFrame_ = &frame_;
 }
 
-void PaintScreen::handlePress() {
-    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[PaintId],
-                                 options_.keyTime)) {
-        return;
-    }
+void PaintScreen::step() {
     ++frameIndex_;
     if (frameIndex_ < framePaths_.size()) {
         showFrame(frameIndex_);

@@ -27,7 +27,7 @@ int grown(int size, int lineWidth) {
 } // namespace
 
 RingsScreen::RingsScreen(ScreenServices& services)
-    : ActivityScreen(services), reminder_(services.clock),
+    : ActivityScreen(services, RingsId), reminder_(services.clock),
       ringSounds_(services.files, services.random, services.clock), music_(services.sound) {}
 
 RingsScreen::~RingsScreen() {

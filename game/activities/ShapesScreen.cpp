@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShapesScreen.h"
 
-#include "game/input/KeyTimeGuard.h"
-
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -45,7 +43,7 @@ std::array<Picture, sizeof...(Index)> picturesOn(const Clock& clock,
 } // namespace
 
 ShapesScreen::ShapesScreen(ScreenServices& services, int)
-    : ActivityScreen(services),
+    : ActivityScreen(services, ShapesId, PressRules{.mouseHoldsContact = false}),
       patterns_(picturesOn(services.clock, std::make_index_sequence<kPictures>())),
       variants_(4, services.random), stepSounds_(services.files, services.random, services.clock) {}
 
@@ -54,17 +52,13 @@ ShapesScreen::~ShapesScreen() {
 }
 
 bool ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
-    ActivityScreen::begin(offscreen, window, offscreenImage);
+    Screen::begin(offscreen, window, offscreenImage);
     // A settings file edited by hand may ask for any number; there are eight pictures, and a set
     // needs at least one for a press to show anything.
     setSize_ = std::clamp(options_.numPatterns, 1, kPictures);
 
-    if (!list_.loadList(options_.listName[ShapesId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
+    if (!startList()) {
         return false;
-    }
-    if (options_.random[ShapesId] == 1) {
-        list_.shuffleExercises(services_.random);
     }
     loadStopButton(false);
     for (Picture& picture : patterns_) {
@@ -104,27 +98,7 @@ void ShapesScreen::draw() {
     present();
 }
 
-void ShapesScreen::mouseDown(int x, int y) {
-    stopButtonPressed(x, y);
-    if (!contactHeld_) {
-        handlePress();
-    }
-}
-
-void ShapesScreen::keyDown(int key) {
-    if (key == kKeyEscape) {
-        escapePressed();
-    } else if (!contactHeld_) {
-        handlePress();
-    }
-    contactHeld_ = true;
-}
-
-void ShapesScreen::handlePress() {
-    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[ShapesId],
-                                 options_.keyTime)) {
-        return;
-    }
+void ShapesScreen::step() {
     if (stage_ > kDone) {
         stage_ = kNewSet;
     }
@@ -193,10 +167,7 @@ void ShapesScreen::loadSet() {
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
             exercisePosition_ = 0;
-            services_.log.note(LogEvent::Done);
-            if (options_.random[ShapesId] == 1) {
-                list_.shuffleExercises(services_.random);
-            }
+            listGoneThrough();
         }
     }
     layOutSet();
