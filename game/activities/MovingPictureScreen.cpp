@@ -22,6 +22,61 @@ struct Heading {
 constexpr Heading kHeadings[8] = {{0, -1}, {1, 0},   {0, 1},  {-1, 0},
                                   {1, -1}, {-1, -1}, {-1, 1}, {1, 1}};
 
+// An x and a y: a position, or a velocity in pixels a second.
+struct XY {
+    float x;
+    float y;
+};
+
+// Where a picture of w x h coming from `direction` starts: only a strip of it lies inside the
+// screen (or a corner piece), as deep as 15 % of its width in every direction, at a random place
+// along its edge.
+XY startOf(int direction, float w, float h, RandomGenerator& random) {
+    const float strip = w * 0.15f;
+    const float corner = 2 * strip * kDiagonalFactor;
+    const float cornerDepth = 2 * strip;
+    // A picture larger than the screen gives a negative bound: it then starts between the bound
+    // and 0, still reaching across the whole screen.
+    auto randomStart = [&random](float bound) {
+        return static_cast<float>(randomInRange(random, 0, static_cast<int>(bound)));
+    };
+    switch (direction) {
+    case 0:
+        return {randomStart(kScreenWidth - w), kScreenHeight - strip};
+    case 1:
+        return {strip - w, randomStart(kScreenHeight - h)};
+    case 2:
+        return {randomStart(kScreenWidth - w), strip - h};
+    case 3:
+        return {kScreenWidth - strip, randomStart(kScreenHeight - h)};
+    case 4:
+        return {corner - w, kScreenHeight - cornerDepth};
+    case 5:
+        return {kScreenWidth - corner, kScreenHeight - cornerDepth};
+    case 6:
+        return {kScreenWidth - corner, cornerDepth - h};
+    default:
+        return {corner - w, cornerDepth - h};
+    }
+}
+
+// The velocity of `direction` at the speed setting, in whole pixels a second.
+XY velocityOf(int direction, int speed) {
+    // A settings file edited by hand could ask for no speed at all, or for so little that the
+    // picture would never move; such values take the usual speed.
+    if (speed < 1 || speed > 1000) {
+        speed = kDefaultSpeed;
+    }
+    const int perUnit = 1000 / speed;
+    const Heading heading = kHeadings[direction];
+    int velocityX = perUnit * heading.across * 5;
+    const int velocityY = perUnit * heading.down * 5;
+    if (velocityX != 0 && velocityY != 0) {
+        velocityX = static_cast<int>(static_cast<float>(velocityX) * kDiagonalFactor);
+    }
+    return {static_cast<float>(velocityX), static_cast<float>(velocityY)};
+}
+
 } // namespace
 
 MovingPictureScreen::MovingPictureScreen(ScreenServices& services)
@@ -151,72 +206,11 @@ void MovingPictureScreen::setUpMotion() {
     picture_.load(u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, true);
     services_.log.note(LogEvent::Step, list_.exercises[exercisePosition_].name);
 
-    const float w = picture_.width;
-    const float h = picture_.height;
-    // At the start only a strip this deep (or a corner piece) lies inside the screen, measured
-    // from the width in every direction.
-    const float strip = w * 0.15f;
-    const float corner = 2 * strip * kDiagonalFactor;
-    const float cornerDepth = 2 * strip;
-    // A picture larger than the screen gives a negative bound: it then starts between the bound
-    // and 0, still reaching across the whole screen.
-    auto randomStart = [this](float bound) {
-        return static_cast<float>(randomInRange(services_.random, 0, static_cast<int>(bound)));
-    };
-
     const int direction = directions_.current();
-    float x = 0;
-    float y = 0;
-    switch (direction) {
-    case 0:
-        x = randomStart(kScreenWidth - w);
-        y = kScreenHeight - strip;
-        break;
-    case 1:
-        x = strip - w;
-        y = randomStart(kScreenHeight - h);
-        break;
-    case 2:
-        x = randomStart(kScreenWidth - w);
-        y = strip - h;
-        break;
-    case 3:
-        x = kScreenWidth - strip;
-        y = randomStart(kScreenHeight - h);
-        break;
-    case 4:
-        x = corner - w;
-        y = kScreenHeight - cornerDepth;
-        break;
-    case 5:
-        x = kScreenWidth - corner;
-        y = kScreenHeight - cornerDepth;
-        break;
-    case 6:
-        x = kScreenWidth - corner;
-        y = cornerDepth - h;
-        break;
-    default:
-        x = corner - w;
-        y = cornerDepth - h;
-        break;
-    }
-
-    // A settings file edited by hand could ask for no speed at all, or for so little that the
-    // picture would never move; such values take the usual speed.
-    int speed = options_.speedGame6;
-    if (speed < 1 || speed > 1000) {
-        speed = kDefaultSpeed;
-    }
-    const int perUnit = 1000 / speed;
-    const Heading heading = kHeadings[direction];
-    int velocityX = perUnit * heading.across * 5;
-    const int velocityY = perUnit * heading.down * 5;
-    if (velocityX != 0 && velocityY != 0) {
-        velocityX = static_cast<int>(static_cast<float>(velocityX) * kDiagonalFactor);
-    }
-    picture_.setPosition(x, y);
-    picture_.setVelocity(static_cast<float>(velocityX), static_cast<float>(velocityY));
+    const XY start = startOf(direction, picture_.width, picture_.height, services_.random);
+    picture_.setPosition(start.x, start.y);
+    const XY velocity = velocityOf(direction, options_.speedGame6);
+    picture_.setVelocity(velocity.x, velocity.y);
 
     directions_.advance();
 }
