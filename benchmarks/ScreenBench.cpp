@@ -11,7 +11,7 @@ constexpr std::uint32_t kRefreshMilliseconds = 17;
 class StillPointer : public Pointer {
 public:
     void moveTo(int, int) override {}
-    void pressAt(int, int) override {}
+    bool takesPresses() const override { return true; }
 };
 
 class SilentErrorBox : public ErrorBox {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FindImagesScreen.h"
 
+#include "game/platform/KeyCodes.h"
 #include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
 
@@ -27,23 +28,19 @@ std::uint32_t pauseMilliseconds(int seconds) {
 } // namespace
 
 FindImagesScreen::FindImagesScreen(ScreenServices& services)
-    : ActivityScreen(services), model_(services.clock), divider_(services.clock),
+    : ActivityScreen(services, FindImagesId), model_(services.clock), divider_(services.clock),
       hoverFrame_(services.clock), praiseSounds_(services.files, services.random, services.clock),
-      scanner_(services.clock, services.pointer) {}
+      scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }) {}
 
 FindImagesScreen::~FindImagesScreen() {
     services_.sound.stop();
     scanner_.clearTargets();
 }
 
-int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!list_.loadList(options_.listName[FindImagesId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
-        return 0;
-    }
-    if (options_.random[FindImagesId] == 1) {
-        list_.shuffleExercises(services_.random);
+    if (!startList()) {
+        return false;
     }
     praiseSounds_.fill(std::u16string(kPraiseFolder) + u"*.*");
     praiseSounds_.shuffle();
@@ -66,7 +63,7 @@ int FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscr
     if (options_.musicOn[FindImagesId] == 1) {
         services_.sound.playOnce(u"music\\intro3.wav");
     }
-    return 1;
+    return true;
 }
 
 void FindImagesScreen::startTask() {
@@ -116,7 +113,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
         model_.setSize(static_cast<float>(kModelBox.width), static_cast<float>(kModelBox.height));
         model_.setKeepsShape(true);
         model_.setPosition(200, 60);
-        choice.mark = 1;
+        choice.mark = true;
         services_.log.note(LogEvent::Step, exercise.name);
         backgroundColour_ = exerciseBackground(options_.backgroundColour[FindImagesId], &exercise);
         answerSoundPath_ += exercise.sound;
@@ -130,10 +127,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
     // copy taken first is right.
     if (++exercisePosition_ >= list_.exercises.size()) {
         exercisePosition_ = 0;
-        services_.log.note(LogEvent::Done);
-        if (options_.random[FindImagesId] == 1) {
-            list_.shuffleExercises(services_.random);
-        }
+        listGoneThrough();
     }
 }
 
@@ -220,7 +214,7 @@ void FindImagesScreen::draw() {
             for (const Picture& choice : choices_) {
                 if (usesBoldScanFrame(services_.access)) {
                     drawBoldScanFrame(*offscreen_, choice, services_.access);
-                } else if (choice.hover == 1) {
+                } else if (choice.hover) {
                     hoverFrame_.drawAt(choice.x - 7, choice.y - 7);
                 }
             }
@@ -237,7 +231,7 @@ void FindImagesScreen::mouseDown(int x, int y) {
         return;
     }
     const auto right = std::find_if(choices_.begin(), choices_.end(),
-                                    [](const Picture& choice) { return choice.mark == 1; });
+                                    [](const Picture& choice) { return choice.mark; });
     if (right == choices_.end()) {
         return;
     }

@@ -21,8 +21,8 @@ public:
     // Stops the activity's sound.
     ~FindImagesScreen() override;
 
-    // 0, with the menu as the next screen, when the list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // False, with the menu as the next screen, when the list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
     // The scanner's next step while the child chooses, then the end of the pause.
@@ -31,7 +31,7 @@ public:
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;
 
-    // The pictures of the current task in row order (the right one has mark 1), for tests.
+    // The pictures of the current task in row order (the right one is marked), for tests.
     const std::vector<Picture>& choices() const { return choices_; }
     bool answered() const { return answered_; }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MovingPictureScreen.h"
 
+#include "game/platform/KeyCodes.h"
+
 namespace {
 
 constexpr float kScreenWidth = 800;
@@ -20,10 +22,65 @@ struct Heading {
 constexpr Heading kHeadings[8] = {{0, -1}, {1, 0},   {0, 1},  {-1, 0},
                                   {1, -1}, {-1, -1}, {-1, 1}, {1, 1}};
 
+// An x and a y: a position, or a velocity in pixels a second.
+struct XY {
+    float x;
+    float y;
+};
+
+// Where a picture of w x h coming from `direction` starts: only a strip of it lies inside the
+// screen (or a corner piece), as deep as 15 % of its width in every direction, at a random place
+// along its edge.
+XY startOf(int direction, float w, float h, RandomGenerator& random) {
+    const float strip = w * 0.15f;
+    const float corner = 2 * strip * kDiagonalFactor;
+    const float cornerDepth = 2 * strip;
+    // A picture larger than the screen gives a negative bound: it then starts between the bound
+    // and 0, still reaching across the whole screen.
+    auto randomStart = [&random](float bound) {
+        return static_cast<float>(randomInRange(random, 0, static_cast<int>(bound)));
+    };
+    switch (direction) {
+    case 0:
+        return {randomStart(kScreenWidth - w), kScreenHeight - strip};
+    case 1:
+        return {strip - w, randomStart(kScreenHeight - h)};
+    case 2:
+        return {randomStart(kScreenWidth - w), strip - h};
+    case 3:
+        return {kScreenWidth - strip, randomStart(kScreenHeight - h)};
+    case 4:
+        return {corner - w, kScreenHeight - cornerDepth};
+    case 5:
+        return {kScreenWidth - corner, kScreenHeight - cornerDepth};
+    case 6:
+        return {kScreenWidth - corner, cornerDepth - h};
+    default:
+        return {corner - w, cornerDepth - h};
+    }
+}
+
+// The velocity of `direction` at the speed setting, in whole pixels a second.
+XY velocityOf(int direction, int speed) {
+    // A settings file edited by hand could ask for no speed at all, or for so little that the
+    // picture would never move; such values take the usual speed.
+    if (speed < 1 || speed > 1000) {
+        speed = kDefaultSpeed;
+    }
+    const int perUnit = 1000 / speed;
+    const Heading heading = kHeadings[direction];
+    int velocityX = perUnit * heading.across * 5;
+    const int velocityY = perUnit * heading.down * 5;
+    if (velocityX != 0 && velocityY != 0) {
+        velocityX = static_cast<int>(static_cast<float>(velocityX) * kDiagonalFactor);
+    }
+    return {static_cast<float>(velocityX), static_cast<float>(velocityY)};
+}
+
 } // namespace
 
 MovingPictureScreen::MovingPictureScreen(ScreenServices& services)
-    : ActivityScreen(services), picture_(services.clock),
+    : ActivityScreen(services, MovingPictureId), picture_(services.clock),
       fallbackSounds_(services.files, services.random, services.clock), music_(services.sound),
       directions_(8, services.random) {}
 
@@ -32,14 +89,10 @@ MovingPictureScreen::~MovingPictureScreen() {
     services_.sound.stop();
 }
 
-int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
-    ActivityScreen::begin(offscreen, window, offscreenImage);
-    if (!list_.loadList(options_.listName[MovingPictureId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
-        return 0;
-    }
-    if (options_.random[MovingPictureId] == 1) {
-        list_.shuffleExercises(services_.random);
+bool MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
+    if (!startList()) {
+        return false;
     }
     picture_.setTarget(offscreen_);
     loadStopButton(true);
@@ -51,12 +104,12 @@ int MovingPictureScreen::begin(Graphics& offscreen, Graphics& window, Image& off
         music_.open(u"music\\intro6.wav");
         music_.play();
     }
-    return 1;
+    return true;
 }
 
 NextScreen MovingPictureScreen::update() {
     leaveWhenHeld();
-    if (contactHeld_ != 1) {
+    if (!contactHeld_) {
         // Standing still must not count as time to catch up on when the picture moves again.
         picture_.restartMotionClock();
         return nextScreenId_;
@@ -73,7 +126,7 @@ NextScreen MovingPictureScreen::update() {
 }
 
 NextTurn MovingPictureScreen::nextTurn() const {
-    return contactHeld_ == 1 || !nextScreenId_.stays() ? NextTurn::now() : holdTurn();
+    return contactHeld_ || !nextScreenId_.stays() ? NextTurn::now() : holdTurn();
 }
 
 std::uint32_t MovingPictureScreen::backgroundColour() const {
@@ -98,19 +151,19 @@ void MovingPictureScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
     }
-    if (released_ == 1) {
-        contactHeld_ = 1;
+    if (released_) {
+        contactHeld_ = true;
     }
-    released_ = 0;
+    released_ = false;
 }
 
 void MovingPictureScreen::keyUp(int) {
     leave_.release();
     if (options_.movie == 0) {
-        contactHeld_ = 0;
+        contactHeld_ = false;
         services_.sound.stop();
     }
-    released_ = 1;
+    released_ = true;
 }
 
 void MovingPictureScreen::mouseDown(int x, int y) {
@@ -124,7 +177,7 @@ void MovingPictureScreen::mouseUp(int, int) {
 
 void MovingPictureScreen::startNextExercise() {
     services_.sound.stop();
-    contactHeld_ = 0;
+    contactHeld_ = false;
     // An empty list has no exercise to show: the screen keeps its background and stop button.
     const std::size_t count = list_.exercises.size();
     if (count == 0) {
@@ -134,10 +187,7 @@ void MovingPictureScreen::startNextExercise() {
     ++exercisePosition_;
     if (exercisePosition_ >= count) {
         exercisePosition_ = 0;
-        services_.log.note(LogEvent::Done);
-        if (options_.random[MovingPictureId] == 1) {
-            list_.shuffleExercises(services_.random);
-        }
+        listGoneThrough();
     }
     setUpMotion();
 
@@ -156,72 +206,11 @@ void MovingPictureScreen::setUpMotion() {
     picture_.load(u"gfx\\images\\" + list_.exercises[exercisePosition_].image, offscreen_, true);
     services_.log.note(LogEvent::Step, list_.exercises[exercisePosition_].name);
 
-    const float w = picture_.width;
-    const float h = picture_.height;
-    // At the start only a strip this deep (or a corner piece) lies inside the screen, measured
-    // from the width in every direction.
-    const float strip = w * 0.15f;
-    const float corner = 2 * strip * kDiagonalFactor;
-    const float cornerDepth = 2 * strip;
-    // A picture larger than the screen gives a negative bound: it then starts between the bound
-    // and 0, still reaching across the whole screen.
-    auto randomStart = [this](float bound) {
-        return static_cast<float>(randomInRange(services_.random, 0, static_cast<int>(bound)));
-    };
-
     const int direction = directions_.current();
-    float x = 0;
-    float y = 0;
-    switch (direction) {
-    case 0:
-        x = randomStart(kScreenWidth - w);
-        y = kScreenHeight - strip;
-        break;
-    case 1:
-        x = strip - w;
-        y = randomStart(kScreenHeight - h);
-        break;
-    case 2:
-        x = randomStart(kScreenWidth - w);
-        y = strip - h;
-        break;
-    case 3:
-        x = kScreenWidth - strip;
-        y = randomStart(kScreenHeight - h);
-        break;
-    case 4:
-        x = corner - w;
-        y = kScreenHeight - cornerDepth;
-        break;
-    case 5:
-        x = kScreenWidth - corner;
-        y = kScreenHeight - cornerDepth;
-        break;
-    case 6:
-        x = kScreenWidth - corner;
-        y = cornerDepth - h;
-        break;
-    default:
-        x = corner - w;
-        y = cornerDepth - h;
-        break;
-    }
-
-    // A settings file edited by hand could ask for no speed at all, or for so little that the
-    // picture would never move; such values take the usual speed.
-    int speed = options_.speedGame6;
-    if (speed < 1 || speed > 1000) {
-        speed = kDefaultSpeed;
-    }
-    const int perUnit = 1000 / speed;
-    const Heading heading = kHeadings[direction];
-    int velocityX = perUnit * heading.across * 5;
-    const int velocityY = perUnit * heading.down * 5;
-    if (velocityX != 0 && velocityY != 0) {
-        velocityX = static_cast<int>(static_cast<float>(velocityX) * kDiagonalFactor);
-    }
-    picture_.setPosition(x, y);
-    picture_.setVelocity(static_cast<float>(velocityX), static_cast<float>(velocityY));
+    const XY start = startOf(direction, picture_.width, picture_.height, services_.random);
+    picture_.setPosition(start.x, start.y);
+    const XY velocity = velocityOf(direction, options_.speedGame6);
+    picture_.setVelocity(velocity.x, velocity.y);
 
     directions_.advance();
 }

@@ -21,8 +21,8 @@ public:
     // Stops the activity's sound and closes its music.
     ~MovingPictureScreen() override;
 
-    // 0, with the menu next, when the content list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // False, with the menu next, when the content list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     // Moves the picture while the contact holds, and brings the next exercise once it is gone.
     NextScreen update() override;
     void draw() override;
@@ -52,5 +52,5 @@ private:
     std::u16string soundPath_;
     ShuffledOrder directions_;
     std::size_t exercisePosition_ = 0;
-    int released_ = 1;
+    bool released_ = true;
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaintScreen.h"
 
-#include "game/input/KeyTimeGuard.h"
-
 #include <string_view>
 
 namespace {
@@ -21,7 +19,7 @@ std::u16string withoutEnd(std::u16string_view name, std::size_t count) {
 } // namespace
 
 PaintScreen::PaintScreen(ScreenServices& services)
-    : ActivityScreen(services), frame_(services.clock),
+    : ActivityScreen(services, PaintId), frame_(services.clock),
       paintSounds_(services.files, services.random, services.clock),
       pictures_(services.files, services.random, services.clock) {}
 
@@ -29,7 +27,7 @@ PaintScreen::~PaintScreen() {
     services_.sound.stop();
 }
 
-int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     loadStopButton(true);
 
@@ -45,7 +43,7 @@ int PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     if (options_.musicOn[PaintId] == 1) {
         services_.sound.playOnce(u"music\\intro4.wav");
     }
-    return 1;
+    return true;
 }
 
 void PaintScreen::draw() {
@@ -58,23 +56,6 @@ void PaintScreen::draw() {
     }
     drawStopButton();
     present();
-}
-
-void PaintScreen::mouseDown(int x, int y) {
-    stopButtonPressed(x, y);
-    if (contactHeld_ == 0) {
-        handlePress();
-    }
-    contactHeld_ = 1;
-}
-
-void PaintScreen::keyDown(int key) {
-    if (key == kKeyEscape) {
-        escapePressed();
-    } else if (contactHeld_ == 0) {
-        handlePress();
-    }
-    contactHeld_ = 1;
 }
 
 void PaintScreen::loadPicture() {
@@ -110,11 +91,7 @@ void PaintScreen::showFrame(std::size_t index) {
     currentFrame_ = &frame_;
 }
 
-void PaintScreen::handlePress() {
-    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[PaintId],
-                                 options_.keyTime)) {
-        return;
-    }
+void PaintScreen::step() {
     ++frameIndex_;
     if (frameIndex_ < framePaths_.size()) {
         showFrame(frameIndex_);

@@ -18,22 +18,19 @@ public:
     // Stops whatever the shared sound channel plays.
     ~PaintScreen() override;
 
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
-    // The stop button leaves; every press, on it or not, is also the switch.
-    void mouseDown(int x, int y) override;
-    // Esc leaves; any other key is the switch.
-    void keyDown(int key) override;
 
     // The frame on screen; none without frames.
     const Picture* currentFrame() const { return currentFrame_; }
 
 private:
+    // Every press is the switch, one on the stop button too; Esc only leaves.
+    void step() override;
     void loadPicture();
     // Decodes frame `index` of the picture in place of the one before: a series of large frames
     // holds only the one on screen.
     void showFrame(std::size_t index);
-    void handlePress();
     // The sound of a step: played when sounds are on, otherwise every sound is silenced.
     void stepSound(const std::u16string& path);
 

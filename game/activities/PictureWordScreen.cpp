@@ -2,7 +2,6 @@
 #include "PictureWordScreen.h"
 
 #include "common/pictures/ReadableText.h"
-#include "game/input/KeyTimeGuard.h"
 
 #include <string>
 
@@ -15,24 +14,21 @@ constexpr DrawnBox kPictureBox{600, 450};
 } // namespace
 
 PictureWordScreen::PictureWordScreen(ScreenServices& services)
-    : ActivityScreen(services), picture_(services.clock), word_(services.clock),
+    : ActivityScreen(services, PictureWordId, PressRules{.wayOutHoldsContact = false}),
+      picture_(services.clock), word_(services.clock),
       fallbackSounds_(services.files, services.random, services.clock) {}
 
 PictureWordScreen::~PictureWordScreen() {
     services_.sound.stop();
 }
 
-int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!list_.loadList(options_.listName[PictureWordId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
-        return 0;
+    if (!startList()) {
+        return false;
     }
     if (options_.capsOn == 1) {
         list_.upperCaseTexts(CharacterRules(options_.language));
-    }
-    if (options_.random[PictureWordId] == 1) {
-        list_.shuffleExercises(services_.random);
     }
     fallbackSounds_.fill(u"sfx\\paint\\*.*");
     fallbackSounds_.shuffle();
@@ -46,40 +42,15 @@ int PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     word_.setFontSize(kWordPixels);
 
     // The first exercise shows at once, unless the child left and came back within the key time.
-    handlePress();
+    acceptPress();
 
     if (options_.musicOn[PictureWordId] == 1) {
         services_.sound.playOnce(u"music\\intro5.wav");
     }
-    return 1;
+    return true;
 }
 
-void PictureWordScreen::mouseDown(int x, int y) {
-    if (stopButtonPressed(x, y)) {
-        return;
-    }
-    if (contactHeld_ == 0) {
-        handlePress();
-    }
-    contactHeld_ = 1;
-}
-
-void PictureWordScreen::keyDown(int key) {
-    if (key == kKeyEscape) {
-        escapePressed();
-        return;
-    }
-    if (contactHeld_ == 0) {
-        handlePress();
-    }
-    contactHeld_ = 1;
-}
-
-void PictureWordScreen::handlePress() {
-    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[PictureWordId],
-                                 options_.keyTime)) {
-        return;
-    }
+void PictureWordScreen::step() {
     // A list without exercises has nothing to show or say; the screen stays usable.
     if (list_.exercises.empty()) {
         return;
@@ -106,10 +77,7 @@ void PictureWordScreen::showNextExercise() {
     ++exercisePosition_;
     if (exercisePosition_ >= static_cast<int>(list_.exercises.size())) {
         exercisePosition_ = 0;
-        services_.log.note(LogEvent::Done);
-        if (options_.random[PictureWordId] == 1) {
-            list_.shuffleExercises(services_.random);
-        }
+        listGoneThrough();
     }
     const Exercise& exercise = *currentExercise();
     services_.log.note(LogEvent::Step, exercise.name);

@@ -14,18 +14,17 @@ public:
     // Stops the activity's sound.
     ~PictureWordScreen() override;
 
-    // Shows the first exercise at once unless the key time refuses the press. 0, with the menu
-    // as the next screen, when the list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // Shows the first exercise at once unless the key time refuses the press. False, with the
+    // menu as the next screen, when the list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
-    void mouseDown(int x, int y) override;
-    void keyDown(int key) override;
 
     // 0 show the next exercise, 1 and 2 speak, 3 take away, 4 wait with an empty screen.
     int stage() const { return stage_; }
 
 private:
-    void handlePress();
+    // Any key or button but Esc and the stop button, which only leave.
+    void step() override;
     void showNextExercise();
     void speak();
     void takeAway();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RingsScreen.h"
 
+#include "game/platform/KeyCodes.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -25,14 +27,14 @@ int grown(int size, int lineWidth) {
 } // namespace
 
 RingsScreen::RingsScreen(ScreenServices& services)
-    : ActivityScreen(services), reminder_(services.clock),
+    : ActivityScreen(services, RingsId), reminder_(services.clock),
       ringSounds_(services.files, services.random, services.clock), music_(services.sound) {}
 
 RingsScreen::~RingsScreen() {
     services_.sound.stop();
 }
 
-int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     ringPenWidth_ = static_cast<float>(options_.lineWidth);
     loadStopButton(true);
@@ -48,7 +50,7 @@ int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     complete_ = false;
     fresh_ = true;
     soundPending_ = true;
-    contactHeld_ = 0;
+    contactHeld_ = false;
     pictureStartTime_ = services_.clock.milliseconds();
     prepareNextPicture();
     eraseRings();
@@ -57,19 +59,19 @@ int RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
         music_.open(u"music\\intro1.wav");
         music_.play();
     }
-    return 1;
+    return true;
 }
 
 NextScreen RingsScreen::update() {
     leaveWhenHeld();
-    if (reminderShown_ && contactHeld_ == 1) {
+    if (reminderShown_ && contactHeld_) {
         reminderShown_ = false;
         eraseRings();
     }
     const std::uint32_t now = services_.clock.milliseconds();
     switch (contactMode()) {
     case 0: // draw while held; the picture waits for the next press
-        if (contactHeld_ == 1) {
+        if (contactHeld_) {
             if (!complete_) {
                 drawingStep();
             }
@@ -83,7 +85,7 @@ NextScreen RingsScreen::update() {
         }
         break;
     case 1: // draw while held; a release starts over
-        if (contactHeld_ == 1) {
+        if (contactHeld_) {
             if (!complete_) {
                 drawingStep();
             }
@@ -92,7 +94,7 @@ NextScreen RingsScreen::update() {
         }
         break;
     case 2: // one press draws the whole picture
-        if (!complete_ && (contactHeld_ == 1 || !fresh_)) {
+        if (!complete_ && (contactHeld_ || !fresh_)) {
             drawingStep();
         }
         if (complete_) {
@@ -108,7 +110,7 @@ NextScreen RingsScreen::update() {
     default:
         break;
     }
-    if (contactHeld_ == 0 && fresh_ && !complete_ &&
+    if (!contactHeld_ && fresh_ && !complete_ &&
         elapsedMilliseconds(now, pictureStartTime_) > kReminderDelayMs) {
         reminderShown_ = true;
     }
@@ -117,11 +119,11 @@ NextScreen RingsScreen::update() {
 
 NextTurn RingsScreen::nextTurn() const {
     if (!nextScreenId_.stays() || backgroundDue_ || !ringsDue_.empty() ||
-        (reminderShown_ && contactHeld_ == 1)) {
+        (reminderShown_ && contactHeld_)) {
         return NextTurn::now();
     }
     const std::uint32_t now = services_.clock.milliseconds();
-    const bool held = contactHeld_ == 1;
+    const bool held = contactHeld_;
     NextTurn next = holdTurn();
     bool drawing = false;
     switch (contactMode()) {
@@ -205,7 +207,7 @@ void RingsScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
     } else {
-        contactHeld_ = 1;
+        contactHeld_ = true;
     }
 }
 
@@ -214,7 +216,7 @@ void RingsScreen::newPicture() {
     complete_ = false;
     fresh_ = true;
     soundPending_ = true;
-    contactHeld_ = 0; // the child presses again for the next picture
+    contactHeld_ = false; // the child presses again for the next picture
     pictureStartTime_ = services_.clock.milliseconds();
     reminderShown_ = false;
     prepareNextPicture();

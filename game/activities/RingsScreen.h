@@ -19,7 +19,7 @@ public:
     // Stops the ring sound; the music player stops and closes its device itself.
     ~RingsScreen() override;
 
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
     // The next ring, the end of the pause after a picture, the reminder; never while nothing of
@@ -60,7 +60,7 @@ private:
     bool backgroundDue_ = true;
     // The stop button and the reminder as last drawn over the rings.
     bool overlayDue_ = true;
-    int overlayHover_ = 0;
+    bool overlayHover_ = false;
     bool overlayReminder_ = false;
     std::vector<Ring> ringsDue_;
     Picture reminder_;

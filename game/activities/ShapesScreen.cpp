@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShapesScreen.h"
 
-#include "game/input/KeyTimeGuard.h"
-
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -45,7 +43,7 @@ std::array<Picture, sizeof...(Index)> picturesOn(const Clock& clock,
 } // namespace
 
 ShapesScreen::ShapesScreen(ScreenServices& services, int)
-    : ActivityScreen(services),
+    : ActivityScreen(services, ShapesId, PressRules{.mouseHoldsContact = false}),
       patterns_(picturesOn(services.clock, std::make_index_sequence<kPictures>())),
       variants_(4, services.random), stepSounds_(services.files, services.random, services.clock) {}
 
@@ -53,18 +51,14 @@ ShapesScreen::~ShapesScreen() {
     services_.sound.stop();
 }
 
-int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
-    ActivityScreen::begin(offscreen, window, offscreenImage);
+bool ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+    Screen::begin(offscreen, window, offscreenImage);
     // A settings file edited by hand may ask for any number; there are eight pictures, and a set
     // needs at least one for a press to show anything.
     setSize_ = std::clamp(options_.numPatterns, 1, kPictures);
 
-    if (!list_.loadList(options_.listName[ShapesId], services_.errorBox)) {
-        nextScreenId_ = MenuId;
-        return 0;
-    }
-    if (options_.random[ShapesId] == 1) {
-        list_.shuffleExercises(services_.random);
+    if (!startList()) {
+        return false;
     }
     loadStopButton(false);
     for (Picture& picture : patterns_) {
@@ -80,7 +74,7 @@ int ShapesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenI
     if (options_.musicOn[ShapesId] == 1) {
         services_.sound.playOnce(u"music\\intro2.wav");
     }
-    return 1;
+    return true;
 }
 
 std::uint32_t ShapesScreen::backgroundColour() const {
@@ -96,7 +90,7 @@ void ShapesScreen::draw() {
     }
     offscreen_->clear(backgroundColour());
     for (int c = 0; c < setSize_; ++c) {
-        if (patterns_[static_cast<std::size_t>(c)].hover == 1) {
+        if (patterns_[static_cast<std::size_t>(c)].hover) {
             patterns_[static_cast<std::size_t>(c)].draw();
         }
     }
@@ -104,27 +98,7 @@ void ShapesScreen::draw() {
     present();
 }
 
-void ShapesScreen::mouseDown(int x, int y) {
-    stopButtonPressed(x, y);
-    if (contactHeld_ == 0) {
-        handlePress();
-    }
-}
-
-void ShapesScreen::keyDown(int key) {
-    if (key == kKeyEscape) {
-        escapePressed();
-    } else if (contactHeld_ == 0) {
-        handlePress();
-    }
-    contactHeld_ = 1;
-}
-
-void ShapesScreen::handlePress() {
-    if (!acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[ShapesId],
-                                 options_.keyTime)) {
-        return;
-    }
+void ShapesScreen::step() {
     if (stage_ > kDone) {
         stage_ = kNewSet;
     }
@@ -137,23 +111,23 @@ void ShapesScreen::handlePress() {
     const auto used = patterns_.begin() + setSize_;
     if (stage_ == kShowing) {
         const auto hidden =
-            std::find_if(patterns_.begin(), used, [](const Picture& p) { return p.hover != 1; });
+            std::find_if(patterns_.begin(), used, [](const Picture& p) { return !p.hover; });
         if (hidden != used) {
-            hidden->hover = 1;
+            hidden->hover = true;
             services_.log.note(LogEvent::Step,
                                names_[static_cast<std::size_t>(hidden - patterns_.begin())]);
         }
         if (!stepSounds_.names().empty()) {
             playStep(stepSounds_.next());
         }
-        if (std::all_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+        if (std::all_of(patterns_.begin(), used, [](const Picture& p) { return p.hover; })) {
             stage_ = kHiding;
         }
     } else if (stage_ == kHiding) {
         for (auto shown = used; shown != patterns_.begin();) {
             --shown;
-            if (shown->hover == 1) {
-                shown->hover = 0;
+            if (shown->hover) {
+                shown->hover = false;
                 break;
             }
         }
@@ -164,7 +138,7 @@ void ShapesScreen::handlePress() {
                 playStep(name);
             }
         }
-        if (std::none_of(patterns_.begin(), used, [](const Picture& p) { return p.hover == 1; })) {
+        if (std::none_of(patterns_.begin(), used, [](const Picture& p) { return p.hover; })) {
             stage_ = kDone;
         }
         if (setSize_ == 1) {
@@ -193,10 +167,7 @@ void ShapesScreen::loadSet() {
         ++exercisePosition_;
         if (exercisePosition_ >= count) {
             exercisePosition_ = 0;
-            services_.log.note(LogEvent::Done);
-            if (options_.random[ShapesId] == 1) {
-                list_.shuffleExercises(services_.random);
-            }
+            listGoneThrough();
         }
     }
     layOutSet();

@@ -24,20 +24,17 @@ public:
     // Stops the activity's sound.
     ~ShapesScreen() override;
 
-    // 0, with the menu next, when the content list is missing.
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    // False, with the menu next, when the content list is missing.
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     void draw() override;
-    // A press on the stop button leaves and still counts as a press; the mouse never holds the
-    // contact, so every click counts.
-    void mouseDown(int x, int y) override;
-    // Esc leaves; any other key is a press. A held key counts once.
-    void keyDown(int key) override;
 
 private:
     // The setting's colour; its grey asks for the colour of the exercise the next set starts
     // with.
     std::uint32_t backgroundColour() const;
-    void handlePress();
+    // Any key but Esc is a press, a held key once; the mouse never holds the contact, so every
+    // click counts, one on the stop button too.
+    void step() override;
     void loadSet();
     void layOutSet();
     void chooseSounds();

@@ -19,15 +19,15 @@ FileList::FileList(const FileSystem& files, RandomGenerator& random, const Clock
     random_.seed(clock.wallSeconds());
 }
 
-int FileList::fill(std::u16string_view pattern) {
+bool FileList::fill(std::u16string_view pattern) {
     std::vector<std::u16string> found = files_.list(pattern, FolderEntries::Skip);
     if (found.empty()) {
-        return 0;
+        return false;
     }
     for (auto& name : found) {
         names_.push_back(std::move(name));
     }
-    return 1;
+    return true;
 }
 
 void FileList::shuffle() {
@@ -35,7 +35,7 @@ void FileList::shuffle() {
         std::swap(names_[static_cast<std::size_t>(i)],
                   names_[static_cast<std::size_t>(randomInRange(random_, 0, i))]);
     }
-    randomOrder_ = 1;
+    randomOrder_ = true;
 }
 
 std::u16string FileList::next() {
@@ -44,7 +44,7 @@ std::u16string FileList::next() {
     }
     if (!cursorInList()) {
         cursor_ = 0;
-        if (randomOrder_ == 1) {
+        if (randomOrder_) {
             shuffle();
         }
     }
@@ -57,7 +57,7 @@ std::u16string FileList::previous() {
     }
     if (!cursorInList()) {
         cursor_ = static_cast<int>(names_.size()) - 1;
-        if (randomOrder_ == 1) {
+        if (randomOrder_) {
             shuffle();
         }
     }
@@ -68,15 +68,15 @@ std::u16string FileList::current() const {
     return cursorInList() ? names_[static_cast<std::size_t>(cursor_)] : std::u16string();
 }
 
-int FileList::find(std::u16string_view name) {
+bool FileList::find(std::u16string_view name) {
     cursor_ = 0;
     for (std::size_t i = 0; i < names_.size(); ++i) {
         if (names_[i] == name) {
             cursor_ = static_cast<int>(i);
-            return 1;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
 void FileList::clear() {

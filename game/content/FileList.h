@@ -17,17 +17,17 @@ public:
     // Seeds the program-wide generator with the wall clock's seconds.
     FileList(const FileSystem& files, RandomGenerator& random, const Clock& clock);
 
-    // Appends the files (never folders) matching the pattern, in folder order. 1 when some
-    // matched, 0 when none did.
-    int fill(std::u16string_view pattern);
+    // Appends the files (never folders) matching the pattern, in folder order. True when some
+    // matched, false when none did.
+    bool fill(std::u16string_view pattern);
     // A new random order; from now on the names are reshuffled each time the list wraps.
     void shuffle();
     // The empty name when the list is empty.
     std::u16string next();
     std::u16string previous();
     std::u16string current() const;
-    // 1 with the cursor on the name when found; 0 with the cursor at 0 otherwise.
-    int find(std::u16string_view name);
+    // True with the cursor on the name when found; false with the cursor at 0 otherwise.
+    bool find(std::u16string_view name);
     // Empties the names; the colours stay.
     void clear();
     // Drops the names that hold a control character, a line break among them: such a name
@@ -51,7 +51,7 @@ private:
 
     const FileSystem& files_;
     RandomGenerator& random_;
-    int randomOrder_ = 0;
+    bool randomOrder_ = false;
     std::vector<std::u16string> names_;
     int cursor_ = 0;
     std::vector<std::uint32_t> colours_;

@@ -37,20 +37,20 @@ Picture::~Picture() {
     release();
 }
 
-int Picture::load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn) {
+bool Picture::load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn) {
     if (target == nullptr) {
-        return 0;
+        return false;
     }
     image_.reset();
     target_ = target;
     image_ = target->loadImage(path, cached, drawnIn);
     if (!image_) {
-        return 0;
+        return false;
     }
     cached_ = cached;
     width = static_cast<float>(image_->width());
     height = static_cast<float>(image_->height());
-    return 1;
+    return true;
 }
 
 void Picture::setFrameColour(std::uint32_t argb) {
@@ -67,10 +67,10 @@ void Picture::setFramePenWidth(int newWidth) {
     framePen_->width = static_cast<float>(newWidth);
 }
 
-int Picture::contains(int px, int py) const {
+bool Picture::contains(int px, int py) const {
     const float fx = static_cast<float>(px);
     const float fy = static_cast<float>(py);
-    return fx >= x && fx <= x + width && fy >= y && fy <= y + height ? 1 : 0;
+    return fx >= x && fx <= x + width && fy >= y && fy <= y + height;
 }
 
 void Picture::draw() {
@@ -101,7 +101,7 @@ void Picture::drawAt(float atX, float atY) {
 void Picture::drawFrame() {
     const int m = frameMargin;
     const int h = m / 2;
-    if (hover != 1 || target_ == nullptr || !framePen_) {
+    if (!hover || target_ == nullptr || !framePen_) {
         return;
     }
     const RectF frame{truncated(x - static_cast<float>(h)), truncated(y - static_cast<float>(h)),
@@ -124,7 +124,7 @@ void Picture::release() {
     fontWanted_ = false;
     textBrush_.reset();
     boxBrush_.reset();
-    hover = 0;
+    hover = false;
 }
 
 void Picture::makeFontIfWanted() {

@@ -22,10 +22,10 @@ public:
     Picture& operator=(const Picture&) = delete;
     ~Picture();
 
-    // Loads the image and takes its pixel size. 0 (nothing changed) when target is null; 1
-    // otherwise, also when the file is missing (the size is then 0 x 0). A plain picture whose
+    // Loads the image and takes its pixel size. False (nothing changed) when target is null;
+    // true otherwise, also when the file is missing (the size is then 0 x 0). A plain picture whose
     // screen knows the box it will be drawn fitted into keeps no more pixels than show there.
-    int load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn = {});
+    bool load(std::u16string_view path, Graphics* target, bool cached, DrawnBox drawnIn = {});
     void setTarget(Graphics* target) { target_ = target; }
     Graphics* target() const { return target_; }
 
@@ -43,7 +43,7 @@ public:
     float centreX() const { return x + width * 0.5f; }
     float centreY() const { return y + height * 0.5f; }
     // Both edges included.
-    int contains(int px, int py) const;
+    bool contains(int px, int py) const;
     void hoverTest(int px, int py) { hover = contains(px, py); }
 
     void draw();
@@ -51,7 +51,7 @@ public:
     void drawFrame();
     void move();
     void restartMotionClock() { motionClock_.restart(); }
-    // Frees the image, pens, brushes and font; hover becomes 0. Position, size, motion and text
+    // Frees the image, pens, brushes and font; hover becomes false. Position, size, motion and text
     // stay.
     void release();
 
@@ -70,8 +70,8 @@ public:
 
     bool hasImage() const { return image_ != nullptr; }
 
-    int hover = 0;
-    int mark = 0; // free for the owning screen
+    bool hover = false;
+    bool mark = false; // free for the owning screen
     float x = 0;
     float y = 0;
     float width = 0;

@@ -87,7 +87,9 @@ void Scanner::select() {
     // reading beyond the list.
     const std::size_t index = std::min(static_cast<std::size_t>(cursor_), targets_.size() - 1);
     const Picture& target = *targets_[index];
-    pointer_.pressAt(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
+    if (press_ && pointer_.takesPresses()) {
+        press_(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
+    }
 }
 
 void Scanner::restartFromFirst() {

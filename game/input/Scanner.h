@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Switch access for screens where the child points at one of several pictures: the scanner
 // moves the real pointer from target to target (by a switch press, or by itself every few
-// seconds with one switch) and turns a selection into a real button press on the current
-// target. The screen's ordinary hover and press handling does the rest. Automatic scanning may
+// seconds with one switch) and turns a selection into a button press on the current target,
+// handed to what the screen gave it for a press. The screen's ordinary hover and press handling
+// does the rest. Automatic scanning may
 // rest after a number of rounds without a press, and every step can be told to the screen so it
 // can give the step a sound.
 #pragma once
@@ -19,7 +20,11 @@
 
 class Scanner {
 public:
-    Scanner(const Clock& clock, Pointer& pointer) : clock_(clock), pointer_(pointer) {}
+    // What a press at a window position of the game space does: the screen's own button press.
+    using Press = std::function<void(int x, int y)>;
+
+    Scanner(const Clock& clock, Pointer& pointer, Press press)
+        : clock_(clock), pointer_(pointer), press_(std::move(press)) {}
 
     // The pictures stay the screen's; they must outlive their use here.
     void addTarget(const Picture* picture) { targets_.push_back(picture); }
@@ -35,7 +40,7 @@ public:
     // The first switch: moves the pointer to the next target; nothing without targets.
     void step();
     // The second switch: presses the current target (target 0 before any step); nothing without
-    // targets.
+    // targets, and nothing while the game window is not the active one.
     void select();
     // Back to target 0, as if freshly armed.
     void restartFromFirst();
@@ -64,6 +69,7 @@ private:
 
     const Clock& clock_;
     Pointer& pointer_;
+    Press press_;
     std::vector<const Picture*> targets_;
     int cursor_ = 0;
     std::uint32_t interval_ = 0;

@@ -11,7 +11,7 @@ bool OptionsControls::press(OptionsTab tab, int x, int y) {
     // From the front: what lies on top answers first.
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         if (row->press == OptionsPress::NoChange || !row->tabs.contains(tab) ||
-            row->handle(layout_).contains(x, y) == 0 || !change(row->press, tab)) {
+            !row->handle(layout_).contains(x, y) || !change(row->press, tab)) {
             continue;
         }
         hit = true;

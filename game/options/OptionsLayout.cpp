@@ -242,7 +242,7 @@ int OptionsLayout::helpLineAt(OptionsTab tab, int x, int y) const {
     int found = 0;
     for (const OptionsControl& control : OptionsControlTable::rows()) {
         if (control.helpLine > found && control.tabs.contains(tab) &&
-            control.handle(*this).contains(x, y) != 0) {
+            control.handle(*this).contains(x, y)) {
             found = control.helpLine;
         }
     }

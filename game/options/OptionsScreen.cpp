@@ -5,6 +5,7 @@
 #include "game/content/GameTexts.h"
 #include "game/options/OptionsControlTable.h"
 #include "game/options/SettingsNotSavedMessage.h"
+#include "game/platform/KeyCodes.h"
 
 #include <string>
 
@@ -54,7 +55,7 @@ OptionsScreen::~OptionsScreen() {
     }
 }
 
-int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
     choosers_.setUp(options_);
     texts_.read(services_.files, options_.language);
@@ -62,7 +63,7 @@ int OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreen
                  GameTexts::read(services_.files, options_.language)[GameTexts::VersionLine]);
     setHelpLine(u"");
     prepareValueTexts();
-    return 1;
+    return true;
 }
 
 NextScreen OptionsScreen::update() {
@@ -121,7 +122,7 @@ void OptionsScreen::draw() {
 void OptionsScreen::mouseDown(int x, int y) {
     // Only a press changes values: a setting, the tab, a reset.
     valueTextsDue_ = true;
-    if (layout_.stopButton.contains(x, y) != 0) {
+    if (layout_.stopButton.contains(x, y)) {
         click();
         if (aboutShown_) {
             closeAbout();
@@ -135,18 +136,18 @@ void OptionsScreen::mouseDown(int x, int y) {
     if (aboutShown_) {
         return;
     }
-    if (layout_.resetButton.contains(x, y) != 0) {
+    if (layout_.resetButton.contains(x, y)) {
         click();
         reset();
         return;
     }
-    if (layout_.aboutButton.contains(x, y) != 0) {
+    if (layout_.aboutButton.contains(x, y)) {
         click();
         showAbout();
         return;
     }
     for (int i = 0; i < OptionsLayout::kTabs; ++i) {
-        if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y) != 0) {
+        if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y)) {
             chooseTab(static_cast<OptionsTab>(i));
             return;
         }

@@ -28,7 +28,7 @@ public:
     OptionsScreen(const OptionsScreen&) = delete;
     OptionsScreen& operator=(const OptionsScreen&) = delete;
 
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     // Prepares the value texts of the boxes after a press may have changed a value; returns the
     // next screen's id.
     NextScreen update() override;

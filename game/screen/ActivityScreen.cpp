@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ActivityScreen.h"
 
-ActivityScreen::ActivityScreen(ScreenServices& services)
-    : services_(services), options_(services.files, services.unsavedSettings),
+#include "game/input/KeyTimeGuard.h"
+#include "game/platform/KeyCodes.h"
+
+ActivityScreen::ActivityScreen(ScreenServices& services, ScreenId id)
+    : ActivityScreen(services, id, PressRules{}) {}
+
+ActivityScreen::ActivityScreen(ScreenServices& services, ScreenId id, PressRules rules)
+    : services_(services), id_(id), options_(services.files, services.unsavedSettings),
       list_(services.files, options_.language), stopButton_(services.clock),
-      leave_(services.clock, services.access.kioskLock) {}
+      leave_(services.clock, services.access.kioskLock), rules_(rules) {}
 
 std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Exercise* exercise) {
     if (setting != kUseExerciseColour || exercise == nullptr || exercise->colour == kNoOwnColour) {
@@ -22,13 +28,37 @@ NextTurn ActivityScreen::nextTurn() const {
     return nextScreenId_.stays() ? holdTurn() : NextTurn::now();
 }
 
+void ActivityScreen::mouseDown(int x, int y) {
+    if (stopButtonPressed(x, y) && !rules_.wayOutHoldsContact) {
+        return;
+    }
+    if (!contactHeld_) {
+        acceptPress();
+    }
+    if (rules_.mouseHoldsContact) {
+        contactHeld_ = true;
+    }
+}
+
+void ActivityScreen::keyDown(int key) {
+    if (key == kKeyEscape) {
+        escapePressed();
+        if (!rules_.wayOutHoldsContact) {
+            return;
+        }
+    } else if (!contactHeld_) {
+        acceptPress();
+    }
+    contactHeld_ = true;
+}
+
 void ActivityScreen::mouseUp(int, int) {
-    contactHeld_ = 0;
+    contactHeld_ = false;
     leave_.release();
 }
 
 void ActivityScreen::keyUp(int) {
-    contactHeld_ = 0;
+    contactHeld_ = false;
     leave_.release();
 }
 
@@ -36,6 +66,32 @@ void ActivityScreen::mouseMove(int x, int y) {
     stopButton_.hoverTest(x, y);
     if (!stopButton_.contains(x, y)) {
         leave_.pointerLeft();
+    }
+}
+
+void ActivityScreen::acceptPress() {
+    if (acceptPressAfterKeyTime(services_.clock, services_.lastPressTimes[id_], options_.keyTime)) {
+        step();
+    }
+}
+
+bool ActivityScreen::startList() {
+    if (!list_.loadList(options_.listName[id_], services_.errorBox)) {
+        nextScreenId_ = MenuId;
+        return false;
+    }
+    shuffleWhenAsked();
+    return true;
+}
+
+void ActivityScreen::listGoneThrough() {
+    services_.log.note(LogEvent::Done);
+    shuffleWhenAsked();
+}
+
+void ActivityScreen::shuffleWhenAsked() {
+    if (options_.random[id_] == 1) {
+        list_.shuffleExercises(services_.random);
     }
 }
 

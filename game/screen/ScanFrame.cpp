@@ -2,7 +2,7 @@
 #include "ScanFrame.h"
 
 void drawBoldScanFrame(Graphics& target, const Picture& item, const AccessSettings& access) {
-    if (item.hover != 1 || !usesBoldScanFrame(access)) {
+    if (!item.hover || !usesBoldScanFrame(access)) {
         return;
     }
     // The pen is centred on the rectangle's edge: half its width outside the item.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Screen.h"
 
-int Screen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool Screen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     offscreen_ = &offscreen;
     window_ = &window;
     offscreenImage_ = &offscreenImage;
-    return 1;
+    return true;
 }
 
 NextTurn Screen::nextTurn() const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "game/gfx/Graphics.h"
+#include "game/platform/KeyCodes.h"
 #include "game/platform/NextTurn.h"
 #include "game/screen/NextScreen.h"
 
@@ -13,10 +14,10 @@ class Screen {
 public:
     virtual ~Screen() = default;
 
-    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music. 1 when the
-    // screen can run; 0 when it cannot (an activity without its list), and it then asks for the
-    // menu from its first update.
-    virtual int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
+    // Keeps the borrowed surfaces, loads pictures, arms the scanner, may start music. True when
+    // the screen can run; false when it cannot (an activity without its list), and it then asks
+    // for the menu from its first update.
+    virtual bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage);
     virtual NextScreen update() = 0;
     // Paints the frame into the offscreen surface and copies it to the window. What earlier
     // frames painted stays on the offscreen surface until a screen paints over it.
@@ -29,7 +30,7 @@ public:
     virtual void mouseDown(int x, int y);
     virtual void mouseUp(int x, int y);
     virtual void mouseMove(int x, int y);
-    // Windows virtual-key codes: Esc 27, Enter 13, Space 32, letters 65 to 90.
+    // The codes of game/platform/KeyCodes.h.
     virtual void keyDown(int key);
     virtual void keyUp(int key);
 
@@ -41,8 +42,3 @@ protected:
     Graphics* window_ = nullptr;
     Image* offscreenImage_ = nullptr;
 };
-
-// Virtual-key codes the screens act on.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyEscape = 27;
-inline constexpr int kKeySpace = 32;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLoop.h"
 
+#include "game/platform/KeyCodes.h"
+
 #include <bitset>
 
 namespace {

@@ -2,6 +2,7 @@
 #include "MenuScreen.h"
 
 #include "common/text/Utf8.h"
+#include "game/platform/KeyCodes.h"
 #include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
 
@@ -9,7 +10,8 @@
 
 MenuScreen::MenuScreen(ScreenServices& services)
     : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
-      selectionFrame_(services.clock), scanner_(services.clock, services.pointer),
+      selectionFrame_(services.clock),
+      scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }),
       options_(services.files, services.unsavedSettings),
       leave_(services.clock, services.access.kioskLock) {}
 
@@ -18,7 +20,7 @@ MenuScreen::~MenuScreen() {
     scanner_.clearTargets();
 }
 
-int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
+bool MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
 
     // Two rows of three, 262 pixels apart: the counter runs 7, 269, ... and wraps to the second
@@ -75,7 +77,7 @@ int MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIma
                                    : std::u16string());
     });
     scanner_.setRestAfterRounds(services_.access.scanRounds);
-    return 1;
+    return true;
 }
 
 NextScreen MenuScreen::update() {
@@ -109,7 +111,7 @@ void MenuScreen::draw() {
     for (const Picture& picture : activities_) {
         if (usesBoldScanFrame(services_.access)) {
             drawBoldScanFrame(*offscreen_, picture, services_.access);
-        } else if (picture.hover == 1) {
+        } else if (picture.hover) {
             selectionFrame_.drawAt(picture.centreX() - selectionFrame_.width * 0.5f,
                                    picture.centreY() - selectionFrame_.height * 0.5f);
         }

@@ -21,7 +21,7 @@ public:
     // Stops the menu's sound.
     ~MenuScreen() override;
 
-    int begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
+    bool begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) override;
     NextScreen update() override;
     void draw() override;
     // The scanner's next step, or at once when the menu is left.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A pointer for screen tests: it records where it was moved and pressed, hands presses straight
-// to the screen as the platform does, and delivers each move to the screen later, when the test
-// lets the next turn come (deliverMoves), as a real pointer-move event would arrive.
+// A pointer for screen tests: it records where it was moved, takes every press, and delivers each
+// move to the screen later, when the test lets the next turn come (deliverMoves), as a real
+// pointer-move event would arrive.
 #pragma once
 
 #include "game/platform/Pointer.h"
@@ -16,12 +16,7 @@ public:
         moves.emplace_back(x, y);
         pending_.emplace_back(x, y);
     }
-    void pressAt(int x, int y) override {
-        presses.emplace_back(x, y);
-        if (screen) {
-            screen->mouseDown(x, y);
-        }
-    }
+    bool takesPresses() const override { return true; }
     void deliverMoves() {
         auto pending = std::move(pending_);
         pending_.clear();
@@ -34,7 +29,6 @@ public:
 
     Screen* screen = nullptr;
     std::vector<std::pair<int, int>> moves;
-    std::vector<std::pair<int, int>> presses;
 
 private:
     std::vector<std::pair<int, int>> pending_;

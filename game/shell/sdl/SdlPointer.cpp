@@ -13,12 +13,7 @@ void SdlPointer::moveTo(int x, int y) {
     events_.pointerWarped(x, y);
 }
 
-void SdlPointer::pressAt(int x, int y) {
+bool SdlPointer::takesPresses() const {
     // Only the active game window takes the press, as when another program is in front.
-    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) == 0 || !factory_) {
-        return;
-    }
-    if (Screen* screen = factory_->current()) {
-        screen->mouseDown(x, y);
-    }
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }

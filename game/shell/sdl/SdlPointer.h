@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Moves the real pointer for the scanner, converting from the 800 x 600 game space to the
-// window, and presses it by handing a button press straight to the current screen.
+// window, and tells whether the game window would take a press.
 #pragma once
 
 #include "game/platform/Pointer.h"
-#include "game/shell/ScreenFactory.h"
 #include "game/shell/sdl/SdlEventSource.h"
 
 #include <SDL.h>
@@ -14,15 +13,11 @@ public:
     SdlPointer(SDL_Window* window, SDL_Renderer* renderer, SdlEventSource& events)
         : window_(window), renderer_(renderer), events_(events) {}
 
-    // The screens that presses go to; set once the factory exists.
-    void setFactory(ScreenFactory* factory) { factory_ = factory; }
-
     void moveTo(int x, int y) override;
-    void pressAt(int x, int y) override;
+    bool takesPresses() const override;
 
 private:
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     SdlEventSource& events_;
-    ScreenFactory* factory_ = nullptr;
 };

@@ -220,7 +220,6 @@ int main(int argc, char** argv) {
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
                                          lastPressTimes, unsavedSettings, access, log});
-    pointer.setFactory(&factory);
     frames.screenChanging();
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
@@ -230,6 +229,5 @@ int main(int argc, char** argv) {
 
     runMainLoop(factory, events, frames, drawing);
     factory.close();
-    pointer.setFactory(nullptr);
     return 0;
 }

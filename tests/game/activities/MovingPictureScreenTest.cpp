@@ -17,10 +17,10 @@ protected:
 
     // Built and begun as the factory does it, the list in its order; then one turn standing
     // still.
-    std::unique_ptr<MovingPictureScreen> makeScreen(int movie) {
+    std::unique_ptr<MovingPictureScreen> makeScreen(int movie, int speed = 25) {
         writeSettings([&](Options& options) {
             options.movie = movie;
-            options.speedGame6 = 25;
+            options.speedGame6 = speed;
             options.musicOn[MovingPictureId] = 0;
             options.random[MovingPictureId] = 0;
         });
@@ -50,10 +50,17 @@ protected:
 };
 
 // Up, right, down, left, then from the lower left, lower right, upper right and upper left
-// corners, each once before any repeats, each starting at its edge. The speed setting gives
-// pixels a second, more across on a diagonal. In film mode one press carries the picture off.
-// The list begins at its second exercise; a missing sound falls back on the sounds folder's.
+// corners, each once before any repeats, each starting at its edge. The speed setting s gives 5
+// times the whole of 1000 / s pixels a second, more across on a diagonal; a setting outside 1 to
+// 1000 counts as 50. In film mode one press carries the picture off. The list begins at its
+// second exercise; a missing sound falls back on the sounds folder's.
 TEST_F(MovingPictureScreenTest, EachDirectionStartsAtItsEdgeMovesAtTheSpeedAndComesOnce) {
+    const std::pair<int, float> speeds[] = {{0, 100}, {1, 5000}, {1000, 5}, {1001, 100}};
+    for (const auto& [speed, pixels] : speeds) {
+        const auto each = makeScreen(1, speed);
+        const Picture& p = each->movingPicture();
+        EXPECT_EQ(std::abs(p.velocityY != 0 ? p.velocityY : p.velocityX), pixels) << speed;
+    }
     const std::array<float, 6> directions[8] = {
         // across, down, and the ends of the start's x and y (of a picture of no size, a point)
         {0, -1, 0, 800, 600, 600}, {1, 0, 0, 0, 0, 600},    {0, 1, 0, 800, 0, 0},

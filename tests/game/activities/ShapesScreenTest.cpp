@@ -35,7 +35,10 @@ TEST_F(ShapesScreenTest, PressByPressPicturesComeAndGoWithTheStepSoundsThenDoneT
             test.folder.write(folder + "done" + k + ".wav", "x");
         }
         writeList({exerciseItem("e0"), exerciseItem("e1"), exerciseItem("e2")});
-        writeSettings([&](Options& options) { options.numPatterns = setSize; });
+        writeSettings([&](Options& options) {
+            options.numPatterns = setSize;
+            options.random[ShapesId] = 0; // the list in its order
+        });
         auto screen = std::make_unique<ShapesScreen>(services, 1);
         begin(*screen);
         heard();
@@ -56,5 +59,7 @@ TEST_F(ShapesScreenTest, PressByPressPicturesComeAndGoWithTheStepSoundsThenDoneT
             described += (described.empty() ? "" : " ") + std::to_string(pictures(*screen)) + sound;
         }
         EXPECT_EQ(described, expected) << setSize << " pictures, " << stepFiles << " steps";
+        const std::string first = "image gfx\\images\\e" + std::to_string(setSize % 3) + ".png";
+        EXPECT_TRUE(frame(*screen).at(1).starts_with(first)) << "the last set in list order";
     }
 }

@@ -26,7 +26,9 @@ protected:
     FakeClock clock;
     FakePointer pointer;
     std::vector<Picture> pictures;
-    Scanner scanner{clock, pointer};
+    Points presses;
+    const Scanner::Press press = [this](int x, int y) { presses.emplace_back(x, y); };
+    Scanner scanner{clock, pointer, press};
 };
 
 // Without targets nothing happens. After a selection the next step visits the same target
@@ -34,7 +36,7 @@ protected:
 TEST_F(ScannerTest, SelectingPressesTheTargetReachedAndTheNextStepVisitsItAgain) {
     scanner.step();
     scanner.select();
-    EXPECT_TRUE(pointer.moves.empty() && pointer.presses.empty());
+    EXPECT_TRUE(pointer.moves.empty() && presses.empty());
     addTargets(3);
     scanner.step();
     scanner.step();
@@ -48,7 +50,7 @@ TEST_F(ScannerTest, SelectingPressesTheTargetReachedAndTheNextStepVisitsItAgain)
     scanner.clearTargets();
     scanner.addTarget(&pictures[0]);
     scanner.select();
-    EXPECT_EQ(pointer.presses, (Points{{150, 25}, {50, 25}}));
+    EXPECT_EQ(presses, (Points{{150, 25}, {50, 25}}));
 }
 
 // A step comes once more than the interval has passed since the last, never more often, and the
@@ -106,7 +108,7 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
     for (const auto& c : cases) {
         for (const bool wakeBySpace : {true, false}) {
             SCOPED_TRACE(c.rounds);
-            Scanner fresh(clock, pointer);
+            Scanner fresh(clock, pointer, press);
             for (const Picture& picture : pictures) {
                 fresh.addTarget(&picture);
             }
@@ -126,7 +128,7 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
             if (c.rounds != 0) {
                 EXPECT_EQ(fresh.nextTurn(), NextTurn::never());
                 wakeBySpace ? fresh.step() : fresh.select();
-                EXPECT_TRUE(pointer.presses.empty());
+                EXPECT_TRUE(presses.empty());
                 EXPECT_EQ(pointer.moves.back(), (std::pair<int, int>{50, 25}));
                 EXPECT_EQ(heard.back(), 0);
                 EXPECT_EQ(fresh.nextTurn(), NextTurn::in(1001)); // a whole interval on target 0

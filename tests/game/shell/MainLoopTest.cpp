@@ -19,9 +19,9 @@ public:
     LoggingScreen(std::string name, Log& log, std::vector<NextScreen> ids)
         : name_(std::move(name)), log_(log), ids_(std::move(ids)) {}
     ~LoggingScreen() override { note("destroyed"); }
-    int begin(Graphics&, Graphics&, Image&) override {
+    bool begin(Graphics&, Graphics&, Image&) override {
         note("begin");
-        return 1;
+        return true;
     }
     NextScreen update() override {
         note("update");
@@ -49,6 +49,7 @@ public:
 
 protected:
     std::unique_ptr<Screen> make(ScreenId id) override {
+        log_.push_back(std::to_string(id) + " built");
         return std::make_unique<LoggingScreen>(std::to_string(id), log_, std::exchange(script, {}));
     }
 
@@ -99,12 +100,12 @@ TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDrawsAndLogsTheSwitch
     factory.script = {Quit};
     runMainLoop(factory, *this, *this, {offscreen, offscreen, image});
     EXPECT_EQ(log,
-              (Log{"0 begin",     "0 key 32", "0 update", "0 draw",      "frame",    "0 key 32",
-                   "0 update",    "0 draw",   "frame",    "0 update",    "0 draw",   "frame",
-                   "0 key up 32", "0 update", "0 draw",   "frame",       "0 key 13", "0 update",
-                   "0 draw",      "frame",    "0 key 32", "0 update",    "0 draw",   "frame",
-                   "0 press 5",   "0 update", "changing", "0 destroyed", "3 begin",  "3 update",
-                   "3 destroyed"}));
+              (Log{"0 built",  "0 begin",     "0 key 32",   "0 update", "0 draw",      "frame",
+                   "0 key 32", "0 update",    "0 draw",     "frame",    "0 update",    "0 draw",
+                   "frame",    "0 key up 32", "0 update",   "0 draw",   "frame",       "0 key 13",
+                   "0 update", "0 draw",      "frame",      "0 key 32", "0 update",    "0 draw",
+                   "frame",    "0 press 5",   "0 update",   "changing", "0 destroyed", "3 built",
+                   "3 begin",  "3 update",    "3 destroyed"}));
     EXPECT_EQ(factory.current(), nullptr);
     EXPECT_EQ(test.folder.read("log/2026-03-14.csv"),
               "time,screen,input,event,detail\r\n"
