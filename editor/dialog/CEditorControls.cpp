@@ -94,7 +94,7 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
     }
 }
 
-CEditorControls::CEditorControls(QDialog& dialog) {
+CEditorControls::CEditorControls(QDialog& dialog) : dialog_(dialog) {
     dialog.setObjectName(QStringLiteral("listEditor"));
     dialog.setWindowIcon(CButtonPictures::programIcon());
     dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -218,5 +218,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
                             static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings),
                             static_cast<QWidget*>(sessionLog)}) {
         chain(widget);
+    }
+}
+
+CEditorControls::~CEditorControls() {
+    for (QWidget* child : dialog_.findChildren<QWidget*>()) {
+        child->blockSignals(true);
     }
 }

@@ -28,6 +28,9 @@ public:
     // Gives `dialog` its name, icon and frame, creates the controls as its children and lays
     // them out.
     explicit CEditorControls(QDialog& dialog);
+    // The controls outlive the dialog's other parts, which go first; nothing the controls
+    // signal while Qt takes them down (a lost focus, an emptied column) may reach those.
+    ~CEditorControls();
 
     CSortedColumn& column(Column which) const { return *columns[static_cast<std::size_t>(which)]; }
 
@@ -61,4 +64,6 @@ public:
 
 private:
     QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);
+
+    QDialog& dialog_;
 };
