@@ -111,19 +111,22 @@ TEST_F(EditedListTest, ANewListReplacesOnlyOneOfItsVeryName) {
 }
 
 // A list takes a new name only when no other list has it and the folder can tell it apart; the
-// file is written whole under it before the old one goes, and a failure keeps the old one. An
-// exercise keeps everything but its name.
+// file is written whole under it before the old one goes, and a failure keeps the old one alone.
+// An exercise keeps everything but its name.
 TEST_F(EditedListTest, ARenamedListMovesWholeAndARenamedExerciseKeepsTheRest) {
     using R = CEditedList::Renaming;
     ASSERT_EQ(edited.open(u"Animals"), CEditedList::Opening::Opened);
-    const std::tuple<const char16_t*, std::size_t, R, std::string> cases[] = {
-        {u"TOYS", kDiskTakesAll, R::Taken, "Animals"},
-        {u"animals", kDiskTakesAll, R::OnlyLetterCase, "Animals"},
-        {u"Zoo", 0, R::Failed, "Animals"},
-        {u"Farm", kDiskTakesAll, R::Renamed, "Farm"},
+    // The last column makes removing the old file fail: the new one goes again, so one is left.
+    const std::tuple<const char16_t*, std::size_t, R, std::string, std::uint32_t> cases[] = {
+        {u"TOYS", kDiskTakesAll, R::Taken, "Animals", 0},
+        {u"animals", kDiskTakesAll, R::OnlyLetterCase, "Animals", 0},
+        {u"Zoo", 0, R::Failed, "Animals", 0},
+        {u"Zoo", kDiskTakesAll, R::Failed, "Animals", EBUSY},
+        {u"Farm", kDiskTakesAll, R::Renamed, "Farm", 0},
     };
-    for (const auto& [newName, writeFailsAfter, result, nameAfter] : cases) {
+    for (const auto& [newName, writeFailsAfter, result, nameAfter, removalFails] : cases) {
         files.writeFailsAfter = writeFailsAfter;
+        files.nextRemovalFailsWith = removalFails;
         std::uint32_t error = 0;
         EXPECT_EQ(edited.renameList(newName, error), result) << nameAfter;
         EXPECT_EQ(file(nameAfter), listBytes(animals));
