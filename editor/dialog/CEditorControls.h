@@ -16,10 +16,12 @@ class CPreviewWidget;
 class CSortedColumn;
 class CTextBox;
 class QDialog;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class QVBoxLayout;
 
 class CEditorControls {
 public:
@@ -63,7 +65,13 @@ public:
     QPushButton* sessionLog = nullptr;
 
 private:
-    QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);
+    // The parts of the dialog, each made of its controls and laid out.
+    void addColumns(QGridLayout& grid, const QFont& font);
+    QVBoxLayout* textArea(const QFont& font);
+    QHBoxLayout* playOrderRow(const QFont& font);
+    QVBoxLayout* colourArea();
+    QHBoxLayout* endingRow();
+    void chainTabs();
 
     QDialog& dialog_;
 };
