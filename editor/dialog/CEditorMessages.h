@@ -4,9 +4,9 @@
 // up the text box's leaving is not reported: the dialog, not the user, took the focus from it.
 #pragma once
 
-#include "editor/app/CEditorPlatform.h"
 #include "editor/lists/CItemName.h"
 #include "editor/lists/CListConversation.h"
+#include "editor/platform/CEditorPlatform.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QString>

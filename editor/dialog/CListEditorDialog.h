@@ -10,7 +10,6 @@
 #include "common/audio/Sound.h"
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
-#include "editor/app/CEditorPlatform.h"
 #include "editor/dialog/CEditorControls.h"
 #include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CListActions.h"
@@ -18,6 +17,7 @@
 #include "editor/lists/CEditedList.h"
 #include "editor/lists/CListFolder.h"
 #include "editor/lists/CListSession.h"
+#include "editor/platform/CEditorPlatform.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QDialog>

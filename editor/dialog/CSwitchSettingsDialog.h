@@ -7,7 +7,7 @@
 
 #include "common/content/AccessSettings.h"
 #include "common/files/FileSystem.h"
-#include "editor/app/ControllerButtons.h"
+#include "editor/platform/ControllerButtons.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QDialog>
