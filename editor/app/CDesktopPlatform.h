@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
-#include "editor/app/CEditorPlatform.h"
+#include "editor/platform/CEditorPlatform.h"
 
 class CDesktopPlatform {
 public:

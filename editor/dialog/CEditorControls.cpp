@@ -22,6 +22,7 @@ namespace {
 
 constexpr std::array<const char*, CEditorControls::Columns> kNames = {"list", "exercise", "image",
                                                                       "sound", "speech"};
+constexpr QSize kPictureButtonSize(48, 48);
 
 // A button that shows one picture in every state and takes the focus by Tab, so the whole
 // dialog can be worked with the keyboard.
@@ -39,13 +40,13 @@ QToolButton* pictureButton(QDialog& dialog, const QString& name, const QPixmap& 
 
 } // namespace
 
-QHBoxLayout* CEditorControls::playOrderRow(QDialog& dialog, const QFont& font) {
-    playOrder = new QLabel(&dialog);
+QHBoxLayout* CEditorControls::playOrderRow(const QFont& font) {
+    playOrder = new QLabel(&dialog_);
     playOrder->setObjectName(QStringLiteral("playOrder"));
     playOrder->setFont(font);
     // Their tips come with the language's texts.
-    auto arrowButton = [&dialog](const QString& name, Qt::ArrowType arrow) {
-        auto* button = new QToolButton(&dialog);
+    auto arrowButton = [this](const QString& name, Qt::ArrowType arrow) {
+        auto* button = new QToolButton(&dialog_);
         button->setObjectName(name);
         button->setArrowType(arrow);
         button->setFixedSize(36, 30);
@@ -94,26 +95,33 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
     }
 }
 
-CEditorControls::CEditorControls(QDialog& dialog) {
+CEditorControls::CEditorControls(QDialog& dialog) : dialog_(dialog) {
     dialog.setObjectName(QStringLiteral("listEditor"));
     dialog.setWindowIcon(CButtonPictures::programIcon());
     dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint);
     const QFont font = columnFont();
-    const QSize pictureButtonSize(48, 48);
     auto* grid = new QGridLayout(&dialog);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(8);
+    addColumns(*grid, font);
+    grid->setRowStretch(1, 1);
+    grid->addLayout(textArea(font), 3, 0, 1, 2);
+    grid->addLayout(colourArea(), 3, 2, Qt::AlignHCenter | Qt::AlignTop);
+    grid->addLayout(endingRow(), 3, 3, 1, 2, Qt::AlignBottom);
+    chainTabs();
+}
 
+void CEditorControls::addColumns(QGridLayout& grid, const QFont& font) {
     for (int column = 0; column < Columns; ++column) {
         const QString name = QString::fromLatin1(kNames[static_cast<std::size_t>(column)]);
         QLabel*& title = titles[static_cast<std::size_t>(column)];
-        title = new QLabel(&dialog);
+        title = new QLabel(&dialog_);
         title->setObjectName(name + QStringLiteral("Title"));
         title->setFont(font);
 
         CSortedColumn*& list = columns[static_cast<std::size_t>(column)];
-        list = new CSortedColumn(&dialog);
+        list = new CSortedColumn(&dialog_);
         list->setObjectName(name + QStringLiteral("Column"));
         list->setFont(font);
         list->setMinimumSize(135, 234);
@@ -121,11 +129,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
 
         const QString capitalised = name.left(1).toUpper() + name.mid(1);
         QToolButton*& add = addButtons[static_cast<std::size_t>(column)];
-        add = pictureButton(dialog, QStringLiteral("add") + capitalised, CButtonPictures::add(),
-                            pictureButtonSize);
+        add = pictureButton(dialog_, QStringLiteral("add") + capitalised, CButtonPictures::add(),
+                            kPictureButtonSize);
         QToolButton*& remove = deleteButtons[static_cast<std::size_t>(column)];
-        remove = pictureButton(dialog, QStringLiteral("delete") + capitalised,
-                               CButtonPictures::remove(), pictureButtonSize);
+        remove = pictureButton(dialog_, QStringLiteral("delete") + capitalised,
+                               CButtonPictures::remove(), kPictureButtonSize);
         auto* buttons = new QHBoxLayout;
         buttons->addStretch();
         buttons->addWidget(add);
@@ -133,18 +141,19 @@ CEditorControls::CEditorControls(QDialog& dialog) {
         buttons->addWidget(remove);
         buttons->addStretch();
 
-        grid->addWidget(title, 0, column);
-        grid->addWidget(list, 1, column);
-        grid->addLayout(buttons, 2, column);
-        grid->setColumnStretch(column, 1);
+        grid.addWidget(title, 0, column);
+        grid.addWidget(list, 1, column);
+        grid.addLayout(buttons, 2, column);
+        grid.setColumnStretch(column, 1);
     }
-    grid->setRowStretch(1, 1);
+}
 
+QVBoxLayout* CEditorControls::textArea(const QFont& font) {
     // The text box, under the List column.
-    textTitle = new QLabel(&dialog);
+    textTitle = new QLabel(&dialog_);
     textTitle->setObjectName(QStringLiteral("textTitle"));
     textTitle->setFont(font);
-    textBox = new CTextBox(&dialog);
+    textBox = new CTextBox(&dialog_);
     textBox->setObjectName(QStringLiteral("textBox"));
     textBox->setFont(font);
     textTitle->setBuddy(textBox);
@@ -152,17 +161,19 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     text->addSpacing(12);
     text->addWidget(textTitle);
     text->addWidget(textBox);
-    text->addLayout(playOrderRow(dialog, font));
+    text->addLayout(playOrderRow(font));
     text->addStretch();
-    grid->addLayout(text, 3, 0, 1, 2);
+    return text;
+}
 
+QVBoxLayout* CEditorControls::colourArea() {
     // The preview, centred under the Image column, with the arrows 5 pixels below its left and
     // right ends.
-    preview = new CPreviewWidget(&dialog);
+    preview = new CPreviewWidget(&dialog_);
     preview->setObjectName(QStringLiteral("preview"));
-    previousColour = pictureButton(dialog, QStringLiteral("previousColour"),
+    previousColour = pictureButton(dialog_, QStringLiteral("previousColour"),
                                    CButtonPictures::previousColour(), QSize(50, 30));
-    nextColour = pictureButton(dialog, QStringLiteral("nextColour"), CButtonPictures::nextColour(),
+    nextColour = pictureButton(dialog_, QStringLiteral("nextColour"), CButtonPictures::nextColour(),
                                QSize(50, 30));
     auto* arrows = new QHBoxLayout;
     arrows->setSpacing(0);
@@ -175,19 +186,21 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     colour->addWidget(preview);
     colour->addLayout(arrows);
     colour->addStretch();
-    grid->addLayout(colour, 3, 2, Qt::AlignHCenter | Qt::AlignTop);
+    return colour;
+}
 
+QHBoxLayout* CEditorControls::endingRow() {
     // Save and close at the bottom right.
     save =
-        pictureButton(dialog, QStringLiteral("save"), CButtonPictures::save(), pictureButtonSize);
-    close =
-        pictureButton(dialog, QStringLiteral("close"), CButtonPictures::close(), pictureButtonSize);
-    switchSettings = new QPushButton(&dialog);
+        pictureButton(dialog_, QStringLiteral("save"), CButtonPictures::save(), kPictureButtonSize);
+    close = pictureButton(dialog_, QStringLiteral("close"), CButtonPictures::close(),
+                          kPictureButtonSize);
+    switchSettings = new QPushButton(&dialog_);
     switchSettings->setObjectName(QStringLiteral("switchSettings"));
     switchSettings->setAutoDefault(false);
     auto* ending = new QHBoxLayout;
     ending->addWidget(switchSettings, 0, Qt::AlignVCenter);
-    sessionLog = new QPushButton(&dialog);
+    sessionLog = new QPushButton(&dialog_);
     sessionLog->setObjectName(QStringLiteral("sessionLog"));
     sessionLog->setAutoDefault(false);
     ending->addWidget(sessionLog, 0, Qt::AlignVCenter);
@@ -195,8 +208,10 @@ CEditorControls::CEditorControls(QDialog& dialog) {
     ending->addWidget(save);
     ending->addSpacing(12);
     ending->addWidget(close);
-    grid->addLayout(ending, 3, 3, 1, 2, Qt::AlignBottom);
+    return ending;
+}
 
+void CEditorControls::chainTabs() {
     // Tab goes column by column: each list, then its two buttons; then the text, the colour
     // arrows, save, close and the play-order arrows.
     QWidget* previous = nullptr;
@@ -218,5 +233,11 @@ CEditorControls::CEditorControls(QDialog& dialog) {
                             static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings),
                             static_cast<QWidget*>(sessionLog)}) {
         chain(widget);
+    }
+}
+
+CEditorControls::~CEditorControls() {
+    for (QWidget* child : dialog_.findChildren<QWidget*>()) {
+        child->blockSignals(true);
     }
 }

@@ -16,10 +16,12 @@ class CPreviewWidget;
 class CSortedColumn;
 class CTextBox;
 class QDialog;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class QVBoxLayout;
 
 class CEditorControls {
 public:
@@ -28,6 +30,9 @@ public:
     // Gives `dialog` its name, icon and frame, creates the controls as its children and lays
     // them out.
     explicit CEditorControls(QDialog& dialog);
+    // The controls outlive the dialog's other parts, which go first; nothing the controls
+    // signal while Qt takes them down (a lost focus, an emptied column) may reach those.
+    ~CEditorControls();
 
     CSortedColumn& column(Column which) const { return *columns[static_cast<std::size_t>(which)]; }
 
@@ -60,5 +65,13 @@ public:
     QPushButton* sessionLog = nullptr;
 
 private:
-    QHBoxLayout* playOrderRow(QDialog& dialog, const QFont& font);
+    // The parts of the dialog, each made of its controls and laid out.
+    void addColumns(QGridLayout& grid, const QFont& font);
+    QVBoxLayout* textArea(const QFont& font);
+    QHBoxLayout* playOrderRow(const QFont& font);
+    QVBoxLayout* colourArea();
+    QHBoxLayout* endingRow();
+    void chainTabs();
+
+    QDialog& dialog_;
 };

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window says and asks through the desktop's dialogs: questions, error messages,
-// the name of a new item, a file to copy in. While one is up the text box's leaving is not
-// reported: the dialog, not the user, took the focus from it.
+// the name of a new item, a file to copy in, and the list session's conversation. While one is
+// up the text box's leaving is not reported: the dialog, not the user, took the focus from it.
 #pragma once
 
-#include "editor/app/CEditorPlatform.h"
 #include "editor/lists/CItemName.h"
+#include "editor/lists/CListConversation.h"
+#include "editor/platform/CEditorPlatform.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QString>
@@ -19,7 +20,7 @@
 
 class QWidget;
 
-class CEditorMessages {
+class CEditorMessages : public CListConversation {
 public:
     // `texts` gives the sentences of the language, `window` is the dialogs' parent and
     // `textBox` is kept quiet. All three must outlive this.
@@ -34,9 +35,9 @@ public:
                                                    const std::filesystem::path& folder);
 
     // What is said and asked about lists; `path` is relative to the content folder.
-    void listGone(std::u16string_view path);
+    void listGone(std::u16string_view path) override;
     // The list at `path` could not be written, for the system's `error`.
-    void saveFailed(std::u16string_view path, std::uint32_t error);
+    void saveFailed(std::u16string_view path, std::uint32_t error) override;
     void removeFailed(std::uint32_t error, std::u16string_view path);
     // `playedBy` are the activities (1 to 6) the game's settings give the list to.
     bool mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy = {});
@@ -47,10 +48,10 @@ public:
     void renameRefused(std::u16string_view name, bool taken);
     void renameFailed(std::uint32_t error, std::u16string_view path);
     bool mayReplaceList(std::u16string_view name);
-    bool mayDiscardUnsaved(std::u16string_view name);
-    bool mayCloseUnsaved(std::u16string_view name);
+    bool mayDiscardUnsaved(std::u16string_view name) override;
+    bool mayCloseUnsaved(std::u16string_view name) override;
     // Yes writes over a list changed on disk since it was opened; No loads it again.
-    bool mayWriteOverChangedList(std::u16string_view name);
+    bool mayWriteOverChangedList(std::u16string_view name) override;
     void refuseListName(std::u16string_view name, CItemName::Fault fault);
     void refuseFolderName(std::u16string_view name);
     // Why a name cannot be a file; the start of a sentence, to be followed by a full stop.
@@ -60,8 +61,8 @@ public:
     // A list typed as new whose name differs from `listed` only in letter case.
     void listChosenInstead(std::u16string_view typed, std::u16string_view listed);
     // A list whose file holds `count` lines after the empty line that ends it.
-    void linesAfterEnd(std::u16string_view name, std::size_t count);
-    bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count);
+    void linesAfterEnd(std::u16string_view name, std::size_t count) override;
+    bool mayDropLinesAfterEnd(std::u16string_view name, std::size_t count) override;
     // A picture, sound or speech clicked while no exercise is chosen.
     void chooseExerciseFirst();
 

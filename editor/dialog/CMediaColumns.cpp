@@ -86,6 +86,13 @@ std::optional<std::u16string> CMediaColumns::chosenFile(CMediaKind::Kind kind) c
     return list.selectedIsMarked() ? std::u16string() : fromQString(*chosen);
 }
 
+void CMediaColumns::playChosen(CMediaKind::Kind kind, Sound& sound) {
+    const std::optional<std::u16string> name = chosenFile(kind);
+    if (kind != CMediaKind::Image && name && !name->empty()) {
+        sound.playOnce(folder(kind).pathOf(*name));
+    }
+}
+
 void CMediaColumns::addFile(CMediaKind::Kind kind) {
     const CMediaFolder& into = folder(kind);
     copyIn(kind, messages_.chooseFiles(toQString(into.kind().fileFilter(texts_)),

@@ -4,6 +4,7 @@
 // word. Which exercise is shown and what it names is the edited list's business.
 #pragma once
 
+#include "common/audio/Sound.h"
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
 #include "editor/dialog/CEditorControls.h"
@@ -35,6 +36,8 @@ public:
     // The file the column's chosen entry stands for; empty for the None entry, nothing when no
     // entry is chosen.
     std::optional<std::u16string> chosenFile(CMediaKind::Kind kind) const;
+    // Plays the chosen sound or speech once; a picture or the None entry plays nothing.
+    void playChosen(CMediaKind::Kind kind, Sound& sound);
 
     // Copies the files the user picks into the kind's folder, offering them without assigning
     // them.

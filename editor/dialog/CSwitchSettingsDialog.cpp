@@ -50,21 +50,40 @@ CSwitchSettingsDialog::CSwitchSettingsDialog(FileSystem& files, const EditorText
     setWindowTitle(toQString(texts[EditorTexts::SwitchSettingsTitle]));
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
+    addScanRows(*grid);
+    addOtherRows(*grid);
 
+    auto* testBox = new QGroupBox(toQString(texts[EditorTexts::TestTitle]), this);
+    test_ = new CSwitchTestPad(texts, testBox);
+    (new QVBoxLayout(testBox))->addWidget(test_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(testBox);
+    layout->addWidget(okAndCancel());
+
+    showSettings(readAccessSettings(files_));
+    if (controllers_) {
+        connect(&poll_, &QTimer::timeout, this, &CSwitchSettingsDialog::pollControllers);
+        poll_.start(kPollMilliseconds);
+    }
+}
+
+void CSwitchSettingsDialog::addScanRows(QGridLayout& grid) {
     cue_ = new QComboBox(this);
     cue_->setObjectName(QStringLiteral("scanCue"));
     for (EditorTexts::Text cue :
          {EditorTexts::ScanCueNone, EditorTexts::ScanCueTick, EditorTexts::ScanCueItem}) {
-        cue_->addItem(toQString(texts[cue]));
+        cue_->addItem(toQString(texts_[cue]));
     }
-    addRow(*grid, EditorTexts::ScanCueLabel, cue_, EditorTexts::ScanCueMeaning);
+    addRow(grid, EditorTexts::ScanCueLabel, cue_, EditorTexts::ScanCueMeaning);
 
     rounds_ = spinBox(this, QStringLiteral("scanRounds"), AccessSettings::kLargestScanRounds);
-    rounds_->setSpecialValueText(toQString(texts[EditorTexts::ScanRoundsForever]));
-    addRow(*grid, EditorTexts::ScanRoundsLabel, rounds_, EditorTexts::ScanRoundsMeaning);
+    rounds_->setSpecialValueText(toQString(texts_[EditorTexts::ScanRoundsForever]));
+    addRow(grid, EditorTexts::ScanRoundsLabel, rounds_, EditorTexts::ScanRoundsMeaning);
 
     frameWidth_ = spinBox(this, QStringLiteral("scanFrameWidth"), AccessSettings::kBoldestFrame);
-    frameWidth_->setSpecialValueText(toQString(texts[EditorTexts::FrameWidthOwn]));
+    frameWidth_->setSpecialValueText(toQString(texts_[EditorTexts::FrameWidthOwn]));
     // A width of 1 is no bold frame: the arrows go from 0 straight to 2 and back.
     connect(frameWidth_, &QSpinBox::valueChanged, this, [this](int width) {
         if (width > 0 && width < AccessSettings::kThinnestFrame) {
@@ -74,43 +93,34 @@ CSwitchSettingsDialog::CSwitchSettingsDialog(FileSystem& files, const EditorText
         lastFrameWidth_ = width;
         frameColour_->setEnabled(width > 0);
     });
-    addRow(*grid, EditorTexts::FrameWidthLabel, frameWidth_, EditorTexts::FrameWidthMeaning);
+    addRow(grid, EditorTexts::FrameWidthLabel, frameWidth_, EditorTexts::FrameWidthMeaning);
 
-    frameColour_ = new QPushButton(toQString(texts[EditorTexts::FrameColourChoose]), this);
+    frameColour_ = new QPushButton(toQString(texts_[EditorTexts::FrameColourChoose]), this);
     frameColour_->setObjectName(QStringLiteral("scanFrameColour"));
     connect(frameColour_, &QPushButton::clicked, this, &CSwitchSettingsDialog::chooseColour);
-    addRow(*grid, EditorTexts::FrameColourLabel, frameColour_, EditorTexts::FrameColourMeaning);
+    addRow(grid, EditorTexts::FrameColourLabel, frameColour_, EditorTexts::FrameColourMeaning);
+}
 
+void CSwitchSettingsDialog::addOtherRows(QGridLayout& grid) {
     kioskLock_ = checkBox(this, QStringLiteral("kioskLock"));
-    addRow(*grid, EditorTexts::KioskLockLabel, kioskLock_, EditorTexts::KioskLockMeaning);
+    addRow(grid, EditorTexts::KioskLockLabel, kioskLock_, EditorTexts::KioskLockMeaning);
     log_ = checkBox(this, QStringLiteral("log"));
-    addRow(*grid, EditorTexts::LogLabel, log_, EditorTexts::LogMeaning);
+    addRow(grid, EditorTexts::LogLabel, log_, EditorTexts::LogMeaning);
 
     firstButton_ = spinBox(this, QStringLiteral("controllerFirstButton"),
                            AccessSettings::kLargestControllerButton);
-    addRow(*grid, EditorTexts::ControllerButtonLabel, firstButton_,
+    addRow(grid, EditorTexts::ControllerButtonLabel, firstButton_,
            EditorTexts::ControllerButtonMeaning);
+}
 
-    auto* testBox = new QGroupBox(toQString(texts[EditorTexts::TestTitle]), this);
-    test_ = new CSwitchTestPad(texts, testBox);
-    (new QVBoxLayout(testBox))->addWidget(test_);
-
+QDialogButtonBox* CSwitchSettingsDialog::okAndCancel() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(toQString(texts[EditorTexts::OkButton]));
-    buttons->button(QDialogButtonBox::Cancel)->setText(toQString(texts[EditorTexts::CancelButton]));
+    buttons->button(QDialogButtonBox::Ok)->setText(toQString(texts_[EditorTexts::OkButton]));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(toQString(texts_[EditorTexts::CancelButton]));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSwitchSettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSwitchSettingsDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(testBox);
-    layout->addWidget(buttons);
-
-    showSettings(readAccessSettings(files_));
-    if (controllers_) {
-        connect(&poll_, &QTimer::timeout, this, &CSwitchSettingsDialog::pollControllers);
-        poll_.start(kPollMilliseconds);
-    }
+    return buttons;
 }
 
 CSwitchSettingsDialog::~CSwitchSettingsDialog() = default;

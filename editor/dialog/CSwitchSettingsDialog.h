@@ -7,7 +7,7 @@
 
 #include "common/content/AccessSettings.h"
 #include "common/files/FileSystem.h"
-#include "editor/app/ControllerButtons.h"
+#include "editor/platform/ControllerButtons.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QDialog>
@@ -18,6 +18,7 @@
 class CSwitchTestPad;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QGridLayout;
 class QPushButton;
 class QSpinBox;
@@ -41,6 +42,11 @@ public:
     void done(int result) override;
 
 private:
+    // The scan's settings (cue, rounds, frame width and colour), then the kiosk lock, the log
+    // and the controllers' first button; the OK and Cancel buttons.
+    void addScanRows(QGridLayout& grid);
+    void addOtherRows(QGridLayout& grid);
+    QDialogButtonBox* okAndCancel();
     void showSettings(const AccessSettings& settings);
     // One setting's row: its name, its control and, under them, its meaning.
     void addRow(QGridLayout& grid, EditorTexts::Text name, QWidget* control,

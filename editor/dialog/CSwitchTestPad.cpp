@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CSwitchTestPad.h"
 
-#include "editor/app/ControllerButtons.h"
 #include "editor/dialog/QtText.h"
+#include "editor/platform/ControllerButtons.h"
 
 #include <QKeyEvent>
 #include <QLabel>

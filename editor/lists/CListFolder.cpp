@@ -69,6 +69,7 @@ bool CListFolder::save(std::u16string_view name, const std::vector<Exercise>& ex
     const std::u16string path = pathOf(name);
     if (stamp_.changedOnDisk(path) && mayWriteOver_ && !mayWriteOver_(name)) {
         error = ECANCELED;
+        lastWriteError_ = error;
         return false;
     }
     if (!ListFile::write(files_, path, exercises, error)) {

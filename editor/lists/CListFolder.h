@@ -53,7 +53,7 @@ public:
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);
 
-    // Why the last write failed: the system's error.
+    // Why the last write failed: the system's error, or ECANCELED when it was refused.
     std::uint32_t lastWriteError() const { return lastWriteError_; }
 
     // Asked with the list's name before a list changed on disk is written over; true to write.

@@ -6,7 +6,6 @@
 #include "TemporaryFolder.h"
 #include "editor/lists/CEditedList.h"
 
-#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -111,80 +110,23 @@ TEST_F(EditedListTest, ANewListReplacesOnlyOneOfItsVeryName) {
     EXPECT_EQ(file("Animals"), listBytes({}));
 }
 
-// Another editor, or a hand, changes the open list on disk: the next change asks before writing
-// over it, and a No leaves the other version whole. Written by this editor since, the list is
-// written without asking.
-TEST_F(EditedListTest, AListChangedOnDiskSinceItWasOpenedIsNotWrittenOverWithoutAsking) {
-    const std::filesystem::path path = folder.path() / "data/English/Animals";
-    const auto touch = [&] {
-        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() +
-                                                   std::chrono::hours(1));
-    };
-    const auto rewrite = [&] { folder.write("data/English/Animals", listBytes({{.name = "x"}})); };
-    const std::tuple<const char*, std::function<void()>, bool, bool> cases[] = {
-        {"nothing happened", [] {}, false, true},
-        {"written by another editor, written over", rewrite, true, true},
-        {"touched by hand, same size", touch, true, false},
-    };
-    for (const auto& [what, meanwhile, asks, answer] : cases) {
-        SCOPED_TRACE(what);
-        SetUp();
-        int asked = 0;
-        lists.askBeforeWritingOver([&, answer = answer](std::u16string_view) {
-            ++asked;
-            return answer;
-        });
-        ASSERT_EQ(edited.open(u"animals"), CEditedList::Opening::Opened);
-        meanwhile();
-        const std::string before = file("Animals");
-        edited.choose(u"dog");
-        EXPECT_EQ(edited.setChosenText(u"Puppy"), answer);
-        EXPECT_EQ(asked, asks ? 1 : 0);
-        if (answer) {
-            EXPECT_TRUE(edited.setChosenText(u"Dog")); // its own write asks nothing more
-            EXPECT_EQ(asked, asks ? 1 : 0);
-        } else {
-            EXPECT_EQ(file("Animals"), before);
-            edited.discardUnsaved();
-        }
-        EXPECT_TRUE(edited.close());
-    }
-}
-
-// The game stops at the first empty name; the lines after it are never shown, and the editor
-// writes nothing that would drop them until the user agrees.
-TEST_F(EditedListTest, LinesAfterAnEmptyNameAreCountedAndKeptUntilTheUserLetsThemGo) {
-    const std::string bytes = listBytes({{.name = "ball"}}) + "\r\n" +
-                              listBytes({{.name = "dog", .colour = "-1"}}).substr(3);
-    folder.write("data/English/toys", bytes);
-    ASSERT_EQ(edited.open(u"toys"), CEditedList::Opening::Opened);
-    EXPECT_EQ(edited.exercises().size(), 1u);
-    EXPECT_EQ(edited.linesAfterEnd(), 6u);
-    edited.choose(u"ball");
-    EXPECT_TRUE(edited.setChosenText(u"Ball") && edited.addExercise(u"car") && edited.save());
-    EXPECT_EQ(file("toys"), bytes);
-    EXPECT_EQ(edited.exercises().size(), 1u);
-
-    edited.dropLinesAfterEnd();
-    edited.choose(u"ball");
-    EXPECT_TRUE(edited.setChosenText(u"Ball"));
-    EXPECT_EQ(file("toys"), listBytes({{.name = "ball", .text = "Ball"}}));
-}
-
 // A list takes a new name only when no other list has it and the folder can tell it apart; the
-// file is written whole under it before the old one goes, and a failure keeps the old one. An
-// exercise keeps everything but its name.
+// file is written whole under it before the old one goes, and a failure keeps the old one alone.
+// An exercise keeps everything but its name.
 TEST_F(EditedListTest, ARenamedListMovesWholeAndARenamedExerciseKeepsTheRest) {
     using R = CEditedList::Renaming;
     ASSERT_EQ(edited.open(u"Animals"), CEditedList::Opening::Opened);
-    const std::tuple<const char16_t*, std::size_t, R, std::string> cases[] = {
-        {u"TOYS", kDiskTakesAll, R::Taken, "Animals"},
-        {u"animals", kDiskTakesAll, R::OnlyLetterCase, "Animals"},
-        {u"Zoo", 0, R::Failed, "Animals"},
-        {u"Farm", kDiskTakesAll, R::Renamed, "Farm"},
+    // The last column makes removing the old file fail: the new one goes again, so one is left.
+    const std::tuple<const char16_t*, std::size_t, R, std::string, std::uint32_t> cases[] = {
+        {u"TOYS", kDiskTakesAll, R::Taken, "Animals", 0},
+        {u"animals", kDiskTakesAll, R::OnlyLetterCase, "Animals", 0},
+        {u"Zoo", 0, R::Failed, "Animals", 0},
+        {u"Zoo", kDiskTakesAll, R::Failed, "Animals", EBUSY},
+        {u"Farm", kDiskTakesAll, R::Renamed, "Farm", 0},
     };
-    for (const auto& [newName, writeFailsAfter, result, nameAfter] : cases) {
+    for (const auto& [newName, writeFailsAfter, result, nameAfter, removalFails] : cases) {
         files.writeFailsAfter = writeFailsAfter;
+        files.nextRemovalFailsWith = removalFails;
         std::uint32_t error = 0;
         EXPECT_EQ(edited.renameList(newName, error), result) << nameAfter;
         EXPECT_EQ(file(nameAfter), listBytes(animals));

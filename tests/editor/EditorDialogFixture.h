@@ -156,6 +156,18 @@ public:
         QTest::mouseClick(found, Qt::LeftButton);
     }
 
+    // Which of the buttons that need a list, an exercise or a file chosen can be pressed.
+    QStringList pressable() const {
+        QStringList enabled;
+        for (const char* name : {"deleteList", "addExercise", "deleteExercise", "previousColour",
+                                 "nextColour", "save", "deleteImage", "deleteSpeech"}) {
+            if (dialog->findChild<QAbstractButton*>(QString::fromLatin1(name))->isEnabled()) {
+                enabled.push_back(name);
+            }
+        }
+        return enabled;
+    }
+
     std::optional<QString> selected(const char* columnName) const {
         return column(columnName).selectedText();
     }

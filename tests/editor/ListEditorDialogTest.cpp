@@ -11,8 +11,10 @@ TEST_F(ListEditorDialogTest, ChoosingAListShowsItsExercisesAndAnExerciseShowsIts
     const std::string animals = file("data/English/animals");
     EXPECT_EQ(column("list").entries(), QStringList({"animals", "toys"}));
     EXPECT_EQ(column("speech").entries(), QStringList({" None", "dog.wav"}));
+    EXPECT_EQ(pressable(), QStringList());
     choose("list", "animals");
     EXPECT_EQ(column("exercise").entries(), QStringList({"cat", "cat", "dog"}));
+    EXPECT_EQ(pressable(), QStringList({"deleteList", "addExercise", "save"}));
 
     choose("exercise", "dog");
     EXPECT_EQ(selected("image"), QString("dog.png"));
@@ -20,11 +22,13 @@ TEST_F(ListEditorDialogTest, ChoosingAListShowsItsExercisesAndAnExerciseShowsIts
     EXPECT_EQ(selected("speech"), QString("dog.wav"));
     EXPECT_EQ(textBox().text(), "Dog");
     EXPECT_EQ(preview().colour(), 0xFFFFFFFFu);
+    EXPECT_EQ(pressable().size(), 8);
 
     // The first "cat": its sound is stored as "cat", the start of cat.wav, and stays so.
     choose("exercise", "cat");
     EXPECT_EQ(selected("sound"), QString("cat.wav"));
     EXPECT_FALSE(selected("speech"));
+    EXPECT_FALSE(pressable().contains("deleteSpeech"));
     EXPECT_EQ(dialog->colourIndex(), 1); // black
     EXPECT_EQ(file("data/English/animals"), animals);
 }

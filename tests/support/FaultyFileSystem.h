@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
 // part-way through a file), files that cannot be replaced at all (a read-only folder, no
-// permission), writes that fail after a given number of bytes (a full disk), and
-// something else done to the disk in the middle of a save (another program saving too).
+// permission), writes that fail after a given number of bytes (a full disk), a file that cannot
+// be removed, and something else done to the disk in the middle of a save (another program
+// saving too).
 #pragma once
 
 #include "common/files/DiskFileSystem.h"
@@ -24,6 +25,13 @@ public:
     std::size_t writeFailsAfter = std::numeric_limits<std::size_t>::max();
     // Runs once, when the next save's first bytes are about to reach its file.
     std::function<void()> duringNextSave;
+    // The next removal of a file fails with this error (EBUSY: the file is open elsewhere).
+    std::uint32_t nextRemovalFailsWith = 0;
+
+    bool remove(std::u16string_view path, std::uint32_t& error) override {
+        error = std::exchange(nextRemovalFailsWith, 0);
+        return error == 0 && DiskFileSystem::remove(path, error);
+    }
 
     std::unique_ptr<InputStream> openForReading(std::u16string_view path) const override {
         auto real = DiskFileSystem::openForReading(path);

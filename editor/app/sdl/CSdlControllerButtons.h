@@ -4,7 +4,7 @@
 // SDL's event queue. The editor's other SDL part, the sound, is left as it is.
 #pragma once
 
-#include "editor/app/ControllerButtons.h"
+#include "editor/platform/ControllerButtons.h"
 
 #include <map>
 #include <memory>

@@ -4,7 +4,7 @@
 // in stand-ins that answer as told and write down what was asked.
 #pragma once
 
-#include "editor/app/ControllerButtons.h"
+#include "editor/platform/ControllerButtons.h"
 
 #include <QString>
 #include <filesystem>
