@@ -7,9 +7,9 @@
 
 #include "common/audio/Sound.h"
 #include "common/content/AccessSettings.h"
+#include "common/content/SettingValues.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
-#include "game/content/SettingValues.h"
 #include "game/log/SessionLog.h"
 #include "game/platform/Clock.h"
 #include "game/platform/ErrorBox.h"
