@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the session log that the game writes to log\<date>.csv and the editor sums up for
-// a therapist: the header, the time stamp, the names of screens, inputs and events, and the CSV
-// quoting both sides agree on. Kept in one place so the writer and the reader cannot drift apart.
+// a therapist: the header, the time stamp, the names of inputs and events, and the CSV quoting
+// both sides agree on; the screens' names are those of the game's screen table. Kept in one place
+// so the writer and the reader cannot drift apart.
 #pragma once
 
 #include "common/content/LocalTime.h"
@@ -14,11 +15,6 @@
 
 inline constexpr std::string_view kLogHeader = "time,screen,input,event,detail";
 inline constexpr std::u16string_view kLogFolder = u"log";
-
-// The screens' English names, indexed by screen id: the menu, the six activities, the options.
-inline constexpr std::array<std::string_view, 8> kLogScreenNames = {
-    "Menu",     "Colour rings",     "Picture steps",   "Find images",
-    "Painting", "Picture and word", "Moving pictures", "Options"};
 
 // Which switch a press came from; rows that no press caused have none.
 enum class LogInput { None, First, Second, Mouse, Controller };

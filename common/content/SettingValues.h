@@ -5,6 +5,7 @@
 // for the game, and read by the editor, which asks what lists the activities play.
 #pragma once
 
+#include "common/content/GameScreen.h"
 #include "common/files/FileSystem.h"
 
 #include <array>
@@ -13,7 +14,8 @@
 #include <string_view>
 
 struct SettingValues {
-    static constexpr int kScreens = 7; // the menu (index 0) and the six activities
+    // The menu (index 0) and the six activities, each at its settings slot.
+    static constexpr int kScreens = kSettingsSlots;
 
     int oneContact = 0;
     int useStop = 0;

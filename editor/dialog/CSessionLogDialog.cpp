@@ -33,21 +33,22 @@ CSessionLogDialog::CSessionLogDialog(const FileSystem& files, const EditorTexts&
     table->setHorizontalHeaderLabels(titles);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Correct and wrong answers are given only in find images; elsewhere their cells stay empty.
-    const bool answers = std::any_of(summaries.begin(), summaries.end(),
-                                     [](const ActivitySummary& s) { return s.activity == 3; });
+    // Correct and wrong answers are given only in some activities; elsewhere their cells stay
+    // empty.
+    const bool answers =
+        std::any_of(summaries.begin(), summaries.end(),
+                    [](const ActivitySummary& s) { return rowOf(s.activity).answers; });
     for (int row = 0; row < table->rowCount(); ++row) {
         const ActivitySummary& s = summaries[static_cast<std::size_t>(row)];
-        const bool findImages = s.activity == 3;
+        const bool answered = rowOf(s.activity).answers;
         const QString cells[] = {
             QString::fromStdString(s.day),
-            toQString(
-                texts[static_cast<EditorTexts::Text>(EditorTexts::ColourRings + s.activity - 1)]),
+            toQString(texts.activityName(s.activity)),
             QString::number(s.sessions),
             QString::number(static_cast<double>(s.milliseconds) / 60'000.0, 'f', 1),
             QString::number(s.presses),
-            findImages ? QString::number(s.correct) : QString(),
-            findImages ? QString::number(s.wrong) : QString(),
+            answered ? QString::number(s.correct) : QString(),
+            answered ? QString::number(s.wrong) : QString(),
             s.medianResponseMilliseconds
                 ? QString::number(static_cast<double>(*s.medianResponseMilliseconds) / 1000.0, 'f',
                                   1)

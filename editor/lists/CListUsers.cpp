@@ -19,16 +19,18 @@ std::vector<std::u16string> CListUsers::listsNaming(const CListFolder& lists,
     return naming;
 }
 
-std::vector<int> CListUsers::activitiesPlaying(const CListFolder& lists, std::u16string_view name) {
+std::vector<GameScreen> CListUsers::activitiesPlaying(const CListFolder& lists,
+                                                      std::u16string_view name) {
     // A slot whose list line the file lacks, or that a read error cut off, plays no list.
     SettingValues settings;
     settings.listName.fill(std::u16string());
     readSettingValues(lists.files(), kSettingsPath, settings);
-    // Slot 0 is the menu's; the activities follow in the menu's order.
-    std::vector<int> activities;
-    for (int activity = 1; activity < SettingValues::kScreens; ++activity) {
-        if (equalsIgnoringCase(settings.listName[static_cast<std::size_t>(activity)], name)) {
-            activities.push_back(activity);
+    std::vector<GameScreen> activities;
+    for (const GameScreenRow& row : kGameScreens) {
+        if (row.menuPlace > 0 && row.settingsSlot >= 0 &&
+            equalsIgnoringCase(settings.listName[static_cast<std::size_t>(row.settingsSlot)],
+                               name)) {
+            activities.push_back(row.screen);
         }
     }
     return activities;

@@ -13,17 +13,14 @@ namespace {
 // A log file holds a day of a child's play, far below this.
 constexpr std::size_t kLargestLogFile = 64u << 20;
 
-int activityOf(std::string_view screen) {
-    for (int k = 1; k <= 6; ++k) {
-        if (kLogScreenNames[static_cast<std::size_t>(k)] == screen) {
-            return k;
-        }
-    }
-    return 0;
+// The activity a row's screen names; none for the menu, the options and a name no screen has.
+std::optional<GameScreen> activityLoggedAs(std::string_view name) {
+    const std::optional<GameScreen> screen = screenLoggedAs(name);
+    return screen && rowOf(*screen).menuPlace > 0 ? screen : std::nullopt;
 }
 
 // A day and an activity played on it.
-using Key = std::pair<std::string, int>;
+using Key = std::pair<std::string, GameScreen>;
 
 long long median(std::vector<long long> values) {
     std::sort(values.begin(), values.end());
@@ -81,18 +78,18 @@ std::vector<ActivitySummary> summariseSessionLog(std::string_view csv) {
         if (!row) {
             continue; // the header, or a row spoilt by hand
         }
-        const int activity = activityOf(row->screen);
+        const std::optional<GameScreen> activity = activityLoggedAs(row->screen);
         const LogEvent what = row->event;
         const long long moment = row->moment;
         if (what == LogEvent::Start || !open || open->key.second != activity) {
             close();
-            if (activity == 0) {
+            if (!activity) {
                 continue; // the menu or the options: no activity being played
             }
-            open = Session{{row->day, activity}, moment, moment, std::nullopt};
+            open = Session{{row->day, *activity}, moment, moment, std::nullopt};
             ActivitySummary& summary = figures[open->key];
             summary.day = row->day;
-            summary.activity = activity;
+            summary.activity = *activity;
             summary.sessions += what == LogEvent::Start ? 1 : 0;
         }
         open->last = std::max(open->last, moment);

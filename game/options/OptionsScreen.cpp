@@ -147,7 +147,7 @@ void OptionsScreen::mouseDown(int x, int y) {
     }
     for (int i = 0; i < OptionsLayout::kTabs; ++i) {
         if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y) != 0) {
-            chooseTab(static_cast<OptionsTab>(i));
+            chooseTab(tabAt(i));
             return;
         }
     }
