@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the session log that the game writes to log\<date>.csv and the editor sums up for
-// a therapist: the header, the names of screens, inputs and events, and the CSV quoting both
-// sides agree on. Kept in one place so the writer and the reader cannot drift apart.
+// a therapist: the header, the time stamp, the names of inputs and events, and the CSV quoting
+// both sides agree on; the screens' names are those of the game's screen table. Kept in one place
+// so the writer and the reader cannot drift apart.
 #pragma once
 
+#include "common/content/LocalTime.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr std::string_view kLogHeader = "time,screen,input,event,detail";
 inline constexpr std::u16string_view kLogFolder = u"log";
-
-// The screens' English names, indexed by screen id: the menu, the six activities, the options.
-inline constexpr std::array<std::string_view, 8> kLogScreenNames = {
-    "Menu",     "Colour rings",     "Picture steps",   "Find images",
-    "Painting", "Picture and word", "Moving pictures", "Options"};
 
 // Which switch a press came from; rows that no press caused have none.
 enum class LogInput { None, First, Second, Mouse, Controller };
@@ -37,3 +36,25 @@ std::string csvField(std::string_view text);
 // quotes and line breaks. CR LF and LF both end a record; empty lines and a leading byte-order
 // mark are passed over.
 std::vector<std::vector<std::string>> readCsv(std::string_view text);
+
+// A row's day, YYYY-MM-DD: the start of its time stamp and the name of the file it goes to.
+std::string logDayOf(const LocalTime& time);
+// A row's time stamp, local time to the millisecond: YYYY-MM-DDTHH:MM:SS.mmm.
+std::string logTimeStampOf(const LocalTime& time);
+// Milliseconds since 1970 of the local time a time stamp reads; none when `stamp` is not one.
+std::optional<long long> logMomentOf(std::string_view stamp);
+
+// One row as the game appends it, ending in CR LF: when, on which screen (its log name), from
+// which switch, what happened and about which exercise.
+std::string logRowOf(const LocalTime& time, std::string_view screen, LogInput input, LogEvent event,
+                     std::string_view detail);
+
+// What a reader takes from a row.
+struct LogRow {
+    std::string day; // YYYY-MM-DD
+    long long moment = 0;
+    std::string screen;
+    LogEvent event = LogEvent::Start;
+};
+// The row of one CSV record of the log; none for the header and for a row spoilt by hand.
+std::optional<LogRow> readLogRow(const std::vector<std::string>& record);

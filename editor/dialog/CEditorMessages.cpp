@@ -55,16 +55,16 @@ QString CEditorMessages::text(EditorTexts::Text text) const {
     return toQString(texts_[text]);
 }
 
-QString CEditorMessages::activityNames(const std::vector<int>& activities) const {
+QString CEditorMessages::activityNames(const std::vector<GameScreen>& activities) const {
     QStringList names;
-    for (int activity : activities) {
-        names.push_back(
-            text(static_cast<EditorTexts::Text>(EditorTexts::ColourRings + activity - 1)));
+    for (GameScreen activity : activities) {
+        names.push_back(toQString(texts_.activityName(activity)));
     }
     return names.join(QStringLiteral(", "));
 }
 
-bool CEditorMessages::mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy) {
+bool CEditorMessages::mayDeleteList(std::u16string_view name,
+                                    const std::vector<GameScreen>& playedBy) {
     QString question =
         toQString(texts_[EditorTexts::DeleteListQuestion] + std::u16string(name) + u"?");
     if (!playedBy.empty()) {
@@ -74,7 +74,8 @@ bool CEditorMessages::mayDeleteList(std::u16string_view name, const std::vector<
     return ask(question);
 }
 
-bool CEditorMessages::mayRenameList(std::u16string_view name, const std::vector<int>& playedBy) {
+bool CEditorMessages::mayRenameList(std::u16string_view name,
+                                    const std::vector<GameScreen>& playedBy) {
     return playedBy.empty() || ask(text(EditorTexts::RenamePlayedListQuestion)
                                        .arg(inQuotes(name), activityNames(playedBy)));
 }

@@ -39,9 +39,9 @@ public:
     // The list at `path` could not be written, for the system's `error`.
     void saveFailed(std::u16string_view path, std::uint32_t error) override;
     void removeFailed(std::uint32_t error, std::u16string_view path);
-    // `playedBy` are the activities (1 to 6) the game's settings give the list to.
-    bool mayDeleteList(std::u16string_view name, const std::vector<int>& playedBy = {});
-    bool mayRenameList(std::u16string_view name, const std::vector<int>& playedBy);
+    // `playedBy` are the activities the game's settings give the list to.
+    bool mayDeleteList(std::u16string_view name, const std::vector<GameScreen>& playedBy = {});
+    bool mayRenameList(std::u16string_view name, const std::vector<GameScreen>& playedBy);
     // The kind's question, the file's name and the lists that name it.
     bool mayDeleteFile(const std::u16string& question, std::u16string_view name,
                        const std::vector<std::u16string>& usedBy);
@@ -79,8 +79,8 @@ public:
 
 private:
     QString text(EditorTexts::Text text) const;
-    // The activities (1 to 6) as the game's menu names them, in the language's words.
-    QString activityNames(const std::vector<int>& activities) const;
+    // The activities as the game's menu names them, in the language's words.
+    QString activityNames(const std::vector<GameScreen>& activities) const;
 
     CEditorPlatform platform_;
     const EditorTexts& texts_;

@@ -5,10 +5,13 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
+#include "editor/log/SessionSummary.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QDialog>
+#include <vector>
 
+class QDialogButtonBox;
 class QPushButton;
 class QTableWidget;
 
@@ -18,4 +21,8 @@ public:
 
     QTableWidget* table = nullptr;
     QPushButton* openFolder = nullptr;
+
+private:
+    void makeTable(const std::vector<ActivitySummary>& summaries, const EditorTexts& texts);
+    QDialogButtonBox* makeButtons(const FileSystem& files, const EditorTexts& texts);
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CSwitchTestPad.h"
 
+#include "common/controllers/ControllerSwitch.h"
 #include "editor/dialog/QtText.h"
 #include "editor/platform/ControllerButtons.h"
 
@@ -73,7 +74,8 @@ void CSwitchTestPad::light(Switch which, const QString& what) {
 }
 
 void CSwitchTestPad::controllerPressed(int button, int firstButton) {
-    light(ControllerButtons::isFirstSwitch(button, firstButton) ? FirstSwitch : SecondSwitch,
+    light(switchOfButton(button, firstButton) == ControllerSwitch::First ? FirstSwitch
+                                                                         : SecondSwitch,
           toQString(texts_.with(EditorTexts::ControllerButtonPressed,
                                 QString::number(button).toStdU16String())));
 }

@@ -1,19 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/lists/CListUsers.h"
 
+#include "common/content/SettingValues.h"
 #include "common/text/CaseFolding.h"
-#include "common/textfile/CTextFileException.h"
-#include "common/textfile/TextFile.h"
-
-namespace {
-
-// The settings file holds 15 settings, then five lines for each screen from the menu (0) to the
-// options screen (6): four numbers and the name of its list.
-constexpr int kLinesBeforeScreens = 15;
-constexpr int kLinesPerScreen = 5;
-constexpr int kScreens = 7;
-
-} // namespace
 
 std::vector<std::u16string> CListUsers::listsNaming(const CListFolder& lists,
                                                     std::u16string Exercise::*field,
@@ -30,27 +19,19 @@ std::vector<std::u16string> CListUsers::listsNaming(const CListFolder& lists,
     return naming;
 }
 
-std::vector<int> CListUsers::activitiesPlaying(const CListFolder& lists, std::u16string_view name) {
-    std::vector<int> activities;
-    TextFile settings;
-    try {
-        if (!settings.openForReading(lists.files(), u"options\\vimo.opt")) {
-            return activities;
+std::vector<GameScreen> CListUsers::activitiesPlaying(const CListFolder& lists,
+                                                      std::u16string_view name) {
+    // A slot whose list line the file lacks, or that a read error cut off, plays no list.
+    SettingValues settings;
+    settings.listName.fill(std::u16string());
+    readSettingValues(lists.files(), kSettingsPath, settings);
+    std::vector<GameScreen> activities;
+    for (const GameScreenRow& row : kGameScreens) {
+        if (row.menuPlace > 0 && row.settingsSlot >= 0 &&
+            equalsIgnoringCase(settings.listName[static_cast<std::size_t>(row.settingsSlot)],
+                               name)) {
+            activities.push_back(row.screen);
         }
-        std::u16string line;
-        for (int number = 1; settings.readLine(line); ++number) {
-            const int screenLine = number - kLinesBeforeScreens;
-            const int screen = (screenLine - 1) / kLinesPerScreen;
-            if (screenLine > 0 && screenLine % kLinesPerScreen == 0 && screen >= 1 &&
-                screen < kScreens && equalsIgnoringCase(line, name)) {
-                activities.push_back(screen);
-            }
-            if (screen >= kScreens) {
-                break;
-            }
-        }
-    } catch (const CTextFileException&) {
-        // Settings that cannot be read name no list.
     }
     return activities;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/content/Exercise.h"
+#include "common/content/GameScreen.h"
 #include "common/files/FileSystem.h"
 #include "editor/lists/CListFolder.h"
 
@@ -19,7 +20,8 @@ public:
                                                    std::u16string Exercise::*field,
                                                    std::u16string_view fileName);
 
-    // The activities (1 to 6, as the menu numbers them) whose list in the game's settings is
-    // `name`, in any letter case, as the game finds it. None when the settings cannot be read.
-    static std::vector<int> activitiesPlaying(const CListFolder& lists, std::u16string_view name);
+    // The activities, in the menu's order, whose list in the game's settings is `name`, in any
+    // letter case, as the game finds it. None when the settings cannot be read.
+    static std::vector<GameScreen> activitiesPlaying(const CListFolder& lists,
+                                                     std::u16string_view name);
 };

@@ -5,7 +5,6 @@
 #include "common/files/WholeFile.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <utility>
 
@@ -14,54 +13,14 @@ namespace {
 // A log file holds a day of a child's play, far below this.
 constexpr std::size_t kLargestLogFile = 64u << 20;
 
-std::optional<int> number(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
+// The activity a row's screen names; none for the menu, the options and a name no screen has.
+std::optional<GameScreen> activityLoggedAs(std::string_view name) {
+    const std::optional<GameScreen> screen = screenLoggedAs(name);
+    return screen && rowOf(*screen).menuPlace > 0 ? screen : std::nullopt;
 }
 
-// Days since 1970-01-01 of a date in the proleptic Gregorian calendar.
-long long daysFromCivil(int year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const int era = (year >= 0 ? year : year - 399) / 400;
-    const int yearOfEra = year - era * 400;
-    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097LL + dayOfEra - 719468;
-}
-
-// Milliseconds since 1970 of a time stamp YYYY-MM-DDTHH:MM:SS.mmm; none when it is not one.
-std::optional<long long> momentOf(std::string_view stamp) {
-    if (stamp.size() != 23 || stamp[4] != '-' || stamp[7] != '-' || stamp[10] != 'T' ||
-        stamp[13] != ':' || stamp[16] != ':' || stamp[19] != '.') {
-        return std::nullopt;
-    }
-    const auto year = number(stamp.substr(0, 4));
-    const auto month = number(stamp.substr(5, 2));
-    const auto day = number(stamp.substr(8, 2));
-    const auto hour = number(stamp.substr(11, 2));
-    const auto minute = number(stamp.substr(14, 2));
-    const auto second = number(stamp.substr(17, 2));
-    const auto milli = number(stamp.substr(20, 3));
-    if (!year || !month || !day || !hour || !minute || !second || !milli || *month < 1 ||
-        *month > 12 || *day < 1 || *day > 31 || *hour > 23 || *minute > 59 || *second > 60) {
-        return std::nullopt;
-    }
-    return ((daysFromCivil(*year, *month, *day) * 24 + *hour) * 60 + *minute) * 60'000LL +
-           *second * 1000LL + *milli;
-}
-
-int activityOf(std::string_view screen) {
-    for (int k = 1; k <= 6; ++k) {
-        if (kLogScreenNames[static_cast<std::size_t>(k)] == screen) {
-            return k;
-        }
-    }
-    return 0;
-}
+// A day and an activity played on it.
+using Key = std::pair<std::string, GameScreen>;
 
 long long median(std::vector<long long> values) {
     std::sort(values.begin(), values.end());
@@ -72,17 +31,41 @@ long long median(std::vector<long long> values) {
 // The screen being played: its figures, when it started and last did something, and the
 // moment of the picture still waiting for a press.
 struct Session {
-    std::pair<std::string, int> key;
+    Key key;
     long long start = 0;
     long long last = 0;
     std::optional<long long> stepShown;
 };
 
+// Counts a row's event in the figures of the session it belongs to.
+void count(LogEvent what, long long moment, Session& open, ActivitySummary& summary,
+           std::map<Key, std::vector<long long>>& responses) {
+    switch (what) {
+    case LogEvent::Press:
+        ++summary.presses;
+        if (open.stepShown) {
+            responses[open.key].push_back(moment - *std::exchange(open.stepShown, {}));
+        }
+        break;
+    case LogEvent::Correct:
+        ++summary.correct;
+        break;
+    case LogEvent::Wrong:
+        ++summary.wrong;
+        break;
+    case LogEvent::Step:
+        open.stepShown = moment;
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 std::vector<ActivitySummary> summariseSessionLog(std::string_view csv) {
-    std::map<std::pair<std::string, int>, ActivitySummary> figures;
-    std::map<std::pair<std::string, int>, std::vector<long long>> responses;
+    std::map<Key, ActivitySummary> figures;
+    std::map<Key, std::vector<long long>> responses;
     std::optional<Session> open;
     auto close = [&] {
         if (open) {
@@ -90,50 +73,29 @@ std::vector<ActivitySummary> summariseSessionLog(std::string_view csv) {
             open.reset();
         }
     };
-    for (const std::vector<std::string>& row : readCsv(csv)) {
-        const std::optional<long long> moment = row.size() >= 4 ? momentOf(row[0]) : std::nullopt;
-        const auto event = std::find(kLogEventNames.begin(), kLogEventNames.end(),
-                                     row.size() >= 4 ? row[3] : std::string());
-        if (!moment || event == kLogEventNames.end()) {
+    for (const std::vector<std::string>& record : readCsv(csv)) {
+        const std::optional<LogRow> row = readLogRow(record);
+        if (!row) {
             continue; // the header, or a row spoilt by hand
         }
-        const int activity = activityOf(row[1]);
-        const std::pair<std::string, int> key{row[0].substr(0, 10), activity};
-        const auto what = static_cast<LogEvent>(event - kLogEventNames.begin());
+        const std::optional<GameScreen> activity = activityLoggedAs(row->screen);
+        const LogEvent what = row->event;
+        const long long moment = row->moment;
         if (what == LogEvent::Start || !open || open->key.second != activity) {
             close();
-            if (activity == 0) {
+            if (!activity) {
                 continue; // the menu or the options: no activity being played
             }
-            open = Session{key, *moment, *moment, std::nullopt};
-            ActivitySummary& summary = figures[key];
-            summary.day = key.first;
-            summary.activity = activity;
+            open = Session{{row->day, *activity}, moment, moment, std::nullopt};
+            ActivitySummary& summary = figures[open->key];
+            summary.day = row->day;
+            summary.activity = *activity;
             summary.sessions += what == LogEvent::Start ? 1 : 0;
         }
-        open->last = std::max(open->last, *moment);
-        ActivitySummary& summary = figures[open->key];
-        switch (what) {
-        case LogEvent::Press:
-            ++summary.presses;
-            if (open->stepShown) {
-                responses[open->key].push_back(*moment - *std::exchange(open->stepShown, {}));
-            }
-            break;
-        case LogEvent::Correct:
-            ++summary.correct;
-            break;
-        case LogEvent::Wrong:
-            ++summary.wrong;
-            break;
-        case LogEvent::Step:
-            open->stepShown = *moment;
-            break;
-        case LogEvent::End:
+        open->last = std::max(open->last, moment);
+        count(what, moment, *open, figures[open->key], responses);
+        if (what == LogEvent::End) {
             close();
-            break;
-        default:
-            break;
         }
     }
     close();

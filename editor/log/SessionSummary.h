@@ -4,6 +4,7 @@
 // the child pressed after a new picture came. Works on the log's text, so it needs no widgets.
 #pragma once
 
+#include "common/content/GameScreen.h"
 #include "common/files/FileSystem.h"
 
 #include <optional>
@@ -12,9 +13,8 @@
 #include <vector>
 
 struct ActivitySummary {
-    std::string day; // YYYY-MM-DD
-    // The index of the activity in the menu, 1 to 6.
-    int activity = 0;
+    std::string day;                        // YYYY-MM-DD
+    GameScreen activity = GameScreen::Menu; // one of the menu's activities
     int sessions = 0;
     long long milliseconds = 0; // time played, from each start to its end
     int presses = 0;

@@ -1,27 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/media/CFileErrorText.h"
 
-#include <cerrno>
+#include "common/files/FileErrorCause.h"
 
 namespace {
 
-EditorTexts::Text causeOf(std::uint32_t error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
+EditorTexts::Text writeFailureOf(std::uint32_t error) {
+    switch (fileErrorCauseOf(error)) {
+    case FileErrorCause::DiskFull:
         return EditorTexts::DiskFull;
-    case EROFS:
+    case FileErrorCause::ReadOnly:
         return EditorTexts::ReadOnly;
-    case EACCES:
-    case EPERM:
+    case FileErrorCause::NoPermission:
         return EditorTexts::NoWritePermission;
-    case ENOENT:
-    case ENOTDIR:
+    case FileErrorCause::NotFound:
+    case FileErrorCause::NotAFolder:
         return EditorTexts::FolderMissing;
-    case EISDIR:
+    case FileErrorCause::IsAFolder:
         return EditorTexts::FolderHasThatName;
-    case EEXIST:
+    case FileErrorCause::AlreadyThere:
         return EditorTexts::FileHasThatName;
     default:
         return EditorTexts::DiskError;
@@ -29,24 +26,19 @@ EditorTexts::Text causeOf(std::uint32_t error) {
 }
 
 EditorTexts::Text removalFailureOf(std::uint32_t error) {
-    switch (error) {
-    case ENOENT:
+    switch (fileErrorCauseOf(error)) {
+    case FileErrorCause::NotFound:
         return EditorTexts::RemoveNotFound;
-    case ENOTDIR:
-    case EISDIR:
-    case EINVAL:
-    case ENAMETOOLONG:
-    case ELOOP:
+    case FileErrorCause::NotAFolder:
+    case FileErrorCause::IsAFolder:
+    case FileErrorCause::InvalidPath:
         return EditorTexts::RemoveInvalidPath;
-    case EACCES:
-    case EPERM:
-    case EROFS:
+    case FileErrorCause::NoPermission:
+    case FileErrorCause::ReadOnly:
         return EditorTexts::RemoveDenied;
-    case EBUSY:
-    case ETXTBSY:
+    case FileErrorCause::InUse:
         return EditorTexts::RemoveSharingViolation;
-    case ENOLCK:
-    case EDEADLK:
+    case FileErrorCause::Locked:
         return EditorTexts::RemoveLockingViolation;
     default:
         return EditorTexts::RemoveUnknownError;
@@ -56,7 +48,7 @@ EditorTexts::Text removalFailureOf(std::uint32_t error) {
 } // namespace
 
 std::u16string CFileErrorText::writeFailureCause(const EditorTexts& texts, std::uint32_t error) {
-    return texts[causeOf(error)];
+    return texts[writeFailureOf(error)];
 }
 
 std::u16string CFileErrorText::copyFailed(const EditorTexts& texts, std::uint32_t error,

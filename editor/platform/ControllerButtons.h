@@ -15,9 +15,6 @@ public:
     // The buttons pressed since the last call, oldest first, each by its number on its
     // controller (0 is the first). A held button is one press.
     virtual std::vector<int> takePresses() = 0;
-
-    // The game's rule: `firstButton` is the first switch, every other button the second.
-    static bool isFirstSwitch(int button, int firstButton) { return button == firstButton; }
 };
 
 // Starts listening to controllers for as long as the returned object lives; nothing when no

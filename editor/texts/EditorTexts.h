@@ -5,6 +5,7 @@
 // data\<language>\Tool\editor.txt beside it.
 #pragma once
 
+#include "common/content/GameScreen.h"
 #include "common/content/LanguageTexts.h"
 #include "common/files/FileSystem.h"
 
@@ -74,14 +75,9 @@ public:
         RefuseListName,
         RefuseFolderName,
         WriteOverChangedListQuestion,
-        // the activities as the game's menu names them, 1 to 6
-        ColourRings,
-        PictureSteps,
-        FindImages,
-        Painting,
-        PictureAndWord,
-        MovingPictures,
-        DeletePlayedList,
+        // the activities as the game's menu names them, one text each in the menu's order
+        ActivityNames,
+        DeletePlayedList = ActivityNames + kActivityCount,
         RenamePlayedListQuestion,
         FileUsedByLists,
         RenameTaken,
@@ -303,6 +299,11 @@ public:
     static std::u16string messagesPathOf(std::u16string_view language);
 
     const std::u16string& operator[](Text text) const { return texts_[text]; }
+
+    // The name of `activity`, one of the menu's.
+    const std::u16string& activityName(GameScreen activity) const {
+        return texts_[static_cast<std::size_t>(ActivityNames + rowOf(activity).menuPlace - 1)];
+    }
 
     // Text `text` with %1 replaced by `value`.
     std::u16string with(Text text, std::u16string_view value) const {

@@ -6,8 +6,8 @@
 // The record also holds the language the content folder names.
 #pragma once
 
+#include "common/content/SettingValues.h"
 #include "common/files/FileSystem.h"
-#include "game/content/SettingValues.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,11 +37,10 @@ public:
     void setDefaultOptions();
 
     std::u16string language;
-    std::u16string optionsPath = u"options\\vimo.opt";
+    std::u16string optionsPath = std::u16string(kSettingsPath);
 
 private:
-    enum class ReadOutcome { NotOpened, Complete, Interrupted };
-    ReadOutcome readSettings(std::u16string_view path);
+    SettingsRead readSettings(std::u16string_view path);
 
     FileSystem& files_;
 };

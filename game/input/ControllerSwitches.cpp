@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControllerSwitches.h"
 
+#include "common/controllers/ControllerSwitch.h"
+
 #include <algorithm>
 
 int ControllerSwitches::keyFor(int button, int firstButton) {
-    return button == firstButton ? kFirstSwitchKey : kSecondSwitchKey;
+    return switchOfButton(button, firstButton) == ControllerSwitch::First ? kFirstSwitchKey
+                                                                          : kSecondSwitchKey;
 }
 
 bool ControllerSwitches::keyHeld(int key) const {

@@ -3,15 +3,7 @@
 // The log is handed one, so tests stamp rows with times of their own choosing.
 #pragma once
 
-struct LocalTime {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    int millisecond = 0;
-};
+#include "common/content/LocalTime.h"
 
 class LocalClock {
 public:

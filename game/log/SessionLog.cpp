@@ -3,33 +3,6 @@
 
 #include "common/text/Utf8.h"
 
-#include <cstdio>
-
-namespace {
-
-std::string dayOf(const LocalTime& t) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year % 10000, t.month % 100, t.day % 100);
-    return text;
-}
-
-std::string timeOf(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "T%02d:%02d:%02d.%03d", t.hour % 100, t.minute % 100,
-                  t.second % 100, t.millisecond % 1000);
-    return dayOf(t) + text;
-}
-
-std::string_view nameOf(LogInput input) {
-    return kLogInputNames[static_cast<std::size_t>(input)];
-}
-
-std::string_view nameOf(LogEvent event) {
-    return kLogEventNames[static_cast<std::size_t>(event)];
-}
-
-} // namespace
-
 SessionLog::~SessionLog() {
     flush();
 }
@@ -65,15 +38,7 @@ void SessionLog::add(LogInput input, LogEvent event, std::string_view detail) {
         return;
     }
     const LocalTime now = clock_.now();
-    std::string text = timeOf(now);
-    for (const std::string_view field : {std::string_view(screen_), nameOf(input), nameOf(event)}) {
-        text += ',';
-        text += csvField(field);
-    }
-    text += ',';
-    text += csvField(detail);
-    text += "\r\n";
-    rows_.push_back(Row{dayOf(now), std::move(text)});
+    rows_.push_back(Row{logDayOf(now), logRowOf(now, screen_, input, event, detail)});
 }
 
 void SessionLog::flush() {

@@ -9,10 +9,8 @@ using enum OptionsPaint;
 using enum AfterPress;
 using L = OptionsLayout;
 
-constexpr OptionsTabs kAllTabs{Menu,     ColourRings,    PictureSteps,  FindImages,
-                               Painting, PictureAndWord, MovingPictures};
-constexpr OptionsTabs kActivityTabs{ColourRings, PictureSteps,   FindImages,
-                                    Painting,    PictureAndWord, MovingPictures};
+constexpr OptionsTabs kAllTabs = OptionsTabs::every();
+constexpr OptionsTabs kActivityTabs = OptionsTabs::activities();
 // The activities that show pictures from a content list.
 constexpr OptionsTabs kListTabs{PictureSteps, FindImages, PictureAndWord, MovingPictures};
 

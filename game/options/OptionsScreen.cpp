@@ -148,7 +148,7 @@ void OptionsScreen::mouseDown(int x, int y) {
     }
     for (int i = 0; i < OptionsLayout::kTabs; ++i) {
         if (layout_.tabs[static_cast<std::size_t>(i)].contains(x, y)) {
-            chooseTab(static_cast<OptionsTab>(i));
+            chooseTab(tabAt(i));
             return;
         }
     }

@@ -1,26 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SettingsNotSavedMessage.h"
 
-#include <cerrno>
+#include "common/files/FileErrorCause.h"
 
 namespace {
 
 // The message's cause for the system's `error`; its fix is the text after it.
 GameTexts::Text causeOf(std::uint32_t error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
+    switch (fileErrorCauseOf(error)) {
+    case FileErrorCause::DiskFull:
         return GameTexts::DiskFull;
-    case EROFS:
+    case FileErrorCause::ReadOnly:
         return GameTexts::ReadOnly;
-    case EACCES:
-    case EPERM:
+    case FileErrorCause::NoPermission:
         return GameTexts::NoWritePermission;
-    case ENOENT:
-    case ENOTDIR:
+    case FileErrorCause::NotFound:
+    case FileErrorCause::NotAFolder:
         return GameTexts::OptionsFolderMissing;
-    case EISDIR:
+    case FileErrorCause::IsAFolder:
         return GameTexts::FolderHasSettingsName;
     default:
         return GameTexts::DiskError;

@@ -7,9 +7,10 @@
 
 #include "common/audio/Sound.h"
 #include "common/content/AccessSettings.h"
+#include "common/content/GameScreen.h"
+#include "common/content/SettingValues.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
-#include "game/content/SettingValues.h"
 #include "game/log/SessionLog.h"
 #include "game/platform/Clock.h"
 #include "game/platform/ErrorBox.h"
@@ -21,7 +22,7 @@
 
 // The time of each activity's last accepted press, kept across its screens so that leaving and
 // re-entering an activity does not defeat the key-time guard. Indexed by screen id.
-using LastPressTimes = std::array<std::uint32_t, 7>;
+using LastPressTimes = std::array<std::uint32_t, kGameScreens.size()>;
 
 struct ScreenServices {
     FileSystem& files;

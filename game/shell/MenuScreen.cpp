@@ -136,7 +136,8 @@ void MenuScreen::mouseDown(int x, int y) {
         for (std::size_t k = 0; k < activities_.size(); ++k) {
             if (activities_[k].contains(x, y)) {
                 nextScreenId_ = static_cast<ScreenId>(k + 1);
-                services_.log.note(LogEvent::Choose, fromUtf8(kLogScreenNames.at(k + 1)));
+                services_.log.note(LogEvent::Choose,
+                                   fromUtf8(rowOf(*nextScreenId_.screen()).logName));
                 break;
             }
         }

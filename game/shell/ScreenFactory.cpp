@@ -13,7 +13,7 @@ void ScreenFactory::build(ScreenId id) {
     services_.access = readAccessSettings(services_.files);
     services_.log.setEnabled(services_.access.log);
     current_ = make(id);
-    services_.log.screenStarted(kLogScreenNames.at(static_cast<std::size_t>(id)));
+    services_.log.screenStarted(rowOf(id).logName);
 }
 
 void ScreenFactory::close() {
@@ -32,7 +32,7 @@ std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {
     if (id == OptionsId) {
         return std::make_unique<OptionsScreen>(services_);
     }
-    if (id >= RingsId && id <= MovingPictureId) {
+    if (rowOf(id).menuPlace > 0) {
         if (auto activity = makeActivityScreen(id, services_)) {
             return activity;
         }

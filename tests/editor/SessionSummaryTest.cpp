@@ -59,8 +59,8 @@ TEST(SessionSummaryTest, FiguresPerDayAndActivityFromTheLogFilesInTheirOrder) {
     // so the median is 4 s. Picture and word: 2 minutes across midnight, on the day it began.
     EXPECT_EQ(summariseSessionLog(readSessionLogs(files)),
               (std::vector<ActivitySummary>{
-                  {"2026-03-14", 3, 2, 67'000, 4, 2, 2, 4'000},
-                  {"2026-03-15", 5, 1, 120'000, 1, 0, 0, 1'500},
+                  {"2026-03-14", GameScreen::FindImages, 2, 67'000, 4, 2, 2, 4'000},
+                  {"2026-03-15", GameScreen::PictureAndWord, 1, 120'000, 1, 0, 0, 1'500},
               }));
     EXPECT_TRUE(summariseSessionLog("time,screen,input,event,detail\r\n").empty());
 }

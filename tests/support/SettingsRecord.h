@@ -3,8 +3,8 @@
 // name what differs between two of them.
 #pragma once
 
+#include "common/content/SettingValues.h"
 #include "common/text/Utf8.h"
-#include "game/content/Options.h"
 
 #include <map>
 #include <sstream>
@@ -15,7 +15,7 @@
 using SettingsRecord = std::map<std::string, std::string>;
 
 // Colours are written in hex.
-inline SettingsRecord settingsOf(const Options& o) {
+inline SettingsRecord settingsOf(const SettingValues& o) {
     SettingsRecord s;
     auto put = [&s](const std::string& name, auto value) {
         std::ostringstream text;
@@ -31,7 +31,7 @@ inline SettingsRecord settingsOf(const Options& o) {
     put("numFinds", o.numFinds), put("speedGame1", o.speedGame1);
     put("speedGame6", o.speedGame6), put("movie", o.movie), put("lineWidth", o.lineWidth);
     put("contactMode", o.contactMode), put("findPause", o.findPause);
-    for (std::size_t i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < SettingValues::kScreens; ++i) {
         const std::string at = "[" + std::to_string(i) + "]";
         put("soundOn" + at, o.soundOn[i]), put("musicOn" + at, o.musicOn[i]);
         put("random" + at, o.random[i]), put("backgroundColour" + at, o.backgroundColour[i]);

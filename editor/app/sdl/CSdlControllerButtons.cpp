@@ -8,16 +8,12 @@
 std::unique_ptr<ControllerButtons> CSdlControllerButtons::open() {
     // The editor has no SDL window, so controller events count although SDL sees no focus.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+    std::unique_ptr<CSdlControllerButtons> buttons(new CSdlControllerButtons);
+    if (!buttons->subsystem_.started()) {
         return nullptr;
     }
     // The controllers already attached arrive as added-device events at the first poll.
-    return std::unique_ptr<ControllerButtons>(new CSdlControllerButtons);
-}
-
-CSdlControllerButtons::~CSdlControllerButtons() {
-    joysticks_.clear();
-    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    return buttons;
 }
 
 void CSdlControllerButtons::Closer::operator()(SDL_Joystick* joystick) const {

@@ -4,6 +4,7 @@
 // SDL's event queue. The editor's other SDL part, the sound, is left as it is.
 #pragma once
 
+#include "common/controllers/sdl/JoystickSubsystem.h"
 #include "editor/platform/ControllerButtons.h"
 
 #include <map>
@@ -16,7 +17,6 @@ public:
     // Nothing when SDL cannot start its joystick subsystem.
     static std::unique_ptr<ControllerButtons> open();
 
-    ~CSdlControllerButtons() override;
     CSdlControllerButtons(const CSdlControllerButtons&) = delete;
     CSdlControllerButtons& operator=(const CSdlControllerButtons&) = delete;
 
@@ -28,6 +28,7 @@ private:
     struct Closer {
         void operator()(_SDL_Joystick* joystick) const;
     };
+    JoystickSubsystem subsystem_;
     // The open controllers by SDL's instance id; closed before the subsystem quits.
     std::map<int, std::unique_ptr<_SDL_Joystick, Closer>> joysticks_;
 };

@@ -17,17 +17,9 @@ std::vector<InputEvent> asKeys(const std::vector<ControllerSwitches::Change>& ch
 
 } // namespace
 
-SdlControllers::SdlControllers(const AccessSettings& access)
-    : access_(access), started_(SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0) {
-    if (started_) {
+SdlControllers::SdlControllers(const AccessSettings& access) : access_(access) {
+    if (subsystem_.started()) {
         SDL_JoystickEventState(SDL_ENABLE);
-    }
-}
-
-SdlControllers::~SdlControllers() {
-    open_.clear();
-    if (started_) {
-        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
     }
 }
 

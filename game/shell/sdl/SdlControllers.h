@@ -6,6 +6,7 @@
 #pragma once
 
 #include "common/content/AccessSettings.h"
+#include "common/controllers/sdl/JoystickSubsystem.h"
 #include "game/input/ControllerSwitches.h"
 #include "game/shell/InputEvent.h"
 
@@ -19,8 +20,6 @@ public:
     // Starts SDL's joystick subsystem; SDL then reports the controllers already plugged in as
     // added. `access` is read at every button, so the first button the adult chose last counts.
     explicit SdlControllers(const AccessSettings& access);
-    // Closes the controllers, then stops the subsystem.
-    ~SdlControllers();
     SdlControllers(const SdlControllers&) = delete;
     SdlControllers& operator=(const SdlControllers&) = delete;
 
@@ -39,7 +38,8 @@ private:
     };
 
     const AccessSettings& access_;
-    bool started_;
+    JoystickSubsystem subsystem_;
+    // Closed before the subsystem quits.
     std::map<SDL_JoystickID, std::unique_ptr<SDL_Joystick, Closer>> open_;
     ControllerSwitches switches_;
 };

@@ -2,7 +2,6 @@
 #include "game/content/Options.h"
 
 #include "FaultyFileSystem.h"
-#include "SettingsRecord.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -60,24 +59,4 @@ TEST_F(OptionsTest, TheStartReadsItsOwnFileElseTheLanguagesTemplateElseTheDefaul
         EXPECT_EQ(options.scanTime, c.scanTime);
         EXPECT_EQ(folder.read("options/vimo.opt"), c.vimoOpt);
     }
-}
-
-// A line break inside a list name would push every later setting down a line: it is left out.
-TEST_F(OptionsTest, WrittenSettingsReadBackToTheSameRecord) {
-    folder.makeFolder("options");
-    Options written(files);
-    written.oneContact = 1, written.useStop = 1, written.scanTime = 5, written.keyTime = 0.6f;
-    written.textOn = 0, written.capsOn = 1, written.speechOn = 0, written.numPatterns = 8;
-    written.numFinds = 4, written.speedGame1 = 75, written.speedGame6 = 25, written.movie = 1;
-    written.lineWidth = 30, written.contactMode = 2, written.findPause = 10;
-    written.soundOn = {0, 1, 0, 1, 0, 1, 0};
-    written.musicOn = {1, 0, 1, 0, 1, 0, 1};
-    written.random = {0, 0, 1, 1, 0, 0, 1};
-    written.backgroundColour = {0xFF808080, 0xFFFFFFFF, 0x00000000, 0xFF46DFF1,
-                                0x12345678, 0xFFCD378C, 0x80000000};
-    written.listName = {
-        u"vimo", u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"zz\r\n0\r\n0", u"\u20ac"};
-    ASSERT_TRUE(written.writeOptionsFile());
-    written.listName[5] = u"zz00";
-    EXPECT_EQ(changes(settingsOf(written), settingsOf(Options(files))), std::vector<std::string>{});
 }
