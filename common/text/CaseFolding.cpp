@@ -13,9 +13,8 @@ char16_t upcasePaired(char16_t unit, char16_t first, char16_t last, bool capital
     return (even != capitalsEven) ? static_cast<char16_t>(unit - 1) : unit;
 }
 
-} // namespace
-
-char16_t upcase(char16_t u) {
+// ASCII, Latin-1 and Latin Extended-A (below U+0180).
+char16_t upcaseLatin(char16_t u) {
     if (u < 0x80) {
         return (u >= u'a' && u <= u'z') ? static_cast<char16_t>(u - 0x20) : u;
     }
@@ -40,6 +39,12 @@ char16_t upcase(char16_t u) {
         }
         return upcasePaired(u, 0x179, 0x17E, false);
     }
+    return u;
+}
+
+// Greek and Coptic (U+0370 to U+03FF): the plain and the accented small letters, and the final
+// sigma.
+char16_t upcaseGreek(char16_t u) {
     if (u >= 0x3B1 && u <= 0x3CB && u != 0x3C2) {
         return static_cast<char16_t>(u - 0x20);
     }
@@ -61,8 +66,12 @@ char16_t upcase(char16_t u) {
     case 0x3CE:
         return 0x38F;
     default:
-        break;
+        return u;
     }
+}
+
+// Cyrillic and its supplement (U+0400 to U+052F).
+char16_t upcaseCyrillic(char16_t u) {
     if (u >= 0x430 && u <= 0x44F) {
         return static_cast<char16_t>(u - 0x20);
     }
@@ -81,7 +90,22 @@ char16_t upcase(char16_t u) {
     if (u >= 0x4D0 && u <= 0x52F) {
         return upcasePaired(u, 0x4D0, 0x52F, true);
     }
-    if (u >= 0xFF41 && u <= 0xFF5A) {
+    return u;
+}
+
+} // namespace
+
+char16_t upcase(char16_t u) {
+    if (u < 0x180) {
+        return upcaseLatin(u);
+    }
+    if (u >= 0x370 && u < 0x400) {
+        return upcaseGreek(u);
+    }
+    if (u >= 0x400 && u < 0x530) {
+        return upcaseCyrillic(u);
+    }
+    if (u >= 0xFF41 && u <= 0xFF5A) { // full-width Latin
         return static_cast<char16_t>(u - 0x20);
     }
     return u;

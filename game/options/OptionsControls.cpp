@@ -23,47 +23,67 @@ bool OptionsControls::press(OptionsTab tab, int x, int y) {
 }
 
 bool OptionsControls::change(OptionsPress press, OptionsTab tab) {
+    // With two switches there is no automatic scanning, so no scan time to set; the box shows it
+    // crossed out then.
+    if (press == OptionsPress::NoChange ||
+        (press == OptionsPress::NextScanTime && options_.oneContact == 0)) {
+        return false;
+    }
+    if (!changeActivitySetting(press, tab) && !changeAccessSetting(press)) {
+        changeShownSetting(press);
+    }
+    return true;
+}
+
+bool OptionsControls::changeActivitySetting(OptionsPress press, OptionsTab tab) {
     const std::size_t i = slotOf(tab);
     switch (press) {
-    case OptionsPress::NoChange:
-        return false;
     case OptionsPress::NextColour:
         options_.backgroundColour[i] = choosers_.nextColour();
-        break;
+        return true;
     case OptionsPress::ToggleOrder:
         options_.random[i] = toggled(options_.random[i]);
-        break;
+        return true;
     case OptionsPress::ToggleMusic:
         options_.musicOn[i] = toggled(options_.musicOn[i]);
-        break;
+        return true;
     case OptionsPress::ToggleSound:
         options_.soundOn[i] = toggled(options_.soundOn[i]);
-        break;
+        return true;
+    case OptionsPress::NextListName:
+        options_.listName[i] = choosers_.nextListName(tab, options_.listName[i]);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool OptionsControls::changeAccessSetting(OptionsPress press) {
+    switch (press) {
     case OptionsPress::ToggleUseStop:
         options_.useStop = toggled(options_.useStop);
-        break;
+        return true;
     case OptionsPress::ToggleOneContact:
         options_.oneContact = toggled(options_.oneContact);
-        break;
+        return true;
     case OptionsPress::NextScanTime:
-        // With two switches there is no automatic scanning, so no scan time to set; the box
-        // shows it crossed out then.
-        if (options_.oneContact == 0) {
-            return false;
-        }
         options_.scanTime = nextScanTime(options_.scanTime);
-        break;
+        return true;
     case OptionsPress::NextKeyTime:
         options_.keyTime = nextKeyTime(options_.keyTime);
-        break;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OptionsControls::changeShownSetting(OptionsPress press) {
+    switch (press) {
     case OptionsPress::ToggleText:
         options_.textOn = toggled(options_.textOn);
         break;
     case OptionsPress::ToggleSpeech:
         options_.speechOn = toggled(options_.speechOn);
-        break;
-    case OptionsPress::NextListName:
-        options_.listName[i] = choosers_.nextListName(tab, options_.listName[i]);
         break;
     case OptionsPress::ToggleCaps:
         options_.capsOn = toggled(options_.capsOn);
@@ -92,6 +112,7 @@ bool OptionsControls::change(OptionsPress press, OptionsTab tab) {
     case OptionsPress::NextContactMode:
         options_.contactMode = nextContactMode(options_.contactMode);
         break;
+    default:
+        break;
     }
-    return true;
 }

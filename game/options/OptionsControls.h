@@ -21,6 +21,12 @@ public:
 private:
     // Applies the change; false when the control does not answer in the present settings.
     bool change(OptionsPress press, OptionsTab tab);
+    // Each true when `press` changes one of its settings, and changes it: those each activity
+    // keeps for itself, and those of how the child presses.
+    bool changeActivitySetting(OptionsPress press, OptionsTab tab);
+    bool changeAccessSetting(OptionsPress press);
+    // The rest: what the activities show, and how they move and answer.
+    void changeShownSetting(OptionsPress press);
 
     Options& options_;
     const OptionsLayout& layout_;

@@ -73,7 +73,8 @@ void OptionsLayout::load(Graphics& offscreen, std::u16string_view aboutPicture,
     loadButtons(offscreen);
     placeBoxes(offscreen);
     loadFirstRowPictures(offscreen);
-    loadSecondRowPictures(offscreen);
+    loadSwitchCountAndWordPictures(offscreen);
+    loadSpeedAndModePictures(offscreen);
     loadTabs(offscreen);
 
     // The list name in a smaller font; the values in the text box's own 24 pixels.
@@ -150,7 +151,7 @@ void OptionsLayout::loadFirstRowPictures(Graphics& offscreen) {
     atRightOf(useEsc, stopOrEscBox, useStop.y);
 }
 
-void OptionsLayout::loadSecondRowPictures(Graphics& offscreen) {
+void OptionsLayout::loadSwitchCountAndWordPictures(Graphics& offscreen) {
     ::load(oneContact, offscreen, u"gfx\\buttons\\oneContact.png");
     centreIn(oneContact, contactsBox);
     ::load(twoContacts, offscreen, u"gfx\\buttons\\twoContacts.png");
@@ -192,7 +193,9 @@ void OptionsLayout::loadSecondRowPictures(Graphics& offscreen) {
                        listBox.y + listBox.height - capsOn.height - 16);
     ::load(capsOff, offscreen, u"gfx\\options\\capsOff.png");
     capsOff.setPosition(capsOn.x, capsOn.y);
+}
 
+void OptionsLayout::loadSpeedAndModePictures(Graphics& offscreen) {
     const char16_t* speeds[] = {u"gfx\\options\\speed0.png", u"gfx\\options\\speed1.png",
                                 u"gfx\\options\\speed2.png"};
     for (std::size_t i = 0; i < speed.size(); ++i) {

@@ -57,7 +57,9 @@ private:
     void loadButtons(Graphics& offscreen);
     void placeBoxes(Graphics& offscreen);
     void loadFirstRowPictures(Graphics& offscreen);
-    void loadSecondRowPictures(Graphics& offscreen);
+    // The second row's pictures.
+    void loadSwitchCountAndWordPictures(Graphics& offscreen);
+    void loadSpeedAndModePictures(Graphics& offscreen);
     void loadTabs(Graphics& offscreen);
 
     const Clock& clock_;

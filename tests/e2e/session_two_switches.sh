@@ -9,7 +9,9 @@
 # A second start speaks Swedish, is locked (kioskLock=1) and has no list for find images: a brief
 # Esc leaves the game running, find images says in a Swedish message box that the list is
 # missing and its OK leads back to the menu, and Esc held for four seconds ends the game.
-# Nothing is written to standard error.
+# A third start has its window destroyed by another program in the colour rings: the game ends
+# as Esc would, with status 0 and the rings' end row in the log. Nothing is written to standard
+# error.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -55,4 +57,17 @@ sleep 4
 xdotool keyup Escape
 expect_exit 0
 expect_no_errors "$E2E_TMP/game.err" "the game"
+
+printf 'log=1\r\n' >"$content/options/access.opt"
+rm -f "$content"/log/*.csv
+start_game "$content"
+window=$(game_window)
+wait_for_menu 15
+open_activity 1
+xdotool windowclose "$window"
+expect_exit 0
+expect_no_errors "$E2E_TMP/game.err" "the game"
+events=$(cat "$content"/log/*.csv | tr -d '\r' | grep -v '^time,' | cut -d, -f2-4 | tr '\n' ';')
+[ "$events" = "Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;\
+Colour rings,,start;Colour rings,,end;" ] || fail "after the window went the log holds $events"
 echo "two-switch session: passed"

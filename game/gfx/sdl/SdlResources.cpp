@@ -126,6 +126,65 @@ bool fullyOpaque(const SDL_Surface& surface) {
     return true;
 }
 
+// The most pixels across and down the game keeps of a picture: a cached one is drawn at its own
+// size, a plain one scaled into the box it is drawn in. A box of no pixels would keep nothing of
+// the picture: one pixel is the least kept.
+PixelSize mostKept(bool cached, DrawnBox drawnIn) {
+    if (cached) {
+        return {kLargestTextureSide, kLargestTextureSide};
+    }
+    return {std::clamp(drawnIn.width, 1, kLargestScaledWidth),
+            std::clamp(drawnIn.height, 1, kLargestScaledHeight)};
+}
+
+// A picture's pixels as decoded, and the size it is laid out and drawn at: its own, even when
+// decoded at a fraction of it. No pixels when it could not be decoded.
+struct DecodedPicture {
+    SurfacePtr pixels;
+    int width = 0;
+    int height = 0;
+};
+
+// A JPEG larger than the game keeps is decoded at the smallest fraction of its size that is still
+// no smaller than what is kept, much faster than whole. Nothing when it is not decoded so (it is
+// small enough, or not of a kind decoded at a fraction); no pixels when it cannot be decoded.
+std::optional<DecodedPicture> decodeJpegFraction(const PictureFile& file, PixelSize most) {
+    const int width = static_cast<int>(file.size.width);
+    const int height = static_cast<int>(file.size.height);
+    const PixelSize kept = keptSize(width, height, most.width, most.height);
+    const int divisor = jpegScaleDivisor(width, height, kept.width, kept.height);
+    if (divisor <= 1) {
+        return std::nullopt;
+    }
+    std::optional<SurfacePtr> divided = decodeJpegDivided(file.bytes, divisor);
+    if (!divided) {
+        return std::nullopt;
+    }
+    return DecodedPicture{std::move(*divided), width, height};
+}
+
+DecodedPicture decodePicture(const PictureFile& file, SDL_RWops* source, PixelSize most) {
+    if (file.size.format == ImageFormat::Jpeg) {
+        if (std::optional<DecodedPicture> fraction = decodeJpegFraction(file, most)) {
+            return std::move(*fraction);
+        }
+    }
+    SurfacePtr whole(decode(file.bytes, source, file.size.format));
+    const int width = whole ? whole->w : 0;
+    const int height = whole ? whole->h : 0;
+    return DecodedPicture{std::move(whole), width, height};
+}
+
+// One format for every image (a transparent colour of a palette image becomes alpha), so that
+// opacity can be read off. A picture decoded in it already (a JPEG decoded at a fraction of its
+// size) is taken as it is, without a second copy of its pixels. Null when it cannot be converted.
+SurfacePtr inOneFormat(SurfacePtr decoded) {
+    if (decoded->format->format == SDL_PIXELFORMAT_ARGB8888 && !SDL_HasColorKey(decoded.get())) {
+        return decoded;
+    }
+    return SurfacePtr(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+}
+
 } // namespace
 
 SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
@@ -133,11 +192,6 @@ SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
 
 std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached,
                                                   DrawnBox drawnIn) {
-    // A file that is there but cannot be shown is named, so the adult can find out why.
-    auto unreadable = [&] {
-        reportUnshowable(path);
-        return std::make_unique<SdlImage>(newSerial());
-    };
     const std::unique_ptr<InputStream> stream = files_.openForReading(path);
     if (!stream) {
         return std::make_unique<SdlImage>(newSerial()); // missing: nothing to report
@@ -145,77 +199,56 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
     // The size on disk and the size the header declares are checked first, so a picture too
     // large to read or decode costs nothing.
     std::optional<PictureFile> file = readPictureFile(*stream);
-    if (!file) {
-        return unreadable();
+    if (file && file->size.format == ImageFormat::Svg) {
+        return vectorImage(path, std::move(*file));
     }
-    const ImageFormat format = file->size.format;
-    if (format == ImageFormat::Svg) {
-        auto vector = std::make_unique<VectorRaster>();
-        vector->path = path;
-        vector->source = std::move(file->bytes);
-        return std::make_unique<SdlImage>(std::move(vector), static_cast<int>(file->size.width),
-                                          static_cast<int>(file->size.height), newSerial(), this);
+    std::unique_ptr<SdlImage> image = file ? rasterImage(*file, cached, drawnIn) : nullptr;
+    if (!image) {
+        // A file that is there but cannot be shown is named, so the adult can find out why.
+        reportUnshowable(path);
+        return std::make_unique<SdlImage>(newSerial());
     }
+    return image;
+}
+
+std::unique_ptr<SdlImage> SdlResources::vectorImage(std::u16string_view path, PictureFile file) {
+    auto vector = std::make_unique<VectorRaster>();
+    vector->path = path;
+    vector->source = std::move(file.bytes);
+    return std::make_unique<SdlImage>(std::move(vector), static_cast<int>(file.size.width),
+                                      static_cast<int>(file.size.height), newSerial(), this);
+}
+
+std::unique_ptr<SdlImage> SdlResources::rasterImage(const PictureFile& file, bool cached,
+                                                    DrawnBox drawnIn) {
     const RWopsPtr source(
-        SDL_RWFromConstMem(file->bytes.data(), static_cast<int>(file->bytes.size())));
+        SDL_RWFromConstMem(file.bytes.data(), static_cast<int>(file.bytes.size())));
     if (!source) {
-        return unreadable();
+        return nullptr;
     }
-    // A box of no pixels would keep nothing of the picture: one pixel is the least kept.
-    const int mostWidth =
-        cached ? kLargestTextureSide : std::clamp(drawnIn.width, 1, kLargestScaledWidth);
-    const int mostHeight =
-        cached ? kLargestTextureSide : std::clamp(drawnIn.height, 1, kLargestScaledHeight);
-    SurfacePtr decoded;
-    int width = 0;
-    int height = 0;
-    if (format == ImageFormat::Jpeg) {
-        // A JPEG larger than the game keeps is decoded at the smallest fraction of its size that
-        // is still no smaller than what is kept, much faster than whole. Its size stays the
-        // file's own, so it is laid out and drawn as before.
-        width = static_cast<int>(file->size.width);
-        height = static_cast<int>(file->size.height);
-        const PixelSize kept = keptSize(width, height, mostWidth, mostHeight);
-        const int divisor = jpegScaleDivisor(width, height, kept.width, kept.height);
-        if (divisor > 1) {
-            if (std::optional<SurfacePtr> divided = decodeJpegDivided(file->bytes, divisor)) {
-                decoded = std::move(*divided);
-                if (!decoded) {
-                    return unreadable();
-                }
-            }
-        }
+    const PixelSize most = mostKept(cached, drawnIn);
+    DecodedPicture decoded = decodePicture(file, source.get(), most);
+    if (!decoded.pixels) {
+        return nullptr;
     }
-    if (!decoded) {
-        decoded.reset(decode(file->bytes, source.get(), format));
-        if (!decoded) {
-            return unreadable();
-        }
-        width = decoded->w;
-        height = decoded->h;
-    }
-    // One format for every image (a transparent colour of a palette image becomes alpha), so
-    // that opacity can be read off. A picture decoded in it already (a JPEG decoded at a
-    // fraction of its size) is taken as it is, without a second copy of its pixels.
-    SurfacePtr converted;
-    if (decoded->format->format == SDL_PIXELFORMAT_ARGB8888 && !SDL_HasColorKey(decoded.get())) {
-        converted = std::move(decoded);
-    } else {
-        converted.reset(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-        decoded.reset();
-    }
-    const SurfacePtr pixels =
-        // From the picture's own size: a fraction decoded is rounded up, and a side may be
-        // one pixel off.
-        !converted
-            ? nullptr
-            : keptPixels(std::move(converted), keptSize(width, height, mostWidth, mostHeight));
+    SurfacePtr converted = inOneFormat(std::move(decoded.pixels));
+    // From the picture's own size: a fraction decoded is rounded up, and a side may be one pixel
+    // off.
+    SurfacePtr pixels =
+        !converted ? nullptr
+                   : keptPixels(std::move(converted),
+                                keptSize(decoded.width, decoded.height, most.width, most.height));
     if (!pixels) {
-        return unreadable();
+        return nullptr;
     }
+    return textureImage(std::move(pixels), decoded.width, decoded.height, cached);
+}
+
+std::unique_ptr<SdlImage> SdlResources::textureImage(SurfacePtr pixels, int width, int height,
+                                                     bool cached) {
     TexturePtr texture(SDL_CreateTextureFromSurface(renderer_, pixels.get()));
     if (!texture) {
-        return unreadable();
+        return nullptr;
     }
     // An opaque image is copied rather than blended: the same picture, much less work.
     SDL_SetTextureBlendMode(texture.get(),

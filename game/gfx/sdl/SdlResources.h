@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/files/FileSystem.h"
+#include "common/pictures/PictureFile.h"
 #include "game/gfx/Graphics.h"
 #include "game/gfx/sdl/FontFinder.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
@@ -59,6 +60,12 @@ public:
     void releaseRetired() { retired_.clear(); }
 
 private:
+    std::unique_ptr<SdlImage> vectorImage(std::u16string_view path, PictureFile file);
+    // Null when the picture cannot be decoded or made a texture.
+    std::unique_ptr<SdlImage> rasterImage(const PictureFile& file, bool cached, DrawnBox drawnIn);
+    // `pixels` (in ARGB8888) as a texture of a picture of `width` x `height`; null when the
+    // texture cannot be made.
+    std::unique_ptr<SdlImage> textureImage(SurfacePtr pixels, int width, int height, bool cached);
     TtfFontPtr openFont(const FontFile& file, FontSize size) const;
     std::uint64_t faceSerial(const FontFile& file, FontSize size);
     // Once per file for the life of the resources, which is the game's run.

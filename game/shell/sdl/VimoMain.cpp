@@ -16,6 +16,8 @@
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
 #include "game/shell/sdl/SdlPointer.h"
+#include "game/shell/sdl/XDisplayGuard.h"
+#include "game/shell/sdl/XWindowWatch.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -181,6 +183,7 @@ int main(int argc, char** argv) {
     }
 
     setPlatformRules();
+    XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
     SdlVideo video;
     if (!video.started()) {
         std::fprintf(stderr, "Vimo: no display: %s\n", SDL_GetError());
@@ -227,7 +230,9 @@ int main(int argc, char** argv) {
     factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
     SDL_SetCursor(SDL_GetDefaultCursor());
 
-    runMainLoop(factory, events, frames, drawing);
+    // An X error no longer ends the game; a window destroyed by another program ends it as Esc.
+    XWindowWatch watchedEvents(gameWindow->window(), events, [&factory] { factory.close(); });
+    runMainLoop(factory, watchedEvents, frames, drawing);
     factory.close();
     return 0;
 }

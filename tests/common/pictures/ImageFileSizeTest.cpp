@@ -75,6 +75,8 @@ TEST(ImageFileSizeTest, HeadersDeclaringAnySizeAreReadAndHugeOnesAreNotDecoded) 
     const std::tuple<const char*, std::string, Declared, bool> cases[] = {
         {"a PNG declaring 4 x 2^31", pngDeclaring(4, 0x80000000u), {{4, 0x80000000u}}, false},
         {"a camera photo", pngDeclaring(6000, 4000), {{6000, 4000}}, true},
+        {"a strip as high as decoded", pngDeclaring(1, 16384), {{1, 16384}}, true},
+        {"a strip too high", pngDeclaring(1, 16385), {{1, 16385}}, false},
         {"SVG of 100000 x 100000", hugeVectorPicture(), {{100000, 100000}}, false},
         {"SVG in physical units", svg("width=\"2in\" height='25.4mm'"), {{192, 96}}, true},
         {"SVG percentages take the view box",

@@ -6,6 +6,7 @@
 #include "common/files/DiskFileSystem.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 class ContentListTest : public ::testing::Test {
 protected:
@@ -63,4 +64,26 @@ TEST_F(ContentListTest, AMissingListIsReportedAndChangesNothing) {
     EXPECT_EQ(errorBox.messages[0].caption, u"Fel - en lista saknas.");
     ASSERT_TRUE(list.loadList(u"vimo", errorBox)); // loaded again, the list replaces what was held
     EXPECT_EQ(list.exercises.size(), 1u);
+}
+
+// A shuffle puts every exercise in every place, each about as often: one never moved, or never
+// left where it was, would show. The generator is seeded, so the counts are always the same.
+TEST_F(ContentListTest, AShuffleCanPutEveryExerciseInEveryPlaceAlike) {
+    ContentList list(files, u"English");
+    RandomGenerator generator(7);
+    std::map<std::pair<std::uint32_t, std::size_t>, int> seen; // (exercise, place) -> times
+    for (int round = 0; round < 1000; ++round) {
+        list.exercises.resize(4);
+        for (std::uint32_t i = 0; i < 4; ++i) {
+            list.exercises[i].colour = i; // which exercise it is
+        }
+        list.shuffleExercises(generator);
+        for (std::size_t place = 0; place < 4; ++place) {
+            ++seen[{list.exercises[place].colour, place}];
+        }
+    }
+    EXPECT_EQ(seen.size(), 16u);
+    for (const auto& [exerciseInPlace, count] : seen) {
+        EXPECT_NEAR(count, 250, 50) << exerciseInPlace.first << " at " << exerciseInPlace.second;
+    }
 }
