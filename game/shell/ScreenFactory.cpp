@@ -8,8 +8,6 @@
 void ScreenFactory::build(ScreenId id) {
     // The old screen goes first, so its sounds stop before the new one starts.
     endScreen();
-    current_.reset();
-    services_.log.flush();
     services_.access = readAccessSettings(services_.files);
     services_.log.setEnabled(services_.access.log);
     current_ = make(id);
@@ -18,14 +16,14 @@ void ScreenFactory::build(ScreenId id) {
 
 void ScreenFactory::close() {
     endScreen();
-    current_.reset();
-    services_.log.flush();
 }
 
 void ScreenFactory::endScreen() {
     if (current_) {
         services_.log.screenEnded();
+        current_.reset();
     }
+    services_.log.flush();
 }
 
 std::unique_ptr<Screen> ScreenFactory::make(ScreenId id) {

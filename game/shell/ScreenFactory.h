@@ -26,7 +26,8 @@ protected:
     virtual std::unique_ptr<Screen> make(ScreenId id);
 
 private:
-    // The current screen's end row, and the kept rows written before the next screen begins.
+    // Ends the current screen: its end row, the screen itself (so its sounds stop), then the kept
+    // rows written before the next screen begins.
     void endScreen();
 
     ScreenServices services_;

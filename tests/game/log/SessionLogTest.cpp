@@ -35,6 +35,14 @@ TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushedAndNoneAfterAFai
               "2026-03-14T09:30:01.500,Find images,first,press,\"cat, \"\"Tom\"\"\"\r\n"
               "2026-03-14T09:30:01.500,Find images,,step,h\u00e4st\r\n"
               "2026-03-14T09:30:01.500,Find images,,end,\r\n");
+    // Rows on both sides of midnight, flushed together, go each to its own day's file.
+    log.press(LogInput::Second);
+    localClock.start.day = 15;
+    log.press(LogInput::Second);
+    log.flush();
+    EXPECT_EQ(folder.read("log/2026-03-15.csv"),
+              "time,screen,input,event,detail\r\n"
+              "2026-03-15T09:30:01.500,Find images,second,press,h\u00e4st\r\n");
 
     // A file where the log folder should be: the first failed write gives the log up for the
     // game, even once the folder could be made.
