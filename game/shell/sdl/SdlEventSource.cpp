@@ -68,15 +68,33 @@ std::pair<int, int> SdlEventSource::pressPoint(int x, int y) const {
     return scannedPoint_ ? *scannedPoint_ : std::make_pair(x, y);
 }
 
+std::optional<InputEvent> SdlEventSource::translateController(const SDL_Event& event) {
+    // A controller's event may stand for more than one message: the rest come next.
+    const std::vector<InputEvent> events = controllers_.translate(event);
+    if (events.empty()) {
+        return std::nullopt;
+    }
+    posted_.insert(posted_.begin(), events.begin() + 1, events.end());
+    return events.front();
+}
+
+std::optional<InputEvent> SdlEventSource::translateMotion(const SDL_MouseMotionEvent& motion) {
+    if (scannedPoint_) {
+        if (nearPoint(*scannedPoint_, motion.x, motion.y)) {
+            return std::nullopt; // the echo of the scanner's own move
+        }
+        scannedPoint_.reset();
+    }
+    InputEvent out;
+    out.type = InputEvent::MouseMove;
+    out.x = motion.x;
+    out.y = motion.y;
+    return out;
+}
+
 std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) {
     if (SdlControllers::isControllerEvent(event)) {
-        // A controller's event may stand for more than one message: the rest come next.
-        const std::vector<InputEvent> events = controllers_.translate(event);
-        if (events.empty()) {
-            return std::nullopt;
-        }
-        posted_.insert(posted_.begin(), events.begin() + 1, events.end());
-        return events.front();
+        return translateController(event);
     }
     InputEvent out;
     switch (event.type) {
@@ -92,16 +110,7 @@ std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) {
         out.key = virtualKeyFor(event.key.keysym.scancode);
         return out;
     case SDL_MOUSEMOTION:
-        if (scannedPoint_) {
-            if (nearPoint(*scannedPoint_, event.motion.x, event.motion.y)) {
-                return std::nullopt; // the echo of the scanner's own move
-            }
-            scannedPoint_.reset();
-        }
-        out.type = InputEvent::MouseMove;
-        out.x = event.motion.x;
-        out.y = event.motion.y;
-        return out;
+        return translateMotion(event.motion);
     case SDL_MOUSEBUTTONDOWN:
         // The second press of a quick pair is a double click, which the screens never hear.
         if (!isGameButton(event.button.button) || event.button.clicks % 2 == 0) {

@@ -34,6 +34,10 @@ public:
     std::optional<InputEvent> translate(const SDL_Event& event);
 
 private:
+    // The game's messages for a controller's button or its coming and going.
+    std::optional<InputEvent> translateController(const SDL_Event& event);
+    // A move of the mouse, unless it is the echo of the scanner's own move of the pointer.
+    std::optional<InputEvent> translateMotion(const SDL_MouseMotionEvent& motion);
     std::pair<int, int> pressPoint(int x, int y) const;
 
     std::function<void()> onExposed_;

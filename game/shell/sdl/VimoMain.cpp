@@ -145,6 +145,88 @@ void setPlatformRules() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
 
+// The game on an open window, from the splash to the end of the session.
+int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
+    SdlClock clock;
+    SdlSurfaces surfaces(gameWindow.renderer(), files, clock);
+    // The splash shows first; what only the menu needs is made while it stays.
+    const std::uint32_t splashShown = showSplash(surfaces, clock, files);
+    setWindowIcon(gameWindow.window(), files);
+    const std::unique_ptr<Sound> sound = openSound(files);
+    HeldSound heldSound(*sound);
+    RandomGenerator random(clock.wallSeconds());
+    LastPressTimes lastPressTimes{};
+    std::optional<SettingValues> unsavedSettings;
+    AccessSettings access = readAccessSettings(files);
+    const SystemLocalClock localClock;
+    SessionLog log(files, localClock);
+    SdlEventSource events([&surfaces] { surfaces.invalidate(); },
+                          [&surfaces] { surfaces.targetsReset(); }, access);
+    SdlPointer pointer(gameWindow.window(), gameWindow.renderer(), events);
+    SdlErrorBox errorBox(gameWindow.window());
+    SurfaceFrames frames(surfaces, clock, heldSound);
+
+    waitOutSplash(clock, splashShown);
+
+    // Screens go before the surfaces, sound and window they use.
+    ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
+                                         lastPressTimes, unsavedSettings, access, log});
+    frames.screenChanging();
+    factory.build(MenuId);
+    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
+                                  surfaces.offscreenImage()};
+    factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
+    SDL_SetCursor(SDL_GetDefaultCursor());
+
+    // An X error no longer ends the game; a window destroyed by another program ends it as Esc.
+    XWindowWatch watchedEvents(gameWindow.window(), events, [&factory] { factory.close(); });
+    runMainLoop(factory, watchedEvents, frames, drawing);
+    factory.close();
+    return 0;
+}
+
+// Opens the display and the game's window, then plays.
+int openAndRun(DiskFileSystem& files, bool windowed) {
+    setPlatformRules();
+    XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
+    SdlVideo video;
+    if (!video.started()) {
+        std::fprintf(stderr, "Vimo: no display: %s\n", SDL_GetError());
+        return 1;
+    }
+    if (!hasVisibleDisplay()) {
+        std::fprintf(stderr, "Vimo: no display to show the game on (is DISPLAY set?)\n");
+        return 1;
+    }
+    std::string error;
+    auto gameWindow = SdlGameWindow::open(windowed, error);
+    if (!gameWindow) {
+        std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
+        return 1;
+    }
+    return runGame(files, *gameWindow);
+}
+
+// Plays on the content folder given, or the current folder, once it is seen to be one.
+int playIn(const std::filesystem::path& named, bool windowed) {
+    std::error_code ec;
+    const std::filesystem::path folder = named.empty() ? std::filesystem::current_path(ec) : named;
+    // Without a content folder there is no language to speak: these two stay in English.
+    const std::string howToChoose =
+        " Start Vimo in its content folder, or name that folder with --content DIR.";
+    if (!std::filesystem::is_directory(folder, ec)) {
+        return refuseContentFolder("The content folder " + folder.string() + " does not exist." +
+                                   howToChoose);
+    }
+    DiskFileSystem files(folder);
+    if (!looksLikeContentFolder(files)) {
+        return refuseContentFolder("The folder " + folder.string() +
+                                   " holds no Vimo content (no data/lang.txt and no gfx/menu)." +
+                                   howToChoose);
+    }
+    return openAndRun(files, windowed);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -164,75 +246,5 @@ int main(int argc, char** argv) {
         std::printf("Vimo %s\n", VIMO_VERSION);
         return 0;
     }
-    std::error_code ec;
-    const std::filesystem::path folder = commandLine->contentFolder.empty()
-                                             ? std::filesystem::current_path(ec)
-                                             : commandLine->contentFolder;
-    // Without a content folder there is no language to speak: these two stay in English.
-    const std::string howToChoose =
-        " Start Vimo in its content folder, or name that folder with --content DIR.";
-    if (!std::filesystem::is_directory(folder, ec)) {
-        return refuseContentFolder("The content folder " + folder.string() + " does not exist." +
-                                   howToChoose);
-    }
-    DiskFileSystem files(folder);
-    if (!looksLikeContentFolder(files)) {
-        return refuseContentFolder("The folder " + folder.string() +
-                                   " holds no Vimo content (no data/lang.txt and no gfx/menu)." +
-                                   howToChoose);
-    }
-
-    setPlatformRules();
-    XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
-    SdlVideo video;
-    if (!video.started()) {
-        std::fprintf(stderr, "Vimo: no display: %s\n", SDL_GetError());
-        return 1;
-    }
-    if (!hasVisibleDisplay()) {
-        std::fprintf(stderr, "Vimo: no display to show the game on (is DISPLAY set?)\n");
-        return 1;
-    }
-    auto gameWindow = SdlGameWindow::open(commandLine->windowed, error);
-    if (!gameWindow) {
-        std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
-        return 1;
-    }
-
-    SdlClock clock;
-    SdlSurfaces surfaces(gameWindow->renderer(), files, clock);
-    // The splash shows first; what only the menu needs is made while it stays.
-    const std::uint32_t splashShown = showSplash(surfaces, clock, files);
-    setWindowIcon(gameWindow->window(), files);
-    const std::unique_ptr<Sound> sound = openSound(files);
-    HeldSound heldSound(*sound);
-    RandomGenerator random(clock.wallSeconds());
-    LastPressTimes lastPressTimes{};
-    std::optional<SettingValues> unsavedSettings;
-    AccessSettings access = readAccessSettings(files);
-    const SystemLocalClock localClock;
-    SessionLog log(files, localClock);
-    SdlEventSource events([&surfaces] { surfaces.invalidate(); },
-                          [&surfaces] { surfaces.targetsReset(); }, access);
-    SdlPointer pointer(gameWindow->window(), gameWindow->renderer(), events);
-    SdlErrorBox errorBox(gameWindow->window());
-    SurfaceFrames frames(surfaces, clock, heldSound);
-
-    waitOutSplash(clock, splashShown);
-
-    // Screens go before the surfaces, sound and window they use.
-    ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
-                                         lastPressTimes, unsavedSettings, access, log});
-    frames.screenChanging();
-    factory.build(MenuId);
-    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
-                                  surfaces.offscreenImage()};
-    factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
-    SDL_SetCursor(SDL_GetDefaultCursor());
-
-    // An X error no longer ends the game; a window destroyed by another program ends it as Esc.
-    XWindowWatch watchedEvents(gameWindow->window(), events, [&factory] { factory.close(); });
-    runMainLoop(factory, watchedEvents, frames, drawing);
-    factory.close();
-    return 0;
+    return playIn(commandLine->contentFolder, commandLine->windowed);
 }
