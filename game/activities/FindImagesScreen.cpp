@@ -69,6 +69,8 @@ bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
 void FindImagesScreen::startTask() {
     answerSoundPath_ = u"sfx\\images\\";
     services_.sound.stop();
+    // The pointer stays where it was while the new choices come: a scanned one starts over below.
+    const bool scanned = scanner_.framing();
     scanner_.clearTargets();
     choices_.clear();
     choiceSpeech_.clear();
@@ -86,7 +88,9 @@ void FindImagesScreen::startTask() {
         layOutChoices();
     }
 
-    if (options_.oneContact != 0) {
+    // The frame and the cursor start over together on the first choice, so that the next select
+    // presses the choice the frame is on.
+    if (options_.oneContact != 0 || scanned) {
         scanner_.restartFromFirst();
     }
     scanner_.restartTimer();

@@ -64,6 +64,10 @@ void Scanner::advance() {
     if (targets_.empty()) {
         return;
     }
+    // The cursor is the framed target: a step moves on from it, a first step frames it.
+    if (onTarget_) {
+        ++cursor_;
+    }
     if (static_cast<std::size_t>(static_cast<unsigned>(cursor_)) >= targets_.size()) {
         cursor_ = 0;
     }
@@ -73,19 +77,16 @@ void Scanner::advance() {
     if (stepListener_) {
         stepListener_(static_cast<std::size_t>(cursor_));
     }
-    ++cursor_;
 }
 
 void Scanner::select() {
     if (press() || targets_.empty()) {
         return;
     }
-    if (cursor_ > 0) {
-        --cursor_;
-    }
-    // A cursor past the end (targets replaced by fewer) presses the last one rather than
-    // reading beyond the list.
-    const std::size_t index = std::min(static_cast<std::size_t>(cursor_), targets_.size() - 1);
+    // The cursor stays on the target pressed, however often the switch comes. A cursor past the
+    // end (targets replaced by fewer) presses the first, where the next step would go.
+    const auto cursor = static_cast<std::size_t>(static_cast<unsigned>(cursor_));
+    const std::size_t index = cursor < targets_.size() ? cursor : 0;
     const Picture& target = *targets_[index];
     if (press_ && pointer_.takesPresses()) {
         press_(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
@@ -93,7 +94,8 @@ void Scanner::select() {
 }
 
 void Scanner::restartFromFirst() {
-    cursor_ = static_cast<int>(targets_.size()) + 1;
+    cursor_ = 0;
+    onTarget_ = false;
     wholeShowings_ = 0;
     resting_ = false;
     advance();

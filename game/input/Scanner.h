@@ -39,8 +39,9 @@ public:
     NextTurn nextTurn() const;
     // The first switch: moves the pointer to the next target; nothing without targets.
     void step();
-    // The second switch: presses the current target (target 0 before any step); nothing without
-    // targets, and nothing while the game window is not the active one.
+    // The second switch: presses the framed target (target 0 before any step) and stays on it, so
+    // that every press chooses what the child sees framed and the next step moves on; nothing
+    // without targets, and nothing while the game window is not the active one.
     void select();
     // Back to target 0, as if freshly armed.
     void restartFromFirst();
@@ -60,11 +61,15 @@ public:
     // press has then done its work and chooses nothing.
     bool press();
 
+    // The framed target, or the one a select presses before any step.
     int cursor() const { return cursor_; }
+    // Whether a step has put the pointer on the cursor's target since the targets were last set.
+    bool framing() const { return onTarget_; }
     std::size_t targetCount() const { return targets_.size(); }
 
 private:
-    // Moves the pointer to the next target and tells the listener.
+    // Moves the pointer to the next target (to the cursor's own when nothing is framed yet) and
+    // tells the listener.
     void advance();
 
     const Clock& clock_;

@@ -162,8 +162,8 @@ pick_choice() {
         click_at "$window" $((150 + ($1 - 1) * 250)) 502
         return
     fi
-    # Space moves the frame on, but the first Space after a pick leaves it on the picked one;
-    # with one switch the frame travels by itself.
+    # Space moves the frame on, also right after a pick; with one switch the frame travels by
+    # itself.
     for _ in $(seq 1 $((${scan_time:-1} * 40))); do
         choice_framed "$1" && break
         [ "$SESSION_INPUT" = two-switches ] && press_key "$window" space

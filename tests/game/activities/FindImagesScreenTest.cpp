@@ -115,6 +115,42 @@ TEST_F(FindImagesScreenTest, ScanningCuesEveryStepFramesBoldlyAndRestsAfterItsRo
     EXPECT_EQ(screen->nextTurn(), NextTurn::in(1001));
 }
 
+// With two switches Enter chooses the framed choice however often it comes: a wrong one each time
+// with its sound, the right one answers. Space then frames the next choice, and the next task
+// starts the frame and the choosing over together on its first choice.
+TEST_F(FindImagesScreenTest, EnterChoosesTheFramedChoiceEveryTimeAndSpaceThenMovesOn) {
+    writeList({exerciseItem("a"), exerciseItem("b"), exerciseItem("c")});
+    for (const bool onRight : {false, true}) {
+        auto screen = start(3);
+        const auto& choices = screen->choices();
+        const auto centre = [&](std::size_t k) {
+            return std::make_pair(static_cast<int>(choices[k].centreX()),
+                                  static_cast<int>(choices[k].centreY()));
+        };
+        const auto right = static_cast<std::size_t>(std::ranges::find(choices, 1, &Picture::mark) -
+                                                    choices.begin());
+        const std::size_t framed = onRight ? right : (right + 1) % 3;
+        for (std::size_t step = 0; step <= framed; ++step) {
+            screen->keyDown(kKeySpace);
+        }
+        heard();
+        for (int press = 0; press < 3; ++press) {
+            screen->keyDown(kKeyEnter);
+        }
+        EXPECT_EQ(screen->answered(), onRight);
+        EXPECT_EQ(heard(), onRight ? Calls{} : Calls(3, "playOnce sfx\\findimages\\wrong.wav"));
+        screen->keyDown(kKeySpace);
+        EXPECT_EQ(test.pointer.moves.back(), centre((framed + 1) % 3)) << onRight;
+
+        answer(*screen);
+        test.clock.advanceMilliseconds(60'000);
+        screen->update(); // the next task
+        EXPECT_EQ(test.pointer.moves.back(), centre(0));
+        screen->keyDown(kKeyEnter);
+        EXPECT_EQ(screen->answered(), choices[0].mark);
+    }
+}
+
 // With the log on, the picture asked for is a step; a press on the background is a wrong answer,
 // one on a picture a choice too; only the first right choice is correct.
 TEST_F(FindImagesScreenTest, WithTheLogOnEachPictureAskedForChoiceAndAnswerIsARow) {

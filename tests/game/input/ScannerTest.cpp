@@ -31,26 +31,41 @@ protected:
     Scanner scanner{clock, pointer, press};
 };
 
-// Without targets nothing happens. After a selection the next step visits the same target
-// again; a selection with the cursor left beyond fewer new targets presses the first.
-TEST_F(ScannerTest, SelectingPressesTheTargetReachedAndTheNextStepVisitsItAgain) {
-    scanner.step();
-    scanner.select();
-    EXPECT_TRUE(pointer.moves.empty() && presses.empty());
+// A selection presses the framed target (target 0 before any step) and stays on it, however
+// often it comes; the next step moves on. Without targets nothing happens; with the cursor left
+// beyond fewer new targets, the first is pressed and framed. s: step, e: select, c: new targets.
+TEST_F(ScannerTest, EverySelectionPressesTheFramedTargetAndTheNextStepMovesOn) {
+    const struct {
+        int targets;
+        const char* script;
+        Points moves;
+        Points presses;
+    } cases[] = {
+        {0, "se", {}, {}},
+        {3, "e", {}, {{50, 25}}},
+        {3, "sseees", {{50, 25}, {150, 25}, {250, 25}}, Points(3, {150, 25})},
+        {3, "ssssee", {{50, 25}, {150, 25}, {250, 25}, {50, 25}}, Points(2, {50, 25})},
+        {3, "ssscesse", {{50, 25}, {150, 25}, {250, 25}, {50, 25}, {50, 25}}, Points(2, {50, 25})},
+    };
     addTargets(3);
-    scanner.step();
-    scanner.step();
-    scanner.select();
-    for (int i = 0; i < 3; ++i) {
-        scanner.step();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        Scanner fresh(clock, pointer, press);
+        for (int i = 0; i < c.targets; ++i) {
+            fresh.addTarget(&pictures[static_cast<std::size_t>(i)]);
+        }
+        pointer.moves.clear();
+        presses.clear();
+        for (const char* key = c.script; *key != 0; ++key) {
+            *key == 's' ? fresh.step() : *key == 'e' ? fresh.select() : void();
+            if (*key == 'c') {
+                fresh.clearTargets();
+                fresh.addTarget(&pictures[0]);
+            }
+        }
+        EXPECT_EQ(pointer.moves, c.moves);
+        EXPECT_EQ(presses, c.presses);
     }
-    EXPECT_EQ(pointer.moves, (Points{{50, 25}, {150, 25}, {150, 25}, {250, 25}, {50, 25}}));
-    scanner.step();
-    scanner.step();
-    scanner.clearTargets();
-    scanner.addTarget(&pictures[0]);
-    scanner.select();
-    EXPECT_EQ(presses, (Points{{150, 25}, {50, 25}}));
 }
 
 // A step comes once more than the interval has passed since the last, never more often, and the

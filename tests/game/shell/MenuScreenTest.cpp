@@ -67,7 +67,8 @@ TEST_F(MenuScreenTest, OneSwitchScansEveryScanTimeAndRestsAfterItsRounds) {
 }
 
 // Unlocked, Esc and the stop button quit at once; under the lock only when held three seconds,
-// whether the mouse holds the stop button or the second switch that chose it while scanning.
+// whether the mouse holds the stop button or the second switch that chose it while scanning, also
+// after a short press of that switch there, which leaves the scanning on the stop button.
 TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSeconds) {
     enum Way { Esc, Mouse, Enter };
     const struct {
@@ -75,10 +76,11 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
         Way way;
         std::uint32_t heldMs;
         NextScreen next;
+        bool shortFirst = false; // a short press and release before the hold
     } cases[] = {
         {false, Esc, 100, Quit},  {false, Enter, 100, Quit}, {true, Esc, 2999, Stay},
         {true, Esc, 3000, Quit},  {true, Mouse, 100, Stay},  {true, Mouse, 3000, Quit},
-        {true, Enter, 100, Stay}, {true, Enter, 3000, Quit},
+        {true, Enter, 100, Stay}, {true, Enter, 3000, Quit}, {true, Enter, 3000, Quit, true},
     };
     const int keys[] = {kKeyEscape, 0, kKeyEnter};
     for (const auto& c : cases) {
@@ -87,6 +89,12 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
         for (int step = 0; c.way == Enter && step < 7; ++step) {
             menu->keyDown(kKeySpace); // the scanning onto the stop button
             menu->keyUp(kKeySpace);
+        }
+        if (c.shortFirst) {
+            menu->keyDown(kKeyEnter);
+            test.clock.advanceMilliseconds(100);
+            EXPECT_EQ(menu->update(), Stay);
+            menu->keyUp(kKeyEnter);
         }
         c.way == Mouse ? menu->mouseDown(20, 20) : menu->keyDown(keys[c.way]);
         NextScreen next = menu->update();
