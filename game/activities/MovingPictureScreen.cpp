@@ -151,6 +151,11 @@ void MovingPictureScreen::keyDown(int key) {
     if (key == kKeyEscape) {
         escapePressed();
     }
+    if (released_ && !contactHeld_) {
+        // The game slept while nothing moved, so the last turn may be long past: the motion is
+        // measured from the start of the contact, never from the standing before it.
+        picture_.restartMotionClock();
+    }
     if (released_) {
         contactHeld_ = true;
     }
