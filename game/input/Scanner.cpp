@@ -69,7 +69,7 @@ void Scanner::advance() {
         ++cursor_;
     }
     if (static_cast<std::size_t>(static_cast<unsigned>(cursor_)) >= targets_.size()) {
-        cursor_ = 0;
+        cursor_ = 0; // round again from the first
     }
     const Picture& target = *targets_[static_cast<std::size_t>(cursor_)];
     pointer_.moveTo(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
