@@ -7,6 +7,11 @@
 void Scanner::clearTargets() {
     targets_.clear();
     targets_.shrink_to_fit();
+    unframe();
+}
+
+void Scanner::unframe() {
+    cursor_ = 0;
     onTarget_ = false;
 }
 
@@ -94,8 +99,7 @@ void Scanner::select() {
 }
 
 void Scanner::restartFromFirst() {
-    cursor_ = 0;
-    onTarget_ = false;
+    unframe();
     wholeShowings_ = 0;
     resting_ = false;
     advance();

@@ -71,6 +71,9 @@ private:
     // Moves the pointer to the next target (to the cursor's own when nothing is framed yet) and
     // tells the listener.
     void advance();
+    // Nothing framed, the cursor on the first target: a select before the next step presses it,
+    // and the next step frames it.
+    void unframe();
 
     const Clock& clock_;
     Pointer& pointer_;
