@@ -47,6 +47,32 @@ void setFlag(bool& field, std::optional<long long> value) {
     }
 }
 
+void applyTiming(AccessSettings& settings, std::u16string_view name,
+                 std::optional<long long> value) {
+    using A = AccessSettings;
+    if (name == u"acceptTime") {
+        setWithin(settings.acceptTime, value, 0, A::kLongestAcceptTime);
+    } else if (name == u"actOnRelease") {
+        setFlag(settings.actOnRelease, value);
+    } else if (name == u"ignoreRepeatTime") {
+        setWithin(settings.ignoreRepeatTime, value, 0, A::kLongestIgnoreRepeatTime);
+    } else if (name == u"scanTimeMs") {
+        // 0 leaves the step to the options' seconds; otherwise whole tenths of a second.
+        if (value && (*value == 0 || *value % A::kScanTimeStep == 0)) {
+            setWithin(settings.scanTimeMs, value, *value == 0 ? 0 : A::kShortestScanTime,
+                      A::kLongestScanTime);
+        }
+    } else if (name == u"firstItemDelay") {
+        setWithin(settings.firstItemDelay, value, 0, A::kLongestFirstItemDelay);
+    } else if (name == u"scanStartsOnPress") {
+        setFlag(settings.scanStartsOnPress, value);
+    } else if (name == u"waitForCue") {
+        setFlag(settings.waitForCue, value);
+    } else if (name == u"lockHoldTime") {
+        setWithin(settings.lockHoldTime, value, A::kShortestLockHoldTime, A::kLongestLockHoldTime);
+    }
+}
+
 void apply(AccessSettings& settings, std::u16string_view name, std::u16string_view text) {
     const std::optional<long long> value = wholeNumber(text);
     if (name == u"scanCue") {
@@ -73,6 +99,8 @@ void apply(AccessSettings& settings, std::u16string_view name, std::u16string_vi
     } else if (name == u"controllerFirstButton") {
         setWithin(settings.controllerFirstButton, value, 0,
                   AccessSettings::kLargestControllerButton);
+    } else {
+        applyTiming(settings, name, value);
     }
 }
 
@@ -126,6 +154,14 @@ bool writeAccessSettings(FileSystem& files, const AccessSettings& settings, std:
         line(u"kioskLock", settings.kioskLock ? 1 : 0);
         line(u"log", settings.log ? 1 : 0);
         line(u"controllerFirstButton", settings.controllerFirstButton);
+        line(u"acceptTime", settings.acceptTime);
+        line(u"actOnRelease", settings.actOnRelease ? 1 : 0);
+        line(u"ignoreRepeatTime", settings.ignoreRepeatTime);
+        line(u"scanTimeMs", settings.scanTimeMs);
+        line(u"firstItemDelay", settings.firstItemDelay);
+        line(u"scanStartsOnPress", settings.scanStartsOnPress ? 1 : 0);
+        line(u"waitForCue", settings.waitForCue ? 1 : 0);
+        line(u"lockHoldTime", settings.lockHoldTime);
         file.close();
     } catch (const CTextFileException& failure) {
         error = failure.errorCode();

@@ -1,15 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HoldToLeave.h"
 
-#include "common/content/AccessSettings.h"
-
-namespace {
-
-// NextTurn::after finds a span over once more than it has elapsed: the hold ends at its mark.
-constexpr std::uint32_t kHoldSpan = AccessSettings::kLockHoldMilliseconds - 1;
-
-} // namespace
-
 bool HoldToLeave::press(Source source) {
     if (!locked_) {
         return true;
@@ -31,6 +22,6 @@ bool HoldToLeave::heldLongEnough() {
 }
 
 NextTurn HoldToLeave::nextTurn() const {
-    return holding_ ? NextTurn::after(clock_.milliseconds(), holdStart_, kHoldSpan)
+    return holding_ ? NextTurn::after(clock_.milliseconds(), holdStart_, holdSpan_)
                     : NextTurn::never();
 }

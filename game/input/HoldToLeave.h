@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The way out of an activity or the game: Esc or a press of a stop button. Unlocked it leaves at
-// once; under the lock a child cannot undo it leaves only once the press has been held for
-// AccessSettings::kLockHoldMilliseconds, so a child's brief press does nothing while an adult
-// who knows holds it and lets go when the screen changes.
+// once; under the lock a child cannot undo it leaves only once the press has been held for the
+// adult's lock hold time, so a child's brief press does nothing while an adult who knows holds it
+// and lets go when the screen changes.
 #pragma once
 
 #include "game/platform/Clock.h"
@@ -12,7 +12,9 @@
 
 class HoldToLeave {
 public:
-    HoldToLeave(const Clock& clock, bool locked) : clock_(clock), locked_(locked) {}
+    // `holdMilliseconds`: how long a press is held under the lock; at least 1.
+    HoldToLeave(const Clock& clock, bool locked, std::uint32_t holdMilliseconds)
+        : clock_(clock), locked_(locked), holdSpan_(holdMilliseconds - 1) {}
 
     // What holds: a key (Esc, or the switch that chose the stop button), or the pointer's button
     // on the stop button.
@@ -42,6 +44,8 @@ public:
 private:
     const Clock& clock_;
     bool locked_;
+    // NextTurn::after finds a span over once more than it has elapsed: the hold ends at its mark.
+    std::uint32_t holdSpan_;
     bool holding_ = false;
     Source source_ = Key;
     std::uint32_t holdStart_ = 0;

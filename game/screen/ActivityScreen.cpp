@@ -10,7 +10,9 @@ ActivityScreen::ActivityScreen(ScreenServices& services, ScreenId id)
 ActivityScreen::ActivityScreen(ScreenServices& services, ScreenId id, PressRules rules)
     : services_(services), id_(id), options_(services.files, services.unsavedSettings),
       list_(services.files, options_.language), stopButton_(services.clock),
-      leave_(services.clock, services.access.kioskLock), rules_(rules) {}
+      leave_(services.clock, services.access.kioskLock,
+             static_cast<std::uint32_t>(services.access.lockHoldTime)),
+      rules_(rules) {}
 
 std::uint32_t ActivityScreen::exerciseBackground(std::uint32_t setting, const Exercise* exercise) {
     if (setting != kUseExerciseColour || exercise == nullptr || exercise->colour == kNoOwnColour) {

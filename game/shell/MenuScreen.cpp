@@ -13,7 +13,8 @@ MenuScreen::MenuScreen(ScreenServices& services)
       selectionFrame_(services.clock),
       scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }),
       options_(services.files, services.unsavedSettings),
-      leave_(services.clock, services.access.kioskLock) {}
+      leave_(services.clock, services.access.kioskLock,
+             static_cast<std::uint32_t>(services.access.lockHoldTime)) {}
 
 MenuScreen::~MenuScreen() {
     services_.sound.stop();

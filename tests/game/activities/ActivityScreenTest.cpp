@@ -66,23 +66,25 @@ TEST_F(SharedRulesTest, AMissingListSendsTheChildBackAndAnEmptyOneStaysUsable) {
 }
 
 // Unlocked, Esc and the stop button in use leave at once, its corner included; presses beside it
-// or with it hidden never do. Under the lock only a press held alone for three seconds leaves, at
-// that moment while still held; auto-repeat neither restarts nor shortens the hold, and the
+// or with it hidden never do. Under the lock only a press held alone for the lock hold time leaves,
+// at that moment while still held; auto-repeat neither restarts nor shortens the hold, and the
 // pointer must stay on the stop button. Leaving silences the sound.
-TEST_F(SharedRulesTest, EscAndTheStopButtonLeaveAndUnderTheLockOnlyWhenHeldThreeSeconds) {
+TEST_F(SharedRulesTest, EscAndTheStopButtonLeaveAndUnderTheLockOnlyWhenHeldTheHoldTime) {
     enum Way { Esc, Corner, Beside, StopThenOff, EscWithSpace };
-    // Locked, the way, the stop button in use, held for ms, and when update first leads to the
-    // menu, in ms after the press (-1 for never).
-    const std::tuple<bool, Way, int, std::uint32_t, int> cases[] = {
-        {false, Esc, 0, 100, 0},           {false, Corner, 1, 100, 0},
-        {false, Corner, 0, 100, -1},       {false, Beside, 1, 100, -1},
-        {true, Esc, 1, 2999, -1},          {true, Esc, 1, 4000, 3000},
-        {true, Corner, 1, 4000, 3000},     {true, StopThenOff, 1, 4000, -1},
-        {true, EscWithSpace, 1, 4000, -1},
+    // Locked, the way, the stop button in use, held for ms, when update first leads to the menu,
+    // in ms after the press (-1 for never), and the lock hold time.
+    const std::tuple<bool, Way, int, std::uint32_t, int, int> cases[] = {
+        {false, Esc, 0, 100, 0, 3000},           {false, Corner, 1, 100, 0, 3000},
+        {false, Corner, 0, 100, -1, 3000},       {false, Beside, 1, 100, -1, 3000},
+        {true, Esc, 1, 2999, -1, 3000},          {true, Esc, 1, 4000, 3000, 3000},
+        {true, Corner, 1, 4000, 3000, 3000},     {true, StopThenOff, 1, 4000, -1, 3000},
+        {true, EscWithSpace, 1, 4000, -1, 3000}, {true, Esc, 1, 4000, 1000, 1000},
+        {true, Corner, 1, 6000, 5000, 5000},     {true, Esc, 1, 4999, -1, 5000},
     };
     for (const ScreenId id : kActivities) {
-        for (const auto& [lock, way, useStop, heldMs, leaves] : cases) {
+        for (const auto& [lock, way, useStop, heldMs, leaves, lockHold] : cases) {
             test.access.kioskLock = lock;
+            test.access.lockHoldTime = lockHold;
             auto screen = start(id, [&](Options& options) {
                 options.useStop = useStop;
                 options.musicOn[id] = 0;
