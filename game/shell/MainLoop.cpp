@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainLoop.h"
 
+#include "game/input/SwitchTiming.h"
 #include "game/platform/KeyCodes.h"
 
 #include <bitset>
+#include <vector>
 
 namespace {
 
@@ -24,6 +26,11 @@ void logPress(const InputEvent& event, SessionLog& log, std::bitset<256>& heldKe
                   : event.key == kKeySpace ? LogInput::First
                                            : LogInput::Second);
     }
+}
+
+// The switch timing is the child's: the adult's options screen takes presses as they come.
+void useTimingOf(ScreenFactory& factory, SwitchTiming& timing) {
+    timing.use(factory.services().access, factory.currentId() != OptionsId);
 }
 
 } // namespace
@@ -58,16 +65,26 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
     // A screen just begun has not drawn yet: its first turn comes at once.
     bool begun = true;
     std::bitset<256> heldKeys;
+    SwitchTiming timing(factory.services().clock);
+    useTimingOf(factory, timing);
+    std::vector<InputEvent> handed;
     while (factory.current()) {
-        const NextTurn wait = begun ? NextTurn::now() : frames.pace(factory.current()->nextTurn());
+        const NextTurn wait =
+            begun ? NextTurn::now()
+                  : frames.pace(factory.current()->nextTurn().soonest(timing.nextTurn()));
         begun = false;
         if (const std::optional<InputEvent> event = events.next(wait)) {
             if (event->type == InputEvent::Quit) {
                 return;
             }
-            logPress(*event, factory.services().log, heldKeys);
-            dispatch(*event, factory.current());
+            timing.take(*event, handed);
         }
+        timing.turn(handed);
+        for (const InputEvent& press : handed) {
+            logPress(press, factory.services().log, heldKeys);
+            dispatch(press, factory.current());
+        }
+        handed.clear();
         const NextScreen next = factory.current()->update();
         if (next.stays()) {
             factory.current()->draw();
@@ -75,6 +92,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
         } else if (const std::optional<ScreenId> id = next.screen()) {
             frames.screenChanging();
             factory.build(*id);
+            useTimingOf(factory, timing);
             begun = true;
             if (Screen* screen = factory.current()) {
                 screen->begin(surfaces.offscreen, surfaces.window, surfaces.offscreenImage);

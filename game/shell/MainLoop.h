@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's one thread of control. Each turn takes at most one message and hands it to the
-// current screen, then calls update, then either draw or the screen factory. Screens move
+// The game's one thread of control. Each turn takes at most one message, fits it to the child's
+// switch timing and hands what comes of it (it may be nothing, or a press held back until now) to
+// the current screen, then calls update, then either draw or the screen factory. Screens move
 // things by elapsed time, never by turns, so the pace of the turns changes nothing they show.
-// Between turns the loop sleeps until a message comes or the screen's next turn is due.
+// Between turns the loop sleeps until a message comes, a held-back press comes due or the
+// screen's next turn is due.
 #pragma once
 
-#include "game/shell/InputEvent.h"
+#include "game/input/InputEvent.h"
 #include "game/shell/ScreenFactory.h"
 
 #include <optional>

@@ -11,6 +11,7 @@ void ScreenFactory::build(ScreenId id) {
     services_.access = readAccessSettings(services_.files);
     services_.log.setEnabled(services_.access.log);
     current_ = make(id);
+    currentId_ = id;
     services_.log.screenStarted(rowOf(id).logName);
 }
 

@@ -19,6 +19,8 @@ public:
     void close();
 
     Screen* current() const { return current_.get(); }
+    // The id of the screen built last.
+    ScreenId currentId() const { return currentId_; }
     ScreenServices& services() { return services_; }
 
 protected:
@@ -32,4 +34,5 @@ private:
 
     ScreenServices services_;
     std::unique_ptr<Screen> current_;
+    ScreenId currentId_ = MenuId;
 };

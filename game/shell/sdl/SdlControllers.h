@@ -8,7 +8,7 @@
 #include "common/content/AccessSettings.h"
 #include "common/controllers/sdl/JoystickSubsystem.h"
 #include "game/input/ControllerSwitches.h"
-#include "game/shell/InputEvent.h"
+#include "game/input/InputEvent.h"
 
 #include <SDL.h>
 #include <map>
