@@ -123,12 +123,9 @@ leave() {
 
 switch_key() { [ "$SESSION_INPUT" = one-switch ] && echo Return || echo space; }
 
-# The activity answers the switch: once what shows has settled, up to three presses, each held
-# for a moment, change it (picture and word speaks again at the first press, and only its second
-# takes the picture away). Presses come after the key time (0.4 s) and the double-click time.
-answers() {
+# The fingerprint of the whole game window once what shows has settled.
+settled_screen() {
     local before='' now
-    [ "$SESSION_INPUT" = mouse ] && timeout 5 xdotool mousemove --window "$window" 400 300
     for _ in $(seq 1 25); do
         take_shot
         now=$(shot_region 0 0 800 600)
@@ -136,14 +133,32 @@ answers() {
         before=$now
         sleep 0.2
     done
+    echo "$before"
+}
+
+# One press of the session's switch, held for $1 seconds (0.5 unless given); counted in
+# switch_presses.
+switch_presses=0
+press_switch() {
+    switch_presses=$((switch_presses + 1))
+    if [ "$SESSION_INPUT" = mouse ]; then
+        xdotool mousedown 1 && sleep "${1:-0.5}" && xdotool mouseup 1
+    else
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        xdotool keydown "$(switch_key)" && sleep "${1:-0.5}" && xdotool keyup "$(switch_key)"
+    fi
+}
+
+# The activity answers the switch: once what shows has settled, up to three presses, each held
+# for a moment, change it (picture and word speaks again at the first press, and only its second
+# takes the picture away). Presses come after the key time (0.4 s) and the double-click time.
+answers() {
+    local before
+    [ "$SESSION_INPUT" = mouse ] && timeout 5 xdotool mousemove --window "$window" 400 300
+    before=$(settled_screen)
     for _ in 1 2 3; do
         sleep 0.6
-        if [ "$SESSION_INPUT" = mouse ]; then
-            xdotool mousedown 1 && sleep 0.5 && xdotool mouseup 1
-        else
-            xdotool windowfocus --sync "$window" 2>/dev/null || true
-            xdotool keydown "$(switch_key)" && sleep 0.5 && xdotool keyup "$(switch_key)"
-        fi
+        press_switch
         sleep 0.3
         take_shot
         [ "$(shot_region 0 0 800 600)" != "$before" ] && return 0

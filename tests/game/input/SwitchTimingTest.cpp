@@ -25,21 +25,12 @@ InputEvent click(InputEvent::Type type) {
     return {type, 0, 5, 6};
 }
 
-// "<ms> v<key>" for a key going down, "^<key>" up, "m" and "M" for the mouse's button.
+// "<ms> v<key>" for a key going down, "^<key>" up, "m<x>", "M<x>" and "~<x>" for the mouse's
+// button going down, up and the mouse moving.
 std::string written(std::uint32_t ms, const InputEvent& event) {
-    const std::string key = std::to_string(event.key);
-    switch (event.type) {
-    case InputEvent::KeyDown:
-        return std::to_string(ms) + " v" + key;
-    case InputEvent::KeyUp:
-        return std::to_string(ms) + " ^" + key;
-    case InputEvent::MouseDown:
-        return std::to_string(ms) + " m" + std::to_string(event.x);
-    case InputEvent::MouseUp:
-        return std::to_string(ms) + " M";
-    default:
-        return std::to_string(ms) + " move";
-    }
+    const bool mouse = event.type >= InputEvent::MouseDown;
+    return std::to_string(ms) + " " + "v^mM~"[event.type] +
+           std::to_string(mouse ? event.x : event.key);
 }
 
 } // namespace
@@ -73,7 +64,7 @@ TEST(SwitchTimingTest, PressesCountAsTheChildsTimingSays) {
           {20, click(InputEvent::MouseMove)},
           {30, up(kKeyEscape)},
           {500, click(InputEvent::MouseUp)}},
-         {"10 v27", "20 move", "30 ^27", "400 m5", "500 M"}},
+         {"10 v27", "20 ~5", "30 ^27", "400 m5", "500 M5"}},
         {"acceptance: released in the turn it came due",
          {.acceptTime = 400},
          {{0, down(kKeyEnter)}, {400, up(kKeyEnter)}},
