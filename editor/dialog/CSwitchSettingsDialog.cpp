@@ -2,6 +2,7 @@
 #include "editor/dialog/CSwitchSettingsDialog.h"
 
 #include "editor/dialog/CSwitchTestPad.h"
+#include "editor/dialog/CSwitchTimingRows.h"
 #include "editor/dialog/QtText.h"
 #include "editor/media/CFileErrorText.h"
 
@@ -14,8 +15,12 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -24,6 +29,8 @@ namespace {
 constexpr int kPollMilliseconds = 20;
 // The narrowest a setting's meaning is wrapped to; the dialog is at least this wide.
 constexpr int kMeaningWidth = 460;
+// Room kept for the window's title bar and frame when the dialog is fitted to the screen.
+constexpr int kWindowFrame = 60;
 
 QSpinBox* spinBox(QWidget* parent, const QString& name, int largest) {
     auto* box = new QSpinBox(parent);
@@ -48,25 +55,59 @@ CSwitchSettingsDialog::CSwitchSettingsDialog(FileSystem& files, const EditorText
       tell_(std::move(tell)) {
     setObjectName(QStringLiteral("switchSettings"));
     setWindowTitle(toQString(texts[EditorTexts::SwitchSettingsTitle]));
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    addScanRows(*grid);
-    addOtherRows(*grid);
-
     auto* testBox = new QGroupBox(toQString(texts[EditorTexts::TestTitle]), this);
     test_ = new CSwitchTestPad(texts, testBox);
     (new QVBoxLayout(testBox))->addWidget(test_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(settingRows());
     layout->addWidget(testBox);
     layout->addWidget(okAndCancel());
+    fitToScreen();
 
     showSettings(readAccessSettings(files_));
     if (controllers_) {
         connect(&poll_, &QTimer::timeout, this, &CSwitchSettingsDialog::pollControllers);
         poll_.start(kPollMilliseconds);
     }
+}
+
+QScrollArea* CSwitchSettingsDialog::settingRows() {
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("settingRows"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* rows = new QWidget(scroll_);
+    auto* grid = new QGridLayout(rows);
+    grid->setColumnStretch(1, 1);
+    addScanRows(*grid);
+    addOtherRows(*grid);
+
+    auto* heading = new QLabel(toQString(texts_[EditorTexts::TimingTitle]), rows);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
+    timing_ = std::make_unique<CSwitchTimingRows>(
+        texts_, rows,
+        [this, grid](EditorTexts::Text name, QWidget* control, EditorTexts::Text meaning) {
+            addRow(*grid, name, control, meaning);
+        });
+    scroll_->setWidget(rows);
+    // As wide as the rows, so that only their height ever scrolls.
+    scroll_->setMinimumWidth(rows->minimumSizeHint().width() +
+                             scroll_->verticalScrollBar()->sizeHint().width());
+    return scroll_;
+}
+
+void CSwitchSettingsDialog::fitToScreen() {
+    // The rows all shown where the screen has room for them; on a low screen (768 pixels, say)
+    // they scroll, while the test area and OK stay in sight.
+    const int rowsHeight = scroll_->widget()->sizeHint().height();
+    const int wanted = sizeHint().height() - scroll_->sizeHint().height() + rowsHeight;
+    const int room = (screen() ? screen()->availableGeometry().height() : wanted) - kWindowFrame;
+    resize(sizeHint().width(), std::min(wanted, room));
 }
 
 void CSwitchSettingsDialog::addScanRows(QGridLayout& grid) {
@@ -153,6 +194,7 @@ void CSwitchSettingsDialog::showSettings(const AccessSettings& settings) {
     kioskLock_->setChecked(settings.kioskLock);
     log_->setChecked(settings.log);
     firstButton_->setValue(settings.controllerFirstButton);
+    timing_->show(settings);
 }
 
 AccessSettings CSwitchSettingsDialog::shown() const {
@@ -164,6 +206,7 @@ AccessSettings CSwitchSettingsDialog::shown() const {
     settings.kioskLock = kioskLock_->isChecked();
     settings.log = log_->isChecked();
     settings.controllerFirstButton = firstButton_->value();
+    timing_->putInto(settings);
     return settings;
 }
 

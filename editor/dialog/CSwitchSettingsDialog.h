@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Where the adult sets up switch access: the settings of options\access.opt, each with its
-// meaning in one line, and a test area that shows which switch a press was. It shows the file's
-// settings when opened and writes them on OK; Cancel leaves the file as it is. While it is open
-// it listens to game controllers, and lets go of them when it closes.
+// meaning in one line, and a test area that shows what the game heard of a press and how each
+// screen takes it. The settings scroll when the screen is too low for all of them. It shows the
+// file's settings when opened and writes them on OK; Cancel leaves the file as it is. While it is
+// open it listens to game controllers, and lets go of them when it closes.
 #pragma once
 
 #include "common/content/AccessSettings.h"
@@ -16,11 +17,13 @@
 #include <memory>
 
 class CSwitchTestPad;
+class CSwitchTimingRows;
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 class CSwitchSettingsDialog : public QDialog {
@@ -42,11 +45,15 @@ public:
     void done(int result) override;
 
 private:
-    // The scan's settings (cue, rounds, frame width and colour), then the kiosk lock, the log
-    // and the controllers' first button; the OK and Cancel buttons.
+    // Every setting's row, in a scroll area: the scan's settings (cue, rounds, frame width and
+    // colour), then the kiosk lock, the log and the controllers' first button, then the switch
+    // timing; the OK and Cancel buttons.
+    QScrollArea* settingRows();
     void addScanRows(QGridLayout& grid);
     void addOtherRows(QGridLayout& grid);
     QDialogButtonBox* okAndCancel();
+    // As high as all rows need, but no higher than the screen.
+    void fitToScreen();
     void showSettings(const AccessSettings& settings);
     // One setting's row: its name, its control and, under them, its meaning.
     void addRow(QGridLayout& grid, EditorTexts::Text name, QWidget* control,
@@ -68,6 +75,8 @@ private:
     QCheckBox* kioskLock_ = nullptr;
     QCheckBox* log_ = nullptr;
     QSpinBox* firstButton_ = nullptr;
+    std::unique_ptr<CSwitchTimingRows> timing_;
+    QScrollArea* scroll_ = nullptr;
     CSwitchTestPad* test_ = nullptr;
     std::uint32_t colour_ = AccessSettings().scanFrameColour;
     int lastFrameWidth_ = 0;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The switch settings dialog's test area: a press of any switch lights up which switch it was,
-// by the game's rules, and names what was pressed. Space is the first switch and Enter the
-// second; the left and right mouse buttons choose, as the second switch does; a controller's
-// first-switch button is the first switch and every other button the second. Keys and mouse
-// buttons count while the area has the focus (a click gives it), so Space and Enter do not work
-// the dialog's buttons meanwhile.
+// The switch settings dialog's test area: a press of any switch or key names what the game heard
+// and says how each screen takes it, by the game's rules, lighting up the first switch (Space,
+// stepping in the menu and find images), the second (Enter, choosing there) and any press of the
+// five other activities, which take every key. Esc is the way out; Alt, keys with Alt and F10
+// the game never hears. The left and right mouse buttons choose, as the second switch does; a
+// controller's first-switch button is the first switch and every other button the second. Keys
+// and mouse buttons count while the area has the focus (a click gives it), so Space, Enter and Esc
+// do not work the dialog's buttons meanwhile; Tab still leaves it.
 #pragma once
 
+#include "common/content/ScreenInputUse.h"
 #include "editor/texts/EditorTexts.h"
 
 #include <QFrame>
@@ -26,7 +29,7 @@ public:
     // Controller `button` was pressed; `firstButton` is the first switch's.
     void controllerPressed(int button, int firstButton);
 
-    // The switch lit at the moment.
+    // The switch of the menu and find images lit at the moment.
     Switch lit() const { return lit_; }
 
 protected:
@@ -34,13 +37,22 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Lights `which` for a moment and names `what` was pressed.
-    void light(Switch which, const QString& what);
+    // Names `what` the game heard as `input`, lights the lamps of its uses for a moment and says
+    // how each screen takes it.
+    void heard(const QString& what, PressedInput input);
+    // Names `what` was pressed, which the game does not hear, with `why` (may be empty).
+    void notHeard(const QString& what, const QString& why);
+    void setLamps(bool first, bool second, bool contact);
+    // One line per way of taking `input`, with the screens that take it so.
+    QString screenUses(PressedInput input) const;
+    QString keyName(const QKeyEvent& event) const;
 
     const EditorTexts& texts_;
     QLabel* first_ = nullptr;
     QLabel* second_ = nullptr;
+    QLabel* contact_ = nullptr;
     QLabel* pressed_ = nullptr;
+    QLabel* uses_ = nullptr;
     QTimer dimmer_;
     Switch lit_ = NoSwitch;
 };

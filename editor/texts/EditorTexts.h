@@ -135,6 +135,38 @@ public:
         LogResponse,
         OpenLogFolder,
         NothingLogged,
+        // the switch timing rows: each setting's name and meaning, then the spin boxes' words
+        TimingTitle,
+        AcceptTimeLabel,
+        AcceptTimeMeaning,
+        ActOnReleaseLabel,
+        ActOnReleaseMeaning,
+        IgnoreRepeatLabel,
+        IgnoreRepeatMeaning,
+        ScanTimeLabel,
+        ScanTimeMeaning,
+        FirstItemDelayLabel,
+        FirstItemDelayMeaning,
+        ScanStartsOnPressLabel,
+        ScanStartsOnPressMeaning,
+        WaitForCueLabel,
+        WaitForCueMeaning,
+        LockHoldTimeLabel,
+        LockHoldTimeMeaning,
+        TimeOff,
+        ScanTimeOfOptions,
+        SecondsSuffix,
+        // the test area: how each screen takes what was pressed
+        ContactLamp,
+        MenuName,
+        EveryScreen,
+        UseLine,
+        UseFirstSwitch,
+        UseSecondSwitch,
+        UseContact,
+        UseNotUsed,
+        UseWayOut,
+        KeyNotHeard,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -250,8 +282,8 @@ public:
         u"Choose…",
         u"The colour of the bold frame.",
         u"Lock the game for the child",
-        u"Esc and the stop buttons work only when held for three seconds, and the menu's "
-        u"scanning passes over its stop button.",
+        u"Esc and the stop buttons work only when held for the time set under Switch timing, and "
+        u"the menu's scanning passes over its stop button.",
         u"Keep a session log",
         u"The game writes every press and answer to the log folder of the content folder, for "
         u"the day's summary.",
@@ -259,7 +291,8 @@ public:
         u"On a switch interface that is a game controller, this button steps like Space; every "
         u"other button chooses like Enter.",
         u"Test",
-        u"Click here, then press a switch: the one you pressed lights up.",
+        u"Click here, then press a switch or a key: you see what the game heard and how each "
+        u"screen takes it.",
         u"First switch (Space): steps",
         u"Second switch (Enter): chooses",
         u"Space",
@@ -283,6 +316,43 @@ public:
         u"Open log folder",
         u"Nothing has been logged yet. The game keeps a log of each session when the log is "
         u"turned on in the switch settings (log=1 in options/access.opt).",
+        u"Switch timing",
+        u"Hold before a press counts",
+        u"A press counts only once the switch has been held this long; a shorter touch is no "
+        u"press. For a child with a tremor or who brushes the switch.",
+        u"Act when the switch is let go",
+        u"The press counts when the switch is let go rather than when it goes down, for a child "
+        u"who can press but not let go on time.",
+        u"Ignore repeated presses for",
+        u"After a press counts, further presses within this time are passed over on every screen, "
+        u"so a bouncing switch or a shaking hand cannot choose twice.",
+        u"Time of each scanning step",
+        u"How long automatic scanning stays on each target, to a tenth of a second. As on the "
+        u"options screen: its whole seconds stand.",
+        u"Extra time on the first target",
+        u"How much longer automatic scanning stays on the first target of each round, so the "
+        u"child can get ready.",
+        u"Scanning starts with a press",
+        u"Automatic scanning waits for a first press instead of starting with the screen.",
+        u"Let each step's sound finish",
+        u"With a sound at each scanning step, scanning moves on only once the target's sound has "
+        u"ended, so a spoken name is never cut off.",
+        u"Hold to leave when locked",
+        u"How long Esc or a stop button must be held while the game is locked for the child.",
+        u"Off",                      // no time at all
+        u"As on the options screen", // no scan time of its own
+        u" s",                       // after a number of seconds
+        u"Any key: a press",
+        u"Menu",
+        u"Every screen",
+        u"%1: %2", // %1: the screens, %2: how they take the press
+        u"first switch, steps",
+        u"second switch, chooses",
+        u"a press",
+        u"not used",
+        u"the way out, no switch",
+        u"The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
+        u"system.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The switch settings dialog, opened from the main dialog's button: it shows options\access.opt,
 // writes it on OK and leaves it on Cancel, and its test area lights up the switch a key, a
-// mouse button or a controller button is in the game.
+// mouse button or a controller button is in the game and says how each screen takes it.
 #include "EditorDialogFixture.h"
 #include "common/content/AccessSettings.h"
 #include "editor/dialog/CSwitchSettingsDialog.h"
@@ -10,11 +10,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -65,6 +67,44 @@ TEST_F(SwitchSettingsDialogTest, ShowsTheFileAndOkWritesWhatIsShown) {
               (AccessSettings{AccessSettings::TickCue, 3, 8, 0xFF0000FF, false, true, 1}));
 }
 
+// The timing's milliseconds are shown as seconds with one decimal, 0 by its word, and what is set
+// is written back in milliseconds; a time finer than a tenth is kept while its box is untouched.
+TEST_F(SwitchSettingsDialogTest, TimingIsShownInSecondsAndWrittenInMilliseconds) {
+    folder.write(kPath, "acceptTime=250\r\nfirstItemDelay=2500\r\nactOnRelease=1\r\n");
+    openSettings();
+    struct Row {
+        const char* name;
+        const char* shown;
+        double set; // below 0: left alone
+        int written;
+    };
+    const Row rows[] = {
+        {"acceptTime", "0.3 s", -1, 250},
+        {"ignoreRepeatTime", "Off", 2.5, 2500},
+        {"scanTimeMs", "As on the options screen", 0.1, 500}, // up from 0 skips to the shortest
+        {"firstItemDelay", "2.5 s", 0, 0},
+        {"lockHoldTime", "3.0 s", 10, 10000},
+    };
+    for (const Row& row : rows) {
+        auto& box = control<QDoubleSpinBox>(row.name);
+        EXPECT_EQ(box.text().toStdString(), row.shown) << row.name;
+        if (row.set >= 0) {
+            box.setValue(row.set);
+        }
+    }
+    QTest::mouseClick(&control<QCheckBox>("actOnRelease"), Qt::LeftButton);
+    QTest::mouseClick(&control<QCheckBox>("waitForCue"), Qt::LeftButton);
+    click(QDialogButtonBox::Ok);
+    const AccessSettings file = written();
+    const int times[] = {file.acceptTime, file.ignoreRepeatTime, file.scanTimeMs,
+                         file.firstItemDelay, file.lockHoldTime};
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(times[i], rows[i].written) << rows[i].name;
+    }
+    EXPECT_EQ(std::tuple(file.actOnRelease, file.scanStartsOnPress, file.waitForCue),
+              std::tuple(false, false, true));
+}
+
 // A file that cannot be written is reported with its cause and what to do; the dialog stays
 // open with what was set, and Cancel leaves the old file whole.
 TEST_F(SwitchSettingsDialogTest, AFailedWriteKeepsTheDialogAndCancelTheFile) {
@@ -81,8 +121,8 @@ TEST_F(SwitchSettingsDialogTest, AFailedWriteKeepsTheDialogAndCancelTheFile) {
     EXPECT_EQ(file(kPath), "scanRounds=4\r\n");
 }
 
-// Space and Enter while the test area has the focus, a mouse press on it and a controller's
-// button each light up the switch they are in the game, and name what was pressed.
+// Keys while the test area has the focus, a mouse press on it and a controller's button each
+// light up the switch they are in the game, name what was heard and say how the screens take it.
 TEST_F(SwitchSettingsDialogTest, APressOfAnySwitchLightsUpWhichSwitchItWas) {
     openSettings();
     EXPECT_EQ(controllersOpen, 1);
@@ -92,15 +132,28 @@ TEST_F(SwitchSettingsDialogTest, APressOfAnySwitchLightsUpWhichSwitchItWas) {
         char by; // a key, the mouse or a controller
         int which;
         CSwitchTestPad::Switch lit;
+        bool anyKey; // a press in the five other activities
         const char* named;
+        const char* uses; // how the screens take it, from its start
     };
+    const char* kMenuUses = "Menu, Find images: ";
     const Row rows[] = {
-        {'k', Qt::Key_Return, CSwitchTestPad::SecondSwitch, "Enter"},
-        {'k', Qt::Key_Space, CSwitchTestPad::FirstSwitch, "Space"},
-        {'m', Qt::MiddleButton, CSwitchTestPad::NoSwitch,
-         "The game takes only the left and the right mouse button."},
-        {'c', 2, CSwitchTestPad::FirstSwitch, "Controller button 2"},
-        {'c', 0, CSwitchTestPad::SecondSwitch, "Controller button 0"},
+        {'k', Qt::Key_Return, CSwitchTestPad::SecondSwitch, true, "Enter", kMenuUses},
+        {'k', Qt::Key_Space, CSwitchTestPad::FirstSwitch, true, "Space",
+         "Menu, Find images: first switch, steps\nColour rings, Picture steps, Painting, Picture "
+         "and word, Moving pictures: a press"},
+        {'k', Qt::Key_A, CSwitchTestPad::NoSwitch, true, "A", "Menu, Find images: not used"},
+        {'k', Qt::Key_F5, CSwitchTestPad::NoSwitch, true, "F5", kMenuUses},
+        {'k', Qt::Key_Escape, CSwitchTestPad::NoSwitch, false, "Esc",
+         "Every screen: the way out, no switch"},
+        {'k', Qt::Key_F10, CSwitchTestPad::NoSwitch, false, "F10", "The game does not hear"},
+        {'m', Qt::MiddleButton, CSwitchTestPad::NoSwitch, false,
+         "The game takes only the left and the right mouse button.", ""},
+        {'m', Qt::RightButton, CSwitchTestPad::SecondSwitch, true, "Right mouse button",
+         "Menu, Find images: second switch, chooses"},
+        {'c', 2, CSwitchTestPad::FirstSwitch, true, "Controller button 2", kMenuUses},
+        {'c', 0, CSwitchTestPad::SecondSwitch, true, "Controller button 0",
+         "Menu, Find images: second"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.named);
@@ -116,7 +169,10 @@ TEST_F(SwitchSettingsDialogTest, APressOfAnySwitchLightsUpWhichSwitchItWas) {
         EXPECT_EQ(pad.lit(), row.lit);
         EXPECT_EQ(control<QLabel>("firstSwitch").property("lit").toBool(),
                   row.lit == CSwitchTestPad::FirstSwitch);
+        EXPECT_EQ(control<QLabel>("anyKey").property("lit").toBool(), row.anyKey);
         EXPECT_EQ(control<QLabel>("pressedSwitch").text().toStdString(), row.named);
+        const std::string uses = control<QLabel>("screenUses").text().toStdString();
+        EXPECT_EQ(uses.substr(0, std::strlen(row.uses)), row.uses) << uses;
     }
     EXPECT_TRUE(settings->isVisible()); // keys pressed in the test area do not close it
 

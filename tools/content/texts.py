@@ -285,8 +285,8 @@ EDITOR = {
         "Choose…",
         "The colour of the bold frame.",
         "Lock the game for the child",
-        "Esc and the stop buttons work only when held for three seconds, and the menu's "
-        "scanning passes over its stop button.",
+        "Esc and the stop buttons work only when held for the time set under Switch timing, and "
+        "the menu's scanning passes over its stop button.",
         "Keep a session log",
         "The game writes every press and answer to the log folder of the content folder, for "
         "the day's summary.",
@@ -294,7 +294,8 @@ EDITOR = {
         "On a switch interface that is a game controller, this button steps like Space; every "
         "other button chooses like Enter.",
         "Test",
-        "Click here, then press a switch: the one you pressed lights up.",
+        "Click here, then press a switch or a key: you see what the game heard and how each "
+        "screen takes it.",
         "First switch (Space): steps",
         "Second switch (Enter): chooses",
         "Space",
@@ -318,6 +319,43 @@ EDITOR = {
         "Open log folder",
         "Nothing has been logged yet. The game keeps a log of each session when the log is "
         "turned on in the switch settings (log=1 in options/access.opt).",
+        "Switch timing",
+        "Hold before a press counts",
+        "A press counts only once the switch has been held this long; a shorter touch is no "
+        "press. For a child with a tremor or who brushes the switch.",
+        "Act when the switch is let go",
+        "The press counts when the switch is let go rather than when it goes down, for a child "
+        "who can press but not let go on time.",
+        "Ignore repeated presses for",
+        "After a press counts, further presses within this time are passed over on every screen, "
+        "so a bouncing switch or a shaking hand cannot choose twice.",
+        "Time of each scanning step",
+        "How long automatic scanning stays on each target, to a tenth of a second. As on the "
+        "options screen: its whole seconds stand.",
+        "Extra time on the first target",
+        "How much longer automatic scanning stays on the first target of each round, so the "
+        "child can get ready.",
+        "Scanning starts with a press",
+        "Automatic scanning waits for a first press instead of starting with the screen.",
+        "Let each step's sound finish",
+        "With a sound at each scanning step, scanning moves on only once the target's sound has "
+        "ended, so a spoken name is never cut off.",
+        "Hold to leave when locked",
+        "How long Esc or a stop button must be held while the game is locked for the child.",
+        "Off",
+        "As on the options screen",
+        " s",
+        "Any key: a press",
+        "Menu",
+        "Every screen",
+        "%1: %2",
+        "first switch, steps",
+        "second switch, chooses",
+        "a press",
+        "not used",
+        "the way out, no switch",
+        "The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
+        "system.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -417,8 +455,8 @@ EDITOR = {
         "Välj…",
         "Den tjocka ramens färg.",
         "Lås spelet för barnet",
-        "Esc och stoppknapparna fungerar bara när de hålls nere i tre sekunder, och menyns "
-        "skanning hoppar över dess stoppknapp.",
+        "Esc och stoppknapparna fungerar bara när de hålls nere den tid som anges under "
+        "Kontakternas tider, och menyns skanning hoppar över dess stoppknapp.",
         "Spara en logg över passen",
         "Spelet skriver varje tryck och svar i mappen log i innehållsmappen, för dagens "
         "sammanfattning.",
@@ -426,7 +464,8 @@ EDITOR = {
         "På ett kontaktgränssnitt som är en spelkontroll stegar den här knappen som "
         "mellanslag; alla andra knappar väljer som Enter.",
         "Test",
-        "Klicka här och tryck sedan på en kontakt: den du tryckte på lyser upp.",
+        "Klicka här och tryck sedan på en kontakt eller en tangent: du ser vad spelet hörde och "
+        "hur varje skärm tar emot det.",
         "Första kontakten (mellanslag): stegar",
         "Andra kontakten (Enter): väljer",
         "Mellanslag",
@@ -450,6 +489,45 @@ EDITOR = {
         "Öppna loggmappen",
         "Ingenting har loggats än. Spelet loggar varje session när loggen är påslagen i "
         "kontaktinställningarna (log=1 i options/access.opt).",
+        "Kontakternas tider",
+        "Hålltid innan ett tryck räknas",
+        "Ett tryck räknas först när kontakten har hållits nere så här länge; en kortare "
+        "beröring är inget tryck. För ett barn med darrningar eller som råkar stryka mot "
+        "kontakten.",
+        "Agera när kontakten släpps",
+        "Trycket räknas när kontakten släpps i stället för när den trycks ned, för ett barn som "
+        "kan trycka men inte släppa i tid.",
+        "Bortse från upprepade tryck under",
+        "När ett tryck har räknats hoppas fler tryck inom den här tiden över på alla skärmar, så "
+        "att en studsande kontakt eller en skakande hand inte kan välja två gånger.",
+        "Tid för varje skanningssteg",
+        "Hur länge den automatiska skanningen stannar på varje mål, på en tiondels sekund när. "
+        "Som på inställningsskärmen: dess hela sekunder gäller.",
+        "Extra tid på det första målet",
+        "Hur mycket längre den automatiska skanningen stannar på det första målet i varje varv, "
+        "så att barnet hinner göra sig redo.",
+        "Skanningen startar med ett tryck",
+        "Den automatiska skanningen väntar på ett första tryck i stället för att starta med "
+        "skärmen.",
+        "Låt varje stegs ljud spelas klart",
+        "Med ljud vid varje steg går skanningen vidare först när målets ljud har tagit slut, så "
+        "att ett talat namn aldrig klipps av.",
+        "Hålltid för att lämna när spelet är låst",
+        "Hur länge Esc eller en stoppknapp måste hållas nere när spelet är låst för barnet.",
+        "Av",
+        "Som på inställningsskärmen",
+        " s",
+        "Valfri tangent: ett tryck",
+        "Meny",
+        "Alla skärmar",
+        "%1: %2",
+        "första kontakten, stegar",
+        "andra kontakten, väljer",
+        "ett tryck",
+        "används inte",
+        "vägen ut, ingen kontakt",
+        "Spelet hör inte den här tangenten: Alt, tangenter som trycks med Alt samt F10 behålls "
+        "av systemet.",
     ],
 }
 
