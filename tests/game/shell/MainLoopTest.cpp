@@ -118,3 +118,23 @@ TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDrawsAndLogsTheSwitch
               "2026-03-14T09:30:00.700,Find images,,start,\r\n"
               "2026-03-14T09:30:00.800,Find images,,end,\r\n");
 }
+
+// The child's switch timing sits between the messages and the screen: a 0.2 s tap is nothing, a
+// press held 0.4 s comes in the turn its time is up; the adult's options screen gets it at once.
+TEST_F(MainLoopTest, ThePressesOfTheChildsScreensComeAsTheSwitchTimingSays) {
+    test.folder.write("options/access.opt", "acceptTime=400\r\n");
+    const InputEvent space{InputEvent::KeyDown, kKeySpace, 0, 0};
+    const InputEvent spaceUp{InputEvent::KeyUp, kKeySpace, 0, 0};
+    turns = {space,        std::nullopt, spaceUp, space, std::nullopt, std::nullopt,
+             std::nullopt, std::nullopt, spaceUp, space, spaceUp};
+    factory.script = {Stay, Stay, Stay, Stay, Stay, Stay, Stay, Stay, OptionsId};
+    factory.build(MenuId);
+    factory.current()->begin(offscreen, offscreen, image);
+    factory.script = {Stay, Stay, Quit};
+    runMainLoop(factory, *this, *this, {offscreen, offscreen, image});
+    std::erase_if(log, [](const std::string& line) {
+        return line.ends_with("update") || line.ends_with("draw") || line == "frame";
+    });
+    EXPECT_EQ(log, (Log{"0 built", "0 begin", "0 key 32", "0 key up 32", "changing", "0 destroyed",
+                        "7 built", "7 begin", "7 key 32", "7 key up 32", "7 destroyed"}));
+}
