@@ -39,7 +39,7 @@ void clickStarts(benchmark::State& state, bool afterQuiet) {
         }
         state.ResumeTiming();
         sound.playOnce(kClick);
-        if (!sound.sharedChannelPlaying()) {
+        if (!sound.playing()) {
             state.SkipWithError("the click did not play");
             return;
         }

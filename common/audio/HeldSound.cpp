@@ -65,6 +65,15 @@ void HeldSound::playToEnd(std::u16string_view path) {
     sound_.playToEnd(path);
 }
 
+bool HeldSound::playing() const {
+    for (auto call = calls_.rbegin(); call != calls_.rend(); ++call) {
+        if (call->kind != Kind::Command) {
+            return call->kind != Kind::Stop;
+        }
+    }
+    return sound_.playing();
+}
+
 int HeldSound::sendCommand(std::u16string_view command) {
     if (held(Kind::Command, command)) {
         return 0;

@@ -25,6 +25,9 @@ public:
     void playLooping(std::u16string_view path) override;
     // Releases what is held first: its caller waits for the end anyway.
     void playToEnd(std::u16string_view path) override;
+    // While holding, as the held calls will leave the channel: playing after a held play, silent
+    // after a held stop; otherwise as the back end says.
+    bool playing() const override;
     // A held command answers 0: its answer is not known until it is made.
     int sendCommand(std::u16string_view command) override;
 

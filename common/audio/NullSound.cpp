@@ -11,6 +11,10 @@ void NullSound::playLooping(std::u16string_view) {}
 
 void NullSound::playToEnd(std::u16string_view) {}
 
+bool NullSound::playing() const {
+    return false;
+}
+
 int NullSound::sendCommand(std::u16string_view) {
     return 0;
 }

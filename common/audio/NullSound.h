@@ -12,5 +12,7 @@ public:
     void playOnceUnlessBusy(std::u16string_view path) override;
     void playLooping(std::u16string_view path) override;
     void playToEnd(std::u16string_view path) override;
+    // Never: nothing is heard.
+    bool playing() const override;
     int sendCommand(std::u16string_view command) override;
 };

@@ -21,6 +21,8 @@ public:
     // Plays on the shared channel and returns when the sound has ended (the editor's click
     // before it closes).
     virtual void playToEnd(std::u16string_view path) = 0;
+    // Whether the shared channel still plays its sound (a screen lets a cue end before moving on).
+    virtual bool playing() const = 0;
 
     // A command for the independent wave devices, one of:
     //   "Open <path> ALIAS <alias> TYPE Waveaudio wait", "Seek <alias> to <n>",

@@ -2,8 +2,8 @@
 #include "FindImagesScreen.h"
 
 #include "game/platform/KeyCodes.h"
-#include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
+#include "game/screen/ScanSetup.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -49,13 +49,9 @@ bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     divider_.load(u"gfx\\findimages\\hDivider.png", offscreen_, true);
     hoverFrame_.load(u"gfx\\findimages\\selFrame.png", offscreen_, true);
 
-    if (options_.oneContact != 0) {
-        scanner_.setInterval(options_.scanTime);
-    }
-    scanner_.setStepListener([this](std::size_t target) {
-        playScanCue(services_, target < choiceSpeech_.size() ? choiceSpeech_[target] : u"");
+    setUpScanning(scanner_, services_, options_, [this](std::size_t target) {
+        return target < choiceSpeech_.size() ? choiceSpeech_[target] : std::u16string();
     });
-    scanner_.setRestAfterRounds(services_.access.scanRounds);
     // The row has room for four pictures; a hand-edited settings file may ask for more or none.
     picturesPerTask_ = std::clamp(options_.numFinds, 1, 4);
     startTask();
@@ -89,8 +85,9 @@ void FindImagesScreen::startTask() {
     }
 
     // The frame and the cursor start over together on the first choice, so that the next select
-    // presses the choice the frame is on.
-    if (options_.oneContact != 0 || scanned) {
+    // presses the choice the frame is on. Scanning that waits for its first press goes on waiting
+    // (a press wakes it on the first choice anyway); once started, it goes on with the next task.
+    if ((options_.oneContact != 0 || scanned) && !scanner_.resting()) {
         scanner_.restartFromFirst();
     }
     scanner_.restartTimer();

@@ -13,6 +13,7 @@ void Scanner::clearTargets() {
 void Scanner::unframe() {
     cursor_ = 0;
     onTarget_ = false;
+    cueStarted_ = false;
 }
 
 void Scanner::setRestAfterRounds(int rounds) {
@@ -20,11 +21,8 @@ void Scanner::setRestAfterRounds(int rounds) {
     wholeShowings_ = 0;
 }
 
-void Scanner::setInterval(int seconds) {
-    // A hand-edited settings file may hold any number: below zero switches the scanning off like
-    // zero, and the longest interval is the longest the millisecond clock can measure.
-    constexpr int kLongest = static_cast<int>(std::numeric_limits<std::uint32_t>::max() / 1000u);
-    interval_ = static_cast<std::uint32_t>(std::clamp(seconds, 0, kLongest)) * 1000u;
+void Scanner::setIntervalMs(std::uint32_t milliseconds) {
+    interval_ = milliseconds;
     restartTimer();
 }
 
@@ -34,13 +32,27 @@ void Scanner::restartTimer() {
     }
 }
 
+std::uint32_t Scanner::showingTime() const {
+    // Kept below the clock's wrap, beyond which the elapsed time could never pass it.
+    constexpr std::uint64_t kLongest = std::numeric_limits<std::uint32_t>::max() - 1u;
+    const std::uint64_t delay = onTarget_ && cursor_ == 0 ? firstTargetDelay_ : 0u;
+    return static_cast<std::uint32_t>(std::min(std::uint64_t{interval_} + delay, kLongest));
+}
+
+bool Scanner::waitingForCue(std::uint32_t elapsed) const {
+    return cueStarted_ && cueSounding_ &&
+           std::uint64_t{elapsed} <= std::uint64_t{showingTime()} + kLongestCueWaitMs &&
+           cueSounding_();
+}
+
 void Scanner::tick() {
     if (interval_ == 0 || resting_) {
         return;
     }
-    if (elapsedMilliseconds(clock_.milliseconds(), waitStart_) > interval_) {
+    const std::uint32_t elapsed = elapsedMilliseconds(clock_.milliseconds(), waitStart_);
+    if (elapsed > showingTime() && !waitingForCue(elapsed)) {
         if (restAfterRounds_ > 0 && onTarget_ && !targets_.empty()) {
-            // The target the pointer is on has had its whole interval.
+            // The target the pointer is on has had its whole time.
             ++wholeShowings_;
             if (wholeShowings_ >= static_cast<std::size_t>(restAfterRounds_) * targets_.size()) {
                 resting_ = true;
@@ -56,7 +68,11 @@ NextTurn Scanner::nextTurn() const {
     if (interval_ == 0 || resting_) {
         return NextTurn::never();
     }
-    return NextTurn::after(clock_.milliseconds(), waitStart_, interval_);
+    const std::uint32_t now = clock_.milliseconds();
+    const NextTurn due = NextTurn::after(now, waitStart_, showingTime());
+    return due.isNow() && waitingForCue(elapsedMilliseconds(now, waitStart_))
+               ? NextTurn::in(kCuePollMs)
+               : due;
 }
 
 void Scanner::step() {
@@ -79,9 +95,7 @@ void Scanner::advance() {
     const Picture& target = *targets_[static_cast<std::size_t>(cursor_)];
     pointer_.moveTo(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
     onTarget_ = true;
-    if (stepListener_) {
-        stepListener_(static_cast<std::size_t>(cursor_));
-    }
+    cueStarted_ = stepListener_ && stepListener_(static_cast<std::size_t>(cursor_));
 }
 
 void Scanner::select() {

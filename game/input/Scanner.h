@@ -3,9 +3,9 @@
 // moves the real pointer from target to target (by a switch press, or by itself every few
 // seconds with one switch) and turns a selection into a button press on the current target,
 // handed to what the screen gave it for a press. The screen's ordinary hover and press handling
-// does the rest. Automatic scanning may
-// rest after a number of rounds without a press, and every step can be told to the screen so it
-// can give the step a sound.
+// does the rest. Automatic scanning may stay longer on the first target, wait for each step's
+// sound to end, wait for a first press before it starts and rest after a number of rounds
+// without a press; every step is told to the screen so it can give the step a sound.
 #pragma once
 
 #include "game/gfx/Picture.h"
@@ -30,12 +30,23 @@ public:
     void addTarget(const Picture* picture) { targets_.push_back(picture); }
     // The cursor, interval and times stay.
     void clearTargets();
-    // Automatic stepping every `seconds`, measured from now; 0 or less switches it off.
-    void setInterval(int seconds);
+    // Automatic stepping every `milliseconds`, measured from now; 0 switches it off.
+    void setIntervalMs(std::uint32_t milliseconds);
+    // How much longer automatic stepping stays on target 0 once it is framed, so that a child has
+    // time to get ready at the start of every round.
+    void setFirstTargetDelayMs(std::uint32_t milliseconds) { firstTargetDelay_ = milliseconds; }
+    // While `sounding` says so, the sound a step started (its cue) still plays: the automatic step
+    // then waits for it to end, looking again every kCuePollMs, but never more than
+    // kLongestCueWaitMs past its time, in case the sound never tells that it ended.
+    void setCueSounding(std::function<bool()> sounding) { cueSounding_ = std::move(sounding); }
+    // Automatic scanning begins as if resting: nothing is due until a first press wakes it.
+    // Nothing without automatic stepping, so it comes after setIntervalMs.
+    void startOnPress() { resting_ = interval_ != 0; }
     void restartTimer();
     // The automatic step, called from the screen's update every turn.
     void tick();
-    // The turn in which tick steps next; never without automatic stepping.
+    // The turn in which tick steps next (or looks again whether the cue has ended); never without
+    // automatic stepping.
     NextTurn nextTurn() const;
     // The first switch: moves the pointer to the next target; nothing without targets.
     void step();
@@ -46,12 +57,12 @@ public:
     // Back to target 0, as if freshly armed.
     void restartFromFirst();
 
-    // Told the index of the target the pointer was moved to, after every step of any kind.
-    void setStepListener(std::function<void(std::size_t target)> listener) {
-        stepListener_ = std::move(listener);
-    }
+    // Told the index of the target the pointer was moved to, after every step of any kind; it
+    // answers whether it started a sound for the step (the cue an automatic step may wait for).
+    using StepListener = std::function<bool(std::size_t target)>;
+    void setStepListener(StepListener listener) { stepListener_ = std::move(listener); }
     // Automatic scanning rests after `rounds` complete rounds without a press; 0 never rests. A
-    // round is complete when every target has been shown for a whole interval, one after the
+    // round is complete when every target has been shown for its whole time, one after the
     // other (as many whole showings as there are targets, wherever they began). Resting, the
     // pointer stays on the target it was on and nothing more is due.
     void setRestAfterRounds(int rounds);
@@ -67,6 +78,9 @@ public:
     bool framing() const { return onTarget_; }
     std::size_t targetCount() const { return targets_.size(); }
 
+    static constexpr std::uint32_t kCuePollMs = 50;
+    static constexpr std::uint32_t kLongestCueWaitMs = 10'000;
+
 private:
     // Moves the pointer to the next target (to the cursor's own when nothing is framed yet) and
     // tells the listener.
@@ -74,6 +88,11 @@ private:
     // Nothing framed, the cursor on the first target: a select before the next step presses it,
     // and the next step frames it.
     void unframe();
+    // How long the framed target is shown before the automatic step is due: the interval, and
+    // the first target's delay on target 0; never more than the millisecond clock can measure.
+    std::uint32_t showingTime() const;
+    // Whether the automatic step, due after `elapsed`, still waits for the step's cue.
+    bool waitingForCue(std::uint32_t elapsed) const;
 
     const Clock& clock_;
     Pointer& pointer_;
@@ -81,14 +100,18 @@ private:
     std::vector<const Picture*> targets_;
     int cursor_ = 0;
     std::uint32_t interval_ = 0;
-    // When the wait for the next automatic step began; it steps once more than the interval has
-    // elapsed.
+    std::uint32_t firstTargetDelay_ = 0;
+    // When the wait for the next automatic step began; it steps once more than the showing time
+    // has elapsed.
     std::uint32_t waitStart_ = 0;
-    std::function<void(std::size_t)> stepListener_;
+    StepListener stepListener_;
+    std::function<bool()> cueSounding_;
+    // Whether the listener started a sound for the last step.
+    bool cueStarted_ = false;
     int restAfterRounds_ = 0;
     // Whether a step has put the pointer on one of the current targets.
     bool onTarget_ = false;
-    // Targets shown for a whole interval by automatic scanning since the last press or arming.
+    // Targets shown for their whole time by automatic scanning since the last press or arming.
     std::size_t wholeShowings_ = 0;
     bool resting_ = false;
 };

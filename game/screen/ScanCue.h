@@ -12,5 +12,6 @@ inline constexpr char16_t kScanTickPath[] = u"sfx\\scan.wav";
 
 // Plays the cue on the shared channel. `itemSound` is the item's own sound (empty when it has
 // none), played for the item cue when its file is there; otherwise the tick stands in. A cue
-// whose file is missing stays silent and leaves the channel's sound playing.
-void playScanCue(ScreenServices& services, std::u16string_view itemSound);
+// whose file is missing stays silent and leaves the channel's sound playing. True when a cue was
+// started.
+bool playScanCue(ScreenServices& services, std::u16string_view itemSound);

@@ -3,8 +3,8 @@
 
 #include "common/text/Utf8.h"
 #include "game/platform/KeyCodes.h"
-#include "game/screen/ScanCue.h"
 #include "game/screen/ScanFrame.h"
+#include "game/screen/ScanSetup.h"
 
 #include <string>
 
@@ -61,23 +61,18 @@ bool MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     for (const Picture& picture : activities_) {
         scanner_.addTarget(&picture);
     }
-    if (options_.oneContact != 0) {
-        scanner_.setInterval(options_.scanTime);
-    }
     // Under the lock a single switch, pressed while the scanning is on the stop button, would
     // only start a hold the child cannot finish: the scanning passes it by.
     if (!(leave_.locked() && options_.oneContact != 0)) {
         scanner_.addTarget(&stopButton_);
     }
     // An activity's cue is its spoken name; the stop button has none of its own.
-    scanner_.setStepListener([this](std::size_t target) {
-        playScanCue(services_, target < activities_.size()
-                                   ? u"speech\\" + options_.language + u"\\menu" +
-                                         std::u16string(1, static_cast<char16_t>(u'1' + target)) +
-                                         u".wav"
-                                   : std::u16string());
+    setUpScanning(scanner_, services_, options_, [this](std::size_t target) {
+        return target < activities_.size()
+                   ? u"speech\\" + options_.language + u"\\menu" +
+                         std::u16string(1, static_cast<char16_t>(u'1' + target)) + u".wav"
+                   : std::u16string();
     });
-    scanner_.setRestAfterRounds(services_.access.scanRounds);
     return true;
 }
 

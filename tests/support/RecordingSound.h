@@ -38,6 +38,7 @@ public:
         start("playToEnd", path);
         sharedChannelBusy = false;
     }
+    bool playing() const override { return sharedChannelBusy; }
     int sendCommand(std::u16string_view command) override {
         calls.push_back(toUtf8(command));
         return commandResult;

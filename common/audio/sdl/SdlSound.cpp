@@ -131,7 +131,7 @@ void SdlSound::playToEnd(std::u16string_view path) {
     // The lock is let go between looks; the device stays open while the sound plays.
     const std::uint64_t limit = std::min(length + kEndMarginMs, kLongestWaitMs);
     const Uint64 start = SDL_GetTicks64();
-    while (sharedChannelPlaying() && SDL_GetTicks64() - start < limit) {
+    while (playing() && SDL_GetTicks64() - start < limit) {
         SDL_Delay(kPollMs);
     }
 }
@@ -152,7 +152,7 @@ void SdlSound::playShared(const Lock& held, std::u16string_view path, int loops)
     }
 }
 
-bool SdlSound::sharedChannelPlaying() const {
+bool SdlSound::playing() const {
     return isOpen() && channelPlaying(session_->hold(), kSharedChannel);
 }
 

@@ -47,13 +47,14 @@ public:
     // Never waits longer than the sound lasts plus half a second, nor ten seconds in all, in
     // case the device stops taking samples.
     void playToEnd(std::u16string_view path) override;
+    // Asked of the mixer under the session's lock, which its closing timer takes too.
+    bool playing() const override;
     // Refused (a number other than 0): text that is none of the forms, a type other than
     // "Waveaudio", an alias already open, a file that is missing or not a playable wave file,
     // an alias that is not open, a position past the end. Seek stops the device; Play starts
     // from the last position sought (the start, unless another was).
     int sendCommand(std::u16string_view command) override;
 
-    bool sharedChannelPlaying() const;
     // The path of the sound the shared channel plays now; empty when it is silent.
     std::u16string sharedChannelSound() const;
     bool devicePlaying(std::u16string_view alias) const;

@@ -70,12 +70,12 @@ TEST_F(SdlSoundTest, ANewSoundCutsOffTheSharedChannelUnlessAskedNotTo) {
         (sound.*second)(kShort);
         EXPECT_EQ(sound.sharedChannelSound(), heard);
         sound.stop();
-        EXPECT_FALSE(sound.sharedChannelPlaying());
+        EXPECT_FALSE(sound.playing());
     }
     const auto start = std::chrono::steady_clock::now();
     sound.playToEnd(kShort);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 80ms);
-    EXPECT_FALSE(sound.sharedChannelPlaying());
+    EXPECT_FALSE(sound.playing());
 }
 
 // Files that cannot play, or would decode larger than the largest sound file read, stay silent.
@@ -99,7 +99,7 @@ TEST_F(SdlSoundTest, AFileThatCannotBePlayedOrWouldDecodeTooLargeStaysSilentWith
         }
         SdlSound sound(files);
         sound.playOnce(u"sfx\\odd.wav");
-        EXPECT_EQ(sound.sharedChannelPlaying(), plays);
+        EXPECT_EQ(sound.playing(), plays);
         EXPECT_EQ(sound.sendCommand(u"Open sfx\\odd.wav ALIAS odd TYPE Waveaudio wait") == 0,
                   plays);
     }
@@ -154,7 +154,7 @@ TEST_F(SdlSoundTest, ABackEndWithoutADeviceIsSilent) {
     EXPECT_NE(dynamic_cast<NullSound*>(openSound(files).get()), nullptr);
     SdlSound sound(files);
     sound.playOnce(kShort);
-    EXPECT_FALSE(sound.sharedChannelPlaying());
+    EXPECT_FALSE(sound.playing());
 }
 
 } // namespace

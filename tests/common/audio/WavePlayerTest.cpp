@@ -62,6 +62,7 @@ TEST(HeldSoundTest, HeldCallsReachTheBackEndInOrderOnRelease) {
         music.play();
         held.playLooping(u"sfx\\b.wav");
         EXPECT_TRUE(sound.calls.empty()) << "nothing reaches the back end while held";
+        EXPECT_TRUE(held.playing()) << "as the held sound will leave the channel";
         held.release();
         held.playOnce(u"sfx\\c.wav");
     }
@@ -70,6 +71,10 @@ TEST(HeldSoundTest, HeldCallsReachTheBackEndInOrderOnRelease) {
     held.hold();
     held.playToEnd(u"sfx\\e.wav"); // it waits for its end, so it cannot be held
     EXPECT_EQ(sound.calls.back(), "playToEnd sfx\\e.wav");
+    sound.sharedChannelBusy = true;
+    held.hold();
+    held.stop();
+    EXPECT_FALSE(held.playing());
 }
 
 } // namespace

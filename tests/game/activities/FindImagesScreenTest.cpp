@@ -173,3 +173,26 @@ TEST_F(FindImagesScreenTest, WithTheLogOnEachPictureAskedForChoiceAndAnswerIsARo
                                                 "wrong cat", "choose cat", "wrong cat",
                                                 "choose cat", "correct cat", "choose cat"}));
 }
+
+// One switch, scanning that waits for a first press, at the adult's pace with the first choice
+// half a second longer: nothing moves until the press, which frames the first choice and answers
+// nothing; after an answer the next task scans on at once, from its first choice.
+TEST_F(FindImagesScreenTest, ScanningThatStartsOnAPressWaitsForItThenGoesOnWithEveryTask) {
+    writeList({exerciseItem("a"), exerciseItem("b")});
+    test.access = {.scanTimeMs = 1200, .firstItemDelay = 500, .scanStartsOnPress = true};
+    auto screen = start(2, 1);
+    test.clock.advanceMilliseconds(60'000);
+    screen->update();
+    EXPECT_TRUE(test.pointer.moves.empty() && screen->nextTurn().isNever());
+    screen->keyDown(kKeyEnter);
+    const Picture& first = screen->choices().front();
+    EXPECT_EQ(test.pointer.moves,
+              (std::vector{std::make_pair(int(first.centreX()), int(first.centreY()))}));
+    EXPECT_FALSE(screen->answered());
+    EXPECT_EQ(screen->nextTurn(), NextTurn::in(1701));
+    answer(*screen);
+    test.clock.advanceMilliseconds(60'000);
+    screen->update();
+    EXPECT_EQ(test.pointer.moves.size(), 2u);
+    EXPECT_EQ(screen->nextTurn(), NextTurn::in(1701));
+}

@@ -73,7 +73,7 @@ TEST_F(ScannerTest, EverySelectionPressesTheFramedTargetAndTheNextStepMovesOn) {
 TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheClocksWrap) {
     addTargets(2);
     clock.advanceMilliseconds(0u - 1000u - clock.milliseconds());
-    scanner.setInterval(2);
+    scanner.setIntervalMs(2000);
     EXPECT_EQ(scanner.nextTurn(), NextTurn::in(2001));
     std::vector<std::uint32_t> stepTurns;
     for (std::uint32_t turn = 1; turn <= 3 * 2001; ++turn) {
@@ -89,20 +89,62 @@ TEST_F(ScannerTest, StepsByItselfOnceMoreThanTheIntervalHasPassedEvenAcrossTheCl
     EXPECT_EQ(stepTurns, (std::vector<std::uint32_t>{2001, 4002, 6003}));
 }
 
-// A hand-edited scan time: zero seconds or less never steps (nothing moves by itself, nothing is
-// due), and a huge one neither overflows into a step nor wakes the game.
-TEST_F(ScannerTest, AnIntervalOfZeroSecondsOrLessNeverStepsAndAHugeOneNeverOverflows) {
+// An interval of zero never steps (nothing moves by itself, nothing is due), and a huge one,
+// even with the first target's delay on top, neither overflows into a step nor wakes the game.
+TEST_F(ScannerTest, AnIntervalOfZeroNeverStepsAndAHugeOneNeverOverflows) {
     addTargets(2);
-    for (const int seconds : {0, -3, 4'294'968, INT32_MAX}) {
-        SCOPED_TRACE(seconds);
-        scanner.setInterval(seconds);
-        EXPECT_EQ(scanner.nextTurn().isNever(), seconds <= 0);
+    scanner.setFirstTargetDelayMs(10'000);
+    for (const std::uint32_t ms : {0u, 4'294'967'000u, UINT32_MAX}) {
+        SCOPED_TRACE(ms);
+        scanner.setIntervalMs(ms);
+        scanner.restartFromFirst();
+        EXPECT_EQ(scanner.nextTurn().isNever(), ms == 0);
         for (int turn = 0; turn < 600; ++turn) {
             clock.advanceMilliseconds(100);
             scanner.tick();
         }
     }
-    EXPECT_TRUE(pointer.moves.empty());
+    EXPECT_EQ(pointer.moves, Points(3, {50, 25}));
+}
+
+// Sleeping until the scanner's next turn, as the game does: target 0 stays its delay longer, and
+// a step waits for the cue the last step started, looking again every 50 ms, but never more than
+// 10 s past its time; a sound the step did not start is not waited for.
+TEST_F(ScannerTest, TheFirstTargetStaysLongerAndAStepWaitsForItsCueButNotForever) {
+    const struct {
+        std::uint32_t delay;
+        std::uint32_t cueMs;
+        bool cueStarted;
+        std::vector<std::uint32_t> steps;
+    } cases[] = {
+        {700, 0, true, {1001, 2702, 3703, 5404}},
+        {0, 1420, true, {1001, 2452, 3903, 5354}},
+        {0, 60'000, true, {1001, 12'002, 23'003}},
+        {0, 60'000, false, {1001, 2002, 3003}},
+    };
+    addTargets(2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cueMs);
+        const std::uint32_t start = clock.milliseconds();
+        std::uint32_t cueEnd = 0;
+        std::vector<std::uint32_t> steps;
+        Scanner fresh(clock, pointer, press);
+        fresh.addTarget(&pictures[0]);
+        fresh.addTarget(&pictures[1]);
+        fresh.setStepListener([&](std::size_t) {
+            steps.push_back(clock.milliseconds() - start);
+            cueEnd = clock.milliseconds() + c.cueMs;
+            return c.cueStarted;
+        });
+        fresh.setCueSounding([&] { return clock.milliseconds() < cueEnd; });
+        fresh.setFirstTargetDelayMs(c.delay);
+        fresh.setIntervalMs(1000);
+        while (steps.size() < c.steps.size()) {
+            clock.advanceMilliseconds(*fresh.nextTurn().milliseconds());
+            fresh.tick();
+        }
+        EXPECT_EQ(steps, c.steps);
+    }
 }
 
 // Automatic scanning rests once every target has had its whole interval, as many rounds over as
@@ -114,10 +156,14 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
         bool armed;          // put on target 0 first, as a screen does with one switch
         int spaceAfterSteps; // a step by the first switch after that many automatic steps; -1 none
         std::vector<int> heard;
+        std::uint32_t delay = 0; // on target 0, whose showing still counts once
+        bool startsOnPress = false;
     } cases[] = {
         {2, false, -1, {0, 1, 2, 0, 1, 2}},
         {1, true, 1, {0, 1, 2, 0, 1}},
         {0, true, -1, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1}}, // no rest
+        {2, false, -1, {0, 1, 2, 0, 1, 2}, 500},
+        {1, false, 3, {0, 1, 2}, 0, true}, // nothing before the first press
     };
     addTargets(3);
     for (const auto& c : cases) {
@@ -128,13 +174,18 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
                 fresh.addTarget(&picture);
             }
             std::vector<int> heard;
-            fresh.setStepListener([&](std::size_t target) { heard.push_back(int(target)); });
-            fresh.setInterval(1);
+            fresh.setStepListener([&](std::size_t target) {
+                heard.push_back(int(target));
+                return false;
+            });
+            fresh.setIntervalMs(1000);
+            fresh.setFirstTargetDelayMs(c.delay);
             fresh.setRestAfterRounds(c.rounds);
             c.armed ? fresh.restartFromFirst() : void();
+            c.startsOnPress ? fresh.startOnPress() : void();
             for (int step = 0; step < 10; ++step) {
                 step == c.spaceAfterSteps ? fresh.step() : void();
-                clock.advanceMilliseconds(1001);
+                clock.advanceMilliseconds(1001 + c.delay);
                 fresh.tick();
             }
             EXPECT_EQ(heard, c.heard);
@@ -146,7 +197,7 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
                 EXPECT_TRUE(presses.empty());
                 EXPECT_EQ(pointer.moves.back(), (std::pair<int, int>{50, 25}));
                 EXPECT_EQ(heard.back(), 0);
-                EXPECT_EQ(fresh.nextTurn(), NextTurn::in(1001)); // a whole interval on target 0
+                EXPECT_EQ(fresh.nextTurn(), NextTurn::in(1001 + c.delay)); // target 0's whole time
             }
         }
     }

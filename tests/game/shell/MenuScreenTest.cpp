@@ -3,6 +3,7 @@
 
 #include "RecordingGraphics.h"
 #include "TestServices.h"
+#include "game/screen/ScanSetup.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -43,27 +44,66 @@ protected:
 };
 
 // With one switch the pointer steps through the six pictures' centres and the stop button's each
-// time the scan time has passed, and rests on the stop button after the set round without a
-// press, with nothing due; the next press wakes it on the first picture and chooses nothing, not
-// even the stop button the pointer rested on. Then Enter chooses where the scanning is.
+// time the scan time has passed (the adult's milliseconds over the options' seconds; the first
+// picture its delay longer; after the last step's cue has ended when asked), and rests on the
+// stop button after the set round without a press, with nothing due; the next press wakes it on
+// the first picture and chooses nothing, not even the stop button the pointer rested on. Then
+// Enter chooses where the scanning is. Scanning that starts on a press rests from the start.
 TEST_F(MenuScreenTest, OneSwitchScansEveryScanTimeAndRestsAfterItsRounds) {
-    test.access.scanRounds = 1;
-    auto menu = makeMenu(1, 3);
-    for (int step = 0; step < 10; ++step) {
-        test.clock.advanceMilliseconds(3000);
-        menu->update(); // three seconds exactly is not yet later than the scan time
-        test.clock.advanceMilliseconds(1);
-        menu->update();
-    }
+    const AccessSettings cases[] = {
+        {.scanRounds = 1},
+        {.scanRounds = 1, .scanTimeMs = 1500},
+        {.scanRounds = 1, .firstItemDelay = 2000},
+        {.scanRounds = 1, .scanStartsOnPress = true},
+        {.scanCue = AccessSettings::TickCue, .scanRounds = 1, .waitForCue = true},
+    };
     const Points round = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
                           {399, 447}, {661, 447}, {40, 40}};
-    EXPECT_EQ(test.pointer.moves, round);
-    EXPECT_EQ(menu->nextTurn(), NextTurn::never());
-    menu->keyDown(kKeyEnter);
-    EXPECT_EQ(menu->update(), Stay);
-    EXPECT_EQ(test.pointer.moves.back(), round.front());
-    menu->keyDown(kKeyEnter);
-    EXPECT_EQ(menu->update(), RingsId);
+    test.folder.write("sfx/scan.wav", "RIFF");
+    for (const auto& c : cases) {
+        test.access = c;
+        test.pointer.moves.clear();
+        auto menu = makeMenu(1, 3);
+        if (c.scanStartsOnPress) {
+            test.clock.advanceMilliseconds(60'000);
+            menu->update();
+            EXPECT_TRUE(test.pointer.moves.empty() && menu->nextTurn().isNever());
+            menu->keyDown(kKeyEnter);
+        }
+        for (int step = 0; step < 10; ++step) {
+            const std::size_t before = test.pointer.moves.size();
+            const bool onFirst = before != 0 && test.pointer.moves.back() == round.front();
+            test.clock.advanceMilliseconds(static_cast<std::uint32_t>(
+                (c.scanTimeMs != 0 ? c.scanTimeMs : 3000) + (onFirst ? c.firstItemDelay : 0)));
+            menu->update(); // exactly the scan time is not yet later than it
+            test.clock.advanceMilliseconds(1);
+            if (c.waitForCue && before != 0) {
+                menu->update(); // the last step's tick still sounds
+                test.sound.sharedChannelBusy = false;
+            }
+            EXPECT_EQ(test.pointer.moves.size(), before);
+            menu->update();
+        }
+        EXPECT_EQ(test.pointer.moves, round);
+        EXPECT_EQ(menu->nextTurn(), NextTurn::never());
+        menu->keyDown(kKeyEnter);
+        EXPECT_EQ(menu->update(), Stay);
+        EXPECT_EQ(test.pointer.moves.back(), round.front());
+        menu->keyDown(kKeyEnter);
+        EXPECT_EQ(menu->update(), RingsId);
+    }
+}
+
+// The scan step: the adult's milliseconds over the options' whole seconds; a hand-edited zero or
+// less switches automatic scanning off, and a huge number is the longest the clock can measure.
+TEST_F(MenuScreenTest, TheScanStepInMillisecondsStandsOverTheOptionsSeconds) {
+    Options options(test.files);
+    const std::tuple<int, int, std::uint32_t> cases[] = {
+        {3, 0, 3000}, {3, 1500, 1500}, {-3, 0, 0}, {INT32_MAX, 0, 4'294'967'000u}};
+    for (const auto& [seconds, ms, step] : cases) {
+        options.scanTime = seconds;
+        EXPECT_EQ(scanStepMilliseconds(options, AccessSettings{.scanTimeMs = ms}), step);
+    }
 }
 
 // Unlocked, Esc and the stop button quit at once; under the lock only when held three seconds,

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How every scanning screen sets its scanner up from the adult's settings, so that all keep one
+// rule: the pace of automatic scanning, the longer first target, the start on a first press, the
+// rest after some rounds, and the cue of every step, which the scan may let end before moving on.
+#pragma once
+
+#include "game/content/Options.h"
+#include "game/input/Scanner.h"
+#include "game/screen/ScreenServices.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The automatic scan step in milliseconds: the switch-access settings' time when set, otherwise
+// the options' whole seconds. A hand-edited zero or less gives 0 (no automatic stepping), and the
+// longest is what the millisecond clock can measure.
+std::uint32_t scanStepMilliseconds(const Options& options, const AccessSettings& access);
+
+// Automatic stepping only with one switch; `itemSound` gives a target's own sound for the item
+// cue (empty when it has none).
+void setUpScanning(Scanner& scanner, ScreenServices& services, const Options& options,
+                   std::function<std::u16string(std::size_t target)> itemSound);
