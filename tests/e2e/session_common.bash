@@ -136,6 +136,12 @@ settled_screen() {
     echo "$before"
 }
 
+# Holds key $1 down for $2 seconds in the game window.
+hold_key() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool keydown "$1" && sleep "$2" && xdotool keyup "$1"
+}
+
 # One press of the session's switch, held for $1 seconds (0.5 unless given); counted in
 # switch_presses.
 switch_presses=0
