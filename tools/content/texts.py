@@ -260,9 +260,8 @@ EDITOR = {
         "Please choose another name.",
         "The list %1 could not be renamed; it keeps its name.",
         "Please enter the new name.",
-        "%1 is not a picture the game can show, so it was not copied. The game shows PNG, JPEG, "
-        "GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
-        "pixels in all; please save it in one of these formats first.",
+        "%1 is not a picture the game can show, so it was not copied: it is damaged, or it is no "
+        "picture at all. The game shows PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures.",
         "%1 of %2",
         "Play earlier",
         "Play later",
@@ -318,6 +317,13 @@ EDITOR = {
         "Open log folder",
         "Nothing has been logged yet. The game keeps a log of each session when the log is "
         "turned on in the switch settings (log=1 in options/access.opt).",
+        "%1 is too large for the game to show (%2 x %3 pixels), so it was not copied. The game "
+        "shows photos (JPEG) of up to 60 million pixels and other pictures of up to 25 million, "
+        "none over 16384 pixels a side; please save it smaller first.",
+        "%1 is a %2 picture, which the game does not show, so it was not copied. The game shows "
+        "PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures; please save it in one of these formats "
+        "first. A phone set to take its photos as JPEG (on an iPhone: Settings, Camera, Formats, "
+        "Most Compatible) saves photos the game shows.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -391,9 +397,8 @@ EDITOR = {
         "skiljer på. Välj ett annat namn.",
         "Listan %1 kunde inte byta namn; den behåller sitt namn.",
         "Skriv det nya namnet.",
-        "%1 är inte en bild som spelet kan visa, så den kopierades inte. Spelet visar bilder i "
-        "PNG, JPEG, GIF, BMP, TIFF, WebP och SVG med högst 16384 bildpunkter per sida och 25 "
-        "miljoner bildpunkter totalt; spara den i något av de formaten först.",
+        "%1 är inte en bild som spelet kan visa, så den kopierades inte: den är skadad, eller så "
+        "är den ingen bild alls. Spelet visar bilder i PNG, JPEG, GIF, BMP, TIFF, WebP och SVG.",
         "%1 av %2",
         "Spela tidigare",
         "Spela senare",
@@ -450,6 +455,14 @@ EDITOR = {
         "Öppna loggmappen",
         "Ingenting har loggats än. Spelet loggar varje session när loggen är påslagen i "
         "kontaktinställningarna (log=1 i options/access.opt).",
+        "%1 är för stor för att spelet ska kunna visa den (%2 x %3 bildpunkter), så den "
+        "kopierades inte. Spelet visar foton (JPEG) med högst 60 miljoner bildpunkter och andra "
+        "bilder med högst 25 miljoner, ingen över 16384 bildpunkter per sida; spara den i en "
+        "mindre storlek först.",
+        "%1 är en bild i formatet %2, som spelet inte visar, så den kopierades inte. Spelet visar "
+        "bilder i PNG, JPEG, GIF, BMP, TIFF, WebP och SVG; spara den i något av de formaten "
+        "först. En telefon som tar sina foton som JPEG (på en iPhone: Inställningar, Kamera, "
+        "Format, Mest kompatibel) sparar foton som spelet visar.",
     ],
 }
 
