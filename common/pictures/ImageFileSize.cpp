@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/pictures/ImageFileSize.h"
 
+#include "common/pictures/ExifOrientation.h"
 #include "common/pictures/SvgSize.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-
-constexpr std::uint64_t kLargestPicturePixels = 25'000'000;
-constexpr std::uint32_t kLargestPictureSide = 16'384;
 
 using Bytes = std::span<const unsigned char>;
 
@@ -48,8 +46,10 @@ std::optional<ImageFileSize> png(Bytes b) {
     return sized(ImageFormat::Png, bigEndian(b, 16, 4), bigEndian(b, 20, 4));
 }
 
-// The first start-of-frame segment holds the size; segments before it are skipped by length.
+// The first start-of-frame segment holds the size; segments before it are skipped by length, save
+// the camera metadata (APP1) that says which way up the photo stands.
 std::optional<ImageFileSize> jpeg(Bytes b) {
+    PictureOrientation orientation = PictureOrientation::Upright;
     std::size_t at = 2;
     while (at + 1 < b.size()) {
         if (b[at] != 0xFF) {
@@ -74,10 +74,19 @@ std::optional<ImageFileSize> jpeg(Bytes b) {
             if (length < 7 || at + 7 > b.size()) {
                 return std::nullopt;
             }
-            return sized(ImageFormat::Jpeg, bigEndian(b, at + 5, 2), bigEndian(b, at + 3, 2));
+            std::optional<ImageFileSize> size =
+                sized(ImageFormat::Jpeg, bigEndian(b, at + 5, 2), bigEndian(b, at + 3, 2));
+            if (size) {
+                size->orientation = orientation;
+            }
+            return size;
         }
         if (length < 2) {
             return std::nullopt;
+        }
+        if (marker == 0xE1 && orientation == PictureOrientation::Upright) {
+            orientation = readExifOrientation(
+                b.subspan(at + 2, std::min<std::size_t>(length - 2, b.size() - at - 2)));
         }
         at += length;
     }
@@ -213,7 +222,15 @@ std::optional<ImageFileSize> readImageFileSize(std::span<const unsigned char> by
     return std::nullopt;
 }
 
+bool isDecodableWhole(std::uint32_t width, std::uint32_t height) {
+    return width <= kLargestPictureSide && height <= kLargestPictureSide &&
+           std::uint64_t{width} * height <= kLargestPicturePixels;
+}
+
 bool isDecodableSize(const ImageFileSize& size) {
-    return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
-           std::uint64_t{size.width} * size.height <= kLargestPicturePixels;
+    if (size.format == ImageFormat::Jpeg) {
+        return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
+               std::uint64_t{size.width} * size.height <= kLargestPhotoPixels;
+    }
+    return isDecodableWhole(size.width, size.height);
 }

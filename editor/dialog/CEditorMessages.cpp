@@ -171,7 +171,18 @@ void CEditorMessages::chooseExerciseFirst() {
     tell(text(EditorTexts::ChooseExerciseFirst));
 }
 
-QString CEditorMessages::notAPicture(std::u16string_view name) const {
+QString CEditorMessages::pictureRefused(std::u16string_view name, const PictureRefusal& why) const {
+    switch (why.cause) {
+    case PictureRefusalCause::TooLarge:
+        return text(EditorTexts::PictureTooLarge)
+            .arg(inQuotes(name), QString::number(why.width), QString::number(why.height));
+    case PictureRefusalCause::FormatNotShown:
+        return text(EditorTexts::PictureFormatNotShown)
+            .arg(inQuotes(name),
+                 QString::fromLatin1(why.format.data(), static_cast<qsizetype>(why.format.size())));
+    case PictureRefusalCause::NotAPicture:
+        break;
+    }
     return text(EditorTexts::NotAPicture).arg(inQuotes(name));
 }
 

@@ -4,6 +4,7 @@
 // up the text box's leaving is not reported: the dialog, not the user, took the focus from it.
 #pragma once
 
+#include "common/pictures/PictureRefusal.h"
 #include "editor/lists/CItemName.h"
 #include "editor/lists/CListConversation.h"
 #include "editor/platform/CEditorPlatform.h"
@@ -69,8 +70,9 @@ public:
     // Listens to game controllers while the result lives; nothing when there are none to hear.
     std::unique_ptr<ControllerButtons> openControllers() const;
 
-    // Why the file `name` was not copied in: it is no picture the game can show.
-    QString notAPicture(std::u16string_view name) const;
+    // Why the file `name` was not copied in: it is no picture the game can show, for the reason
+    // `why` gives.
+    QString pictureRefused(std::u16string_view name, const PictureRefusal& why) const;
 
     // The play order: "3 of 12".
     QString playOrder(std::size_t place, std::size_t count) const;

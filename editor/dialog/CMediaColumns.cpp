@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CMediaColumns.h"
 
+#include "common/pictures/PictureRefusal.h"
 #include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
@@ -119,12 +120,11 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
         switch (result) {
         case CMediaFolder::CopyResult::Copied:
             // A picture the game cannot show is taken out again: it could only show nothing.
-            if (kind == CMediaKind::Image &&
-                CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
-                std::uint32_t removeError = 0;
-                into.remove(name, removeError);
-                problems.push_back(messages_.notAPicture(name));
-                break;
+            if (kind == CMediaKind::Image) {
+                if (std::optional<QString> refused = refusedPicture(into, name)) {
+                    problems.push_back(*refused);
+                    break;
+                }
             }
             copied = true;
             break;
@@ -187,4 +187,17 @@ void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
         return;
     }
     fill(kind);
+}
+
+std::optional<QString> CMediaColumns::refusedPicture(CMediaFolder& into,
+                                                     const std::u16string& name) const {
+    const std::string bytes = into.contentsOf(name);
+    if (!CPreviewWidget::decodePicture(bytes).isNull()) {
+        return std::nullopt;
+    }
+    std::uint32_t removeError = 0;
+    into.remove(name, removeError);
+    return messages_.pictureRefused(
+        name, pictureRefusal(
+                  std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
 }

@@ -56,6 +56,9 @@ private:
     std::optional<CMediaFolder::CopyResult>
     copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
                            std::u16string& name, std::uint32_t& error);
+    // A picture copied in that the game cannot show is taken out again, since it could only show
+    // nothing; the message that says why. Nothing when the game shows it.
+    std::optional<QString> refusedPicture(CMediaFolder& into, const std::u16string& name) const;
 
     FileSystem& files_;
     std::u16string language_;

@@ -4,6 +4,7 @@
 #include "common/content/Exercise.h"
 #include "common/pictures/ImageFileSize.h"
 #include "common/pictures/PictureFit.h"
+#include "common/pictures/PictureOrientation.h"
 #include "common/pictures/ReadableText.h"
 
 #include <QBuffer>
@@ -56,6 +57,23 @@ QSize keptSize(std::uint32_t width, std::uint32_t height) {
                  std::max(1, static_cast<int>(std::lround(fitted.height))));
 }
 
+// `picture` (ARGB32_Premultiplied, whose rows are whole pixels apart) standing upright.
+QImage uprightImage(const QImage& picture, PictureOrientation orientation) {
+    if (orientation == PictureOrientation::Upright) {
+        return picture;
+    }
+    const QSize size = swapsSides(orientation) ? picture.size().transposed() : picture.size();
+    QImage upright(size, QImage::Format_ARGB32_Premultiplied);
+    if (upright.isNull()) {
+        return {};
+    }
+    turnUpright(orientation, reinterpret_cast<const std::uint32_t*>(picture.constBits()),
+                picture.width(), picture.height(), static_cast<int>(picture.bytesPerLine() / 4),
+                reinterpret_cast<std::uint32_t*>(upright.bits()),
+                static_cast<int>(upright.bytesPerLine() / 4));
+    return upright;
+}
+
 QRectF toQRectF(RectF rect) {
     return QRectF(rect.x, rect.y, rect.width, rect.height);
 }
@@ -91,10 +109,16 @@ QImage CPreviewWidget::decodePicture(const std::string& bytes) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, formatName(size->format));
+    // Turned upright here, as the game turns it, from the orientation the game reads.
     reader.setAutoTransform(false);
-    const QSize kept = keptSize(size->width, size->height);
-    if (size->format == ImageFormat::Svg) {
-        reader.setScaledSize(kept); // drawn at the size it is shown, as the game does
+    const QSize upright = keptSize(size->uprightWidth(), size->uprightHeight());
+    const QSize kept = swapsSides(size->orientation) ? upright.transposed() : upright;
+    if (size->format == ImageFormat::Svg || size->format == ImageFormat::Jpeg) {
+        // An SVG is drawn at the size it is shown, as the game does; a JPEG is decoded straight
+        // at a fraction of its size no smaller than that, so a large photo costs little memory.
+        reader.setScaledSize(kept);
+    } else if (!isDecodableWhole(size->width, size->height)) {
+        return {};
     }
     QImage picture = reader.read();
     if (picture.isNull()) {
@@ -103,10 +127,10 @@ QImage CPreviewWidget::decodePicture(const std::string& bytes) {
     // Pictures of 16 bits a channel (and every other pixel format) become 8-bit ARGB before
     // they are scaled, the one format the scaling and painting handle alike everywhere.
     picture.convertTo(QImage::Format_ARGB32_Premultiplied);
-    if (picture.size() == kept) {
-        return picture;
+    if (picture.size() != kept) {
+        picture = picture.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return picture.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return uprightImage(picture, size->orientation);
 }
 
 void CPreviewWidget::setPicture(QImage picture, QString fileName) {

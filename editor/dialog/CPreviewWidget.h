@@ -33,8 +33,9 @@ public:
     const QString& text() const { return text_; }
 
     // The picture a file's bytes hold, decoded as the game decodes it: only the formats the game
-    // shows, and only a size the game decodes (larger ones would take seconds and gigabytes).
-    // Kept small enough for the preview, in its own shape. Null when there is none to show.
+    // shows, and only a size the game decodes (larger ones would take seconds and gigabytes); a
+    // JPEG straight at a fraction of its size. Kept small enough for the preview, in its own
+    // shape, standing upright as the game shows it. Null when there is none to show.
     static QImage decodePicture(const std::string& bytes);
 
     // The picture is kept until it is released. `fileName` says which file it was made from

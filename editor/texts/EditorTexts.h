@@ -167,6 +167,9 @@ public:
         UseNotUsed,
         UseWayOut,
         KeyNotHeard,
+        // why a picture was not copied, besides NotAPicture
+        PictureTooLarge,       // %2 x %3: its size
+        PictureFormatNotShown, // %2: the format's name
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -257,9 +260,8 @@ public:
         u"Please choose another name.",
         u"The list %1 could not be renamed; it keeps its name.", // the cause follows
         u"Please enter the new name.",
-        u"%1 is not a picture the game can show, so it was not copied. The game shows PNG, JPEG, "
-        u"GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
-        u"pixels in all; please save it in one of these formats first.",
+        u"%1 is not a picture the game can show, so it was not copied: it is damaged, or it is no "
+        u"picture at all. The game shows PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures.",
         u"%1 of %2", // the play order: an exercise's place and the list's length
         u"Play earlier",
         u"Play later",
@@ -353,6 +355,13 @@ public:
         u"the way out, no switch",
         u"The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
         u"system.",
+        u"%1 is too large for the game to show (%2 x %3 pixels), so it was not copied. The game "
+        u"shows photos (JPEG) of up to 60 million pixels and other pictures of up to 25 million, "
+        u"none over 16384 pixels a side; please save it smaller first.",
+        u"%1 is a %2 picture, which the game does not show, so it was not copied. The game shows "
+        u"PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures; please save it in one of these "
+        u"formats first. A phone set to take its photos as JPEG (on an iPhone: Settings, Camera, "
+        u"Formats, Most Compatible) saves photos the game shows.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

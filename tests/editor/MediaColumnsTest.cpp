@@ -2,8 +2,26 @@
 // The Image, Sound and Speech columns of the main dialog: assigning by choosing, playing and
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"
+#include "ExifJpeg.h"
+
+#include <QBuffer>
 
 using MediaColumnsTest = EditorDialogFixture;
+
+namespace {
+
+// A grey JPEG as Qt saves it: one channel, at low quality, quick to make at any size.
+std::string greyJpeg(int width, int height) {
+    QImage picture(width, height, QImage::Format_Grayscale8);
+    picture.fill(128);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPG", 10);
+    return bytes.toStdString();
+}
+
+} // namespace
 
 TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheList) {
     openContent("toys");
@@ -46,25 +64,43 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
 }
 
 // Files added are copied into their kind's folder and only offered; one already there or a
-// picture the game cannot show is not copied, and the user is told why.
+// picture the game cannot show is not copied, and the user is told why. A phone's 48-megapixel
+// photo is shown.
 TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", solidPng(0x00FF00));
     elsewhere.write("notes.png", "not a picture");
+    elsewhere.write("photo.heic", std::string("\0\0\0\x18"
+                                              "ftypheic",
+                                              12) +
+                                      std::string(12, '\0'));
+    elsewhere.write("huge.jpg", jpegDeclaring(10000, 7000));
+    elsewhere.write("phone.jpg", greyJpeg(8000, 6000));
     elsewhere.write("cat.wav", "another cat");
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
-    chosenFiles = {elsewhere.path() / "horse.png", elsewhere.path() / "notes.png"};
+    for (const char* name : {"horse.png", "notes.png", "photo.heic", "huge.jpg", "phone.jpg"}) {
+        chosenFiles.push_back(elsewhere.path() / name);
+    }
     press("addImage");
     chosenFiles = {elsewhere.path() / "cat.wav"};
     press("addSound");
     ASSERT_EQ(errors.size(), 2);
-    EXPECT_TRUE(errors[0].startsWith("\"notes.png\" is not a picture the game can show"));
+    const QStringList refused = errors[0].split("\n");
+    ASSERT_EQ(refused.size(), 3);
+    EXPECT_TRUE(refused[0].startsWith("\"notes.png\" is not a picture the game can show"));
+    EXPECT_TRUE(refused[1].startsWith("\"photo.heic\" is a HEIC picture, which the game does not"));
+    EXPECT_TRUE(refused[2].startsWith("\"huge.jpg\" is too large for the game to show (10000 x "
+                                      "7000 pixels)"));
     EXPECT_EQ(errors[1], "sfx\\images\\cat.wav is already there. Nothing was copied.");
     EXPECT_EQ(file("gfx/images/horse.png"), solidPng(0x00FF00));
     EXPECT_FALSE(exists("gfx/images/notes.png"));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
     EXPECT_EQ(column("image").entries(),
-              QStringList({"broken.png", "cat.png", "dog.png", "horse.png"}));
+              QStringList({"broken.png", "cat.png", "dog.png", "horse.png", "phone.jpg"}));
+    // A photo stored on its side is previewed standing upright.
+    const QImage upright =
+        CPreviewWidget::decodePicture(withSegment(greyJpeg(400, 300), exifSegment(6)));
+    EXPECT_GT(upright.height(), upright.width());
     EXPECT_EQ(file("data/English/animals"), animals);
 }
 

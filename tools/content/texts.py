@@ -260,9 +260,8 @@ EDITOR = {
         "Please choose another name.",
         "The list %1 could not be renamed; it keeps its name.",
         "Please enter the new name.",
-        "%1 is not a picture the game can show, so it was not copied. The game shows PNG, JPEG, "
-        "GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
-        "pixels in all; please save it in one of these formats first.",
+        "%1 is not a picture the game can show, so it was not copied: it is damaged, or it is no "
+        "picture at all. The game shows PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures.",
         "%1 of %2",
         "Play earlier",
         "Play later",
@@ -356,6 +355,13 @@ EDITOR = {
         "the way out, no switch",
         "The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
         "system.",
+        "%1 is too large for the game to show (%2 x %3 pixels), so it was not copied. The game "
+        "shows photos (JPEG) of up to 60 million pixels and other pictures of up to 25 million, "
+        "none over 16384 pixels a side; please save it smaller first.",
+        "%1 is a %2 picture, which the game does not show, so it was not copied. The game shows "
+        "PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures; please save it in one of these formats "
+        "first. A phone set to take its photos as JPEG (on an iPhone: Settings, Camera, Formats, "
+        "Most Compatible) saves photos the game shows.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -429,9 +435,8 @@ EDITOR = {
         "skiljer på. Välj ett annat namn.",
         "Listan %1 kunde inte byta namn; den behåller sitt namn.",
         "Skriv det nya namnet.",
-        "%1 är inte en bild som spelet kan visa, så den kopierades inte. Spelet visar bilder i "
-        "PNG, JPEG, GIF, BMP, TIFF, WebP och SVG med högst 16384 bildpunkter per sida och 25 "
-        "miljoner bildpunkter totalt; spara den i något av de formaten först.",
+        "%1 är inte en bild som spelet kan visa, så den kopierades inte: den är skadad, eller så "
+        "är den ingen bild alls. Spelet visar bilder i PNG, JPEG, GIF, BMP, TIFF, WebP och SVG.",
         "%1 av %2",
         "Spela tidigare",
         "Spela senare",
@@ -528,6 +533,14 @@ EDITOR = {
         "vägen ut, ingen kontakt",
         "Spelet hör inte den här tangenten: Alt, tangenter som trycks med Alt samt F10 behålls "
         "av systemet.",
+        "%1 är för stor för att spelet ska kunna visa den (%2 x %3 bildpunkter), så den "
+        "kopierades inte. Spelet visar foton (JPEG) med högst 60 miljoner bildpunkter och andra "
+        "bilder med högst 25 miljoner, ingen över 16384 bildpunkter per sida; spara den i en "
+        "mindre storlek först.",
+        "%1 är en bild i formatet %2, som spelet inte visar, så den kopierades inte. Spelet visar "
+        "bilder i PNG, JPEG, GIF, BMP, TIFF, WebP och SVG; spara den i något av de formaten "
+        "först. En telefon som tar sina foton som JPEG (på en iPhone: Inställningar, Kamera, "
+        "Format, Mest kompatibel) sparar foton som spelet visar.",
     ],
 }
 

@@ -6,6 +6,7 @@
 #include "game/gfx/sdl/CmykJpeg.h"
 #include "game/gfx/sdl/ScaledJpeg.h"
 #include "game/gfx/sdl/TextLayout.h"
+#include "game/gfx/sdl/UprightSurface.h"
 
 #include <SDL_image.h>
 #include <algorithm>
@@ -137,8 +138,9 @@ PixelSize mostKept(bool cached, DrawnBox drawnIn) {
             std::clamp(drawnIn.height, 1, kLargestScaledHeight)};
 }
 
-// A picture's pixels as decoded, and the size it is laid out and drawn at: its own, even when
-// decoded at a fraction of it. No pixels when it could not be decoded.
+// A picture's pixels as decoded, in the orientation stored, and the size it is laid out and drawn
+// at: its own, standing upright, even when decoded at a fraction of it. No pixels when it could
+// not be decoded.
 struct DecodedPicture {
     SurfacePtr pixels;
     int width = 0;
@@ -146,9 +148,10 @@ struct DecodedPicture {
 };
 
 // A JPEG larger than the game keeps is decoded at the smallest fraction of its size that is still
-// no smaller than what is kept, much faster than whole. Nothing when it is not decoded so (it is
-// small enough, or not of a kind decoded at a fraction); no pixels when it cannot be decoded.
-std::optional<DecodedPicture> decodeJpegFraction(const PictureFile& file, PixelSize most) {
+// no smaller than what is kept (`most` as stored), much faster than whole and in memory that
+// follows the size drawn. Nothing when it is not decoded so (it is small enough, or not of a kind
+// decoded at a fraction); no pixels when it cannot be decoded.
+std::optional<SurfacePtr> decodeJpegFraction(const PictureFile& file, PixelSize most) {
     const int width = static_cast<int>(file.size.width);
     const int height = static_cast<int>(file.size.height);
     const PixelSize kept = keptSize(width, height, most.width, most.height);
@@ -156,23 +159,31 @@ std::optional<DecodedPicture> decodeJpegFraction(const PictureFile& file, PixelS
     if (divisor <= 1) {
         return std::nullopt;
     }
-    std::optional<SurfacePtr> divided = decodeJpegDivided(file.bytes, divisor);
-    if (!divided) {
-        return std::nullopt;
-    }
-    return DecodedPicture{std::move(*divided), width, height};
+    return decodeJpegDivided(file.bytes, divisor);
 }
 
+// `most` is as the picture is stored. Only a JPEG is decoded at a fraction; any other picture, and
+// a JPEG decoded whole (one in printing inks), must be small enough to decode whole.
 DecodedPicture decodePicture(const PictureFile& file, SDL_RWops* source, PixelSize most) {
+    const int width = static_cast<int>(file.size.uprightWidth());
+    const int height = static_cast<int>(file.size.uprightHeight());
     if (file.size.format == ImageFormat::Jpeg) {
-        if (std::optional<DecodedPicture> fraction = decodeJpegFraction(file, most)) {
-            return std::move(*fraction);
+        if (std::optional<SurfacePtr> fraction = decodeJpegFraction(file, most)) {
+            return DecodedPicture{std::move(*fraction), width, height};
         }
     }
+    if (!isDecodableWhole(file.size.width, file.size.height)) {
+        return DecodedPicture{};
+    }
     SurfacePtr whole(decode(file.bytes, source, file.size.format));
-    const int width = whole ? whole->w : 0;
-    const int height = whole ? whole->h : 0;
-    return DecodedPicture{std::move(whole), width, height};
+    if (!whole) {
+        return DecodedPicture{};
+    }
+    // The decoder's own size, standing upright.
+    const bool swapped = swapsSides(file.size.orientation);
+    const int wholeWidth = swapped ? whole->h : whole->w;
+    const int wholeHeight = swapped ? whole->w : whole->h;
+    return DecodedPicture{std::move(whole), wholeWidth, wholeHeight};
 }
 
 // One format for every image (a transparent colour of a palette image becomes alpha), so that
@@ -226,18 +237,25 @@ std::unique_ptr<SdlImage> SdlResources::rasterImage(const PictureFile& file, boo
     if (!source) {
         return nullptr;
     }
-    const PixelSize most = mostKept(cached, drawnIn);
+    const PixelSize upright = mostKept(cached, drawnIn);
+    const PictureOrientation orientation = file.size.orientation;
+    // Decoded and kept as stored, then turned: the box a photo is drawn in stands upright.
+    const PixelSize most =
+        swapsSides(orientation) ? PixelSize{upright.height, upright.width} : upright;
     DecodedPicture decoded = decodePicture(file, source.get(), most);
     if (!decoded.pixels) {
         return nullptr;
     }
     SurfacePtr converted = inOneFormat(std::move(decoded.pixels));
+    const int storedWidth = swapsSides(orientation) ? decoded.height : decoded.width;
+    const int storedHeight = swapsSides(orientation) ? decoded.width : decoded.height;
     // From the picture's own size: a fraction decoded is rounded up, and a side may be one pixel
     // off.
-    SurfacePtr pixels =
+    SurfacePtr kept =
         !converted ? nullptr
                    : keptPixels(std::move(converted),
-                                keptSize(decoded.width, decoded.height, most.width, most.height));
+                                keptSize(storedWidth, storedHeight, most.width, most.height));
+    SurfacePtr pixels = kept ? uprightSurface(std::move(kept), orientation) : nullptr;
     if (!pixels) {
         return nullptr;
     }

@@ -40,8 +40,9 @@ public:
     // Never null; 0 x 0 when the file is missing, empty, unreadable, not a PNG, JPEG, GIF, BMP,
     // TIFF, WebP or SVG picture, or declares more pixels than the game ever decodes. A picture
     // larger than the game can show keeps its own size but is held scaled down: a plain one to
-    // fit in `drawnIn` (and 800 x 600), a cached one in 1600 a side. A file that is there but
-    // cannot be shown is named once on standard error.
+    // fit in `drawnIn` (and 800 x 600), a cached one in 1600 a side. A photo stands upright as its
+    // camera recorded, and its size is the upright one. A file that is there but cannot be shown
+    // is named once on standard error.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached, DrawnBox drawnIn);
     // The texture of an SVG image rasterised for drawing into `rect`, made anew only when the
     // size changes; null when it cannot be made.

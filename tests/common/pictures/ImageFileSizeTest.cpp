@@ -2,6 +2,7 @@
 #include "common/pictures/ImageFileSize.h"
 
 #include "ContentFiles.h"
+#include "ExifJpeg.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,9 @@ TEST(ImageFileSizeTest, HeadersDeclaringAnySizeAreReadAndHugeOnesAreNotDecoded) 
         {"a camera photo", pngDeclaring(6000, 4000), {{6000, 4000}}, true},
         {"a strip as high as decoded", pngDeclaring(1, 16384), {{1, 16384}}, true},
         {"a strip too high", pngDeclaring(1, 16385), {{1, 16385}}, false},
+        {"a phone's 48-megapixel photo", jpegDeclaring(8000, 6000), {{8000, 6000}}, true},
+        {"a photo of over 60 megapixels", jpegDeclaring(10000, 6001), {{10000, 6001}}, false},
+        {"a PNG of 48 megapixels", pngDeclaring(8000, 6000), {{8000, 6000}}, false},
         {"SVG of 100000 x 100000", hugeVectorPicture(), {{100000, 100000}}, false},
         {"SVG in physical units", svg("width=\"2in\" height='25.4mm'"), {{192, 96}}, true},
         {"SVG percentages take the view box",
@@ -92,6 +96,38 @@ TEST(ImageFileSizeTest, HeadersDeclaringAnySizeAreReadAndHugeOnesAreNotDecoded) 
         if (size) {
             EXPECT_EQ(std::make_pair(size->width, size->height), *declared);
             EXPECT_EQ(isDecodableSize(*size), decodable);
+        }
+    }
+}
+
+// A JPEG's orientation comes from its camera metadata in either byte order, and turns its size;
+// metadata that is damaged or hostile (offsets out of range, a directory that claims more than
+// the segment holds; every row's directory links back to itself) leaves it upright.
+TEST(ImageFileSizeTest, APhotosOrientationIsReadFromSoundMetadataOnly) {
+    using O = PictureOrientation;
+    const std::tuple<const char*, std::string, O> cases[] = {
+        {"big-endian, a quarter turn", exifSegment(6), O::TurnClockwise},
+        {"little-endian, mirrored", exifSegment(2, true), O::MirroredLeftRight},
+        {"little-endian, a quarter turn back", exifSegment(8, true), O::TurnAnticlockwise},
+        {"a value out of range", exifSegment(9), O::Upright},
+        {"a value of the wrong type", exifSegment(6, false, 8, 1, 4), O::Upright},
+        {"the directory past the segment", exifSegment(6, true, 0xFFFFFFF0u), O::Upright},
+        {"the directory inside the header", exifSegment(6, false, 4), O::Upright},
+        {"more entries than held", exifSegment(6, true, 8, 0xFFFF, 3, 0x0110), O::Upright},
+        {"other metadata", std::string("\xFF\xE1\x00\x08Other\0", 10), O::Upright},
+    };
+    for (const auto& [what, segment, orientation] : cases) {
+        SCOPED_TRACE(what);
+        const std::string photo = withSegment(jpegDeclaring(400, 300), segment);
+        const auto size = probe(photo);
+        ASSERT_TRUE(size.has_value());
+        EXPECT_EQ(size->orientation, orientation);
+        EXPECT_EQ(std::make_pair(size->uprightWidth(), size->uprightHeight()),
+                  swapsSides(orientation) ? std::make_pair(300u, 400u)
+                                          : std::make_pair(400u, 300u));
+        for (std::size_t length = 0; length < photo.size(); ++length) {
+            const auto cut = probe(photo.substr(0, length));
+            EXPECT_TRUE(!cut || cut->orientation == orientation) << length;
         }
     }
 }
