@@ -3,6 +3,7 @@
 
 #include "editor/dialog/CSwitchTestPad.h"
 #include "editor/dialog/CSwitchTimingRows.h"
+#include "editor/dialog/CWheelNeedsFocus.h"
 #include "editor/dialog/QtText.h"
 #include "editor/media/CFileErrorText.h"
 
@@ -95,6 +96,7 @@ QScrollArea* CSwitchSettingsDialog::settingRows() {
             addRow(*grid, name, control, meaning);
         });
     scroll_->setWidget(rows);
+    (new CWheelNeedsFocus(this))->guardControlsIn(*rows);
     // As wide as the rows, so that only their height ever scrolls.
     scroll_->setMinimumWidth(rows->minimumSizeHint().width() +
                              scroll_->verticalScrollBar()->sizeHint().width());

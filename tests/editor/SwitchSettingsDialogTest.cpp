@@ -92,6 +92,9 @@ TEST_F(SwitchSettingsDialogTest, TimingIsShownInSecondsAndWrittenInMilliseconds)
             box.setValue(row.set);
         }
     }
+    // The wheel that scrolls the rows past a box it has not been clicked into changes nothing.
+    QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&control<QDoubleSpinBox>("lockHoldTime"), &wheel);
     QTest::mouseClick(&control<QCheckBox>("actOnRelease"), Qt::LeftButton);
     QTest::mouseClick(&control<QCheckBox>("waitForCue"), Qt::LeftButton);
     click(QDialogButtonBox::Ok);
