@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CListEditorDialog.h"
 
+#include "common/content/CharacterRules.h"
 #include "common/content/Language.h"
+#include "common/content/SettingValues.h"
 #include "editor/dialog/CEditorWiring.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSessionLogDialog.h"
@@ -80,7 +82,7 @@ void CListEditorDialog::showState() {
     // The preview shows the exercise's own colour, in or out of the palette.
     controls_.preview->setColour(exercise != nullptr ? exercise->colour
                                                      : ExerciseColours::at(edited_.colourIndex()));
-    controls_.preview->setText(shown(&Exercise::text).value_or(QString()));
+    controls_.preview->setText(exercise != nullptr ? asTheGameShows(exercise->text) : QString());
     const std::optional<std::size_t> place = edited_.chosenPlace();
     const std::size_t count = edited_.exercises().size();
     controls_.playOrder->setText(place ? messages_.playOrder(*place + 1, count) : QString());
@@ -239,4 +241,14 @@ void CListEditorDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QString CListEditorDialog::asTheGameShows(std::u16string text) const {
+    // Read at every showing: the game's options screen may change it while the editor is open.
+    SettingValues settings;
+    if (readSettingValues(files_, kSettingsPath, settings) != SettingsRead::NotOpened &&
+        settings.capsOn == 1) {
+        CharacterRules(language_).toUpperCase(text);
+    }
+    return toQString(text);
 }

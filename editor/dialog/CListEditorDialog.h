@@ -68,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // An exercise's word as the game shows it: in capitals when the game's settings ask for them.
+    QString asTheGameShows(std::u16string text) const;
     // The columns' entries, made anew when what they hold changes.
     void refreshAll();
     void fillExerciseColumn();

@@ -6,6 +6,7 @@
 #include "common/pictures/PictureFit.h"
 #include "common/pictures/PictureOrientation.h"
 #include "common/pictures/ReadableText.h"
+#include "common/pictures/WordFit.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -20,12 +21,11 @@ namespace {
 
 // The picture-and-word screen's layout in its 800 x 600 frame: a 600 x 450 picture box, at the
 // top with the word 20 pixels beneath it, or in the middle without a word; the word 80 pixels
-// high in the game's font.
+// high in the game's font, fitted to the width as the game fits it.
 constexpr float kScale = static_cast<float>(CPreviewWidget::kWidth) / 800.0f;
 constexpr RectF kPictureWithWord{100 * kScale, 0, 600 * kScale, 450 * kScale};
 constexpr RectF kPictureAlone{100 * kScale, 75 * kScale, 600 * kScale, 450 * kScale};
 constexpr float kWordTop = 470 * kScale;
-constexpr int kWordPixels = static_cast<int>(80 * kScale);
 // Pictures are kept at twice the preview's size, sharp on screens that scale by two.
 constexpr int kKeptScale = 2;
 
@@ -161,13 +161,21 @@ void CPreviewWidget::paintEvent(QPaintEvent*) {
         QFont font;
         font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
         font.setStyleHint(QFont::SansSerif);
-        font.setPixelSize(kWordPixels);
+        // Fitted in the game's pixels, as the game fits it, then drawn at the preview's scale.
+        const FittedWord fitted =
+            fitWord(text_.toStdU16String(), [&font](std::u16string_view line, int pixels) {
+                QFont sized = font;
+                sized.setPixelSize(pixels);
+                return static_cast<float>(QFontMetricsF(sized).horizontalAdvance(
+                    QString::fromStdU16String(std::u16string(line))));
+            });
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(static_cast<float>(fitted.pixels) * kScale))));
         painter.setFont(font);
         painter.setPen(QColor::fromRgba(readableTextColour(background)));
         const QRectF line(0, kWordTop, kWidth, kHeight - kWordTop);
-        // A word wider than the screen runs past its edges in the game; here it is cut short.
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
-                         QFontMetrics(font).elidedText(text_, Qt::ElideRight, kWidth - 4));
+                         QString::fromStdU16String(fitted.text));
     }
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);

@@ -2,12 +2,12 @@
 #include "PictureWordScreen.h"
 
 #include "common/pictures/ReadableText.h"
+#include "common/pictures/WordFit.h"
 
 #include <string>
 
 namespace {
 
-constexpr int kWordPixels = 80;
 // The box the picture is drawn fitted into.
 constexpr DrawnBox kPictureBox{600, 450};
 
@@ -40,6 +40,7 @@ bool PictureWordScreen::begin(Graphics& offscreen, Graphics& window, Image& offs
     word_.setTarget(offscreen_);
     word_.setText(u"");
     word_.setFontSize(kWordPixels);
+    word_.setTextLinesCentred(true);
 
     // The first exercise shows at once, unless the child left and came back within the key time.
     acceptPress();
@@ -86,7 +87,12 @@ void PictureWordScreen::showNextExercise() {
     picture_.setSize(static_cast<float>(kPictureBox.width), static_cast<float>(kPictureBox.height));
     if (options_.textOn == 1 && !exercise.text.empty()) {
         picture_.setPosition(400 - picture_.width / 2, 0);
-        word_.setText(exercise.text);
+        const FittedWord fitted =
+            fitWord(exercise.text, [this](std::u16string_view line, int pixels) {
+                return word_.textWidthAt(line, pixels);
+            });
+        word_.setFontSize(fitted.pixels);
+        word_.setText(fitted.text);
         word_.setTextPosition(400 - word_.textRect.width / 2, picture_.y + picture_.height + 20);
         // The word is spoken together with its first showing.
         ++stage_;

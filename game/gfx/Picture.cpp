@@ -189,12 +189,22 @@ void Picture::centreTextInWidth(int w) {
     textRect.x = static_cast<float>(w / 2) - textRect.width * 0.5f;
 }
 
+float Picture::textWidthAt(std::u16string_view line, int pixels) {
+    if (target_ == nullptr) {
+        return 0;
+    }
+    const std::unique_ptr<Font> font =
+        target_->createFont(kTextFamily, static_cast<float>(pixels), FontUnit::Pixel);
+    return target_->measureString(line, *font).width;
+}
+
 void Picture::drawText() {
     makeFontIfWanted();
     if (target_ == nullptr || !font_ || !textBrush_) {
         return;
     }
-    target_->drawString(text, *font_, textRect, *textBrush_, TextAlignment::Near);
+    target_->drawString(text, *font_, textRect, *textBrush_,
+                        linesCentred_ ? TextAlignment::Centre : TextAlignment::Near);
 }
 
 void Picture::drawBox() {

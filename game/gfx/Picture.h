@@ -65,6 +65,10 @@ public:
     void centreTextHorizontallyOnPicture();
     void centreTextVerticallyOnPicture();
     void centreTextInWidth(int w);
+    // The width of one line of `line` in the text's font at `pixels` high; 0 without a target.
+    float textWidthAt(std::u16string_view line, int pixels);
+    // Text of several lines is drawn with each line centred in the text box, not at its left.
+    void setTextLinesCentred(bool centred) { linesCentred_ = centred; }
     void drawText();
     void drawBox();
 
@@ -102,6 +106,7 @@ private:
     std::unique_ptr<Font> font_;
     bool fontWanted_ = false;
     int fontPixels_ = 24;
+    bool linesCentred_ = false;
     std::optional<std::uint32_t> textBrush_;
     std::optional<std::uint32_t> boxBrush_;
     FrameTimer motionClock_;
