@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CMediaColumns.h"
 
+#include "common/audio/SoundFormat.h"
 #include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
@@ -118,12 +119,8 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
         }
         switch (result) {
         case CMediaFolder::CopyResult::Copied:
-            // A picture the game cannot show is taken out again: it could only show nothing.
-            if (kind == CMediaKind::Image &&
-                CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
-                std::uint32_t removeError = 0;
-                into.remove(name, removeError);
-                problems.push_back(messages_.notAPicture(name));
+            if (const std::optional<QString> refusal = refuseCopy(into, name)) {
+                problems.push_back(*refusal);
                 break;
             }
             copied = true;
@@ -148,6 +145,25 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
     if (!problems.isEmpty()) {
         messages_.tell(problems.join(QStringLiteral("\n")));
     }
+}
+
+std::optional<QString> CMediaColumns::refuseCopy(CMediaFolder& into, const std::u16string& name) {
+    std::optional<QString> refusal;
+    if (into.kind().kind() == CMediaKind::Image) {
+        if (CPreviewWidget::decodePicture(into.contentsOf(name)).isNull()) {
+            refusal = messages_.notAPicture(name);
+        }
+    } else {
+        const SoundFormat format = soundFormatOfFile(files_, into.pathOf(name));
+        if (!playable(format) || !messages_.soundDecodes(into.pathOf(name))) {
+            refusal = messages_.notASound(name, format == SoundFormat::Mpeg4Audio);
+        }
+    }
+    if (refusal) {
+        std::uint32_t removeError = 0;
+        into.remove(name, removeError);
+    }
+    return refusal;
 }
 
 std::optional<CMediaFolder::CopyResult>

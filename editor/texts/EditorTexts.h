@@ -167,6 +167,9 @@ public:
         UseNotUsed,
         UseWayOut,
         KeyNotHeard,
+        // a sound file refused as it is copied in: one of no kind that plays, and a phone's M4A
+        NotASound,
+        NotASoundButMpeg4,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -353,6 +356,12 @@ public:
         u"the way out, no switch",
         u"The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
         u"system.",
+        u"%1 is not a sound the game can play, so it was not copied. The game plays WAV, Ogg "
+        u"Vorbis, Opus, MP3 and FLAC files named for what they hold (.wav, .ogg, .oga, .opus, "
+        u".mp3, .flac); please save it in one of these formats first.",
+        u"%1 is an M4A or AAC recording, as phones make them, which the game cannot play, so it "
+        u"was not copied. Please share it from the phone as MP3 or WAV, or convert it to one of "
+        u"these with a sound converter, and add that file instead.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 
