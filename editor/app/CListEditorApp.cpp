@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 #include <utility>
 
@@ -30,10 +29,13 @@ int CListEditorApp::run() {
     // Declared in this order so the dialog goes first, then the sound, then the files.
     DiskFileSystem files(contentFolder);
     const CQtTranslation qtTexts(readLanguage(files));
-    const std::unique_ptr<Sound> sound = openSound(files);
+    // The sound back end also tries the sound files the editor takes in; without an audio device
+    // it is silent and tells them by their kind alone.
+    SdlSound sound(files);
     CEditorPlatform platform = CDesktopPlatform::make(files);
     platform.openControllers = &CSdlControllerButtons::open;
-    CListEditorDialog dialog(files, *sound, std::move(platform));
+    platform.soundDecodes = [&sound](std::u16string_view path) { return sound.decodes(path); };
+    CListEditorDialog dialog(files, sound, std::move(platform));
     // Ctrl+C and logout end the editor as its close box does; a question or file dialog that
     // is up is cancelled first.
     const CQuitSignals quitSignals([&dialog] {

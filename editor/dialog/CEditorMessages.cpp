@@ -186,6 +186,15 @@ QString CEditorMessages::pictureRefused(std::u16string_view name, const PictureR
     return text(EditorTexts::NotAPicture).arg(inQuotes(name));
 }
 
+bool CEditorMessages::soundDecodes(std::u16string_view path) const {
+    return !platform_.soundDecodes || platform_.soundDecodes(path);
+}
+
+QString CEditorMessages::notASound(std::u16string_view name, bool mpeg4) const {
+    return text(mpeg4 ? EditorTexts::NotASoundButMpeg4 : EditorTexts::NotASound)
+        .arg(inQuotes(name));
+}
+
 QString CEditorMessages::playOrder(std::size_t place, std::size_t count) const {
     return text(EditorTexts::PlayOrder).arg(QString::number(place), QString::number(count));
 }

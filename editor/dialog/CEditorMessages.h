@@ -73,6 +73,11 @@ public:
     // Why the file `name` was not copied in: it is no picture the game can show, for the reason
     // `why` gives.
     QString pictureRefused(std::u16string_view name, const PictureRefusal& why) const;
+    // Whether the sound file `path` of the content folder plays, as far as the platform can tell.
+    bool soundDecodes(std::u16string_view path) const;
+    // Why the file `name` was not copied in: it is no sound the game can play; what a phone's M4A
+    // recording needs, when it is one.
+    QString notASound(std::u16string_view name, bool mpeg4) const;
 
     // The play order: "3 of 12".
     QString playOrder(std::size_t place, std::size_t count) const;

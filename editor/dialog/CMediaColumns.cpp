@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/dialog/CMediaColumns.h"
 
+#include "common/audio/SoundFormat.h"
 #include "common/pictures/PictureRefusal.h"
 #include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
@@ -119,12 +120,9 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
         }
         switch (result) {
         case CMediaFolder::CopyResult::Copied:
-            // A picture the game cannot show is taken out again: it could only show nothing.
-            if (kind == CMediaKind::Image) {
-                if (std::optional<QString> refused = refusedPicture(into, name)) {
-                    problems.push_back(*refused);
-                    break;
-                }
+            if (const std::optional<QString> refusal = refuseCopy(into, name)) {
+                problems.push_back(*refusal);
+                break;
             }
             copied = true;
             break;
@@ -148,6 +146,28 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
     if (!problems.isEmpty()) {
         messages_.tell(problems.join(QStringLiteral("\n")));
     }
+}
+
+std::optional<QString> CMediaColumns::refuseCopy(CMediaFolder& into, const std::u16string& name) {
+    std::optional<QString> refusal;
+    if (into.kind().kind() == CMediaKind::Image) {
+        const std::string bytes = into.contentsOf(name);
+        if (CPreviewWidget::decodePicture(bytes).isNull()) {
+            refusal = messages_.pictureRefused(
+                name, pictureRefusal(std::span(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                               bytes.size())));
+        }
+    } else {
+        const SoundFormat format = soundFormatOfFile(files_, into.pathOf(name));
+        if (!playable(format) || !messages_.soundDecodes(into.pathOf(name))) {
+            refusal = messages_.notASound(name, format == SoundFormat::Mpeg4Audio);
+        }
+    }
+    if (refusal) {
+        std::uint32_t removeError = 0;
+        into.remove(name, removeError);
+    }
+    return refusal;
 }
 
 std::optional<CMediaFolder::CopyResult>
@@ -187,17 +207,4 @@ void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
         return;
     }
     fill(kind);
-}
-
-std::optional<QString> CMediaColumns::refusedPicture(CMediaFolder& into,
-                                                     const std::u16string& name) const {
-    const std::string bytes = into.contentsOf(name);
-    if (!CPreviewWidget::decodePicture(bytes).isNull()) {
-        return std::nullopt;
-    }
-    std::uint32_t removeError = 0;
-    into.remove(name, removeError);
-    return messages_.pictureRefused(
-        name, pictureRefusal(
-                  std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size())));
 }

@@ -43,7 +43,8 @@ public:
     // them.
     void addFile(CMediaKind::Kind kind);
     // Copies files into the kind's folder under their own names, never over a file there, and
-    // pictures only when the game can show them; what was not copied is told, with why.
+    // pictures and sounds only when the game can show or play them; what was not copied is told,
+    // with why.
     void copyIn(CMediaKind::Kind kind, const std::vector<std::filesystem::path>& sources);
     // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
     void deleteFile(CMediaKind::Kind kind);
@@ -51,14 +52,15 @@ public:
 private:
     CSortedColumn& column(CMediaKind::Kind kind) const;
     void showPicture();
+    // Why the copy `name` just made in `into` cannot stay: a picture the game cannot show or a
+    // sound it cannot play, which is taken out again, since it could only show or play nothing.
+    // Nothing when the copy stays.
+    std::optional<QString> refuseCopy(CMediaFolder& into, const std::u16string& name);
     // A file whose own name is refused is offered under a corrected one; nothing when the user
     // declines. `name` becomes the name it was copied under.
     std::optional<CMediaFolder::CopyResult>
     copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
                            std::u16string& name, std::uint32_t& error);
-    // A picture copied in that the game cannot show is taken out again, since it could only show
-    // nothing; the message that says why. Nothing when the game shows it.
-    std::optional<QString> refusedPicture(CMediaFolder& into, const std::u16string& name) const;
 
     FileSystem& files_;
     std::u16string language_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/media/CMediaKind.h"
 
+#include "common/audio/SoundFormat.h"
+
 std::u16string CMediaKind::folder(std::u16string_view language) const {
     switch (kind_) {
     case Image:
@@ -26,11 +28,22 @@ std::u16string Exercise::*CMediaKind::field() const {
 }
 
 std::u16string CMediaKind::fileFilter(const EditorTexts& texts) const {
-    // The picture formats the game shows, and wave files, in either letter case.
-    return kind_ == Image ? texts[EditorTexts::ImageFiles] +
-                                u" (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp *.svg "
-                                u"*.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)"
-                          : texts[EditorTexts::SoundFiles] + u" (*.wav *.WAV)";
+    // The picture and sound formats the game shows and plays, in either letter case.
+    if (kind_ == Image) {
+        return texts[EditorTexts::ImageFiles] +
+               u" (*.png *.jpg *.jpeg *.gif *.bmp *.tif *.tiff *.webp *.svg "
+               u"*.PNG *.JPG *.JPEG *.GIF *.BMP *.TIF *.TIFF *.WEBP *.SVG)";
+    }
+    std::u16string lower;
+    std::u16string upper;
+    for (const std::u16string_view ending : kPlayableSoundEndings) {
+        lower += u" *" + std::u16string(ending);
+        upper += u" *";
+        for (const char16_t c : ending) {
+            upper += c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+        }
+    }
+    return texts[EditorTexts::SoundFiles] + u" (" + lower.substr(1) + upper + u")";
 }
 
 EditorTexts::Text CMediaKind::deleteQuestion() const {

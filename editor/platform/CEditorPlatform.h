@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main dialog asks of the desktop beyond its own widgets: questions, error messages,
-// the name of a new item and a file to open. The program hands in the real dialogs; tests hand
-// in stand-ins that answer as told and write down what was asked.
+// the name of a new item and a file to open; and of the sound back end, whether a sound plays. The
+// program hands in the real dialogs; tests hand in stand-ins that answer as told and write down
+// what was asked.
 #pragma once
 
 #include "editor/platform/ControllerButtons.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QWidget;
@@ -31,6 +33,9 @@ struct CEditorPlatform {
     std::function<std::vector<std::filesystem::path>(QWidget* parent, const QString& filter,
                                                      const std::filesystem::path& folder)>
         chooseFiles;
+    // Whether the sound file `path` of the content folder decodes, as the game would decode it to
+    // play it. Where it is not set, only the file's kind is looked at (SoundFormat).
+    std::function<bool(std::u16string_view path)> soundDecodes;
     // Game controllers for the switch test; none where it is not set.
     OpenControllerButtons openControllers;
 };

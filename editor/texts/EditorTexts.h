@@ -170,6 +170,9 @@ public:
         // why a picture was not copied, besides NotAPicture
         PictureTooLarge,       // %2 x %3: its size
         PictureFormatNotShown, // %2: the format's name
+        // a sound file refused as it is copied in: one of no kind that plays, and a phone's M4A
+        NotASound,
+        NotASoundButMpeg4,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -362,6 +365,12 @@ public:
         u"PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures; please save it in one of these "
         u"formats first. A phone set to take its photos as JPEG (on an iPhone: Settings, Camera, "
         u"Formats, Most Compatible) saves photos the game shows.",
+        u"%1 is not a sound the game can play, so it was not copied. The game plays WAV, Ogg "
+        u"Vorbis, Opus, MP3 and FLAC files named for what they hold (.wav, .ogg, .oga, .opus, "
+        u".mp3, .flac); please save it in one of these formats first.",
+        u"%1 is an M4A or AAC recording, as phones make them, which the game cannot play, so it "
+        u"was not copied. Please share it from the phone as MP3 or WAV, or convert it to one of "
+        u"these with a sound converter, and add that file instead.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

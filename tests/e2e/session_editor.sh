@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # An adult works in the real list editor with the mouse and the keyboard on a copy of the demo
 # content: a new list "farm", at first just the UTF-8 mark, with one exercise "zebu", whose own
-# picture, sound and recorded word are copied in through the editor's file dialogs and chosen in
-# their columns, a background colour of its own and the word typed in the text box; the system's
-# stop request (SIGTERM) then ends the editor with status 0, and the list file holds all of it.
-# The game, set to that list for find images and for picture and word, plays it with two
+# picture, sound (OGG) and recorded word (MP3) are copied in through the editor's file dialogs and
+# chosen in their columns, a background colour of its own and the word typed in the text box; the
+# system's stop request (SIGTERM) then ends the editor with status 0, and the list file holds all
+# of it. The game, set to that list for find images and for picture and word, plays it with two
 # switches: find images offers the new picture and takes the right half; picture and word shows
-# it on the exercise's colour with its word. Neither program writes to its standard error.
+# it on the exercise's colour with its word, and is heard saying it (the MP3) and, with speech
+# off, sounding it (the OGG). Neither program writes to its standard error.
 set -u
 VIMO_GAME=$1
 VIMO_EDITOR=$(cd "$(dirname "$1")" && pwd)/vimoedit
@@ -30,15 +31,12 @@ refused=$("$VIMO_EDITOR" --windowed 2>&1)
     fail "vimoedit --windowed: $refused"
 
 # The adult's own files, outside the content folder: a picture whose halves tell which half
-# shows, and a tenth of a second of silence as the sound and as the recorded word.
+# shows, and the demo's recorded "cat" as an OGG sound and an MP3 recorded word.
 own=$E2E_TMP/own
 mkdir -p "$own"
 /usr/bin/convert -size 200x300 xc:'#ff00ff' -size 200x300 xc:'#00ff00' +append "$own/zebu.png"
-{
-    printf 'RIFF\x44\x03\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x01\x00'
-    printf '\x40\x1f\x00\x00\x40\x1f\x00\x00\x01\x00\x08\x00data\x20\x03\x00\x00'
-    head -c 800 /dev/zero | tr '\0' '\200'
-} >"$own/zebu.wav"
+oggenc -Q -o "$own/zebu.ogg" "$content/speech/English/cat.wav" || fail "oggenc failed"
+lame --quiet "$content/speech/English/cat.wav" "$own/zebu.mp3" || fail "lame failed"
 
 # Places in the editor's window: the add buttons under the columns, the first entry of each
 # column, the text box and the colour's forward arrow.
@@ -89,8 +87,8 @@ editor_click "$add_exercise"
 answer zebu
 editor_click "$first_exercise"
 copy_in "$add_image" "$own/zebu.png" "$content/gfx/images/zebu.png"
-copy_in "$add_sound" "$own/zebu.wav" "$content/sfx/images/zebu.wav"
-copy_in "$add_speech" "$own/zebu.wav" "$content/speech/English/zebu.wav"
+copy_in "$add_sound" "$own/zebu.ogg" "$content/sfx/images/zebu.ogg"
+copy_in "$add_speech" "$own/zebu.mp3" "$content/speech/English/zebu.mp3"
 choose_last "$first_image"
 choose_last "$first_sound"
 choose_last "$first_speech"
@@ -105,7 +103,7 @@ expect_no_errors "$E2E_TMP/editor.err" "the editor"
 # The list: the UTF-8 mark, then name, picture, sound, speech, word and an opaque colour.
 [ "$(head -c 3 "$list" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the list has no UTF-8 mark"
 lines=$(tail -c +4 "$list" | tr -d '\r' | head -5 | tr '\n' ' ')
-[ "$lines" = "zebu zebu.png zebu.wav zebu.wav zebu " ] || fail "the list holds $lines"
+[ "$lines" = "zebu zebu.png zebu.ogg zebu.mp3 zebu " ] || fail "the list holds $lines"
 colour=$(tr -d '\r' <"$list" | sed -n 6p)
 [ -n "$colour" ] && [ "$colour" != -16777216 ] || fail "the exercise did not get a colour: $colour"
 [ $((colour & 0xFF000000)) = $((0xFF000000)) ] || fail "the exercise's colour $colour is not opaque"
@@ -133,4 +131,24 @@ take_shot
 leave
 leave quit
 expect_no_errors "$E2E_TMP/game.err" "the game"
+
+# What picture and word says of the exercise, written by SDL's disk audio driver with the demo's
+# own sounds gone: the recorded word, then with speech off (line 7) the sound. Its start music is
+# off (line 42): asked for, even missing, it would cut the first word off.
+find "$content" -name '*.wav' -delete
+set_setting 42 0
+for speech in 1 0; do
+    set_setting 7 "$speech"
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$E2E_TMP/heard.raw start_game "$content"
+    window=$(game_window)
+    wait_for_menu 15
+    open_activity 5
+    wait_for_pixel "$window" 300 200 ff00ff 5
+    sleep 1
+    [ -n "$(tr -d '\0' <"$E2E_TMP/heard.raw" | head -c 1)" ] || fail "silence with speech $speech"
+    kill -TERM "$GAME_PID"
+    expect_exit 0
+    sed -i '/SDL disk i\/o audio driver\|Writing to file \[/d' "$E2E_TMP/game.err"
+    expect_no_errors "$E2E_TMP/game.err" "the game"
+done
 echo "editor session: passed (the exercise's colour $exercise_colour)"

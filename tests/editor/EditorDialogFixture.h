@@ -32,7 +32,8 @@ public:
     // What the stand-ins answer, in order; an unexpected question fails the test.
     std::deque<bool> answers;
     std::deque<std::optional<QString>> names;
-    std::vector<std::filesystem::path> chosenFiles; // none: Cancel
+    std::vector<std::filesystem::path> chosenFiles;        // none: Cancel
+    std::function<bool(std::u16string_view)> soundDecodes; // unset: sounds told by their kind
     // What the dialog asked and showed.
     QStringList questions;
     QStringList errors;
@@ -100,6 +101,7 @@ public:
             return chosenFiles;
         };
         platform.openControllers = [this] { return std::make_unique<QueuedControllers>(*this); };
+        platform.soundDecodes = soundDecodes;
         return platform;
     }
 

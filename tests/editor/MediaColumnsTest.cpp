@@ -3,8 +3,10 @@
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"
 #include "ExifJpeg.h"
+#include "common/audio/sdl/SdlSound.h"
 
 #include <QBuffer>
+#include <cstdlib>
 
 using MediaColumnsTest = EditorDialogFixture;
 
@@ -63,9 +65,9 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_FALSE(preview().hasPicture());
 }
 
-// Files added are copied into their kind's folder and only offered; one already there or a
-// picture the game cannot show is not copied, and the user is told why. A phone's 48-megapixel
-// photo is shown.
+// Files added are copied into their kind's folder and only offered; one already there, a picture
+// the game cannot show or a sound it cannot play (decoded by the sound back end) is not copied,
+// and the user is told why. A phone's 48-megapixel photo is shown.
 TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", solidPng(0x00FF00));
     elsewhere.write("notes.png", "not a picture");
@@ -76,22 +78,43 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     elsewhere.write("huge.jpg", jpegDeclaring(10000, 7000));
     elsewhere.write("phone.jpg", greyJpeg(8000, 6000));
     elsewhere.write("cat.wav", "another cat");
+    std::string gsm = pcmWave(8000, 800);
+    gsm[20] = 0x31; // the format tag of GSM 6.10
+    elsewhere.write("gsm.wav", gsm);
+    elsewhere.write("memo.wav", mp3Frames(40));
+    elsewhere.write("memo.mp3", mp3Frames(40));
+    elsewhere.write("memo.m4a", std::string("\0\0\0\x20"
+                                            "ftypM4A ",
+                                            12));
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlSound decoder(files);
+    soundDecodes = [&decoder](std::u16string_view path) { return decoder.decodes(path); };
     openContent("animals", "dog");
     const std::string animals = file("data/English/animals");
     for (const char* name : {"horse.png", "notes.png", "photo.heic", "huge.jpg", "phone.jpg"}) {
         chosenFiles.push_back(elsewhere.path() / name);
     }
     press("addImage");
-    chosenFiles = {elsewhere.path() / "cat.wav"};
+    chosenFiles = {elsewhere.path() / "cat.wav", elsewhere.path() / "gsm.wav",
+                   elsewhere.path() / "memo.wav", elsewhere.path() / "memo.mp3"};
     press("addSound");
-    ASSERT_EQ(errors.size(), 2);
+    chosenFiles = {elsewhere.path() / "memo.m4a"};
+    press("addSpeech");
+    ASSERT_EQ(errors.size(), 3);
     const QStringList refused = errors[0].split("\n");
     ASSERT_EQ(refused.size(), 3);
     EXPECT_TRUE(refused[0].startsWith("\"notes.png\" is not a picture the game can show"));
     EXPECT_TRUE(refused[1].startsWith("\"photo.heic\" is a HEIC picture, which the game does not"));
     EXPECT_TRUE(refused[2].startsWith("\"huge.jpg\" is too large for the game to show (10000 x "
                                       "7000 pixels)"));
-    EXPECT_EQ(errors[1], "sfx\\images\\cat.wav is already there. Nothing was copied.");
+    const QStringList sounds = errors[1].split('\n');
+    ASSERT_EQ(sounds.size(), 3);
+    EXPECT_EQ(sounds[0], "sfx\\images\\cat.wav is already there. Nothing was copied.");
+    EXPECT_TRUE(sounds[1].startsWith("\"gsm.wav\" is not a sound the game can play"));
+    EXPECT_TRUE(sounds[2].startsWith("\"memo.wav\" is not a sound the game can play"));
+    EXPECT_TRUE(errors[2].startsWith("\"memo.m4a\" is an M4A or AAC recording"));
+    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav", "memo.mp3"}));
+    EXPECT_FALSE(exists("speech/English/memo.m4a"));
     EXPECT_EQ(file("gfx/images/horse.png"), solidPng(0x00FF00));
     EXPECT_FALSE(exists("gfx/images/notes.png"));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");

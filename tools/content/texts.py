@@ -362,6 +362,12 @@ EDITOR = {
         "PNG, JPEG, GIF, BMP, TIFF, WebP and SVG pictures; please save it in one of these formats "
         "first. A phone set to take its photos as JPEG (on an iPhone: Settings, Camera, Formats, "
         "Most Compatible) saves photos the game shows.",
+        "%1 is not a sound the game can play, so it was not copied. The game plays WAV, Ogg "
+        "Vorbis, Opus, MP3 and FLAC files named for what they hold (.wav, .ogg, .oga, .opus, "
+        ".mp3, .flac); please save it in one of these formats first.",
+        "%1 is an M4A or AAC recording, as phones make them, which the game cannot play, so it "
+        "was not copied. Please share it from the phone as MP3 or WAV, or convert it to one of "
+        "these with a sound converter, and add that file instead.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -541,6 +547,13 @@ EDITOR = {
         "bilder i PNG, JPEG, GIF, BMP, TIFF, WebP och SVG; spara den i något av de formaten "
         "först. En telefon som tar sina foton som JPEG (på en iPhone: Inställningar, Kamera, "
         "Format, Mest kompatibel) sparar foton som spelet visar.",
+        "%1 är inte ett ljud som spelet kan spela, så det kopierades inte. Spelet spelar filer "
+        "i WAV, Ogg Vorbis, Opus, MP3 och FLAC med ett namn som säger vad de innehåller (.wav, "
+        ".ogg, .oga, .opus, .mp3, .flac); spara det i något av de formaten först.",
+        "%1 är en inspelning i M4A eller AAC, som telefoner sparar dem, och sådana kan spelet "
+        "inte spela, så den kopierades inte. Dela den från telefonen som MP3 eller WAV, eller "
+        "konvertera den till något av de formaten med ett ljudprogram, och lägg sedan till den "
+        "filen i stället.",
     ],
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChunkCache.h"
 
-#include "common/audio/sdl/WaveFile.h"
+#include "common/audio/sdl/SoundFile.h"
 
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -32,7 +32,7 @@ SharedChunk ChunkCache::get(std::u16string_view path) {
     if (!stamp) {
         return nullptr;
     }
-    ChunkPtr chunk = loadWave(files_, path);
+    ChunkPtr chunk = loadSound(files_, path);
     if (!chunk) {
         return nullptr;
     }

@@ -2,6 +2,7 @@
 #include "SdlSound.h"
 
 #include "common/audio/NullSound.h"
+#include "common/audio/SoundFormat.h"
 #include "common/audio/sdl/DeviceCommand.h"
 #include "common/text/CaseFolding.h"
 
@@ -154,6 +155,16 @@ void SdlSound::playShared(const Lock& held, std::u16string_view path, int loops)
 
 bool SdlSound::playing() const {
     return isOpen() && channelPlaying(session_->hold(), kSharedChannel);
+}
+
+bool SdlSound::decodes(std::u16string_view path) {
+    if (isOpen()) {
+        const Lock held = session_->hold();
+        if (session_->wake(held)) {
+            return cache_.get(path) != nullptr;
+        }
+    }
+    return playable(soundFormatOfFile(files_, path));
 }
 
 std::u16string SdlSound::sharedChannelSound() const {

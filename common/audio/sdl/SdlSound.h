@@ -50,10 +50,15 @@ public:
     // Asked of the mixer under the session's lock, which its closing timer takes too.
     bool playing() const override;
     // Refused (a number other than 0): text that is none of the forms, a type other than
-    // "Waveaudio", an alias already open, a file that is missing or not a playable wave file,
+    // "Waveaudio", an alias already open, a file that is missing or not a sound that plays,
     // an alias that is not open, a position past the end. Seek stops the device; Play starts
     // from the last position sought (the start, unless another was).
     int sendCommand(std::u16string_view command) override;
+
+    // Whether `path` holds a sound that plays, decoded as playing it would decode it (and kept
+    // like a sound played): the editor's test of a file it takes in. Without an audio device only
+    // the file's kind is looked at, from its first bytes and its name.
+    bool decodes(std::u16string_view path);
 
     // The path of the sound the shared channel plays now; empty when it is silent.
     std::u16string sharedChannelSound() const;

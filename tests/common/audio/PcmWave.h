@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Wave files made by the tests themselves: 16-bit mono PCM holding a square wave, so the mixer
-// has real samples to play.
+// Sound files made by the tests themselves: wave files of 16-bit mono PCM holding a square wave,
+// so the mixer has real samples to play, and MP3 files of silent frames.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +28,17 @@ inline std::string pcmWave(std::uint32_t sampleRate, std::uint32_t frames) {
     put(dataBytes, 4);
     for (std::uint32_t i = 0; i < frames; ++i) {
         put((i / 50) % 2 == 0 ? 8000u : static_cast<std::uint16_t>(-8000), 2);
+    }
+    return bytes;
+}
+
+// MPEG-1 layer III frames at 128 kbit/s, 44.1 kHz, mono, of 1152 samples each: a header and zeros.
+inline std::string mp3Frames(std::size_t count) {
+    std::string frame("\xFF\xFB\x90\xC0", 4);
+    frame.resize(417, '\0');
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes += frame;
     }
     return bytes;
 }

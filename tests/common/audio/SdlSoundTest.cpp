@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -78,30 +79,41 @@ TEST_F(SdlSoundTest, ANewSoundCutsOffTheSharedChannelUnlessAskedNotTo) {
     EXPECT_FALSE(sound.playing());
 }
 
-// Files that cannot play, or would decode larger than the largest sound file read, stay silent.
+// Files that cannot play, or would decode larger than the largest sound file read, stay silent;
+// the editor's test of a file says the same.
 TEST_F(SdlSoundTest, AFileThatCannotBePlayedOrWouldDecodeTooLargeStaysSilentWithoutFailing) {
     std::string claims4GB = pcmWave(22050, 2205);
     claims4GB.replace(40, 4, "\xF0\xFF\xFF\xFF");
-    const std::tuple<const char*, std::string, bool> cases[] = {
-        {"missing", "", false},
-        {"not a wave file", "just some text", false},
-        {"cut short", pcmWave(22050, 2205).substr(0, 40), false},
+    std::string gsm = pcmWave(8000, 8000);
+    gsm[20] = 0x31; // the format tag of GSM 6.10, which no decoder here reads
+    const std::tuple<const char*, const char*, std::string, bool> cases[] = {
+        {"missing", "odd.wav", "", false},
+        {"not a wave file", "odd.wav", "just some text", false},
+        {"cut short", "odd.wav", pcmWave(22050, 2205).substr(0, 40), false},
         // 4 MB that the mixer's 44.1 kHz 16-bit stereo makes 176 MB of
-        {"17 minutes at 2 kHz", pcmWave(2000, 2u << 20), false},
-        {"a second at 8 kHz", pcmWave(8000, 8000), true},
-        {"a data chunk that claims 4 GB", claims4GB, true},
+        {"17 minutes at 2 kHz", "odd.wav", pcmWave(2000, 2u << 20), false},
+        {"a second at 8 kHz", "odd.wav", pcmWave(8000, 8000), true},
+        {"a data chunk that claims 4 GB", "odd.wav", claims4GB, true},
+        {"GSM in a wave file", "odd.wav", gsm, false},
+        {"an MP3 file", "odd.mp3", mp3Frames(40), true},
+        {"an MP3 file renamed .wav", "odd.wav", mp3Frames(40), false},
+        {"13 minutes of MP3, 138 MB decoded", "odd.mp3", mp3Frames(30000), false},
     };
-    for (const auto& [what, content, plays] : cases) {
+    for (const auto& [what, name, content, plays] : cases) {
         SCOPED_TRACE(what);
-        std::filesystem::remove(folder.path() / "sfx/odd.wav");
-        if (!content.empty()) {
-            folder.write("sfx/odd.wav", content);
+        for (const char* old : {"sfx/odd.wav", "sfx/odd.mp3"}) {
+            std::filesystem::remove(folder.path() / old);
         }
+        if (!content.empty()) {
+            folder.write(std::string("sfx/") + name, content);
+        }
+        const std::u16string path = u"sfx\\" + std::u16string(name, name + std::strlen(name));
         SdlSound sound(files);
-        sound.playOnce(u"sfx\\odd.wav");
+        sound.playOnce(path);
         EXPECT_EQ(sound.playing(), plays);
-        EXPECT_EQ(sound.sendCommand(u"Open sfx\\odd.wav ALIAS odd TYPE Waveaudio wait") == 0,
+        EXPECT_EQ(sound.sendCommand(u"Open " + path + u" ALIAS odd TYPE Waveaudio wait") == 0,
                   plays);
+        EXPECT_EQ(sound.decodes(path), plays);
     }
 }
 
@@ -155,6 +167,9 @@ TEST_F(SdlSoundTest, ABackEndWithoutADeviceIsSilent) {
     SdlSound sound(files);
     sound.playOnce(kShort);
     EXPECT_FALSE(sound.playing());
+    folder.write("sfx/renamed.wav", mp3Frames(4));
+    EXPECT_TRUE(sound.decodes(kShort)) << "a wave file, told by its kind";
+    EXPECT_FALSE(sound.decodes(u"sfx\\renamed.wav"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaveFile.h"
+#include "SoundFile.h"
 
+#include "common/audio/SoundFormat.h"
 #include "common/files/WholeFile.h"
 
 #include <SDL_mixer.h>
@@ -15,13 +16,6 @@ namespace {
 // Several minutes of CD-quality sound; anything larger is not a sound of this game, and reading
 // it whole could exhaust memory.
 constexpr std::size_t kLargestFile = 128u << 20;
-
-// SDL_mixer would also try its music decoders on anything else, and some of them take noise
-// for sound; content sounds are wave files, so only those are handed over.
-bool isRiffWave(const std::vector<unsigned char>& bytes) {
-    return bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 &&
-           std::memcmp(bytes.data() + 8, "WAVE", 4) == 0;
-}
 
 std::uint32_t littleEndian(const unsigned char* at, int count) {
     std::uint32_t value = 0;
@@ -73,9 +67,54 @@ std::uint64_t examineWave(std::vector<unsigned char>& bytes) {
     return 0;
 }
 
+// The bytes a compressed sound takes once decoded in the mixer's format, from the length its
+// decoder reads before decoding; zero when the decoder does not take the file or cannot tell.
+std::uint64_t examineCompressed(const std::vector<unsigned char>& bytes, Mix_MusicType type) {
+    int frequency = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    if (Mix_QuerySpec(&frequency, &format, &channels) == 0) {
+        return 0;
+    }
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    Mix_Music* music = source != nullptr ? Mix_LoadMUSType_RW(source, type, 1) : nullptr;
+    if (music == nullptr) {
+        return 0;
+    }
+    const double seconds = Mix_MusicDuration(music);
+    Mix_FreeMusic(music);
+    // Days of sound, or a length the decoder cannot tell (negative, or not a number), are refused
+    // alike: the first is far over the limit anyway.
+    if (!(seconds > 0 && seconds < 1e6)) {
+        return 0;
+    }
+    return static_cast<std::uint64_t>(seconds * frequency) *
+           static_cast<std::uint64_t>(SDL_AUDIO_BITSIZE(format) / 8 * channels);
+}
+
+// The decoded size of the sound in `bytes`; zero when it is not of a kind that plays.
+std::uint64_t examineSound(std::u16string_view path, std::vector<unsigned char>& bytes) {
+    switch (soundFormatOf(path, bytes)) {
+    case SoundFormat::Wave:
+        return examineWave(bytes);
+    case SoundFormat::OggVorbis:
+        return examineCompressed(bytes, MUS_OGG);
+    case SoundFormat::OggOpus:
+        return examineCompressed(bytes, MUS_OPUS);
+    case SoundFormat::Mp3:
+        return examineCompressed(bytes, MUS_MP3);
+    case SoundFormat::Flac:
+        return examineCompressed(bytes, MUS_FLAC);
+    case SoundFormat::Mpeg4Audio:
+    case SoundFormat::Unknown:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
-ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
+ChunkPtr loadSound(const FileSystem& files, std::u16string_view path) {
     std::unique_ptr<InputStream> in = files.openForReading(path);
     if (!in) {
         return nullptr;
@@ -83,13 +122,15 @@ ChunkPtr loadWave(const FileSystem& files, std::u16string_view path) {
     std::vector<unsigned char> bytes;
     std::uint32_t error = 0;
     try {
-        if (!readWholeFile(*in, kLargestFile, bytes, error) || !isRiffWave(bytes)) {
+        if (!readWholeFile(*in, kLargestFile, bytes, error)) {
             return nullptr;
         }
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
-    const std::uint64_t decoded = examineWave(bytes);
+    // SDL_mixer would also try its music decoders on a file of another kind, and some of them
+    // take noise for sound, so only the kinds that play are handed over.
+    const std::uint64_t decoded = examineSound(path, bytes);
     if (decoded == 0 || decoded > kLargestFile) {
         return nullptr;
     }
