@@ -7,6 +7,7 @@
 
 #include "common/content/Exercise.h"
 #include "editor/lists/CListFolder.h"
+#include "editor/lists/CListUndo.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -93,6 +94,10 @@ public:
     bool moveChosen(bool earlier);
     // The chosen exercise's picture, sound or speech (`field`) names this file; empty for none.
     bool setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName);
+    // Deleting, moving and renaming an exercise can be taken back, last first, while the list
+    // stays open; the exercise taken back is chosen.
+    bool canUndo() const { return !undo_.isEmpty(); }
+    bool undo();
 
 private:
     void letGo();
@@ -104,4 +109,5 @@ private:
     int colourIndex_ = 0;
     bool unsaved_ = false;
     std::size_t linesAfterEnd_ = 0;
+    CListUndo undo_;
 };
