@@ -107,6 +107,10 @@ void CEditorWiring::wireButtons() const {
                      [&actions] { actions.remove(); });
     onClickWithSound(controls_.addButtons[Controls::ExerciseColumn], &D::addExercise);
     onClickWithSound(controls_.deleteButtons[Controls::ExerciseColumn], &D::deleteExercise);
+    onClickWithSound(controls_.undo, &D::undo);
+    // Ctrl+Z anywhere but in the text box, which takes back its own typing.
+    QObject::connect(new QShortcut(QKeySequence::Undo, &dialog), &QShortcut::activated, &dialog,
+                     &D::undo);
     onClick(controls_.playEarlier, [&dialog] { dialog.moveInPlayOrder(true); });
     onClick(controls_.playLater, [&dialog] { dialog.moveInPlayOrder(false); });
     onClick(controls_.nextColour, [&dialog] { dialog.moveColour(true); });

@@ -13,6 +13,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <utility>
@@ -86,14 +87,17 @@ void CListEditorDialog::showState() {
     controls_.playOrder->setText(place ? messages_.playOrder(*place + 1, count) : QString());
     // A button that would do nothing now cannot be pressed.
     const bool open = edited_.isOpen();
-    for (auto [button, enabled] :
-         {std::pair{controls_.deleteButtons[Controls::ListColumn], open},
-          std::pair{controls_.addButtons[Controls::ExerciseColumn], open},
-          std::pair{controls_.deleteButtons[Controls::ExerciseColumn], exercise != nullptr},
-          std::pair{controls_.previousColour, exercise != nullptr},
-          std::pair{controls_.nextColour, exercise != nullptr}, std::pair{controls_.save, open},
-          std::pair{controls_.playEarlier, place && *place > 0},
-          std::pair{controls_.playLater, place && *place + 1 < count}}) {
+    const std::pair<QAbstractButton*, bool> states[] = {
+        {controls_.deleteButtons[Controls::ListColumn], open},
+        {controls_.addButtons[Controls::ExerciseColumn], open},
+        {controls_.deleteButtons[Controls::ExerciseColumn], exercise != nullptr},
+        {controls_.previousColour, exercise != nullptr},
+        {controls_.nextColour, exercise != nullptr},
+        {controls_.save, open},
+        {controls_.playEarlier, place && *place > 0},
+        {controls_.playLater, place && *place + 1 < count},
+        {controls_.undo, edited_.canUndo()}};
+    for (auto [button, enabled] : states) {
         button->setEnabled(enabled);
     }
     for (CMediaKind::Kind kind : {CMediaKind::Image, CMediaKind::Sound, CMediaKind::Speech}) {
@@ -153,6 +157,12 @@ void CListEditorDialog::addExercise() {
 
 void CListEditorDialog::deleteExercise() {
     shown(session_.write([this] { return edited_.deleteChosen(); }));
+    fillExerciseColumn();
+}
+
+void CListEditorDialog::undo() {
+    storeText(); // typing not taken yet stays with its exercise
+    shown(session_.write([this] { return edited_.undo(); }));
     fillExerciseColumn();
 }
 

@@ -52,6 +52,8 @@ public:
     void renameExercise();
     void addExercise();
     void deleteExercise();
+    // Takes back the last deletion, move or renaming of an exercise and writes the list.
+    void undo();
     // What was typed in the text box goes to the chosen exercise: true when written, false when
     // held unsaved, nothing when nothing was typed or the user kept the lines after the end.
     std::optional<bool> storeText();

@@ -108,9 +108,10 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
         std::u16string name;
         std::uint32_t error = 0;
         CMediaFolder::CopyResult result = into.copyIn(source, name, error);
-        if (result == CMediaFolder::CopyResult::BadName) {
+        if (result == CMediaFolder::CopyResult::BadName ||
+            result == CMediaFolder::CopyResult::AlreadyThere) {
             const std::optional<CMediaFolder::CopyResult> renamed =
-                copyUnderCorrectedName(into, source, name, error);
+                copyUnderOtherName(into, source, name, error);
             if (!renamed) {
                 continue;
             }
@@ -151,19 +152,19 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
 }
 
 std::optional<CMediaFolder::CopyResult>
-CMediaColumns::copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
-                                      std::u16string& name, std::uint32_t& error) {
+CMediaColumns::copyUnderOtherName(CMediaFolder& into, const std::filesystem::path& source,
+                                  std::u16string& name, std::uint32_t& error) {
     const CItemName::Fault fault = CItemName::faultOf(name);
-    const std::u16string corrected = CItemName::corrected(name);
-    if (!messages_.mayCopyAs(name, fault, corrected)) {
+    std::u16string other = fault == CItemName::Fault::None ? name : CItemName::corrected(name);
+    // The teacher's file is never hidden behind another of its name, such as the demo's own.
+    if (files_.exists(into.pathOf(other))) {
+        other = into.freeName(other);
+    }
+    if (!messages_.mayCopyAs(name, fault, other)) {
         return std::nullopt;
     }
-    name = corrected;
-    if (files_.copyIn(source, into.pathOf(name), error)) {
-        return CMediaFolder::CopyResult::Copied;
-    }
-    return error == EEXIST ? CMediaFolder::CopyResult::AlreadyThere
-                           : CMediaFolder::CopyResult::Failed;
+    name = other;
+    return into.copyInAs(source, name, error);
 }
 
 void CMediaColumns::deleteFile(CMediaKind::Kind kind) {

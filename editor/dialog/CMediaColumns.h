@@ -43,7 +43,8 @@ public:
     // them.
     void addFile(CMediaKind::Kind kind);
     // Copies files into the kind's folder under their own names, never over a file there, and
-    // pictures only when the game can show them; what was not copied is told, with why.
+    // pictures only when the game can show them; a name refused or taken is offered corrected or
+    // numbered. What was not copied is told, with why.
     void copyIn(CMediaKind::Kind kind, const std::vector<std::filesystem::path>& sources);
     // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
     void deleteFile(CMediaKind::Kind kind);
@@ -51,11 +52,12 @@ public:
 private:
     CSortedColumn& column(CMediaKind::Kind kind) const;
     void showPicture();
-    // A file whose own name is refused is offered under a corrected one; nothing when the user
-    // declines. `name` becomes the name it was copied under.
-    std::optional<CMediaFolder::CopyResult>
-    copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
-                           std::u16string& name, std::uint32_t& error);
+    // A file whose own name is refused, or taken by another file, is offered under a corrected
+    // or a free one; nothing when the user declines. `name` becomes the name it was copied under.
+    std::optional<CMediaFolder::CopyResult> copyUnderOtherName(CMediaFolder& into,
+                                                               const std::filesystem::path& source,
+                                                               std::u16string& name,
+                                                               std::uint32_t& error);
 
     FileSystem& files_;
     std::u16string language_;

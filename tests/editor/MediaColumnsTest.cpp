@@ -45,24 +45,30 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_FALSE(preview().hasPicture());
 }
 
-// Files added are copied into their kind's folder and only offered; one already there or a
-// picture the game cannot show is not copied, and the user is told why.
+// Files added are copied into their kind's folder and only offered; one whose name is taken
+// (in any letter case) is offered under a free name, and a picture the game cannot show is not
+// copied, and the user is told why.
 TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", solidPng(0x00FF00));
     elsewhere.write("notes.png", "not a picture");
     elsewhere.write("cat.wav", "another cat");
     openContent("animals", "dog");
+    folder.write("sfx/images/Cat (2).wav", "");
     const std::string animals = file("data/English/animals");
     chosenFiles = {elsewhere.path() / "horse.png", elsewhere.path() / "notes.png"};
     press("addImage");
     chosenFiles = {elsewhere.path() / "cat.wav"};
+    answers = {true};
     press("addSound");
-    ASSERT_EQ(errors.size(), 2);
+    ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].startsWith("\"notes.png\" is not a picture the game can show"));
-    EXPECT_EQ(errors[1], "sfx\\images\\cat.wav is already there. Nothing was copied.");
+    EXPECT_EQ(questions, QStringList({"The file \"cat.wav\" cannot be copied under this name: "
+                                      "another file of the folder has this name, and the lists "
+                                      "would find that one. Copy it as \"cat (3).wav\"?"}));
     EXPECT_EQ(file("gfx/images/horse.png"), solidPng(0x00FF00));
     EXPECT_FALSE(exists("gfx/images/notes.png"));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
+    EXPECT_EQ(file("sfx/images/cat (3).wav"), "another cat");
     EXPECT_EQ(column("image").entries(),
               QStringList({"broken.png", "cat.png", "dog.png", "horse.png"}));
     EXPECT_EQ(file("data/English/animals"), animals);

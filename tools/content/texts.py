@@ -356,6 +356,12 @@ EDITOR = {
         "the way out, no switch",
         "The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
         "system.",
+        "another file of the folder has this name, and the lists would find that one",
+        "Undo",
+        "Takes back the last deleting, moving or renaming of an exercise (Ctrl+Z).",
+        "The list is now called %1, but the game's settings could not be changed to the new "
+        "name, so these activities will find no list until it is chosen for them again on the "
+        "game's options screen: %2.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -528,6 +534,12 @@ EDITOR = {
         "vägen ut, ingen kontakt",
         "Spelet hör inte den här tangenten: Alt, tangenter som trycks med Alt samt F10 behålls "
         "av systemet.",
+        "en annan fil i mappen har det namnet, och listorna skulle hitta den",
+        "Ångra",
+        "Ångrar den senaste borttagningen, flyttningen eller namnbytet av en övning (Ctrl+Z).",
+        "Listan heter nu %1, men spelets inställningar kunde inte ändras till det nya namnet, så "
+        "de här aktiviteterna hittar ingen lista förrän den har valts åt dem igen på spelets "
+        "inställningsskärm: %2.",
     ],
 }
 
