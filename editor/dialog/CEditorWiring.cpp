@@ -9,6 +9,7 @@
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
+#include "editor/dialog/QtText.h"
 
 #include <QPushButton>
 #include <QShortcut>
@@ -88,6 +89,14 @@ void CEditorWiring::wireMedia() const {
             media.deleteFile(kind);
             dialog.showState();
         });
+        // A right click deletes a file without choosing it, which would assign it.
+        controls_.columns[index]->offerEntryAction(
+            toQString(dialog.texts()[EditorTexts::DeleteFileAction]));
+        QObject::connect(controls_.columns[index], &CSortedColumn::entryActionTaken, &dialog,
+                         [&dialog, &media, kind](const QString& name) {
+                             media.deleteFile(kind, fromQString(name));
+                             dialog.showState();
+                         });
         // Files dropped on the column are copied in as added ones are.
         QObject::connect(new CFileDropTarget(*controls_.columns[index]->viewport()),
                          &CFileDropTarget::dropped, &dialog,

@@ -170,21 +170,24 @@ CMediaColumns::copyUnderOtherName(CMediaFolder& into, const std::filesystem::pat
 void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
     const std::optional<std::u16string> name = chosenFile(kind);
     // The None entry stands for no file; there is nothing to delete.
-    if (!name || name->empty()) {
-        return;
+    if (name && !name->empty()) {
+        deleteFile(kind, *name);
     }
+}
+
+void CMediaColumns::deleteFile(CMediaKind::Kind kind, const std::u16string& name) {
     CMediaFolder& from = folder(kind);
     const CListFolder lists(files_, language_);
-    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], *name,
-                                 CListUsers::listsNaming(lists, from.kind().field(), *name))) {
+    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], name,
+                                 CListUsers::listsNaming(lists, from.kind().field(), name))) {
         return;
     }
     if (kind == CMediaKind::Image) {
         controls_.preview->releasePicture(); // the picture's file is let go before it is removed
     }
     std::uint32_t error = 0;
-    if (!from.remove(*name, error)) {
-        messages_.removeFailed(error, from.pathOf(*name));
+    if (!from.remove(name, error)) {
+        messages_.removeFailed(error, from.pathOf(name));
         return;
     }
     fill(kind);

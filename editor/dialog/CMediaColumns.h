@@ -46,8 +46,10 @@ public:
     // pictures only when the game can show them; a name refused or taken is offered corrected or
     // numbered. What was not copied is told, with why.
     void copyIn(CMediaKind::Kind kind, const std::vector<std::filesystem::path>& sources);
-    // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
+    // Deletes the chosen file, or the file `name`, once the user agrees; the exercises keep the
+    // names they hold.
     void deleteFile(CMediaKind::Kind kind);
+    void deleteFile(CMediaKind::Kind kind, const std::u16string& name);
 
 private:
     CSortedColumn& column(CMediaKind::Kind kind) const;

@@ -4,6 +4,8 @@
 #include "common/text/CaseFolding.h"
 #include "editor/dialog/QtText.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
@@ -134,6 +136,14 @@ QItemSelectionModel::SelectionFlags CSortedColumn::selectionCommand(const QModel
     if (!index.isValid()) {
         return QItemSelectionModel::NoUpdate;
     }
+    // A right click that offers the entry action leaves the choice as it was.
+    const bool rightClick = event != nullptr &&
+                            (event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::MouseButtonRelease) &&
+                            static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (rightClick && !entryAction_.isEmpty()) {
+        return QItemSelectionModel::NoUpdate;
+    }
     const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
         return QItemSelectionModel::ClearAndSelect;
@@ -148,5 +158,20 @@ void CSortedColumn::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     if (again && event->button() == Qt::LeftButton) {
         emit chosenAgain();
+    }
+}
+
+void CSortedColumn::contextMenuEvent(QContextMenuEvent* event) {
+    const QListWidgetItem* entry = itemAt(event->pos());
+    if (entryAction_.isEmpty() || entry == nullptr || entry->data(kMarkedRole).toBool()) {
+        QListWidget::contextMenuEvent(event);
+        return;
+    }
+    // The text is taken first: what the action does may fill the column anew.
+    const QString text = entry->text();
+    QMenu menu(this);
+    const QAction* action = menu.addAction(entryAction_);
+    if (menu.exec(event->globalPos()) == action) {
+        emit entryActionTaken(text);
     }
 }

@@ -172,6 +172,7 @@ public:
         UndoButton,
         UndoTip,
         SettingsNotFollowed,
+        DeleteFileAction,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -316,6 +317,7 @@ public:
         u"The list is now called %1, but the game's settings could not be changed to the new "
         u"name, so these activities will find no list until it is chosen for them again on the "
         u"game's options screen: %2.", // the cause follows
+        u"Delete file…",               // a right click's action on a picture, sound or speech file
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -87,5 +87,10 @@ TEST_F(MediaColumnsTest, DeletingAFileAsksItsKindsQuestionAndKeepsTheExercisesNa
     EXPECT_EQ(questions.back(), "Really delete image file?\n\ndog.png\n\nThe lists \"animals\" "
                                 "use it. Their exercises keep its name, and the game will show "
                                 "or play nothing for it.");
+    // A right click deletes a file without choosing it, which would give it to the exercise.
+    answers = {true};
+    rightClick("sound", "cat.wav");
+    EXPECT_FALSE(exists("sfx/images/cat.wav"));
+    EXPECT_EQ(selected("sound"), QString("dog.wav"));
     EXPECT_EQ(file("data/English/animals"), animals);
 }

@@ -362,6 +362,7 @@ EDITOR = {
         "The list is now called %1, but the game's settings could not be changed to the new "
         "name, so these activities will find no list until it is chosen for them again on the "
         "game's options screen: %2.",
+        "Delete file…",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -540,6 +541,7 @@ EDITOR = {
         "Listan heter nu %1, men spelets inställningar kunde inte ändras till det nya namnet, så "
         "de här aktiviteterna hittar ingen lista förrän den har valts åt dem igen på spelets "
         "inställningsskärm: %2.",
+        "Ta bort filen…",
     ],
 }
 
