@@ -4,6 +4,7 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
+#include "editor/app/CContentFolderChoice.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
 #include "editor/app/CQuitSignals.h"
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -27,8 +29,13 @@ int CListEditorApp::run() {
                                   .arg(QString::fromStdString(error.message())));
         return 1;
     }
+    const std::optional<std::filesystem::path> confirmed =
+        CContentFolderChoice::confirm(contentFolder);
+    if (!confirmed) {
+        return 2;
+    }
     // Declared in this order so the dialog goes first, then the sound, then the files.
-    DiskFileSystem files(contentFolder);
+    DiskFileSystem files(*confirmed);
     const CQtTranslation qtTexts(readLanguage(files));
     const std::unique_ptr<Sound> sound = openSound(files);
     CEditorPlatform platform = CDesktopPlatform::make(files);
