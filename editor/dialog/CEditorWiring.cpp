@@ -6,6 +6,7 @@
 #include "editor/dialog/CListActions.h"
 #include "editor/dialog/CListEditorDialog.h"
 #include "editor/dialog/CMediaColumns.h"
+#include "editor/dialog/CPlayOrderDrag.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
@@ -55,6 +56,9 @@ void CEditorWiring::wireColumns() const {
             new QShortcut(QKeySequence(Qt::Key_F2), &column, nullptr, nullptr, Qt::WidgetShortcut),
             &QShortcut::activated, &dialog, action);
     };
+    QObject::connect(new CPlayOrderDrag(controls_.column(Controls::ExerciseColumn)),
+                     &CPlayOrderDrag::droppedOnto, &dialog,
+                     [&dialog](std::size_t place) { dialog.moveInPlayOrderTo(place); });
     onRename(controls_.column(Controls::ListColumn), [&actions = actions_] { actions.rename(); });
     onRename(controls_.column(Controls::ExerciseColumn), [&dialog] { dialog.renameExercise(); });
     QObject::connect(controls_.textBox, &CTextBox::focusLost, &dialog,

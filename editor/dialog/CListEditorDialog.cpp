@@ -58,8 +58,9 @@ void CListEditorDialog::refreshAll() {
 void CListEditorDialog::fillExerciseColumn() {
     CSortedColumn& exercises = controls_.column(CEditorControls::ExerciseColumn);
     exercises.removeAll();
-    for (const Exercise& exercise : edited_.exercises()) {
-        exercises.addEntry(toQString(exercise.name));
+    const std::vector<Exercise>& listed = edited_.exercises();
+    for (std::size_t place = 0; place < listed.size(); ++place) {
+        exercises.addEntry(toQString(listed[place].name), false, static_cast<int>(place));
     }
     showState();
 }
@@ -187,6 +188,11 @@ void CListEditorDialog::moveColour(bool forward) {
 void CListEditorDialog::moveInPlayOrder(bool earlier) {
     shown(session_.saved(edited_.moveChosen(earlier)));
     showState();
+}
+
+void CListEditorDialog::moveInPlayOrderTo(std::size_t place) {
+    shown(session_.saved(edited_.moveChosenTo(place)));
+    fillExerciseColumn(); // the entries' places change
 }
 
 void CListEditorDialog::saveList() {

@@ -59,6 +59,8 @@ public:
     std::optional<bool> storeText();
     void moveColour(bool forward);
     void moveInPlayOrder(bool earlier);
+    // The chosen exercise was dragged onto the one at `place`, which it takes.
+    void moveInPlayOrderTo(std::size_t place);
     void saveList();
     void openSwitchSettings();
     void openSessionLog();

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kMarkedRole = Qt::UserRole + 1;
+constexpr int kTagRole = Qt::UserRole + 2;
 
 } // namespace
 
@@ -46,7 +47,7 @@ void CSortedColumn::removeAll() {
     clear();
 }
 
-void CSortedColumn::addEntry(const QString& text, bool marked) {
+void CSortedColumn::addEntry(const QString& text, bool marked, int tag) {
     int low = 0;
     int high = count();
     while (low < high) {
@@ -59,8 +60,14 @@ void CSortedColumn::addEntry(const QString& text, bool marked) {
     }
     auto* entry = new QListWidgetItem(text);
     entry->setData(kMarkedRole, marked);
+    entry->setData(kTagRole, tag);
     const QScopedValueRollback<bool> quiet(quiet_, true);
     insertItem(low, entry); // the column owns the item from here on
+}
+
+std::optional<int> CSortedColumn::tagAt(const QPoint& point) const {
+    const QListWidgetItem* entry = itemAt(point);
+    return entry != nullptr ? std::optional(entry->data(kTagRole).toInt()) : std::nullopt;
 }
 
 QStringList CSortedColumn::entries() const {

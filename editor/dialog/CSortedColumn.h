@@ -19,8 +19,10 @@ public:
     // Empties the column.
     void removeAll();
     // Adds an entry at its sorted place. A marked entry (the speech column's None entry) stands
-    // for no file.
-    void addEntry(const QString& text, bool marked = false);
+    // for no file; `tag` tells entries of the same text apart (an exercise's place in its list).
+    void addEntry(const QString& text, bool marked = false, int tag = -1);
+    // The tag of the entry at `point` of the viewport; nothing where there is no entry.
+    std::optional<int> tagAt(const QPoint& point) const;
     QStringList entries() const;
 
     std::optional<QString> selectedText() const;

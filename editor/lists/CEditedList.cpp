@@ -163,13 +163,26 @@ bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_
 }
 
 bool CEditedList::moveChosen(bool earlier) {
-    if (!chosen_ || (earlier ? *chosen_ == 0 : *chosen_ + 1 >= exercises_.size())) {
+    if (!chosen_ || (earlier && *chosen_ == 0)) {
         return true;
     }
-    const std::size_t other = earlier ? *chosen_ - 1 : *chosen_ + 1;
-    std::swap(exercises_[*chosen_], exercises_[other]);
-    undo_.moved(*chosen_, other);
-    chosen_ = other;
+    return moveChosenTo(earlier ? *chosen_ - 1 : *chosen_ + 1);
+}
+
+bool CEditedList::moveChosenTo(std::size_t place) {
+    if (!chosen_ || place >= exercises_.size() || place == *chosen_) {
+        return true;
+    }
+    const auto from = exercises_.begin() + static_cast<std::ptrdiff_t>(*chosen_);
+    const auto to = exercises_.begin() + static_cast<std::ptrdiff_t>(place);
+    // Rotated, not swapped: the ones between keep their order.
+    if (place < *chosen_) {
+        std::rotate(to, from, from + 1);
+    } else {
+        std::rotate(from, from + 1, to + 1);
+    }
+    undo_.moved(*chosen_, place);
+    chosen_ = place;
     return save();
 }
 

@@ -92,6 +92,9 @@ public:
     // The chosen exercise changes places with the one before it (`earlier`) or after it, and
     // stays chosen; at the start or end of the list nothing changes.
     bool moveChosen(bool earlier);
+    // The chosen exercise moves to `place` in the file, the ones between shift by one towards
+    // where it was, and it stays chosen; a place beyond the end changes nothing.
+    bool moveChosenTo(std::size_t place);
     // The chosen exercise's picture, sound or speech (`field`) names this file; empty for none.
     bool setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName);
     // Deleting, moving and renaming an exercise can be taken back, last first, while the list

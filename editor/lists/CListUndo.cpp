@@ -44,16 +44,21 @@ std::optional<std::size_t> CListUndo::takeBack(std::vector<Exercise>& exercises)
         steps_.clear();
         return std::nullopt;
     }
-    const auto at = exercises.begin() + static_cast<std::ptrdiff_t>(step.place);
     switch (step.kind) {
     case Kind::Deleted:
-        exercises.insert(at, std::move(step.exercise));
+        exercises.insert(exercises.begin() + static_cast<std::ptrdiff_t>(step.place),
+                         std::move(step.exercise));
         break;
-    case Kind::Moved:
-        std::swap(exercises[step.to], *at);
+    case Kind::Moved: {
+        // Out of the place it went to, back into the one it came from.
+        Exercise moved = std::move(exercises[step.to]);
+        exercises.erase(exercises.begin() + static_cast<std::ptrdiff_t>(step.to));
+        exercises.insert(exercises.begin() + static_cast<std::ptrdiff_t>(step.place),
+                         std::move(moved));
         break;
+    }
     case Kind::Renamed:
-        at->name = std::move(step.exercise.name);
+        exercises[step.place].name = std::move(step.exercise.name);
         break;
     }
     return step.place;

@@ -76,6 +76,10 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
          [](auto& items) { items[2].name = "kitten"; }, 2},
         {"undo the rename", undo, [](auto& items) { items[2].name = "cat"; }, 2},
         {"undo later again", undo, [](auto& items) { std::swap(items[1], items[2]); }, 1},
+        {"dragged to the end", [](CEditedList& e) { return e.moveChosenTo(3); },
+         [](auto& items) { std::rotate(items.begin() + 1, items.begin() + 2, items.end()); }, 3},
+        {"undo the drag", undo,
+         [](auto& items) { std::rotate(items.begin() + 1, items.begin() + 3, items.end()); }, 1},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.change(edited)) << c.what;
