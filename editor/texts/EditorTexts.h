@@ -178,11 +178,18 @@ public:
     static constexpr int kToolTexts = ListGone;
 
     static constexpr std::array<std::u16string_view, Count> kEnglish = {
-        u"List", u"Exercise", u"Image", u"Sound", u"Speech", u"Text",
+        u"List",
+        u"Exercise",
+        u"Image",
+        u"Sound",
+        u"Speech",
+        u"Text",
         u" None", // the blank sorts it above every file name
         u"Please enter the name for the new item.",
         u"Really delete list ", // the list's name and "?" follow
-        u"Really delete image file?", u"Really delete sound file?", u"Really delete speech file?",
+        u"Really delete image file?",
+        u"Really delete sound file?",
+        u"Really delete speech file?",
         u"The output file could not be opened. Save aborted. File: ", // the path follows
         u"The list %1 is no longer there.",
         u"A list named %1 exists already. Replace it with an empty list?",
@@ -192,16 +199,26 @@ public:
         u"breaks, be . or .., or end with a blank or a dot.",
         u"The file %1 cannot be copied into the content folder under this name. Please rename "
         u"it first.",
-        u"%1 is already there. Nothing was copied.", u"The file could not be copied to %1.",
-        u"%1 was not found.", u"%1 contains an invalid path.", u"Access to %1 was denied.",
+        u"%1 is already there. Nothing was copied.",
+        u"The file could not be copied to %1.",
+        u"%1 was not found.",
+        u"%1 contains an invalid path.",
+        u"Access to %1 was denied.",
         u"A sharing violation occurred while accessing %1.",
         u"A locking violation occurred while accessing %1.",
-        u"An unknown error occurred while accessing %1.", u"The disk is full.",
-        u"The file or folder is read-only.", u"You have no permission to write there.",
-        u"Its folder is missing.", u"A folder has that name.",
-        u"A file of that name is already there.", u"The disk reported an error.",
+        u"An unknown error occurred while accessing %1.",
+        u"The disk is full.",
+        u"The file or folder is read-only.",
+        u"You have no permission to write there.",
+        u"Its folder is missing.",
+        u"A folder has that name.",
+        u"A file of that name is already there.",
+        u"The disk reported an error.",
         u"Image Files", // the file dialog's filter, before its patterns
-        u"Sound Files", u"OK", u"Cancel", u"a name must hold more than dots",
+        u"Sound Files",
+        u"OK",
+        u"Cancel",
+        u"a name must hold more than dots",
         u"it contains a character that is not allowed in a name (one of / \\ < > : \" | ? * or "
         u"a line break)",
         u"it ends with a blank or a dot, which Windows leaves out",
@@ -229,7 +246,11 @@ public:
         u"The list %1 was changed on disk since it was opened, by another editor or by hand. Write "
         u"your version over it? Choose No to load the list from the disk again; your last change "
         u"is then dropped.",
-        u"Colour rings", u"Picture steps", u"Find images", u"Painting", u"Picture and word",
+        u"Colour rings",
+        u"Picture steps",
+        u"Find images",
+        u"Painting",
+        u"Picture and word",
         u"Moving pictures",
         u"The game's settings play this list in: %1. These activities will find no list until "
         u"another one is chosen for them on the game's options screen.", // %1: the activities
@@ -246,8 +267,14 @@ public:
         u"GIF, BMP, TIFF, WebP and SVG pictures of up to 16384 pixels a side and 25 million "
         u"pixels in all; please save it in one of these formats first.",
         u"%1 of %2", // the play order: an exercise's place and the list's length
-        u"Play earlier", u"Play later", u"Switch settings…", u"Switch settings",
-        u"Sound at each scanning step", u"None", u"A short tick", u"The item's own sound",
+        u"Play earlier",
+        u"Play later",
+        u"Switch settings…",
+        u"Switch settings",
+        u"Sound at each scanning step",
+        u"None",
+        u"A short tick",
+        u"The item's own sound",
         u"Lets a child who sees little follow the scanning by ear: a tick, or the spoken name of "
         u"the activity or picture.",
         u"Rounds before scanning rests",
@@ -257,7 +284,9 @@ public:
         u"Scan frame width",
         u"The picture's own frame", // 0 pixels
         u"A bold frame of 2 to 16 pixels around the scanned item, for a child with low vision.",
-        u"Scan frame colour", u"Choose…", u"The colour of the bold frame.",
+        u"Scan frame colour",
+        u"Choose…",
+        u"The colour of the bold frame.",
         u"Lock the game for the child",
         u"Esc and the stop buttons work only when held for the time set under Switch timing, and "
         u"the menu's scanning passes over its stop button.",
@@ -270,18 +299,31 @@ public:
         u"Test",
         u"Click here, then press a switch or a key: you see what the game heard and how each "
         u"screen takes it.",
-        u"First switch (Space): steps", u"Second switch (Enter): chooses", u"Space", u"Enter",
-        u"Left mouse button", u"Right mouse button",
-        u"The game takes only the left and the right mouse button.", u"Controller button %1",
+        u"First switch (Space): steps",
+        u"Second switch (Enter): chooses",
+        u"Space",
+        u"Enter",
+        u"Left mouse button",
+        u"Right mouse button",
+        u"The game takes only the left and the right mouse button.",
+        u"Controller button %1",
         u"The switch settings could not be saved to %1. %2 Please mend that and press OK again, "
         u"or Cancel to keep the settings as they were.", // %2: the cause
-        u"Session log…", u"Session log", u"Day", u"Activity", u"Sessions", u"Minutes", u"Presses",
-        u"Correct", u"Wrong",
+        u"Session log…",
+        u"Session log",
+        u"Day",
+        u"Activity",
+        u"Sessions",
+        u"Minutes",
+        u"Presses",
+        u"Correct",
+        u"Wrong",
         u"Seconds to press", // the median time from a new picture to the child's next press
         u"Open log folder",
         u"Nothing has been logged yet. The game keeps a log of each session when the log is "
         u"turned on in the switch settings (log=1 in options/access.opt).",
-        u"Switch timing", u"Hold before a press counts",
+        u"Switch timing",
+        u"Hold before a press counts",
         u"A press counts only once the switch has been held this long; a shorter touch is no "
         u"press. For a child with a tremor or who brushes the switch.",
         u"Act when the switch is let go",
@@ -306,18 +348,25 @@ public:
         u"Off",                      // no time at all
         u"As on the options screen", // no scan time of its own
         u" s",                       // after a number of seconds
-        u"Any key: a press", u"Menu", u"Every screen",
+        u"Any key: a press",
+        u"Menu",
+        u"Every screen",
         u"%1: %2", // %1: the screens, %2: how they take the press
-        u"first switch, steps", u"second switch, chooses", u"a press", u"not used",
+        u"first switch, steps",
+        u"second switch, chooses",
+        u"a press",
+        u"not used",
         u"the way out, no switch",
         u"The game does not hear this key: Alt, keys pressed with Alt, and F10 stay with the "
         u"system.",
-        u"another file of the folder has this name, and the lists would find that one", u"Undo",
+        u"another file of the folder has this name, and the lists would find that one",
+        u"Undo",
         u"Takes back the last deleting, moving or renaming of an exercise (Ctrl+Z).",
         u"The list is now called %1, but the game's settings could not be changed to the new "
         u"name, so these activities will find no list until it is chosen for them again on the "
         u"game's options screen: %2.", // the cause follows
-        u"Delete file…",               // a right click's action on a picture, sound or speech file
+        // a right click's action on a picture, sound or speech file
+        u"Delete file…",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 
