@@ -4,6 +4,7 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
+#include "editor/app/CContentFolderChoice.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
 #include "editor/app/CQuitSignals.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -26,8 +29,13 @@ int CListEditorApp::run() {
                                   .arg(QString::fromStdString(error.message())));
         return 1;
     }
+    const std::optional<std::filesystem::path> confirmed =
+        CContentFolderChoice::confirm(contentFolder);
+    if (!confirmed) {
+        return 2;
+    }
     // Declared in this order so the dialog goes first, then the sound, then the files.
-    DiskFileSystem files(contentFolder);
+    DiskFileSystem files(*confirmed);
     const CQtTranslation qtTexts(readLanguage(files));
     // The sound back end also tries the sound files the editor takes in; without an audio device
     // it is silent and tells them by their kind alone.

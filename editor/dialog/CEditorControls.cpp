@@ -51,13 +51,21 @@ QHBoxLayout* CEditorControls::playOrderRow(const QFont& font) {
         button->setArrowType(arrow);
         button->setFixedSize(36, 30);
         button->setFocusPolicy(Qt::StrongFocus);
+        // Held, an arrow goes on moving the exercise, as far as a long list needs.
+        button->setAutoRepeat(true);
         return button;
     };
     playEarlier = arrowButton(QStringLiteral("playEarlier"), Qt::UpArrow);
     playLater = arrowButton(QStringLiteral("playLater"), Qt::DownArrow);
+    // Undo sits with the arrows: what it takes back is a change to the exercises.
+    undo = new QPushButton(&dialog_);
+    undo->setObjectName(QStringLiteral("undo"));
+    undo->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addWidget(playOrder);
     row->addStretch();
+    row->addWidget(undo);
+    row->addSpacing(8);
     row->addWidget(playEarlier);
     row->addWidget(playLater);
     return row;
@@ -88,6 +96,8 @@ void CEditorControls::showLanguage(const EditorTexts& texts, std::u16string_view
     textTitle->setText(toQString(texts[EditorTexts::TextTitle]));
     switchSettings->setText(toQString(texts[EditorTexts::SwitchSettingsButton]));
     sessionLog->setText(toQString(texts[EditorTexts::SessionLogButton]));
+    undo->setText(toQString(texts[EditorTexts::UndoButton]));
+    undo->setToolTip(toQString(texts[EditorTexts::UndoTip]));
     for (auto [button, tip] : {std::pair{playEarlier, EditorTexts::PlayEarlierTip},
                                std::pair{playLater, EditorTexts::PlayLaterTip}}) {
         button->setToolTip(toQString(texts[tip]));
@@ -227,11 +237,12 @@ void CEditorControls::chainTabs() {
         chain(deleteButtons[static_cast<std::size_t>(column)]);
     }
     // The play-order arrows come last, so the keys that lead to the others stay as they were.
-    for (QWidget* widget : {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
-                            static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
-                            static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
-                            static_cast<QWidget*>(playLater), static_cast<QWidget*>(switchSettings),
-                            static_cast<QWidget*>(sessionLog)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(textBox), static_cast<QWidget*>(previousColour),
+          static_cast<QWidget*>(nextColour), static_cast<QWidget*>(save),
+          static_cast<QWidget*>(close), static_cast<QWidget*>(playEarlier),
+          static_cast<QWidget*>(playLater), static_cast<QWidget*>(undo),
+          static_cast<QWidget*>(switchSettings), static_cast<QWidget*>(sessionLog)}) {
         chain(widget);
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main dialog and their arrangement: five titled, sorted columns, each with
 // an add and a delete button under it, the text box under the List column, the colour preview
-// with its two arrows under the Image column, and the save and close buttons at the bottom
-// right, with the switch settings button to their left. Qt layouts keep the arrangement right at
-// any screen scale; the dialog owns every control through Qt's parent chain.
+// with its two arrows under the Image column, the play order with its arrows and the undo
+// button under the text box, and the save and close buttons at the bottom right, with the switch
+// settings button to their left. Qt layouts keep the arrangement right at any screen scale; the
+// dialog owns every control through Qt's parent chain.
 #pragma once
 
 #include "editor/texts/EditorTexts.h"
@@ -54,6 +55,8 @@ public:
     QLabel* playOrder = nullptr;
     QToolButton* playEarlier = nullptr;
     QToolButton* playLater = nullptr;
+    // Takes back the last deletion, move or renaming of an exercise; beside the arrows.
+    QPushButton* undo = nullptr;
     CPreviewWidget* preview = nullptr;
     QToolButton* previousColour = nullptr;
     QToolButton* nextColour = nullptr;

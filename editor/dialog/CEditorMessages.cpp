@@ -74,10 +74,11 @@ bool CEditorMessages::mayDeleteList(std::u16string_view name,
     return ask(question);
 }
 
-bool CEditorMessages::mayRenameList(std::u16string_view name,
-                                    const std::vector<GameScreen>& playedBy) {
-    return playedBy.empty() || ask(text(EditorTexts::RenamePlayedListQuestion)
-                                       .arg(inQuotes(name), activityNames(playedBy)));
+void CEditorMessages::settingsNotFollowed(std::u16string_view name,
+                                          const std::vector<GameScreen>& playedBy,
+                                          std::uint32_t error) {
+    tell(text(EditorTexts::SettingsNotFollowed).arg(inQuotes(name), activityNames(playedBy)) +
+         QStringLiteral(" ") + toQString(CFileErrorText::writeFailureCause(texts_, error)));
 }
 
 bool CEditorMessages::mayDeleteFile(const std::u16string& question, std::u16string_view name,
@@ -148,9 +149,10 @@ QString CEditorMessages::nameFault(CItemName::Fault fault) const {
 }
 
 bool CEditorMessages::mayCopyAs(std::u16string_view name, CItemName::Fault fault,
-                                std::u16string_view corrected) {
-    return ask(text(EditorTexts::CopyAsQuestion)
-                   .arg(inQuotes(name), nameFault(fault), inQuotes(corrected)));
+                                std::u16string_view other) {
+    const QString why =
+        fault == CItemName::Fault::None ? text(EditorTexts::NameTaken) : nameFault(fault);
+    return ask(text(EditorTexts::CopyAsQuestion).arg(inQuotes(name), why, inQuotes(other)));
 }
 
 void CEditorMessages::listChosenInstead(std::u16string_view typed, std::u16string_view listed) {

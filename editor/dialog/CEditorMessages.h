@@ -42,7 +42,10 @@ public:
     void removeFailed(std::uint32_t error, std::u16string_view path);
     // `playedBy` are the activities the game's settings give the list to.
     bool mayDeleteList(std::u16string_view name, const std::vector<GameScreen>& playedBy = {});
-    bool mayRenameList(std::u16string_view name, const std::vector<GameScreen>& playedBy);
+    // The list was renamed to `name`, but the game's settings, which give it to `playedBy`,
+    // could not be changed to that name, for the system's `error`.
+    void settingsNotFollowed(std::u16string_view name, const std::vector<GameScreen>& playedBy,
+                             std::uint32_t error);
     // The kind's question, the file's name and the lists that name it.
     bool mayDeleteFile(const std::u16string& question, std::u16string_view name,
                        const std::vector<std::u16string>& usedBy);
@@ -57,8 +60,9 @@ public:
     void refuseFolderName(std::u16string_view name);
     // Why a name cannot be a file; the start of a sentence, to be followed by a full stop.
     QString nameFault(CItemName::Fault fault) const;
-    // A file picked to copy in whose name is refused: may it be copied as `corrected`?
-    bool mayCopyAs(std::u16string_view name, CItemName::Fault fault, std::u16string_view corrected);
+    // A file picked to copy in whose name is refused for `fault`, or taken by another file (None):
+    // may it be copied as `other`?
+    bool mayCopyAs(std::u16string_view name, CItemName::Fault fault, std::u16string_view other);
     // A list typed as new whose name differs from `listed` only in letter case.
     void listChosenInstead(std::u16string_view typed, std::u16string_view listed);
     // A list whose file holds `count` lines after the empty line that ends it.

@@ -6,9 +6,11 @@
 #include "editor/dialog/CListActions.h"
 #include "editor/dialog/CListEditorDialog.h"
 #include "editor/dialog/CMediaColumns.h"
+#include "editor/dialog/CPlayOrderDrag.h"
 #include "editor/dialog/CPreviewWidget.h"
 #include "editor/dialog/CSortedColumn.h"
 #include "editor/dialog/CTextBox.h"
+#include "editor/dialog/QtText.h"
 
 #include <QPushButton>
 #include <QShortcut>
@@ -54,6 +56,9 @@ void CEditorWiring::wireColumns() const {
             new QShortcut(QKeySequence(Qt::Key_F2), &column, nullptr, nullptr, Qt::WidgetShortcut),
             &QShortcut::activated, &dialog, action);
     };
+    QObject::connect(new CPlayOrderDrag(controls_.column(Controls::ExerciseColumn)),
+                     &CPlayOrderDrag::droppedOnto, &dialog,
+                     [&dialog](std::size_t place) { dialog.moveInPlayOrderTo(place); });
     onRename(controls_.column(Controls::ListColumn), [&actions = actions_] { actions.rename(); });
     onRename(controls_.column(Controls::ExerciseColumn), [&dialog] { dialog.renameExercise(); });
     QObject::connect(controls_.textBox, &CTextBox::focusLost, &dialog,
@@ -88,6 +93,14 @@ void CEditorWiring::wireMedia() const {
             media.deleteFile(kind);
             dialog.showState();
         });
+        // A right click deletes a file without choosing it, which would assign it.
+        controls_.columns[index]->offerEntryAction(
+            toQString(dialog.texts()[EditorTexts::DeleteFileAction]));
+        QObject::connect(controls_.columns[index], &CSortedColumn::entryActionTaken, &dialog,
+                         [&dialog, &media, kind](const QString& name) {
+                             media.deleteFile(kind, fromQString(name));
+                             dialog.showState();
+                         });
         // Files dropped on the column are copied in as added ones are.
         QObject::connect(new CFileDropTarget(*controls_.columns[index]->viewport()),
                          &CFileDropTarget::dropped, &dialog,
@@ -107,6 +120,10 @@ void CEditorWiring::wireButtons() const {
                      [&actions] { actions.remove(); });
     onClickWithSound(controls_.addButtons[Controls::ExerciseColumn], &D::addExercise);
     onClickWithSound(controls_.deleteButtons[Controls::ExerciseColumn], &D::deleteExercise);
+    onClickWithSound(controls_.undo, &D::undo);
+    // Ctrl+Z anywhere but in the text box, which takes back its own typing.
+    QObject::connect(new QShortcut(QKeySequence::Undo, &dialog), &QShortcut::activated, &dialog,
+                     &D::undo);
     onClick(controls_.playEarlier, [&dialog] { dialog.moveInPlayOrder(true); });
     onClick(controls_.playLater, [&dialog] { dialog.moveInPlayOrder(false); });
     onClick(controls_.nextColour, [&dialog] { dialog.moveColour(true); });

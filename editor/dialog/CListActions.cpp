@@ -91,14 +91,16 @@ void CListActions::rename() {
     if (refusesName(name)) {
         return;
     }
-    if (!messages_.mayRenameList(old, CListUsers::activitiesPlaying(lists_, old))) {
-        return;
-    }
+    const std::vector<GameScreen> playedBy = CListUsers::activitiesPlaying(lists_, old);
     std::uint32_t error = 0;
     const CEditedList::Renaming renaming = edited_.renameList(name, error);
     switch (renaming) {
     case CEditedList::Renaming::Renamed:
         showAll_();
+        // The activities go on playing the list under its new name.
+        if (!playedBy.empty() && !CListUsers::followRename(lists_.files(), old, name, error)) {
+            messages_.settingsNotFollowed(name, playedBy, error);
+        }
         return;
     case CEditedList::Renaming::Taken:
     case CEditedList::Renaming::OnlyLetterCase:

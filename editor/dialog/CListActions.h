@@ -22,7 +22,8 @@ public:
     void add();
     // Deletes the open list's file at the user's word.
     void remove();
-    // Asks for a new name and gives it to the open list.
+    // Asks for a new name and gives it to the open list, and to the game's settings where they
+    // play it.
     void rename();
 
 private:

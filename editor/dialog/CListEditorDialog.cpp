@@ -15,6 +15,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <utility>
@@ -59,8 +60,9 @@ void CListEditorDialog::refreshAll() {
 void CListEditorDialog::fillExerciseColumn() {
     CSortedColumn& exercises = controls_.column(CEditorControls::ExerciseColumn);
     exercises.removeAll();
-    for (const Exercise& exercise : edited_.exercises()) {
-        exercises.addEntry(toQString(exercise.name));
+    const std::vector<Exercise>& listed = edited_.exercises();
+    for (std::size_t place = 0; place < listed.size(); ++place) {
+        exercises.addEntry(toQString(listed[place].name), false, static_cast<int>(place));
     }
     showState();
 }
@@ -88,14 +90,17 @@ void CListEditorDialog::showState() {
     controls_.playOrder->setText(place ? messages_.playOrder(*place + 1, count) : QString());
     // A button that would do nothing now cannot be pressed.
     const bool open = edited_.isOpen();
-    for (auto [button, enabled] :
-         {std::pair{controls_.deleteButtons[Controls::ListColumn], open},
-          std::pair{controls_.addButtons[Controls::ExerciseColumn], open},
-          std::pair{controls_.deleteButtons[Controls::ExerciseColumn], exercise != nullptr},
-          std::pair{controls_.previousColour, exercise != nullptr},
-          std::pair{controls_.nextColour, exercise != nullptr}, std::pair{controls_.save, open},
-          std::pair{controls_.playEarlier, place && *place > 0},
-          std::pair{controls_.playLater, place && *place + 1 < count}}) {
+    const std::pair<QAbstractButton*, bool> states[] = {
+        {controls_.deleteButtons[Controls::ListColumn], open},
+        {controls_.addButtons[Controls::ExerciseColumn], open},
+        {controls_.deleteButtons[Controls::ExerciseColumn], exercise != nullptr},
+        {controls_.previousColour, exercise != nullptr},
+        {controls_.nextColour, exercise != nullptr},
+        {controls_.save, open},
+        {controls_.playEarlier, place && *place > 0},
+        {controls_.playLater, place && *place + 1 < count},
+        {controls_.undo, edited_.canUndo()}};
+    for (auto [button, enabled] : states) {
         button->setEnabled(enabled);
     }
     for (CMediaKind::Kind kind : {CMediaKind::Image, CMediaKind::Sound, CMediaKind::Speech}) {
@@ -158,6 +163,12 @@ void CListEditorDialog::deleteExercise() {
     fillExerciseColumn();
 }
 
+void CListEditorDialog::undo() {
+    storeText(); // typing not taken yet stays with its exercise
+    shown(session_.write([this] { return edited_.undo(); }));
+    fillExerciseColumn();
+}
+
 std::optional<bool> CListEditorDialog::storeText() {
     // Only what the user typed is taken: an untouched box leaves the exercise and its file alone.
     const std::optional<QString> typed =
@@ -179,6 +190,11 @@ void CListEditorDialog::moveColour(bool forward) {
 void CListEditorDialog::moveInPlayOrder(bool earlier) {
     shown(session_.saved(edited_.moveChosen(earlier)));
     showState();
+}
+
+void CListEditorDialog::moveInPlayOrderTo(std::size_t place) {
+    shown(session_.saved(edited_.moveChosenTo(place)));
+    fillExerciseColumn(); // the entries' places change
 }
 
 void CListEditorDialog::saveList() {

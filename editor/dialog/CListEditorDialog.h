@@ -52,11 +52,15 @@ public:
     void renameExercise();
     void addExercise();
     void deleteExercise();
+    // Takes back the last deletion, move or renaming of an exercise and writes the list.
+    void undo();
     // What was typed in the text box goes to the chosen exercise: true when written, false when
     // held unsaved, nothing when nothing was typed or the user kept the lines after the end.
     std::optional<bool> storeText();
     void moveColour(bool forward);
     void moveInPlayOrder(bool earlier);
+    // The chosen exercise was dragged onto the one at `place`, which it takes.
+    void moveInPlayOrderTo(std::size_t place);
     void saveList();
     void openSwitchSettings();
     void openSessionLog();

@@ -110,9 +110,10 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
         std::u16string name;
         std::uint32_t error = 0;
         CMediaFolder::CopyResult result = into.copyIn(source, name, error);
-        if (result == CMediaFolder::CopyResult::BadName) {
+        if (result == CMediaFolder::CopyResult::BadName ||
+            result == CMediaFolder::CopyResult::AlreadyThere) {
             const std::optional<CMediaFolder::CopyResult> renamed =
-                copyUnderCorrectedName(into, source, name, error);
+                copyUnderOtherName(into, source, name, error);
             if (!renamed) {
                 continue;
             }
@@ -171,39 +172,42 @@ std::optional<QString> CMediaColumns::refuseCopy(CMediaFolder& into, const std::
 }
 
 std::optional<CMediaFolder::CopyResult>
-CMediaColumns::copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
-                                      std::u16string& name, std::uint32_t& error) {
+CMediaColumns::copyUnderOtherName(CMediaFolder& into, const std::filesystem::path& source,
+                                  std::u16string& name, std::uint32_t& error) {
     const CItemName::Fault fault = CItemName::faultOf(name);
-    const std::u16string corrected = CItemName::corrected(name);
-    if (!messages_.mayCopyAs(name, fault, corrected)) {
+    std::u16string other = fault == CItemName::Fault::None ? name : CItemName::corrected(name);
+    // The teacher's file is never hidden behind another of its name, such as the demo's own.
+    if (files_.exists(into.pathOf(other))) {
+        other = into.freeName(other);
+    }
+    if (!messages_.mayCopyAs(name, fault, other)) {
         return std::nullopt;
     }
-    name = corrected;
-    if (files_.copyIn(source, into.pathOf(name), error)) {
-        return CMediaFolder::CopyResult::Copied;
-    }
-    return error == EEXIST ? CMediaFolder::CopyResult::AlreadyThere
-                           : CMediaFolder::CopyResult::Failed;
+    name = other;
+    return into.copyInAs(source, name, error);
 }
 
 void CMediaColumns::deleteFile(CMediaKind::Kind kind) {
     const std::optional<std::u16string> name = chosenFile(kind);
     // The None entry stands for no file; there is nothing to delete.
-    if (!name || name->empty()) {
-        return;
+    if (name && !name->empty()) {
+        deleteFile(kind, *name);
     }
+}
+
+void CMediaColumns::deleteFile(CMediaKind::Kind kind, const std::u16string& name) {
     CMediaFolder& from = folder(kind);
     const CListFolder lists(files_, language_);
-    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], *name,
-                                 CListUsers::listsNaming(lists, from.kind().field(), *name))) {
+    if (!messages_.mayDeleteFile(texts_[from.kind().deleteQuestion()], name,
+                                 CListUsers::listsNaming(lists, from.kind().field(), name))) {
         return;
     }
     if (kind == CMediaKind::Image) {
         controls_.preview->releasePicture(); // the picture's file is let go before it is removed
     }
     std::uint32_t error = 0;
-    if (!from.remove(*name, error)) {
-        messages_.removeFailed(error, from.pathOf(*name));
+    if (!from.remove(name, error)) {
+        messages_.removeFailed(error, from.pathOf(name));
         return;
     }
     fill(kind);

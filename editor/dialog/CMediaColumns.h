@@ -43,11 +43,13 @@ public:
     // them.
     void addFile(CMediaKind::Kind kind);
     // Copies files into the kind's folder under their own names, never over a file there, and
-    // pictures and sounds only when the game can show or play them; what was not copied is told,
-    // with why.
+    // pictures and sounds only when the game can show or play them; a name refused or taken is
+    // offered corrected or numbered. What was not copied is told, with why.
     void copyIn(CMediaKind::Kind kind, const std::vector<std::filesystem::path>& sources);
-    // Deletes the chosen file once the user agrees; the exercises keep the names they hold.
+    // Deletes the chosen file, or the file `name`, once the user agrees; the exercises keep the
+    // names they hold.
     void deleteFile(CMediaKind::Kind kind);
+    void deleteFile(CMediaKind::Kind kind, const std::u16string& name);
 
 private:
     CSortedColumn& column(CMediaKind::Kind kind) const;
@@ -56,11 +58,12 @@ private:
     // sound it cannot play, which is taken out again, since it could only show or play nothing.
     // Nothing when the copy stays.
     std::optional<QString> refuseCopy(CMediaFolder& into, const std::u16string& name);
-    // A file whose own name is refused is offered under a corrected one; nothing when the user
-    // declines. `name` becomes the name it was copied under.
-    std::optional<CMediaFolder::CopyResult>
-    copyUnderCorrectedName(CMediaFolder& into, const std::filesystem::path& source,
-                           std::u16string& name, std::uint32_t& error);
+    // A file whose own name is refused, or taken by another file, is offered under a corrected
+    // or a free one; nothing when the user declines. `name` becomes the name it was copied under.
+    std::optional<CMediaFolder::CopyResult> copyUnderOtherName(CMediaFolder& into,
+                                                               const std::filesystem::path& source,
+                                                               std::u16string& name,
+                                                               std::uint32_t& error);
 
     FileSystem& files_;
     std::u16string language_;

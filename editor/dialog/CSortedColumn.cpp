@@ -4,12 +4,15 @@
 #include "common/text/CaseFolding.h"
 #include "editor/dialog/QtText.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
 namespace {
 
 constexpr int kMarkedRole = Qt::UserRole + 1;
+constexpr int kTagRole = Qt::UserRole + 2;
 
 } // namespace
 
@@ -44,7 +47,7 @@ void CSortedColumn::removeAll() {
     clear();
 }
 
-void CSortedColumn::addEntry(const QString& text, bool marked) {
+void CSortedColumn::addEntry(const QString& text, bool marked, int tag) {
     int low = 0;
     int high = count();
     while (low < high) {
@@ -57,8 +60,14 @@ void CSortedColumn::addEntry(const QString& text, bool marked) {
     }
     auto* entry = new QListWidgetItem(text);
     entry->setData(kMarkedRole, marked);
+    entry->setData(kTagRole, tag);
     const QScopedValueRollback<bool> quiet(quiet_, true);
     insertItem(low, entry); // the column owns the item from here on
+}
+
+std::optional<int> CSortedColumn::tagAt(const QPoint& point) const {
+    const QListWidgetItem* entry = itemAt(point);
+    return entry != nullptr ? std::optional(entry->data(kTagRole).toInt()) : std::nullopt;
 }
 
 QStringList CSortedColumn::entries() const {
@@ -134,6 +143,14 @@ QItemSelectionModel::SelectionFlags CSortedColumn::selectionCommand(const QModel
     if (!index.isValid()) {
         return QItemSelectionModel::NoUpdate;
     }
+    // A right click that offers the entry action leaves the choice as it was.
+    const bool rightClick = event != nullptr &&
+                            (event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::MouseButtonRelease) &&
+                            static_cast<const QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (rightClick && !entryAction_.isEmpty()) {
+        return QItemSelectionModel::NoUpdate;
+    }
     const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
     if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
         return QItemSelectionModel::ClearAndSelect;
@@ -148,5 +165,20 @@ void CSortedColumn::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     if (again && event->button() == Qt::LeftButton) {
         emit chosenAgain();
+    }
+}
+
+void CSortedColumn::contextMenuEvent(QContextMenuEvent* event) {
+    const QListWidgetItem* entry = itemAt(event->pos());
+    if (entryAction_.isEmpty() || entry == nullptr || entry->data(kMarkedRole).toBool()) {
+        QListWidget::contextMenuEvent(event);
+        return;
+    }
+    // The text is taken first: what the action does may fill the column anew.
+    const QString text = entry->text();
+    QMenu menu(this);
+    const QAction* action = menu.addAction(entryAction_);
+    if (menu.exec(event->globalPos()) == action) {
+        emit entryActionTaken(text);
     }
 }

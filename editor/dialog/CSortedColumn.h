@@ -19,8 +19,10 @@ public:
     // Empties the column.
     void removeAll();
     // Adds an entry at its sorted place. A marked entry (the speech column's None entry) stands
-    // for no file.
-    void addEntry(const QString& text, bool marked = false);
+    // for no file; `tag` tells entries of the same text apart (an exercise's place in its list).
+    void addEntry(const QString& text, bool marked = false, int tag = -1);
+    // The tag of the entry at `point` of the viewport; nothing where there is no entry.
+    std::optional<int> tagAt(const QPoint& point) const;
     QStringList entries() const;
 
     std::optional<QString> selectedText() const;
@@ -36,15 +38,21 @@ public:
     // Selects the entry `text`, or none for nothing; a selected entry of that text stays
     // selected (texts may repeat).
     void showChosen(const std::optional<QString>& text);
+    // A right click on an entry that is not marked offers one action, `text`, for that entry;
+    // the click chooses nothing. An empty text offers none.
+    void offerEntryAction(const QString& text) { entryAction_ = text; }
 
 signals:
     // The user changed the selection (by mouse or keyboard).
     void chosen();
     // The user clicked the entry that was chosen already.
     void chosenAgain();
+    // The user took the entry action for the entry `text`.
+    void entryActionTaken(const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 
@@ -54,4 +62,5 @@ private:
 
     QCollator collator_;
     bool quiet_ = false;
+    QString entryAction_;
 };

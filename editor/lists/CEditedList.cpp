@@ -35,6 +35,7 @@ CEditedList::Opening CEditedList::open(std::u16string_view name) {
     exercises_ = lists_.load(*listed, linesAfterEnd_);
     name_ = std::move(listed);
     chosen_.reset();
+    undo_.clear();
     return Opening::Opened;
 }
 
@@ -82,6 +83,7 @@ void CEditedList::letGo() {
     exercises_.clear();
     chosen_.reset();
     linesAfterEnd_ = 0;
+    undo_.clear();
 }
 
 bool CEditedList::save() {
@@ -128,6 +130,7 @@ bool CEditedList::deleteChosen() {
     if (!chosen_ || linesAfterEnd_ > 0) {
         return true;
     }
+    undo_.deleted(*chosen_, exercises_[*chosen_]);
     exercises_.erase(exercises_.begin() + static_cast<std::ptrdiff_t>(*chosen_));
     chosen_.reset();
     return save();
@@ -160,12 +163,26 @@ bool CEditedList::setChosenFile(std::u16string Exercise::*field, std::u16string_
 }
 
 bool CEditedList::moveChosen(bool earlier) {
-    if (!chosen_ || (earlier ? *chosen_ == 0 : *chosen_ + 1 >= exercises_.size())) {
+    if (!chosen_ || (earlier && *chosen_ == 0)) {
         return true;
     }
-    const std::size_t other = earlier ? *chosen_ - 1 : *chosen_ + 1;
-    std::swap(exercises_[*chosen_], exercises_[other]);
-    chosen_ = other;
+    return moveChosenTo(earlier ? *chosen_ - 1 : *chosen_ + 1);
+}
+
+bool CEditedList::moveChosenTo(std::size_t place) {
+    if (!chosen_ || place >= exercises_.size() || place == *chosen_) {
+        return true;
+    }
+    const auto from = exercises_.begin() + static_cast<std::ptrdiff_t>(*chosen_);
+    const auto to = exercises_.begin() + static_cast<std::ptrdiff_t>(place);
+    // Rotated, not swapped: the ones between keep their order.
+    if (place < *chosen_) {
+        std::rotate(to, from, from + 1);
+    } else {
+        std::rotate(from, from + 1, to + 1);
+    }
+    undo_.moved(*chosen_, place);
+    chosen_ = place;
     return save();
 }
 
@@ -197,6 +214,21 @@ bool CEditedList::renameChosen(std::u16string_view typedName) {
     if (!chosen_ || name.empty()) {
         return true;
     }
-    exercises_[*chosen_].name = name;
+    if (name != exercises_[*chosen_].name) {
+        undo_.renamed(*chosen_, std::exchange(exercises_[*chosen_].name, name));
+    }
+    return save();
+}
+
+bool CEditedList::undo() {
+    if (linesAfterEnd_ > 0) {
+        return true;
+    }
+    const std::optional<std::size_t> place = undo_.takeBack(exercises_);
+    if (!place) {
+        return true;
+    }
+    chosen_ = place;
+    colourIndex_ = ExerciseColours::nearestIndex(colourIndex_, exercises_[*place].colour);
     return save();
 }

@@ -7,6 +7,7 @@
 
 #include "common/content/Exercise.h"
 #include "editor/lists/CListFolder.h"
+#include "editor/lists/CListUndo.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -91,8 +92,15 @@ public:
     // The chosen exercise changes places with the one before it (`earlier`) or after it, and
     // stays chosen; at the start or end of the list nothing changes.
     bool moveChosen(bool earlier);
+    // The chosen exercise moves to `place` in the file, the ones between shift by one towards
+    // where it was, and it stays chosen; a place beyond the end changes nothing.
+    bool moveChosenTo(std::size_t place);
     // The chosen exercise's picture, sound or speech (`field`) names this file; empty for none.
     bool setChosenFile(std::u16string Exercise::*field, std::u16string_view fileName);
+    // Deleting, moving and renaming an exercise can be taken back, last first, while the list
+    // stays open; the exercise taken back is chosen.
+    bool canUndo() const { return !undo_.isEmpty(); }
+    bool undo();
 
 private:
     void letGo();
@@ -104,4 +112,5 @@ private:
     int colourIndex_ = 0;
     bool unsaved_ = false;
     std::size_t linesAfterEnd_ = 0;
+    CListUndo undo_;
 };

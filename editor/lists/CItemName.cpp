@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace {
 
@@ -30,6 +31,24 @@ bool isDeviceName(std::u16string_view name) {
         return equalsIgnoringCase(prefix, u"COM") || equalsIgnoringCase(prefix, u"LPT");
     }
     return false;
+}
+
+// `name` with `suffix` before its extension, the part before cut (never inside a letter of two
+// UTF-16 units) so that the whole stays within the longest name.
+std::u16string withSuffix(std::u16string_view name, std::u16string_view suffix) {
+    const std::size_t dot = name.rfind(u'.');
+    const std::u16string_view extension =
+        dot != std::u16string_view::npos && dot > 0 && name.size() - dot <= 16 ? name.substr(dot)
+                                                                               : u"";
+    std::u16string stem(name.substr(0, name.size() - extension.size()));
+    const std::size_t ending = toUtf8(suffix).size() + toUtf8(extension).size();
+    while (!stem.empty() && toUtf8(stem).size() + ending > kLongestNameBytes) {
+        stem.pop_back();
+        if (!stem.empty() && stem.back() >= 0xD800 && stem.back() <= 0xDBFF) {
+            stem.pop_back();
+        }
+    }
+    return stem + std::u16string(suffix) + std::u16string(extension);
 }
 
 } // namespace
@@ -85,23 +104,16 @@ std::u16string CItemName::corrected(std::u16string_view name) {
     if (isTemporaryFileName(fixed)) {
         fixed[0] = u'_';
     }
-    // Too long: cut before a short extension, never inside a letter of two UTF-16 units.
     if (toUtf8(fixed).size() > kLongestNameBytes) {
-        const std::size_t dot = fixed.rfind(u'.');
-        const std::u16string extension =
-            dot != std::u16string::npos && dot > 0 && fixed.size() - dot <= 16 ? fixed.substr(dot)
-                                                                               : u"";
-        std::u16string stem = fixed.substr(0, fixed.size() - extension.size());
-        while (!stem.empty() && toUtf8(stem + extension).size() > kLongestNameBytes) {
-            stem.pop_back();
-            if (!stem.empty() && stem.back() >= 0xD800 && stem.back() <= 0xDBFF) {
-                stem.pop_back();
-            }
-        }
-        fixed = stem + extension;
+        fixed = withSuffix(fixed, u"");
         trimEnd();
     }
     return isPortableFileName(fixed) ? fixed : u"file";
+}
+
+std::u16string CItemName::numbered(std::u16string_view name, int number) {
+    const std::string suffix = " (" + std::to_string(number) + ")";
+    return withSuffix(name, std::u16string(suffix.begin(), suffix.end()));
 }
 
 std::u16string CItemName::onOneLine(std::u16string_view text) {

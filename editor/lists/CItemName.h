@@ -40,6 +40,10 @@ public:
     // cut before its extension. `name` itself when it is fine already.
     static std::u16string corrected(std::u16string_view name);
 
+    // `name` with " (number)" before its extension, "duck (2).png" for "duck.png", cut before
+    // that where it would be too long: a name for a second file where `name` is taken.
+    static std::u16string numbered(std::u16string_view name, int number);
+
     // The text with every line break (CR, LF) turned into a blank, so that it fills exactly one
     // line of a list.
     static std::u16string onOneLine(std::u16string_view text);

@@ -21,6 +21,7 @@ public:
 
     // The content folder the lists are in.
     const FileSystem& files() const { return files_; }
+    FileSystem& files() { return files_; }
 
     // data\<language>\<name>
     std::u16string pathOf(std::u16string_view name) const;

@@ -4,6 +4,8 @@
 #include "common/content/SettingValues.h"
 #include "common/text/CaseFolding.h"
 
+#include <cerrno>
+
 std::vector<std::u16string> CListUsers::listsNaming(const CListFolder& lists,
                                                     std::u16string Exercise::*field,
                                                     std::u16string_view fileName) {
@@ -34,4 +36,26 @@ std::vector<GameScreen> CListUsers::activitiesPlaying(const CListFolder& lists,
         }
     }
     return activities;
+}
+
+bool CListUsers::followRename(FileSystem& files, std::u16string_view oldName,
+                              std::u16string_view newName, std::uint32_t& error) {
+    SettingValues settings;
+    const SettingsRead read = readSettingValues(files, kSettingsPath, settings);
+    if (read == SettingsRead::NotOpened) {
+        return true;
+    }
+    // Settings cut off by a read error would be written back with defaults in their place.
+    if (read != SettingsRead::Complete) {
+        error = EIO;
+        return false;
+    }
+    bool named = false;
+    for (std::u16string& list : settings.listName) {
+        if (equalsIgnoringCase(list, oldName)) {
+            list = newName;
+            named = true;
+        }
+    }
+    return !named || writeSettingValues(files, kSettingsPath, settings, error);
 }

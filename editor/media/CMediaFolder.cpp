@@ -33,10 +33,25 @@ CMediaFolder::CopyResult CMediaFolder::copyIn(const std::filesystem::path& sourc
     if (!CItemName::isPortableFileName(name)) {
         return CopyResult::BadName;
     }
+    return copyInAs(source, name, error);
+}
+
+CMediaFolder::CopyResult CMediaFolder::copyInAs(const std::filesystem::path& source,
+                                                std::u16string_view name, std::uint32_t& error) {
     if (files_.copyIn(source, pathOf(name), error)) {
         return CopyResult::Copied;
     }
     return error == EEXIST ? CopyResult::AlreadyThere : CopyResult::Failed;
+}
+
+std::u16string CMediaFolder::freeName(std::u16string_view name) const {
+    // A folder holds far fewer copies of one name; past them the copy is refused as taken.
+    constexpr int kMostCopies = 999;
+    std::u16string free = CItemName::numbered(name, 2);
+    for (int number = 3; number <= kMostCopies && files_.exists(pathOf(free)); ++number) {
+        free = CItemName::numbered(name, number);
+    }
+    return free;
 }
 
 bool CMediaFolder::remove(std::u16string_view name, std::uint32_t& error) {

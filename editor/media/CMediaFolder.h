@@ -32,6 +32,12 @@ public:
     CopyResult copyIn(const std::filesystem::path& source, std::u16string& name);
     CopyResult copyIn(const std::filesystem::path& source, std::u16string& name,
                       std::uint32_t& error);
+    // Copies `source` into the folder as `name`, never over a file already there.
+    CopyResult copyInAs(const std::filesystem::path& source, std::u16string_view name,
+                        std::uint32_t& error);
+    // A name no file of the folder has, in any letter case, for a copy of a file called `name`
+    // where that is taken: "duck (2).png", else "duck (3).png" and so on.
+    std::u16string freeName(std::u16string_view name) const;
 
     // False, with the system's `error`, when the file cannot be removed.
     bool remove(std::u16string_view name, std::uint32_t& error);

@@ -78,7 +78,7 @@ public:
         // the activities as the game's menu names them, one text each in the menu's order
         ActivityNames,
         DeletePlayedList = ActivityNames + kActivityCount,
-        RenamePlayedListQuestion,
+        RenamePlayedListQuestion, // no longer asked: the settings follow a renamed list
         FileUsedByLists,
         RenameTaken,
         RenameCaseOnly,
@@ -173,6 +173,12 @@ public:
         // a sound file refused as it is copied in: one of no kind that plays, and a phone's M4A
         NotASound,
         NotASoundButMpeg4,
+        // a file copied in under a free name, taking back, and the settings after a renaming
+        NameTaken,
+        UndoButton,
+        UndoTip,
+        SettingsNotFollowed,
+        DeleteFileAction,
         Count
     };
     static constexpr int kToolTexts = ListGone;
@@ -371,6 +377,14 @@ public:
         u"%1 is an M4A or AAC recording, as phones make them, which the game cannot play, so it "
         u"was not copied. Please share it from the phone as MP3 or WAV, or convert it to one of "
         u"these with a sound converter, and add that file instead.",
+        u"another file of the folder has this name, and the lists would find that one",
+        u"Undo",
+        u"Takes back the last deleting, moving or renaming of an exercise (Ctrl+Z).",
+        u"The list is now called %1, but the game's settings could not be changed to the new "
+        u"name, so these activities will find no list until it is chosen for them again on the "
+        u"game's options screen: %2.", // the cause follows
+        // a right click's action on a picture, sound or speech file
+        u"Delete file…",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

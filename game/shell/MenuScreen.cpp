@@ -8,6 +8,21 @@
 
 #include <string>
 
+namespace {
+
+// An activity's spoken name has a folder of its own beside the language's speech recordings, so
+// the editor's Speech column offers only words an exercise can say; content made before keeps
+// the names among the recordings, where they are still found.
+std::u16string spokenActivityName(const FileSystem& files, const std::u16string& language,
+                                  std::size_t activity) {
+    const std::u16string file =
+        u"menu" + std::u16string(1, static_cast<char16_t>(u'1' + activity)) + u".wav";
+    const std::u16string own = u"speech\\" + language + u"\\menu\\" + file;
+    return files.exists(own) ? own : u"speech\\" + language + u"\\" + file;
+}
+
+} // namespace
+
 MenuScreen::MenuScreen(ScreenServices& services)
     : services_(services), stopButton_(services.clock), optionsButton_(services.clock),
       selectionFrame_(services.clock),
@@ -69,8 +84,7 @@ bool MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenIm
     // An activity's cue is its spoken name; the stop button has none of its own.
     setUpScanning(scanner_, services_, options_, [this](std::size_t target) {
         return target < activities_.size()
-                   ? u"speech\\" + options_.language + u"\\menu" +
-                         std::u16string(1, static_cast<char16_t>(u'1' + target)) + u".wav"
+                   ? spokenActivityName(services_.files, options_.language, target)
                    : std::u16string();
     });
     return true;

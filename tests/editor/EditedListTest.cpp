@@ -46,6 +46,8 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         std::function<void(std::vector<ListItem>&)> expected;
         int place; // of the chosen exercise; -1 for none
     };
+    ListItem deleted;
+    const auto undo = [](CEditedList& e) { return e.undo(); };
     const Case cases[] = {
         {"text on one line", [](CEditedList& e) { return e.setChosenText(u"Big\r\ncat"); },
          [](auto& items) { items[0].text = "Big  cat"; }, 0},
@@ -59,13 +61,25 @@ TEST_F(EditedListTest, ChangesAreWrittenAtOnceAndGoToTheFirstExerciseOfTheChosen
         {"earlier", [](CEditedList& e) { return e.moveChosen(true); },
          [](auto& items) { std::swap(items[1], items[2]); }, 1},
         {"delete", [](CEditedList& e) { return e.deleteChosen(); },
-         [](auto& items) { items.erase(items.begin() + 1); }, -1},
+         [&](auto& items) { deleted = items[1], items.erase(items.begin() + 1); }, -1},
         {"add", [](CEditedList& e) { return e.addExercise(u"new\nline"); },
          [](auto& items) { items.push_back({.name = "new line", .colour = "-16777216"}); }, 2},
         // The new exercise is chosen, so what is picked next goes to it.
         {"picture of the new one",
          [](CEditedList& e) { return e.setChosenFile(&Exercise::image, u"cat.png"); },
          [](auto& items) { items.back().image = "cat.png"; }, 2},
+        // Deleting, moving and renaming are taken back last first; the rest stays.
+        {"undo the delete", undo, [&](auto& items) { items.insert(items.begin() + 1, deleted); },
+         1},
+        {"undo earlier", undo, [](auto& items) { std::swap(items[1], items[2]); }, 2},
+        {"rename", [](CEditedList& e) { return e.renameChosen(u"kitten"); },
+         [](auto& items) { items[2].name = "kitten"; }, 2},
+        {"undo the rename", undo, [](auto& items) { items[2].name = "cat"; }, 2},
+        {"undo later again", undo, [](auto& items) { std::swap(items[1], items[2]); }, 1},
+        {"dragged to the end", [](CEditedList& e) { return e.moveChosenTo(3); },
+         [](auto& items) { std::rotate(items.begin() + 1, items.begin() + 2, items.end()); }, 3},
+        {"undo the drag", undo,
+         [](auto& items) { std::rotate(items.begin() + 1, items.begin() + 3, items.end()); }, 1},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.change(edited)) << c.what;

@@ -16,7 +16,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
 #include <memory>
@@ -151,6 +153,18 @@ public:
             }
         }
         ADD_FAILURE() << "no entry " << text.toStdString() << " in " << columnName;
+    }
+    // Right-clicks the entry `text` and takes the first action of the menu that opens.
+    void rightClick(const char* columnName, const QString& text) {
+        CSortedColumn& list = column(columnName);
+        const QPoint at = list.visualItemRect(list.findItems(text, Qt::MatchExactly)[0]).center();
+        QTest::mouseClick(list.viewport(), Qt::RightButton, {}, at);
+        QTimer::singleShot(0, [] {
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        });
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &menu);
     }
     void press(const char* name) {
         auto* found = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name));

@@ -48,6 +48,12 @@ TEST_F(ListEditorDialogTest, ANewListIsAnEmptyFileThatIsChosenAndATakenNameAsksF
     EXPECT_EQ(selected("exercise"), QString("cow"));
     choose("image", "cat.png");
     EXPECT_EQ(file("data/English/Farm"), listBytes({{"cow", "cat.png", "", "", "", "-16777216"}}));
+    // Deleted by mistake, it comes back with Ctrl+Z, and the list is written so.
+    const std::string farm = file("data/English/Farm");
+    press("deleteExercise");
+    QTest::keyClick(dialog.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(file("data/English/Farm"), farm);
+    EXPECT_EQ(selected("exercise"), QString("cow"));
 
     names = {QString("animals")};
     answers = {false};
@@ -58,7 +64,8 @@ TEST_F(ListEditorDialogTest, ANewListIsAnEmptyFileThatIsChosenAndATakenNameAsksF
     EXPECT_EQ(selected("list"), QString("Farm"));
 }
 
-// The question names the list, and the activities the game's settings give it to.
+// The question names the list, and the activities the game's settings give it to, which follow
+// it to a new name.
 TEST_F(ListEditorDialogTest, DeletingAListAsksWithItsNameAndOneAlreadyGoneLeavesTheColumn) {
     // 15 settings, then each screen's four numbers and list, the menu first.
     std::string settings;
@@ -70,15 +77,18 @@ TEST_F(ListEditorDialogTest, DeletingAListAsksWithItsNameAndOneAlreadyGoneLeaves
     }
     folder.write("options/vimo.opt", settings);
     openContent("toys");
+    // Renamed (F2), the list is still the one those activities play.
+    names = {QString("games")};
+    QTest::keyClick(&column("list"), Qt::Key_F2);
     answers = {false, true};
     press("deleteList");
-    EXPECT_EQ(questions, QStringList({"Really delete list toys?\n\nThe game's settings play this "
+    EXPECT_EQ(questions, QStringList({"Really delete list games?\n\nThe game's settings play this "
                                       "list in: Picture steps, Picture and word. These activities "
                                       "will find no list until another one is chosen for them on "
                                       "the game's options screen."}));
-    EXPECT_TRUE(exists("data/English/toys"));
+    EXPECT_TRUE(exists("data/English/games"));
     press("deleteList");
-    EXPECT_FALSE(exists("data/English/toys"));
+    EXPECT_FALSE(exists("data/English/games") || exists("data/English/toys"));
     EXPECT_EQ(column("list").entries(), QStringList({"animals"}));
     EXPECT_TRUE(column("exercise").entries().isEmpty());
 

@@ -65,9 +65,10 @@ TEST_F(MediaColumnsTest, ChoosingMediaAssignsItToTheChosenExerciseAndSavesTheLis
     EXPECT_FALSE(preview().hasPicture());
 }
 
-// Files added are copied into their kind's folder and only offered; one already there, a picture
-// the game cannot show or a sound it cannot play (decoded by the sound back end) is not copied,
-// and the user is told why. A phone's 48-megapixel photo is shown.
+// Files added are copied into their kind's folder and only offered; one whose name is taken (in
+// any letter case) is offered under a free name; a picture the game cannot show or a sound it
+// cannot play (decoded by the sound back end) is not copied, and the user is told why. A phone's
+// 48-megapixel photo is shown.
 TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOutOfTheFolder) {
     elsewhere.write("horse.png", solidPng(0x00FF00));
     elsewhere.write("notes.png", "not a picture");
@@ -77,8 +78,9 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
                                       std::string(12, '\0'));
     elsewhere.write("huge.jpg", jpegDeclaring(10000, 7000));
     elsewhere.write("phone.jpg", greyJpeg(8000, 6000));
-    elsewhere.write("cat.wav", "another cat");
-    std::string gsm = pcmWave(8000, 800);
+    const std::string anotherCat = pcmWave(8000, 800);
+    elsewhere.write("cat.wav", anotherCat);
+    std::string gsm = anotherCat;
     gsm[20] = 0x31; // the format tag of GSM 6.10
     elsewhere.write("gsm.wav", gsm);
     elsewhere.write("memo.wav", mp3Frames(40));
@@ -90,6 +92,7 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     SdlSound decoder(files);
     soundDecodes = [&decoder](std::u16string_view path) { return decoder.decodes(path); };
     openContent("animals", "dog");
+    folder.write("sfx/images/Cat (2).wav", "");
     const std::string animals = file("data/English/animals");
     for (const char* name : {"horse.png", "notes.png", "photo.heic", "huge.jpg", "phone.jpg"}) {
         chosenFiles.push_back(elsewhere.path() / name);
@@ -97,6 +100,7 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     press("addImage");
     chosenFiles = {elsewhere.path() / "cat.wav", elsewhere.path() / "gsm.wav",
                    elsewhere.path() / "memo.wav", elsewhere.path() / "memo.mp3"};
+    answers = {true};
     press("addSound");
     chosenFiles = {elsewhere.path() / "memo.m4a"};
     press("addSpeech");
@@ -108,16 +112,20 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     EXPECT_TRUE(refused[2].startsWith("\"huge.jpg\" is too large for the game to show (10000 x "
                                       "7000 pixels)"));
     const QStringList sounds = errors[1].split('\n');
-    ASSERT_EQ(sounds.size(), 3);
-    EXPECT_EQ(sounds[0], "sfx\\images\\cat.wav is already there. Nothing was copied.");
-    EXPECT_TRUE(sounds[1].startsWith("\"gsm.wav\" is not a sound the game can play"));
-    EXPECT_TRUE(sounds[2].startsWith("\"memo.wav\" is not a sound the game can play"));
+    ASSERT_EQ(sounds.size(), 2);
+    EXPECT_TRUE(sounds[0].startsWith("\"gsm.wav\" is not a sound the game can play"));
+    EXPECT_TRUE(sounds[1].startsWith("\"memo.wav\" is not a sound the game can play"));
     EXPECT_TRUE(errors[2].startsWith("\"memo.m4a\" is an M4A or AAC recording"));
-    EXPECT_EQ(column("sound").entries(), QStringList({"cat.wav", "dog.wav", "memo.mp3"}));
+    EXPECT_EQ(questions, QStringList({"The file \"cat.wav\" cannot be copied under this name: "
+                                      "another file of the folder has this name, and the lists "
+                                      "would find that one. Copy it as \"cat (3).wav\"?"}));
+    EXPECT_EQ(column("sound").entries(),
+              QStringList({"Cat (2).wav", "cat (3).wav", "cat.wav", "dog.wav", "memo.mp3"}));
     EXPECT_FALSE(exists("speech/English/memo.m4a"));
     EXPECT_EQ(file("gfx/images/horse.png"), solidPng(0x00FF00));
     EXPECT_FALSE(exists("gfx/images/notes.png"));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
+    EXPECT_EQ(file("sfx/images/cat (3).wav"), anotherCat);
     EXPECT_EQ(column("image").entries(),
               QStringList({"broken.png", "cat.png", "dog.png", "horse.png", "phone.jpg"}));
     // A photo stored on its side is previewed standing upright.
@@ -140,5 +148,10 @@ TEST_F(MediaColumnsTest, DeletingAFileAsksItsKindsQuestionAndKeepsTheExercisesNa
     EXPECT_EQ(questions.back(), "Really delete image file?\n\ndog.png\n\nThe lists \"animals\" "
                                 "use it. Their exercises keep its name, and the game will show "
                                 "or play nothing for it.");
+    // A right click deletes a file without choosing it, which would give it to the exercise.
+    answers = {true};
+    rightClick("sound", "cat.wav");
+    EXPECT_FALSE(exists("sfx/images/cat.wav"));
+    EXPECT_EQ(selected("sound"), QString("dog.wav"));
     EXPECT_EQ(file("data/English/animals"), animals);
 }

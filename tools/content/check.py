@@ -236,7 +236,7 @@ def run(root):
             need("sfx/images/%s.wav" % e.id)
             need("speech/%s/%s.wav" % (language, e.id))
         for number in range(1, 7):
-            need("speech/%s/menu%d.wav" % (language, number))
+            need("speech/%s/menu/menu%d.wav" % (language, number))
             if png_size(os.path.join(root, "gfx/images/%s.png" % e.id)) != (400, 300):
                 problems.append("exercise picture %s is not 400 x 300" % e.id)
         need("data/%s/vimo" % language)

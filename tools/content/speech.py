@@ -2,7 +2,9 @@
 """Speech recordings: each exercise's word spoken by espeak-ng, one folder
 per language (speech/English, speech/Swedish), file name <id>.wav in both so
 that the lists of the two languages stay alike; and each activity's name,
-menu1.wav to menu6.wav in the menu's order, for scanning the menu by ear."""
+menu/menu1.wav to menu/menu6.wav in the menu's order, for scanning the menu by
+ear, in a folder of their own so the editor's Speech column offers only the
+words."""
 
 import os
 
@@ -21,5 +23,6 @@ def build(root):
             finish_wav(padded, os.path.join(root, "speech", language, e.id + ".wav"), -17.0)
         for number, name in enumerate(catalog.ACTIVITY_NAMES[language], 1):
             spoken = seq(rest(0.03), speak(name, VOICES[language], 55, 130), rest(0.08))
-            finish_wav(spoken, os.path.join(root, "speech", language, "menu%d.wav" % number),
+            finish_wav(spoken,
+                       os.path.join(root, "speech", language, "menu", "menu%d.wav" % number),
                        -17.0)

@@ -368,6 +368,13 @@ EDITOR = {
         "%1 is an M4A or AAC recording, as phones make them, which the game cannot play, so it "
         "was not copied. Please share it from the phone as MP3 or WAV, or convert it to one of "
         "these with a sound converter, and add that file instead.",
+        "another file of the folder has this name, and the lists would find that one",
+        "Undo",
+        "Takes back the last deleting, moving or renaming of an exercise (Ctrl+Z).",
+        "The list is now called %1, but the game's settings could not be changed to the new "
+        "name, so these activities will find no list until it is chosen for them again on the "
+        "game's options screen: %2.",
+        "Delete file…",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -554,6 +561,13 @@ EDITOR = {
         "inte spela, så den kopierades inte. Dela den från telefonen som MP3 eller WAV, eller "
         "konvertera den till något av de formaten med ett ljudprogram, och lägg sedan till den "
         "filen i stället.",
+        "en annan fil i mappen har det namnet, och listorna skulle hitta den",
+        "Ångra",
+        "Ångrar den senaste borttagningen, flyttningen eller namnbytet av en övning (Ctrl+Z).",
+        "Listan heter nu %1, men spelets inställningar kunde inte ändras till det nya namnet, så "
+        "de här aktiviteterna hittar ingen lista förrän den har valts åt dem igen på spelets "
+        "inställningsskärm: %2.",
+        "Ta bort filen…",
     ],
 }
 

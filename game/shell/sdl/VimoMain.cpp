@@ -3,6 +3,7 @@
 // that gives the display its mode back.
 #include "common/audio/HeldSound.h"
 #include "common/audio/sdl/SdlSound.h"
+#include "common/content/ContentFolder.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/WholeFile.h"
@@ -124,13 +125,6 @@ bool hasVisibleDisplay() {
     return !invisible || (asked != nullptr && *asked != '\0'); // an empty name asks for none
 }
 
-// A folder with neither the language file nor the menu pictures is not a content folder: the
-// game would show an empty screen with nothing to say. Either is enough, so a content folder
-// with a part missing still plays.
-bool looksLikeContentFolder(const FileSystem& files) {
-    return files.exists(u"data\\lang.txt") || files.exists(u"gfx\\menu");
-}
-
 // Said on standard error, and in a message box where there is a display to show one on.
 int refuseContentFolder(const std::string& text) {
     std::fprintf(stderr, "Vimo: %s\n", text.c_str());
@@ -220,8 +214,7 @@ int playIn(const std::filesystem::path& named, bool windowed) {
     }
     DiskFileSystem files(folder);
     if (!looksLikeContentFolder(files)) {
-        return refuseContentFolder("The folder " + folder.string() +
-                                   " holds no Vimo content (no data/lang.txt and no gfx/menu)." +
+        return refuseContentFolder("The folder " + folder.string() + kNoContentReason +
                                    howToChoose);
     }
     return openAndRun(files, windowed);

@@ -177,16 +177,20 @@ TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerBoldWhenAskedFor) {
               1);
 }
 
-// Every step plays the adult's cue: here the activity's spoken name, with the tick for the stop
-// button and for a name whose file is missing.
+// Every step plays the adult's cue: here the activity's spoken name, from its own folder or,
+// in older content, from among the speech recordings, with the tick for the stop button and for
+// a name whose file is missing.
 TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
     const std::string tick = "playOnce sfx\\scan.wav";
     const auto name = [](int n) {
-        return "playOnce speech\\English\\menu" + std::to_string(n) + ".wav";
+        return "playOnce speech\\English\\" + std::string(n < 4 ? "menu\\" : "") + "menu" +
+               std::to_string(n) + ".wav";
     };
     test.folder.write("sfx/scan.wav", "RIFF");
     for (const int n : {1, 2, 4, 5, 6}) { // the third name is missing
-        test.folder.write("speech/English/menu" + std::to_string(n) + ".wav", "RIFF");
+        test.folder.write("speech/English/" + std::string(n < 4 ? "menu/" : "") + "menu" +
+                              std::to_string(n) + ".wav",
+                          "RIFF");
     }
     test.access.scanCue = AccessSettings::ItemCue;
     auto menu = makeMenu(0, 1, 0);
