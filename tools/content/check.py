@@ -126,10 +126,14 @@ def cpp_strings(block):
     return entries
 
 
-def built_in_texts(header):
-    """The enum Text names and the kEnglish texts of a texts class in the program sources."""
-    with open(os.path.join(REPO, header), encoding="utf-8") as f:
-        source = f.read()
+def built_in_texts(header, names_header=None):
+    """The enum Text names and the kEnglish texts of a texts class in the program sources; the
+    names may stand in a header of their own."""
+    source = ""
+    for name in (names_header, header):
+        if name:
+            with open(os.path.join(REPO, name), encoding="utf-8") as f:
+                source += f.read()
     names = re.sub(r"//[^\n]*", "", re.search(r"enum Text \{(.*?)\};", source, re.S).group(1))
     names = [n.strip() for n in names.split(",") if n.strip()]
     english = cpp_strings(re.search(r"kEnglish = \{(.*?)\n    \};", source, re.S).group(1))
@@ -139,7 +143,7 @@ def built_in_texts(header):
 def check_texts(root, language, problems):
     """Each language file of the programs' texts holds one line per text, with its %n."""
     game = built_in_texts("game/content/GameTexts.h")
-    editor = built_in_texts("editor/texts/EditorTexts.h")
+    editor = built_in_texts("editor/texts/EditorTexts.h", "editor/texts/EditorTextNames.h")
     tool_texts = editor[0].index("ListGone")
     for rel, english in (("data/%s/Options/vimo.txt" % language, game[1]),
                          ("data/%s/Tool/editor.txt" % language, editor[1][tool_texts:])):
