@@ -2,7 +2,7 @@
 // The rules all six activities share, each run over every activity it applies to, built as the
 // menu builds them: the missing and the empty list, the ways out by Esc and the stop button, the
 // exercise's background, and which presses count.
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 #include "game/activities/ActivityFactory.h"
 
 namespace {
@@ -13,7 +13,7 @@ const ScreenId kListActivities[] = {ShapesId, FindImagesId, PictureWordId, Movin
 
 } // namespace
 
-class SharedRulesTest : public ActivityFixture {
+class SharedRulesTest : public ScreenFixture {
 protected:
     SharedRulesTest() { writeList({exerciseItem("e0"), exerciseItem("e1"), exerciseItem("e2")}); }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/FindImagesScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class FindImagesScreenTest : public ActivityFixture {
+class FindImagesScreenTest : public ScreenFixture {
 protected:
     // The screen as the factory builds and begins it, with the settings written first.
     std::unique_ptr<FindImagesScreen> start(int numFinds, int oneContact = 0, int soundOn = 1) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/MovingPictureScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
 #include <set>
 
-class MovingPictureScreenTest : public ActivityFixture {
+class MovingPictureScreenTest : public ScreenFixture {
 protected:
     MovingPictureScreenTest() {
         for (const std::string file : {"images/e0.wav", "images/e1.wav", "sounds/a.wav"}) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/PaintScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class PaintScreenTest : public ActivityFixture {
+class PaintScreenTest : public ScreenFixture {
 protected:
     // The paint frame the next draw shows, or "none".
     std::string shownFrame(PaintScreen& paint) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/PictureWordScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class PictureWordScreenTest : public ActivityFixture {
+class PictureWordScreenTest : public ScreenFixture {
 protected:
     // The screen as the factory builds and begins it, a while after any earlier press, with the
     // settings written first; the list keeps its order.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/RingsScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
 const std::string kLoop = "playLooping sfx\\sounds\\bell.wav";
 
-class RingsScreenTest : public ActivityFixture {
+class RingsScreenTest : public ScreenFixture {
 protected:
     RingsScreenTest() { test.folder.write("sfx/sounds/bell.wav", "RIFF"); }
 

@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/shell/MenuScreen.h"
 
-#include "RecordingGraphics.h"
-#include "TestServices.h"
+#include "ScreenFixture.h"
 #include "game/screen/ScanSetup.h"
 
-#include <algorithm>
-#include <gtest/gtest.h>
-
 using Points = std::vector<std::pair<int, int>>;
-using Calls = std::vector<std::string>;
 
-class MenuScreenTest : public ::testing::Test {
+class MenuScreenTest : public ScreenFixture {
 protected:
-    void SetUp() override {
-        test.folder.makeFolder("options");
-        graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
+    MenuScreenTest() {
         graphics.setImageSize(u"gfx\\buttons\\options.png", 60, 60);
         for (char16_t n = u'1'; n <= u'6'; ++n) {
             graphics.setImageSize(u"gfx\\menu\\game0" + std::u16string(1, n) + u".png", 260, 195);
@@ -24,23 +17,16 @@ protected:
 
     // A menu built and begun as the factory does it, with settings written to the folder first.
     std::unique_ptr<MenuScreen> makeMenu(int oneContact = 0, int scanTime = 3, int music = 1) {
-        {
-            Options options(test.files);
+        writeSettings([&](Options& options) {
             options.oneContact = oneContact;
             options.scanTime = scanTime;
             options.musicOn[0] = music;
-            options.writeOptionsFile();
-        }
+        });
         auto menu = std::make_unique<MenuScreen>(services);
-        menu->begin(graphics, graphics, window);
+        begin(*menu);
         test.pointer.screen = menu.get();
         return menu;
     }
-
-    TestServices test;
-    ScreenServices services = test.services();
-    RecordingGraphics graphics;
-    RecordingGraphics::FakeImage window{"window", 800, 600};
 };
 
 // With one switch the pointer steps through the six pictures' centres and the stop button's each
@@ -170,11 +156,7 @@ TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerBoldWhenAskedFor) {
     auto menu = makeMenu();
     menu->keyDown(kKeySpace);
     test.pointer.deliverMoves(); // the move arrives in a later turn
-    graphics.calls.clear();
-    menu->draw();
-    EXPECT_EQ(std::count(graphics.calls.begin(), graphics.calls.end(),
-                         "rect 4,97 266x201 ff00ff00 pen 6"),
-              1);
+    EXPECT_EQ(std::ranges::count(frame(*menu), "rect 4,97 266x201 ff00ff00 pen 6"), 1);
 }
 
 // Every step plays the adult's cue: here the activity's spoken name, with the tick for the stop
@@ -190,18 +172,17 @@ TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
     }
     test.access.scanCue = AccessSettings::ItemCue;
     auto menu = makeMenu(0, 1, 0);
-    test.sound.calls.clear();
+    heard();
     for (int step = 0; step < 7; ++step) {
         test.clock.advanceMilliseconds(1001);
         menu->keyDown(kKeySpace);
     }
-    EXPECT_EQ(test.sound.calls, (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
+    EXPECT_EQ(heard(), (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
 }
 
 TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
     makeMenu(0, 3, 1).reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"playOnce music\\menu.wav", "stop"}));
-    test.sound.calls.clear();
+    EXPECT_EQ(heard(), (Calls{"playOnce music\\menu.wav", "stop"}));
     makeMenu(0, 3, 0).reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
+    EXPECT_EQ(heard(), (Calls{"stop"}));
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every activity's screen test starts from: the fake services over a content folder of its
-// own, a recording drawing, the settings and the list written as the game's editors write them.
+// What every screen test starts from: the fake services over a content folder of its own, a
+// recording drawing, the settings and the list written as the game's editors write them.
 #pragma once
 
 #include "ContentFiles.h"
@@ -26,9 +26,9 @@ inline bool contains(const Calls& calls, const std::string& part) {
         calls, [&](const std::string& call) { return call.find(part) != std::string::npos; });
 }
 
-class ActivityFixture : public ::testing::Test {
+class ScreenFixture : public ::testing::Test {
 protected:
-    ActivityFixture() {
+    ScreenFixture() {
         test.folder.makeFolder("options");
         graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
     }
