@@ -48,6 +48,14 @@ protected:
     // Begins `screen` as the factory's caller does, keeping what begin answered.
     void begin(Screen& screen) { begun = screen.begin(graphics, graphics, window); }
 
+    // The screen S as the factory builds it, begun on settings written as `change` sets them.
+    template <typename S> std::unique_ptr<S> started(const std::function<void(Options&)>& change) {
+        writeSettings(change);
+        auto screen = std::make_unique<S>(services);
+        begin(*screen);
+        return screen;
+    }
+
     // The calls the next frame makes.
     Calls frame(Screen& screen) {
         graphics.calls.clear();

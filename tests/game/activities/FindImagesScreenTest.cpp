@@ -7,7 +7,7 @@ class FindImagesScreenTest : public ScreenFixture {
 protected:
     // The screen as the factory builds and begins it, with the settings written first.
     std::unique_ptr<FindImagesScreen> start(int numFinds, int oneContact = 0, int soundOn = 1) {
-        writeSettings([&](Options& options) {
+        auto screen = started<FindImagesScreen>([&](Options& options) {
             options.numFinds = numFinds;
             options.oneContact = oneContact;
             options.soundOn[FindImagesId] = soundOn;
@@ -15,8 +15,6 @@ protected:
             options.musicOn[FindImagesId] = 0;
             options.random[FindImagesId] = 0;
         });
-        auto screen = std::make_unique<FindImagesScreen>(services);
-        begin(*screen);
         test.pointer.screen = screen.get();
         return screen;
     }

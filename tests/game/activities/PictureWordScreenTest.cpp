@@ -9,16 +9,13 @@ protected:
     // settings written first; the list keeps its order.
     std::unique_ptr<PictureWordScreen> start(int textOn, int speechOn) {
         test.clock.advanceMilliseconds(5000);
-        writeSettings([&](Options& options) {
+        heard();
+        return started<PictureWordScreen>([&](Options& options) {
             options.textOn = textOn;
             options.speechOn = speechOn;
             options.musicOn[PictureWordId] = 0;
             options.random[PictureWordId] = 0;
         });
-        heard();
-        auto screen = std::make_unique<PictureWordScreen>(services);
-        begin(*screen);
-        return screen;
     }
 
     // The exercise's picture (its name's first three letters) and word in the frame.

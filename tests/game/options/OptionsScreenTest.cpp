@@ -26,9 +26,7 @@ protected:
     // them, as the screen factory does.
     std::unique_ptr<OptionsScreen> makeScreen(const std::function<void(Options&)>& adjust =
                                                   [](Options&) {}) {
-        writeSettings(adjust);
-        auto screen = std::make_unique<OptionsScreen>(services);
-        begin(*screen);
+        auto screen = started<OptionsScreen>(adjust);
         screen->update();
         return screen;
     }

@@ -17,13 +17,11 @@ protected:
 
     // A menu built and begun as the factory does it, with settings written to the folder first.
     std::unique_ptr<MenuScreen> makeMenu(int oneContact = 0, int scanTime = 3, int music = 1) {
-        writeSettings([&](Options& options) {
+        auto menu = started<MenuScreen>([&](Options& options) {
             options.oneContact = oneContact;
             options.scanTime = scanTime;
             options.musicOn[0] = music;
         });
-        auto menu = std::make_unique<MenuScreen>(services);
-        begin(*menu);
         test.pointer.screen = menu.get();
         return menu;
     }
