@@ -4,24 +4,9 @@
 #include "MemoryFileSystem.h"
 #include "editor/lists/ListFile.h"
 
+#include <algorithm>
 #include <cstdlib>
-
-namespace {
-
-bool sameExercises(const std::vector<Exercise>& a, const std::vector<Exercise>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].name != b[i].name || a[i].image != b[i].image || a[i].sound != b[i].sound ||
-            a[i].speech != b[i].speech || a[i].text != b[i].text || a[i].colour != b[i].colour) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
+#include <tuple>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemoryFileSystem files(data, size);
@@ -37,7 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string saved = files.written;
     MemoryFileSystem again(reinterpret_cast<const std::uint8_t*>(saved.data()), saved.size());
-    if (!sameExercises(ListFile::read(again, u"data\\English\\vimo"), exercises)) {
+    const auto fields = [](const Exercise& e) {
+        return std::tie(e.name, e.image, e.sound, e.speech, e.text, e.colour);
+    };
+    if (!std::ranges::equal(ListFile::read(again, u"data\\English\\vimo"), exercises, {}, fields,
+                            fields)) {
         std::abort();
     }
     return 0;

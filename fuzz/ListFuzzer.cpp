@@ -2,23 +2,15 @@
 // Any bytes as a content list: loading ends, gives only exercises with a name, and the
 // operations the activities run on a list work on whatever was loaded.
 #include "MemoryFileSystem.h"
+#include "RecordingErrorBox.h"
 #include "game/content/ContentList.h"
 #include "game/content/Options.h"
 
 #include <cstdlib>
 
-namespace {
-
-class SilentErrorBox : public ErrorBox {
-public:
-    void showError(std::u16string_view, std::u16string_view) override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemoryFileSystem files(data, size);
-    SilentErrorBox errorBox;
+    RecordingErrorBox errorBox;
     const Options options(files);
     ContentList list(files, options.language);
     if (!list.loadList(u"vimo", errorBox)) {

@@ -11,6 +11,7 @@ SESSION_INPUT=${SESSION_INPUT:-two-switches}
 menu_blue=2236aa    # the menu of the English starting settings
 card=fffdf6         # every demo picture stands on a card of this colour
 frame_yellow=ffd23f # the selection frames of the menu and of find images
+press_hold=0.05     # how long open_activity holds each key with two switches
 
 # A fresh copy of the demo content in $content; settings are written at the first start.
 copy_demo_content() {
@@ -89,10 +90,10 @@ wait_for_menu_scan() {
 open_activity() {
     case "$SESSION_INPUT" in
     two-switches)
-        for _ in $(seq 1 "$1"); do press_key "$window" space; done
+        for _ in $(seq 1 "$1"); do press_switch "$press_hold"; done
         for _ in $(seq 1 25); do menu_framed "$1" && break; sleep 0.2; done
         menu_framed "$1" || fail "$1 steps did not bring the selection frame to activity $1"
-        press_key "$window" Return
+        press_switch "$press_hold" Return
         ;;
     one-switch)
         wait_for_menu_scan "$1" $((scan_time * 16 + 2)) # a missed stop waits a round
@@ -142,16 +143,15 @@ hold_key() {
     xdotool keydown "$1" && sleep "$2" && xdotool keyup "$1"
 }
 
-# One press of the session's switch, held for $1 seconds (0.5 unless given); counted in
-# switch_presses.
+# One press of the session's switch, or of key $2, held for $1 seconds (0.5 unless given);
+# counted in switch_presses.
 switch_presses=0
 press_switch() {
     switch_presses=$((switch_presses + 1))
     if [ "$SESSION_INPUT" = mouse ]; then
         xdotool mousedown 1 && sleep "${1:-0.5}" && xdotool mouseup 1
     else
-        xdotool windowfocus --sync "$window" 2>/dev/null || true
-        xdotool keydown "$(switch_key)" && sleep "${1:-0.5}" && xdotool keyup "$(switch_key)"
+        hold_key "${2:-$(switch_key)}" "${1:-0.5}"
     fi
 }
 

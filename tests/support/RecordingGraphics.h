@@ -21,7 +21,6 @@
 #include "game/gfx/Graphics.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -135,10 +134,6 @@ public:
 
     static std::string number(float value) {
         char buffer[64];
-        if (value == std::trunc(value)) {
-            std::snprintf(buffer, sizeof buffer, "%.0f", static_cast<double>(value));
-            return buffer;
-        }
         std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(value));
         std::string text = buffer;
         while (text.back() == '0') {

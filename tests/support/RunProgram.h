@@ -2,6 +2,8 @@
 // Runs one of the project's programs as a user would start it, and waits for it to end.
 #pragma once
 
+#include "TemporaryFolder.h"
+
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
@@ -10,32 +12,24 @@
 #include <vector>
 
 struct ProgramResult {
-    int exitCode = -1; // -1 when it did not end normally
-    std::string standardError;
-    std::string standardOutput;
+    int exitCode = -1;  // -1 when it did not end normally
+    std::string output; // its standard output and standard error, in the order written
 };
 
 inline ProgramResult runProgram(const std::string& program,
                                 const std::vector<std::string>& arguments,
                                 const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& environment = {}) {
-    const std::filesystem::path errorFile =
-        std::filesystem::temp_directory_path() / ("vimo-stderr-" + std::to_string(::getpid()));
-    const std::filesystem::path outputFile =
-        std::filesystem::temp_directory_path() / ("vimo-stdout-" + std::to_string(::getpid()));
+    const TemporaryFolder folder;
+    const std::filesystem::path outputFile = folder.path() / "output";
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::chdir(workingFolder.c_str()) != 0) {
+        const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || ::chdir(workingFolder.c_str()) != 0) {
             ::_exit(127);
         }
-        const int fd = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd >= 0) {
-            ::dup2(fd, 2);
-        }
-        const int out = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out >= 0) {
-            ::dup2(out, 1);
-        }
+        ::dup2(out, 1);
+        ::dup2(out, 2);
         for (const std::string& setting : environment) {
             ::putenv(const_cast<char*>(setting.c_str()));
         }
@@ -53,18 +47,6 @@ inline ProgramResult runProgram(const std::string& program,
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
     }
-    const auto take = [](const std::filesystem::path& file, std::string& text) {
-        if (FILE* in = std::fopen(file.c_str(), "rb")) {
-            char buffer[4096];
-            std::size_t got = 0;
-            while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
-                text.append(buffer, got);
-            }
-            std::fclose(in);
-        }
-        std::filesystem::remove(file);
-    };
-    take(errorFile, result.standardError);
-    take(outputFile, result.standardOutput);
+    result.output = TemporaryFolder::readFile(outputFile);
     return result;
 }

@@ -76,9 +76,12 @@ public:
         }
     }
 
-    // Shows the offscreen image as a screen's draw ends, then ends the turn a refresh later.
+    Graphics& offscreen() { return surfaces.offscreen(); }
+    // Asks for the offscreen image to be shown, as a screen's draw ends.
+    void show() { surfaces.window().drawImage(surfaces.offscreenImage(), RectF{0, 0, 800, 600}); }
+    // Shows the offscreen image, then ends the turn a refresh later.
     void showFrame() {
-        surfaces.window().drawImage(surfaces.offscreenImage(), RectF{0, 0, 800, 600});
+        show();
         surfaces.endFrame();
         clock.advanceMilliseconds(20);
     }

@@ -45,6 +45,11 @@ public:
 
     std::string read(const std::string& relative) const { return readFile(path_ / relative); }
 
+    // How many entries the folder at the relative path holds.
+    long entries(const std::string& relative) const {
+        return std::distance(std::filesystem::directory_iterator(path_ / relative), {});
+    }
+
     static std::string readFile(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -2,7 +2,7 @@
 // The rules all six activities share, each run over every activity it applies to, built as the
 // menu builds them: the missing and the empty list, the ways out by Esc and the stop button, the
 // exercise's background, and which presses count.
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 #include "game/activities/ActivityFactory.h"
 
 namespace {
@@ -13,14 +13,13 @@ const ScreenId kListActivities[] = {ShapesId, FindImagesId, PictureWordId, Movin
 
 } // namespace
 
-class SharedRulesTest : public ActivityFixture {
+class SharedRulesTest : public ScreenFixture {
 protected:
     SharedRulesTest() { writeList({exerciseItem("e0"), exerciseItem("e1"), exerciseItem("e2")}); }
 
     // The activity on these settings, begun a while after any earlier press.
     std::unique_ptr<Screen> start(ScreenId id, const std::function<void(Options&)>& change) {
         writeSettings([&](Options& options) {
-            options.keyTime = 0.5f;
             options.useStop = 1;
             change(options);
         });
@@ -143,17 +142,17 @@ TEST_F(SharedRulesTest, GreyAsksForTheExercisesOwnColourAndAnyOtherSettingWins) 
 }
 
 // Which presses count, in the activities whose presses are steps: keys and clicks alike need the
-// key time since the last accepted press, which the next screen still knows; a held key counts
-// once and blocks clicks until released.
+// key time since the last accepted press (0.2 s, a float a little over it, yet 200 ms count),
+// which the next screen still knows; a held key counts once and blocks clicks until released.
 TEST_F(SharedRulesTest, APressCountsAfterTheKeyTimeAndAHeldSwitchOnce) {
     // Milliseconds after the last step; K a key down, u its release, M a click at (400, 300)
     // and m its release, N the activity left and begun again; whether the press counts.
     const std::tuple<std::uint32_t, char, bool> steps[] = {
         {1000, 'K', true}, {1000, 'K', false}, {1000, 'M', false}, // repeats of a held key
         {0, 'm', false},   {0, 'u', false},    {1000, 'K', true},  {0, 'u', false},
-        {499, 'K', false}, {0, 'u', false},    {1, 'K', true},     {0, 'u', false}, // too soon
-        {499, 'M', false}, {0, 'm', false},    {1, 'M', true},     {0, 'm', false},
-        {0, 'N', false},   {499, 'K', false},  {0, 'u', false},    {1, 'K', true},
+        {199, 'K', false}, {0, 'u', false},    {1, 'K', true},     {0, 'u', false}, // too soon
+        {199, 'M', false}, {0, 'm', false},    {1, 'M', true},     {0, 'm', false},
+        {0, 'N', false},   {199, 'K', false},  {0, 'u', false},    {1, 'K', true},
     };
     test.folder.write("gfx/paint/cat01.png", "x");
     test.folder.write("gfx/paint/cat02.png", "x");

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/FindImagesScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class FindImagesScreenTest : public ActivityFixture {
+class FindImagesScreenTest : public ScreenFixture {
 protected:
     // The screen as the factory builds and begins it, with the settings written first.
     std::unique_ptr<FindImagesScreen> start(int numFinds, int oneContact = 0, int soundOn = 1) {
-        writeSettings([&](Options& options) {
+        auto screen = started<FindImagesScreen>([&](Options& options) {
             options.numFinds = numFinds;
             options.oneContact = oneContact;
             options.soundOn[FindImagesId] = soundOn;
@@ -15,16 +15,19 @@ protected:
             options.musicOn[FindImagesId] = 0;
             options.random[FindImagesId] = 0;
         });
-        auto screen = std::make_unique<FindImagesScreen>(services);
-        begin(*screen);
         test.pointer.screen = screen.get();
         return screen;
     }
 
+    // Where the pointer stands on a choice to press it.
+    static std::pair<int, int> centre(const Picture& choice) {
+        return {static_cast<int>(choice.centreX()), static_cast<int>(choice.centreY())};
+    }
+
     // Presses the right choice and lets a turn come.
     void answer(FindImagesScreen& screen) {
-        const Picture& right = *std::ranges::find(screen.choices(), 1, &Picture::mark);
-        screen.mouseDown(static_cast<int>(right.centreX()), static_cast<int>(right.centreY()));
+        const auto [x, y] = centre(*std::ranges::find(screen.choices(), 1, &Picture::mark));
+        screen.mouseDown(x, y);
         screen.update();
     }
 };
@@ -123,10 +126,6 @@ TEST_F(FindImagesScreenTest, EnterChoosesTheFramedChoiceEveryTimeAndSpaceThenMov
     for (const bool onRight : {false, true}) {
         auto screen = start(3);
         const auto& choices = screen->choices();
-        const auto centre = [&](std::size_t k) {
-            return std::make_pair(static_cast<int>(choices[k].centreX()),
-                                  static_cast<int>(choices[k].centreY()));
-        };
         const auto right = static_cast<std::size_t>(std::ranges::find(choices, 1, &Picture::mark) -
                                                     choices.begin());
         const std::size_t framed = onRight ? right : (right + 1) % 3;
@@ -140,12 +139,12 @@ TEST_F(FindImagesScreenTest, EnterChoosesTheFramedChoiceEveryTimeAndSpaceThenMov
         EXPECT_EQ(screen->answered(), onRight);
         EXPECT_EQ(heard(), onRight ? Calls{} : Calls(3, "playOnce sfx\\findimages\\wrong.wav"));
         screen->keyDown(kKeySpace);
-        EXPECT_EQ(test.pointer.moves.back(), centre((framed + 1) % 3)) << onRight;
+        EXPECT_EQ(test.pointer.moves.back(), centre(choices[(framed + 1) % 3])) << onRight;
 
         answer(*screen);
         test.clock.advanceMilliseconds(60'000);
         screen->update(); // the next task
-        EXPECT_EQ(test.pointer.moves.back(), centre(0));
+        EXPECT_EQ(test.pointer.moves.back(), centre(choices[0]));
         screen->keyDown(kKeyEnter);
         EXPECT_EQ(screen->answered(), choices[0].mark);
     }
@@ -159,8 +158,8 @@ TEST_F(FindImagesScreenTest, WithTheLogOnEachPictureAskedForChoiceAndAnswerIsARo
     test.log.screenStarted("Find images");
     auto screen = start(2);
     screen->mouseDown(700, 100);
-    const Picture& other = *std::ranges::find(screen->choices(), 0, &Picture::mark);
-    screen->mouseDown(static_cast<int>(other.centreX()), static_cast<int>(other.centreY()));
+    const auto [x, y] = centre(*std::ranges::find(screen->choices(), 0, &Picture::mark));
+    screen->mouseDown(x, y);
     answer(*screen);
     answer(*screen);
     test.log.flush();
@@ -185,9 +184,7 @@ TEST_F(FindImagesScreenTest, ScanningThatStartsOnAPressWaitsForItThenGoesOnWithE
     screen->update();
     EXPECT_TRUE(test.pointer.moves.empty() && screen->nextTurn().isNever());
     screen->keyDown(kKeyEnter);
-    const Picture& first = screen->choices().front();
-    EXPECT_EQ(test.pointer.moves,
-              (std::vector{std::make_pair(int(first.centreX()), int(first.centreY()))}));
+    EXPECT_EQ(test.pointer.moves, (std::vector{centre(screen->choices().front())}));
     EXPECT_FALSE(screen->answered());
     EXPECT_EQ(screen->nextTurn(), NextTurn::in(1701));
     answer(*screen);

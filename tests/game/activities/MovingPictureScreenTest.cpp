@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/MovingPictureScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
 #include <set>
 
-class MovingPictureScreenTest : public ActivityFixture {
+class MovingPictureScreenTest : public ScreenFixture {
 protected:
     MovingPictureScreenTest() {
         for (const std::string file : {"images/e0.wav", "images/e1.wav", "sounds/a.wav"}) {
@@ -18,14 +18,12 @@ protected:
     // Built and begun as the factory does it, the list in its order; then one turn standing
     // still.
     std::unique_ptr<MovingPictureScreen> makeScreen(int movie, int speed = 25) {
-        writeSettings([&](Options& options) {
+        auto screen = started<MovingPictureScreen>([&](Options& options) {
             options.movie = movie;
             options.speedGame6 = speed;
             options.musicOn[MovingPictureId] = 0;
             options.random[MovingPictureId] = 0;
         });
-        auto screen = std::make_unique<MovingPictureScreen>(services);
-        begin(*screen);
         turns(*screen, 1);
         return screen;
     }

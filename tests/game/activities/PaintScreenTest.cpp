@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/PaintScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class PaintScreenTest : public ActivityFixture {
+class PaintScreenTest : public ScreenFixture {
 protected:
     // The paint frame the next draw shows, or "none".
     std::string shownFrame(PaintScreen& paint) {
@@ -40,14 +40,12 @@ TEST_F(PaintScreenTest, EachPressPaintsTheNextFrameThenTheOwnSoundThenTheNextPic
     for (const int soundOn : {1, 0}) {
         SCOPED_TRACE("sounds " + std::to_string(soundOn));
         // The start music plays when asked for, whatever the sounds.
-        writeSettings([&](Options& options) {
+        heard();
+        auto paint = started<PaintScreen>([&](Options& options) {
             options.soundOn[PaintId] = soundOn;
             options.musicOn[PaintId] = 1 - soundOn;
             options.random[PaintId] = 0;
         });
-        auto paint = std::make_unique<PaintScreen>(services);
-        heard();
-        begin(*paint);
         EXPECT_EQ(heard(), soundOn == 1 ? Calls{} : Calls{"playOnce music\\intro4.wav"});
         EXPECT_EQ(shownFrame(*paint), "cat01.png");
         for (const auto& [shown, sound] : steps) {

@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/PictureWordScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class PictureWordScreenTest : public ActivityFixture {
+class PictureWordScreenTest : public ScreenFixture {
 protected:
     // The screen as the factory builds and begins it, a while after any earlier press, with the
     // settings written first; the list keeps its order.
     std::unique_ptr<PictureWordScreen> start(int textOn, int speechOn) {
         test.clock.advanceMilliseconds(5000);
-        writeSettings([&](Options& options) {
+        heard();
+        return started<PictureWordScreen>([&](Options& options) {
             options.textOn = textOn;
             options.speechOn = speechOn;
             options.musicOn[PictureWordId] = 0;
             options.random[PictureWordId] = 0;
         });
-        heard();
-        auto screen = std::make_unique<PictureWordScreen>(services);
-        begin(*screen);
-        return screen;
     }
 
     // The exercise's picture (its name's first three letters) and word in the frame.

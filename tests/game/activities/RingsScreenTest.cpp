@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/RingsScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
 const std::string kLoop = "playLooping sfx\\sounds\\bell.wav";
 
-class RingsScreenTest : public ActivityFixture {
+class RingsScreenTest : public ScreenFixture {
 protected:
     RingsScreenTest() { test.folder.write("sfx/sounds/bell.wav", "RIFF"); }
 
@@ -62,12 +62,10 @@ TEST_F(RingsScreenTest, EachContactModeHandlesReleasesAndCompletionItsOwnWay) {
     };
     for (const int mode : {0, 1, 2}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
-        writeSettings([&](Options& options) {
+        rings = started<RingsScreen>([&](Options& options) {
             options.contactMode = mode;
             options.musicOn[RingsId] = 0;
         });
-        rings = std::make_unique<RingsScreen>(services);
-        begin(*rings);
         EXPECT_TRUE(outcome(8001).starts_with("0 rings, cleared, reminder"));
         rings->keyDown(kKeySpace);
         EXPECT_EQ(outcome(251),

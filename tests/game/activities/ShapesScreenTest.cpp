@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/activities/ShapesScreen.h"
 
-#include "ActivityFixture.h"
+#include "ScreenFixture.h"
 
-class ShapesScreenTest : public ActivityFixture {
+class ShapesScreenTest : public ScreenFixture {
 protected:
     // How many exercise pictures the next frame shows.
     std::size_t pictures(ShapesScreen& screen) {

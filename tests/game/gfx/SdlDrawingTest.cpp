@@ -13,8 +13,6 @@ constexpr std::uint32_t kBack = 0x102030; // the background
 class SdlDrawingTest : public testing::Test, public DrawingFixture {
 protected:
     SdlDrawingTest() { offscreen().clear(0xFF000000 | kBack); }
-
-    Graphics& offscreen() { return surfaces.offscreen(); }
 };
 
 // Each picture is gone before its frame is shown, as when a screen releases or replaces a

@@ -10,12 +10,7 @@ constexpr std::uint32_t kRed = 0xFF0000;
 constexpr std::uint32_t kBlue = 0x0000FF;
 constexpr std::uint32_t kBlack = 0x000000;
 
-class SdlSurfacesTest : public testing::Test, public DrawingFixture {
-public:
-    Graphics& offscreen() { return surfaces.offscreen(); }
-    // Asks for the offscreen image to be shown, as a screen's draw ends.
-    void show() { surfaces.window().drawImage(surfaces.offscreenImage(), RectF{0, 0, 800, 600}); }
-};
+class SdlSurfacesTest : public testing::Test, public DrawingFixture {};
 
 // Turn by turn: what the screen draws, whether that is presented, and what the window shows.
 TEST_F(SdlSurfacesTest, PresentsOnlyWhenTheFrameChangedAndAtMostOncePerRefresh) {
@@ -23,26 +18,25 @@ TEST_F(SdlSurfacesTest, PresentsOnlyWhenTheFrameChangedAndAtMostOncePerRefresh) 
     struct Turn {
         const char* what;
         Act act;
-        std::uint32_t square;
-        float x;
+        std::uint32_t square;   // drawn at (100, 100) in this colour; 0: nothing drawn
         std::uint32_t ms;       // the clock goes on this much after the turn
         std::uint64_t presents; // after the turn
         std::uint32_t shown;    // at (120, 120)
     };
     const Turn turns[] = {
-        {"first frame", Act::Draw, kRed, 100, 20, 1, kRed},
-        {"same again", Act::Draw, kRed, 100, 20, 1, kRed},
-        {"other colour", Act::Draw, kBlue, 100, 20, 2, kBlue},
-        {"nothing drawn", Act::Nothing, 0, 0, 20, 2, kBlue},
-        {"drawn, not shown", Act::DrawUnshown, kRed, 100, 20, 2, kBlue},
-        {"shown", Act::ShowOnly, 0, 0, 20, 3, kRed},
-        {"exposed", Act::Expose, kRed, 100, 20, 4, kRed},
+        {"first frame", Act::Draw, kRed, 20, 1, kRed},
+        {"same again", Act::Draw, kRed, 20, 1, kRed},
+        {"other colour", Act::Draw, kBlue, 20, 2, kBlue},
+        {"nothing drawn", Act::Nothing, 0, 20, 2, kBlue},
+        {"drawn, not shown", Act::DrawUnshown, kRed, 20, 2, kBlue},
+        {"shown", Act::ShowOnly, 0, 20, 3, kRed},
+        {"exposed", Act::Expose, kRed, 20, 4, kRed},
         // The image was lost and cleared: the same frame is drawn again, not just shown.
-        {"targets reset", Act::TargetsReset, kRed, 100, 20, 5, kRed},
-        {"changed", Act::Draw, kBlue, 100, 5, 6, kBlue},
-        {"changed within the refresh", Act::Draw, kRed, 100, 15, 6, kBlue},
+        {"targets reset", Act::TargetsReset, kRed, 20, 5, kRed},
+        {"changed", Act::Draw, kBlue, 5, 6, kBlue},
+        {"changed within the refresh", Act::Draw, kRed, 15, 6, kBlue},
         // Nothing drawn this turn, but the last change is still to be shown.
-        {"a refresh later", Act::Nothing, 0, 0, 20, 7, kRed},
+        {"a refresh later", Act::Nothing, 0, 20, 7, kRed},
     };
     for (const Turn& turn : turns) {
         if (turn.act == Act::Expose) {
@@ -50,10 +44,9 @@ TEST_F(SdlSurfacesTest, PresentsOnlyWhenTheFrameChangedAndAtMostOncePerRefresh) 
         } else if (turn.act == Act::TargetsReset) {
             surfaces.targetsReset();
         }
-        if (turn.act == Act::Draw || turn.act == Act::DrawUnshown || turn.act == Act::Expose ||
-            turn.act == Act::TargetsReset) {
+        if (turn.square != 0) {
             offscreen().clear(0xFF000000);
-            offscreen().fillRectangle(RectF{turn.x, 100, 50, 50}, 0xFF000000 | turn.square);
+            offscreen().fillRectangle(RectF{100, 100, 50, 50}, 0xFF000000 | turn.square);
         }
         if (turn.act != Act::Nothing && turn.act != Act::DrawUnshown) {
             show();
@@ -88,8 +81,8 @@ TEST_F(SdlSurfacesTest, DrawingWithoutClearingAddsToTheOldPicture) {
 // straight on the window, as the splash does, uses the same 800 x 600.
 TEST(SdlSurfacesScaled, TheWindowShowsTheOffscreenPixelsUnblendedOnALogicalSize) {
     DrawingFixture screen(1000, 600, true);
-    screen.surfaces.offscreen().clear(0x800000FF);
-    screen.surfaces.offscreen().fillRectangle(RectF{0, 0, 20, 20}, 0xFFFF0000);
+    screen.offscreen().clear(0x800000FF);
+    screen.offscreen().fillRectangle(RectF{0, 0, 20, 20}, 0xFFFF0000);
     screen.showFrame();
     EXPECT_EQ(screen.canvas.pixel(110, 10), kRed);
     EXPECT_EQ(screen.canvas.pixel(130, 10), kBlue);

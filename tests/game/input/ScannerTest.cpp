@@ -3,7 +3,6 @@
 
 #include "FakeClock.h"
 #include "FakePointer.h"
-#include "game/input/KeyTimeGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -201,17 +200,4 @@ TEST_F(ScannerTest, RestsAfterItsRoundsWithoutAPressAndAnySwitchWakesItOnTheFirs
             }
         }
     }
-}
-
-TEST(KeyTimeGuard, IgnoresPressesSoonerThanTheKeyTime) {
-    FakeClock clock;
-    std::uint32_t last = 0; // never pressed: far in the past
-    EXPECT_TRUE(acceptPressAfterKeyTime(clock, last, 0.2f));
-    clock.advanceMilliseconds(199);
-    EXPECT_FALSE(acceptPressAfterKeyTime(clock, last, 0.2f));
-    clock.advanceMilliseconds(1);
-    EXPECT_TRUE(acceptPressAfterKeyTime(clock, last, 0.2f)); // 200 ms: not fewer than 0.2 s
-    clock.advanceMilliseconds(999);
-    EXPECT_FALSE(acceptPressAfterKeyTime(clock, last, 1.0f));
-    EXPECT_EQ(last, clock.milliseconds() - 999); // a refused press does not move the mark
 }

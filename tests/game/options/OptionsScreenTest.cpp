@@ -1,27 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/options/OptionsScreen.h"
 
-#include "RecordingGraphics.h"
+#include "ScreenFixture.h"
 #include "SettingsRecord.h"
-#include "TestServices.h"
 #include "common/text/Utf8.h"
-
-#include <functional>
-#include <gtest/gtest.h>
-
-using Calls = std::vector<std::string>;
 
 // An options screen over a content folder of the test's own with three lists. The boxes' frame
 // has the demo content's size; the other pictures pressed here are given one smaller size.
-class OptionsScreenTest : public ::testing::Test {
+class OptionsScreenTest : public ScreenFixture {
 protected:
     OptionsScreenTest() {
-        test.folder.makeFolder("options");
         graphics.setImageSize(u"gfx\\options\\frame.png", 234, 100);
         for (const std::string name :
-             {"buttons\\stop", "buttons\\reset", "buttons\\musicOn", "options\\random",
-              "options\\capsOn", "menu\\game00s", "menu\\game01s", "menu\\game02s", "menu\\game03s",
-              "menu\\game04s", "menu\\game05s", "menu\\game06s"}) {
+             {"buttons\\reset", "buttons\\musicOn", "options\\random", "options\\capsOn",
+              "menu\\game00s", "menu\\game01s", "menu\\game02s", "menu\\game03s", "menu\\game04s",
+              "menu\\game05s", "menu\\game06s"}) {
             graphics.setImageSize(fromUtf8("gfx\\" + name + ".png"), 60, 60);
         }
         for (const char* name : {"a", "b", "c"}) {
@@ -31,17 +24,9 @@ protected:
 
     // Writes the settings (the defaults, changed by `adjust`) and builds and begins a screen on
     // them, as the screen factory does.
-    std::unique_ptr<OptionsScreen> makeScreen(const std::function<void(Options&)>& adjust = {}) {
-        {
-            Options options(test.files);
-            options.setDefaultOptions();
-            if (adjust) {
-                adjust(options);
-            }
-            options.writeOptionsFile();
-        }
-        auto screen = std::make_unique<OptionsScreen>(services);
-        screen->begin(graphics, graphics, window);
+    std::unique_ptr<OptionsScreen> makeScreen(const std::function<void(Options&)>& adjust =
+                                                  [](Options&) {}) {
+        auto screen = started<OptionsScreen>(adjust);
         screen->update();
         return screen;
     }
@@ -54,11 +39,6 @@ protected:
     static void chooseTab(OptionsScreen& screen, int tab) {
         pressOn(screen, screen.layout().tabs.at(static_cast<std::size_t>(tab)));
     }
-
-    TestServices test;
-    ScreenServices services = test.services();
-    RecordingGraphics graphics;
-    RecordingGraphics::FakeImage window{"window", 800, 600};
 };
 
 // Only the buttons click, and they change no setting; the settings are silent.
@@ -83,13 +63,13 @@ TEST_F(OptionsScreenTest, EachControlChangesItsOwnSettingOnItsOwnTabOnlyAndTheBu
     };
     for (const auto& c : cases) {
         auto screen = makeScreen([&](Options& o) { o.oneContact = c.oneContact; });
-        test.sound.calls.clear();
+        heard();
         chooseTab(*screen, c.tab);
         const SettingsRecord before = settingsOf(screen->options());
         pressOn(*screen, screen->layout().*c.control);
         EXPECT_EQ(changes(before, settingsOf(screen->options())), c.changed) << c.what;
         const bool button = c.control == &OptionsLayout::stopButton;
-        EXPECT_EQ(test.sound.calls, button ? Calls{"playOnce sfx\\click.wav"} : Calls{}) << c.what;
+        EXPECT_EQ(heard(), button ? Calls{"playOnce sfx\\click.wav"} : Calls{}) << c.what;
     }
 }
 
@@ -108,13 +88,10 @@ TEST_F(OptionsScreenTest, TheListBoxWalksTheListsOfTheLanguageFolder) {
 }
 
 TEST_F(OptionsScreenTest, ResetTakesTheLanguagesSettingsElseTheDefaults) {
-    {
-        Options english(test.files);
-        english.setDefaultOptions();
+    writeSettings([](Options& english) {
         english.keyTime = 0.6f;
         english.optionsPath = u"options\\English.opt";
-        english.writeOptionsFile();
-    }
+    });
     for (const float keyTime : {0.6f, 0.2f}) {
         auto screen = makeScreen([](Options& o) { o.lineWidth = 10; });
         pressOn(*screen, screen->layout().resetButton);
@@ -136,7 +113,7 @@ TEST_F(OptionsScreenTest, TheSettingsAreWrittenAsTheScreenGoesOnlyWhenChanged) {
 
     test.folder.write("options/vimo.opt", "1\r\n");
     screen = std::make_unique<OptionsScreen>(services);
-    screen->begin(graphics, graphics, window);
+    begin(*screen);
     chooseTab(*screen, 2);
     screen.reset();
     EXPECT_EQ(test.folder.read("options/vimo.opt"), "1\r\n");

@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/shell/MenuScreen.h"
 
-#include "RecordingGraphics.h"
-#include "TestServices.h"
+#include "ScreenFixture.h"
 #include "game/screen/ScanSetup.h"
 
-#include <algorithm>
-#include <gtest/gtest.h>
-
 using Points = std::vector<std::pair<int, int>>;
-using Calls = std::vector<std::string>;
 
-class MenuScreenTest : public ::testing::Test {
+class MenuScreenTest : public ScreenFixture {
 protected:
-    void SetUp() override {
-        test.folder.makeFolder("options");
-        graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
+    MenuScreenTest() {
         graphics.setImageSize(u"gfx\\buttons\\options.png", 60, 60);
         for (char16_t n = u'1'; n <= u'6'; ++n) {
             graphics.setImageSize(u"gfx\\menu\\game0" + std::u16string(1, n) + u".png", 260, 195);
@@ -24,23 +17,14 @@ protected:
 
     // A menu built and begun as the factory does it, with settings written to the folder first.
     std::unique_ptr<MenuScreen> makeMenu(int oneContact = 0, int scanTime = 3, int music = 1) {
-        {
-            Options options(test.files);
+        auto menu = started<MenuScreen>([&](Options& options) {
             options.oneContact = oneContact;
             options.scanTime = scanTime;
             options.musicOn[0] = music;
-            options.writeOptionsFile();
-        }
-        auto menu = std::make_unique<MenuScreen>(services);
-        menu->begin(graphics, graphics, window);
+        });
         test.pointer.screen = menu.get();
         return menu;
     }
-
-    TestServices test;
-    ScreenServices services = test.services();
-    RecordingGraphics graphics;
-    RecordingGraphics::FakeImage window{"window", 800, 600};
 };
 
 // With one switch the pointer steps through the six pictures' centres and the stop button's each
@@ -48,13 +32,11 @@ protected:
 // picture its delay longer; after the last step's cue has ended when asked), and rests on the
 // stop button after the set round without a press, with nothing due; the next press wakes it on
 // the first picture and chooses nothing, not even the stop button the pointer rested on. Then
-// Enter chooses where the scanning is. Scanning that starts on a press rests from the start.
+// Enter chooses where the scanning is.
 TEST_F(MenuScreenTest, OneSwitchScansEveryScanTimeAndRestsAfterItsRounds) {
     const AccessSettings cases[] = {
         {.scanRounds = 1},
-        {.scanRounds = 1, .scanTimeMs = 1500},
-        {.scanRounds = 1, .firstItemDelay = 2000},
-        {.scanRounds = 1, .scanStartsOnPress = true},
+        {.scanRounds = 1, .scanTimeMs = 1500, .firstItemDelay = 2000},
         {.scanCue = AccessSettings::TickCue, .scanRounds = 1, .waitForCue = true},
     };
     const Points round = {{137, 197}, {399, 197}, {661, 197}, {137, 447},
@@ -64,12 +46,6 @@ TEST_F(MenuScreenTest, OneSwitchScansEveryScanTimeAndRestsAfterItsRounds) {
         test.access = c;
         test.pointer.moves.clear();
         auto menu = makeMenu(1, 3);
-        if (c.scanStartsOnPress) {
-            test.clock.advanceMilliseconds(60'000);
-            menu->update();
-            EXPECT_TRUE(test.pointer.moves.empty() && menu->nextTurn().isNever());
-            menu->keyDown(kKeyEnter);
-        }
         for (int step = 0; step < 10; ++step) {
             const std::size_t before = test.pointer.moves.size();
             const bool onFirst = before != 0 && test.pointer.moves.back() == round.front();
@@ -119,17 +95,11 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
         bool shortFirst = false; // a short press and release before the hold
         int lockHold = 3000;
     } cases[] = {
-        {false, Esc, 100, Quit},
-        {false, Enter, 100, Quit},
-        {true, Esc, 2999, Stay},
-        {true, Esc, 3000, Quit},
-        {true, Mouse, 100, Stay},
-        {true, Mouse, 3000, Quit},
-        {true, Enter, 100, Stay},
-        {true, Enter, 3000, Quit},
-        {true, Enter, 3000, Quit, true},
-        {true, Esc, 1499, Stay, false, 1500},
-        {true, Enter, 1500, Quit, true, 1500},
+        {false, Esc, 100, Quit},         {false, Enter, 100, Quit},
+        {true, Esc, 2999, Stay},         {true, Esc, 3000, Quit},
+        {true, Mouse, 100, Stay},        {true, Mouse, 3000, Quit},
+        {true, Enter, 100, Stay},        {true, Enter, 3000, Quit},
+        {true, Enter, 3000, Quit, true}, {true, Enter, 1500, Quit, true, 1500},
     };
     const int keys[] = {kKeyEscape, 0, kKeyEnter};
     for (const auto& c : cases) {
@@ -170,11 +140,7 @@ TEST_F(MenuScreenTest, TheSelectionFrameFollowsThePointerBoldWhenAskedFor) {
     auto menu = makeMenu();
     menu->keyDown(kKeySpace);
     test.pointer.deliverMoves(); // the move arrives in a later turn
-    graphics.calls.clear();
-    menu->draw();
-    EXPECT_EQ(std::count(graphics.calls.begin(), graphics.calls.end(),
-                         "rect 4,97 266x201 ff00ff00 pen 6"),
-              1);
+    EXPECT_EQ(std::ranges::count(frame(*menu), "rect 4,97 266x201 ff00ff00 pen 6"), 1);
 }
 
 // Every step plays the adult's cue: here the activity's spoken name, from its own folder or,
@@ -194,18 +160,17 @@ TEST_F(MenuScreenTest, EveryScanningStepPlaysTheChosenCue) {
     }
     test.access.scanCue = AccessSettings::ItemCue;
     auto menu = makeMenu(0, 1, 0);
-    test.sound.calls.clear();
+    heard();
     for (int step = 0; step < 7; ++step) {
         test.clock.advanceMilliseconds(1001);
         menu->keyDown(kKeySpace);
     }
-    EXPECT_EQ(test.sound.calls, (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
+    EXPECT_EQ(heard(), (Calls{name(1), name(2), tick, name(4), name(5), name(6), tick}));
 }
 
 TEST_F(MenuScreenTest, PlaysItsMusicWhenAllowedAndStopsItsSoundWhenItGoes) {
     makeMenu(0, 3, 1).reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"playOnce music\\menu.wav", "stop"}));
-    test.sound.calls.clear();
+    EXPECT_EQ(heard(), (Calls{"playOnce music\\menu.wav", "stop"}));
     makeMenu(0, 3, 0).reset();
-    EXPECT_EQ(test.sound.calls, (Calls{"stop"}));
+    EXPECT_EQ(heard(), (Calls{"stop"}));
 }

@@ -89,10 +89,8 @@ TEST_F(SdlEventSourceTest, ControllerButtonsReachTheGameAsTheTwoSwitches) {
     } rows[] = {
         {0, 1, 0, "key down 32 by controller"},
         {0, 0, 0, "key up 32 by controller"},
-        {3, 1, 0, "key down 13 by controller"}, // every other button is the second switch
-        {3, 0, 0, "key up 13 by controller"},
         {2, 1, 2, "key down 32 by controller"}, // the adult chose button 2 as the first switch
-        {0, 1, 2, "key down 13 by controller"},
+        {0, 1, 2, "key down 13 by controller"}, // every other button is the second switch
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         access.controllerFirstButton = rows[i].firstButton;

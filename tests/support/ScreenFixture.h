@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every activity's screen test starts from: the fake services over a content folder of its
-// own, a recording drawing, the settings and the list written as the game's editors write them.
+// What every screen test starts from: the fake services over a content folder of its own, a
+// recording drawing, the settings and the list written as the game's editors write them.
 #pragma once
 
 #include "ContentFiles.h"
@@ -26,9 +26,9 @@ inline bool contains(const Calls& calls, const std::string& part) {
         calls, [&](const std::string& call) { return call.find(part) != std::string::npos; });
 }
 
-class ActivityFixture : public ::testing::Test {
+class ScreenFixture : public ::testing::Test {
 protected:
-    ActivityFixture() {
+    ScreenFixture() {
         test.folder.makeFolder("options");
         graphics.setImageSize(u"gfx\\buttons\\stop.png", 60, 60);
     }
@@ -47,6 +47,14 @@ protected:
 
     // Begins `screen` as the factory's caller does, keeping what begin answered.
     void begin(Screen& screen) { begun = screen.begin(graphics, graphics, window); }
+
+    // The screen S as the factory builds it, begun on settings written as `change` sets them.
+    template <typename S> std::unique_ptr<S> started(const std::function<void(Options&)>& change) {
+        writeSettings(change);
+        auto screen = std::make_unique<S>(services);
+        begin(*screen);
+        return screen;
+    }
 
     // The calls the next frame makes.
     Calls frame(Screen& screen) {
