@@ -11,7 +11,7 @@ SESSION_INPUT=${SESSION_INPUT:-two-switches}
 menu_blue=2236aa    # the menu of the English starting settings
 card=fffdf6         # every demo picture stands on a card of this colour
 frame_yellow=ffd23f # the selection frames of the menu and of find images
-press_hold=0.05     # how long open_activity holds each key with two switches
+press_hold=         # how long open_activity holds each key with two switches; unset: a tap
 
 # A fresh copy of the demo content in $content; settings are written at the first start.
 copy_demo_content() {
@@ -86,14 +86,19 @@ wait_for_menu_scan() {
     fail "the scanning did not reach activity $1 in $2 seconds"
 }
 
+# A press of key $1 in the menu: a tap, or held for press_hold seconds and counted when that is set.
+menu_press() {
+    if [ -n "$press_hold" ]; then press_switch "$press_hold" "$1"; else press_key "$window" "$1"; fi
+}
+
 # Opens activity $1 with the session's input and waits until the menu's blue has given way.
 open_activity() {
     case "$SESSION_INPUT" in
     two-switches)
-        for _ in $(seq 1 "$1"); do press_switch "$press_hold"; done
+        for _ in $(seq 1 "$1"); do menu_press space; done
         for _ in $(seq 1 25); do menu_framed "$1" && break; sleep 0.2; done
         menu_framed "$1" || fail "$1 steps did not bring the selection frame to activity $1"
-        press_switch "$press_hold" Return
+        menu_press Return
         ;;
     one-switch)
         wait_for_menu_scan "$1" $((scan_time * 16 + 2)) # a missed stop waits a round
