@@ -190,12 +190,14 @@ void Picture::centreTextInWidth(int w) {
 }
 
 float Picture::textWidthAt(std::u16string_view line, int pixels) {
-    if (target_ == nullptr) {
+    makeFontIfWanted();
+    if (target_ == nullptr || !font_ || fontPixels_ <= 0) {
         return 0;
     }
-    const std::unique_ptr<Font> font =
-        target_->createFont(kTextFamily, static_cast<float>(pixels), FontUnit::Pixel);
-    return target_->measureString(line, *font).width;
+    // Letters grow in proportion to the font's height, so the width at another height is scaled
+    // from the font already open: fitting a word opens no font for each height it tries.
+    return target_->measureString(line, *font_).width * static_cast<float>(pixels) /
+           static_cast<float>(fontPixels_);
 }
 
 void Picture::drawText() {

@@ -65,7 +65,8 @@ public:
     void centreTextHorizontallyOnPicture();
     void centreTextVerticallyOnPicture();
     void centreTextInWidth(int w);
-    // The width of one line of `line` in the text's font at `pixels` high; 0 without a target.
+    // The width of one line of `line` in the text's font at `pixels` high, scaled from the font's
+    // own height; 0 without a target or a font.
     float textWidthAt(std::u16string_view line, int pixels);
     // Text of several lines is drawn with each line centred in the text box, not at its left.
     void setTextLinesCentred(bool centred) { linesCentred_ = centred; }
