@@ -29,7 +29,22 @@ long long daysFromCivil(int year, int month, int day) {
     return era * 146097LL + dayOfEra - 719468;
 }
 
+// The first character of a text a spreadsheet takes for a formula.
+bool startsFormula(std::string_view text) {
+    const std::size_t first = text.find_first_not_of('\'');
+    return first != std::string_view::npos &&
+           std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
 } // namespace
+
+std::string_view logInputName(LogInput input) {
+    return kLogInputNames[static_cast<std::size_t>(input)];
+}
+
+std::string logKeyInput(std::string_view keyName) {
+    return "key:" + std::string(keyName);
+}
 
 std::string logDayOf(const LocalTime& t) {
     char text[16];
@@ -64,11 +79,11 @@ std::optional<long long> logMomentOf(std::string_view stamp) {
            *second * 1000LL + *milli;
 }
 
-std::string logRowOf(const LocalTime& time, std::string_view screen, LogInput input, LogEvent event,
-                     std::string_view detail) {
+std::string logRowOf(const LocalTime& time, std::string_view screen, std::string_view input,
+                     LogEvent event, std::string_view detail, std::string_view right) {
     std::string text = logTimeStampOf(time);
-    for (const std::string_view field : {screen, kLogInputNames[static_cast<std::size_t>(input)],
-                                         kLogEventNames[static_cast<std::size_t>(event)], detail}) {
+    for (const std::string_view field :
+         {screen, input, kLogEventNames[static_cast<std::size_t>(event)], detail, right}) {
         text += ',';
         text += csvField(field);
     }
@@ -85,16 +100,28 @@ std::optional<LogRow> readLogRow(const std::vector<std::string>& record) {
     if (!moment || event == kLogEventNames.end()) {
         return std::nullopt;
     }
-    return LogRow{record[0].substr(0, kDayLength), *moment, record[1],
-                  static_cast<LogEvent>(event - kLogEventNames.begin())};
+    LogRow row{record[0].substr(0, kDayLength), *moment, record[1],
+               static_cast<LogEvent>(event - kLogEventNames.begin())};
+    row.input = record[2];
+    row.detail = record.size() > 4 ? withoutFormulaGuard(record[4]) : std::string();
+    row.right = record.size() > 5 ? withoutFormulaGuard(record[5]) : std::string();
+    return row;
+}
+
+std::string withoutFormulaGuard(std::string_view field) {
+    if (!field.empty() && field.front() == '\'' && startsFormula(field.substr(1))) {
+        field.remove_prefix(1);
+    }
+    return std::string(field);
 }
 
 std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+    const std::string guarded = startsFormula(text) ? "'" + std::string(text) : std::string(text);
+    if (guarded.find_first_of(",\"\r\n") == std::string::npos) {
+        return guarded;
     }
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : guarded) {
         quoted += c;
         if (c == '"') {
             quoted += '"';

@@ -38,7 +38,7 @@ void SessionLog::add(LogInput input, LogEvent event, std::string_view detail) {
         return;
     }
     const LocalTime now = clock_.now();
-    rows_.push_back(Row{logDayOf(now), logRowOf(now, screen_, input, event, detail)});
+    rows_.push_back(Row{logDayOf(now), logRowOf(now, screen_, logInputName(input), event, detail)});
 }
 
 void SessionLog::flush() {

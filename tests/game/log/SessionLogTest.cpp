@@ -24,25 +24,27 @@ TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushedAndNoneAfterAFai
     clock.advanceMilliseconds(1500);
     log.note(LogEvent::Step, u"cat, \"Tom\"");
     log.press(LogInput::First);
+    log.note(LogEvent::Step, u"=1+1");
     log.note(LogEvent::Step, u"h\u00e4st");
     log.screenEnded();
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "log")) << "written before a flush";
     log.flush();
     EXPECT_EQ(folder.read("log/2026-03-14.csv"),
-              "time,screen,input,event,detail\r\n"
-              "2026-03-14T09:30:00.000,Find images,,start,\r\n"
-              "2026-03-14T09:30:01.500,Find images,,step,\"cat, \"\"Tom\"\"\"\r\n"
-              "2026-03-14T09:30:01.500,Find images,first,press,\"cat, \"\"Tom\"\"\"\r\n"
-              "2026-03-14T09:30:01.500,Find images,,step,h\u00e4st\r\n"
-              "2026-03-14T09:30:01.500,Find images,,end,\r\n");
+              "time,screen,input,event,detail,right\r\n"
+              "2026-03-14T09:30:00.000,Find images,,start,,\r\n"
+              "2026-03-14T09:30:01.500,Find images,,step,\"cat, \"\"Tom\"\"\",\r\n"
+              "2026-03-14T09:30:01.500,Find images,first,press,\"cat, \"\"Tom\"\"\",\r\n"
+              "2026-03-14T09:30:01.500,Find images,,step,'=1+1,\r\n"
+              "2026-03-14T09:30:01.500,Find images,,step,h\u00e4st,\r\n"
+              "2026-03-14T09:30:01.500,Find images,,end,,\r\n");
     // Rows on both sides of midnight, flushed together, go each to its own day's file.
     log.press(LogInput::Second);
     localClock.start.day = 15;
     log.press(LogInput::Second);
     log.flush();
     EXPECT_EQ(folder.read("log/2026-03-15.csv"),
-              "time,screen,input,event,detail\r\n"
-              "2026-03-15T09:30:01.500,Find images,second,press,h\u00e4st\r\n");
+              "time,screen,input,event,detail,right\r\n"
+              "2026-03-15T09:30:01.500,Find images,second,press,h\u00e4st,\r\n");
 
     // A file where the log folder should be: the first failed write gives the log up for the
     // game, even once the folder could be made.
