@@ -6,6 +6,7 @@
 #include "common/textfile/TextFile.h"
 #include "game/content/GameTexts.h"
 
+#include <cerrno>
 #include <utility>
 
 ContentList::ContentList(FileSystem& files, std::u16string language)
@@ -20,19 +21,29 @@ bool ContentList::loadList(std::u16string_view name, ErrorBox& errorBox) {
     } catch (const CTextFileException&) {
         // Unreadable from its first bytes: as good as missing.
     }
-    if (opened) {
-        exercises.clear();
-        try {
-            readExercises(file, exercises);
-        } catch (const CTextFileException&) {
-            // The disk failed part-way: the child plays what could be read.
-        }
-        return true;
+    if (!opened) {
+        const GameTexts texts = GameTexts::read(files_, language_);
+        errorBox.showError(fillIn(texts[GameTexts::ListMissing], {path}),
+                           texts[GameTexts::ListMissingCaption]);
+        return false;
     }
-    const GameTexts texts = GameTexts::read(files_, language_);
-    errorBox.showError(fillIn(texts[GameTexts::ListMissing], {path}),
-                       texts[GameTexts::ListMissingCaption]);
-    return false;
+    std::vector<Exercise> read;
+    try {
+        readExercises(file, read);
+    } catch (const CTextFileException& failure) {
+        // Failing part-way, the child plays what could be read; failing before the first
+        // exercise, there is nothing to play, and an empty screen would tell the adult nothing.
+        if (read.empty()) {
+            const GameTexts texts = GameTexts::read(files_, language_);
+            const GameTexts::Text cause =
+                failure.errorCode() == EFBIG ? GameTexts::ListLineTooLong : GameTexts::DiskError;
+            errorBox.showError(fillIn(texts[GameTexts::ListUnreadable], {path, texts[cause]}),
+                               texts[GameTexts::ListUnreadableCaption]);
+            return false;
+        }
+    }
+    exercises = std::move(read);
+    return true;
 }
 
 void ContentList::shuffleExercises(RandomGenerator& generator) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's few fixed words in the content's language: the splash notice, the missing-list
-// message and its caption, the about picture's version line and the message when the settings
-// cannot be saved. They are read from
-// data\<language>\Options\vimo.txt, one text per line in the order of `Text`, over the built-in
-// English ones.
+// The game's few fixed words in the content's language: the splash notice, the missing-list and
+// unreadable-list messages and their captions, the about picture's version line and the message
+// when the settings cannot be saved. They are read from data\<language>\Options\vimo.txt, one text
+// per line in the order of `Text`, over the built-in English ones.
 #pragma once
 
 #include "common/content/LanguageTexts.h"
@@ -40,6 +39,10 @@ public:
         FolderHasSettingsNameFix,
         DiskError,
         DiskErrorFix,
+        // a list that is there but cannot be read
+        ListUnreadableCaption,
+        ListUnreadable,
+        ListLineTooLong,
         Count
     };
 
@@ -63,6 +66,10 @@ public:
         u"remove the folder options/vimo.opt",
         u"The disk reported an error.",
         u"check the disk",
+        u"Error - list cannot be read.",
+        u"A list cannot be read: %1. %2 Choose another list on the options screen, or mend this "
+        u"one in the list editor.", // %1: the list's path, %2: a cause
+        u"One of its lines is far too long.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

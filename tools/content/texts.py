@@ -156,6 +156,10 @@ GAME = {
         "remove the folder options/vimo.opt",
         "The disk reported an error.",
         "check the disk",
+        "Error - list cannot be read.",
+        "A list cannot be read: %1. %2 Choose another list on the options screen, or mend this "
+        "one in the list editor.",
+        "One of its lines is far too long.",
     ],
     "Swedish": [
         "Vimo \u00a9 2026 Vimos utvecklare. Fri programvara.",
@@ -178,6 +182,10 @@ GAME = {
         "ta bort mappen options/vimo.opt",
         "Disken rapporterade ett fel.",
         "kontrollera disken",
+        "Fel - listan kan inte läsas.",
+        "En lista kan inte läsas: %1. %2 Välj en annan lista på inställningsskärmen, eller laga "
+        "den här i listredigeraren.",
+        "En av dess rader är alldeles för lång.",
     ],
 }
 

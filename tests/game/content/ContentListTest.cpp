@@ -47,21 +47,27 @@ TEST_F(ContentListTest, WhereAListEnds) {
     EXPECT_EQ(load("A\r\na.png\r\n\r\n\r\nText").at(0).colour, 0x00FFFFFFu);
 }
 
-// The message is in the words of the language's vimo.txt.
-TEST_F(ContentListTest, AMissingListIsReportedAndChangesNothing) {
+// The message is in the words of the language's vimo.txt; a list whose first exercise cannot be
+// read (a line longer than a list may hold) says so and why, where it would show an empty screen.
+TEST_F(ContentListTest, AMissingOrUnreadableListIsReportedAndChangesNothing) {
     folder.write("data/Swedish/Options/vimo.txt",
                  "Vimo\r\nEn lista saknas: %1\r\nFel - en lista saknas.\r\n");
     folder.write("data/Swedish/vimo", "Cow\r\n\r\n\r\n\r\n\r\n0\r\n");
     folder.makeFolder("data/Swedish/afolder");
+    folder.write("data/Swedish/long", "Cow\r\n" + std::string(17u << 20, 'a') + "\r\n");
     ContentList list(files, u"Swedish");
     ASSERT_TRUE(list.loadList(u"vimo", errorBox));
-    for (const char16_t* name : {u"missing", u"afolder"}) {
+    for (const char16_t* name : {u"missing", u"afolder", u"long"}) {
         EXPECT_FALSE(list.loadList(name, errorBox));
         EXPECT_EQ(list.exercises.size(), 1u);
     }
-    ASSERT_EQ(errorBox.messages.size(), 2u);
+    ASSERT_EQ(errorBox.messages.size(), 3u);
     EXPECT_EQ(errorBox.messages[0].text, u"En lista saknas: data\\Swedish\\missing");
     EXPECT_EQ(errorBox.messages[0].caption, u"Fel - en lista saknas.");
+    // Lines the language's file does not have yet show in English.
+    EXPECT_EQ(errorBox.messages[2].text,
+              u"A list cannot be read: data\\Swedish\\long. One of its lines is far too long. "
+              u"Choose another list on the options screen, or mend this one in the list editor.");
     ASSERT_TRUE(list.loadList(u"vimo", errorBox)); // loaded again, the list replaces what was held
     EXPECT_EQ(list.exercises.size(), 1u);
 }
