@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/pictures/sdl/SvgRasterProcess.h"
 
+#include "common/pictures/ImageFileSize.h"
+#include "common/pictures/PictureFit.h"
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <poll.h>
@@ -98,6 +102,18 @@ SvgRasterProcess::SvgRasterProcess(std::span<const unsigned char> svg, int width
         return;
     }
     exitWatch_ = static_cast<int>(syscall(SYS_pidfd_open, child_, 0));
+}
+
+bool SvgRasterProcess::drawsWithin(std::span<const unsigned char> svg, PictureBudget budget) {
+    const std::optional<ImageFileSize> size = readImageFileSize(svg);
+    if (!size || size->width == 0 || size->height == 0) {
+        return false;
+    }
+    const RectF fitted = fitInside(static_cast<int>(size->width), static_cast<int>(size->height),
+                                   RectF{0, 0, 800, 600});
+    SvgRasterProcess drawing(svg, std::max(1, static_cast<int>(std::lround(fitted.width))),
+                             std::max(1, static_cast<int>(std::lround(fitted.height))), budget);
+    return drawing.finish() == Outcome::Drawn;
 }
 
 SvgRasterProcess::~SvgRasterProcess() {

@@ -26,6 +26,10 @@ public:
     // of the game, the editor's window thread): the child has only this thread.
     SvgRasterProcess(std::span<const unsigned char> svg, int width, int height,
                      PictureBudget budget);
+    // Whether the picture is drawn within `budget` at the largest size the game draws a picture
+    // (fitted in its 800 x 600 screen): how the editor judges an SVG before copying it in.
+    static bool drawsWithin(std::span<const unsigned char> svg, PictureBudget budget);
+
     // Ends a child still running and reaps it; never waits out its budget.
     ~SvgRasterProcess();
     SvgRasterProcess(const SvgRasterProcess&) = delete;
