@@ -12,5 +12,6 @@ struct PictureBudget {
     std::size_t bytes;
 };
 
-// Real clip art is drawn in a few tens of milliseconds and megabytes even on a slow machine.
-constexpr PictureBudget kPictureBudget{3000, std::size_t{256} << 20};
+// Real clip art is drawn in a few tens of milliseconds and megabytes even on a slow machine; a
+// screen may draw several pictures at once, each with a budget of its own.
+constexpr PictureBudget kPictureBudget{3000, std::size_t{128} << 20};
