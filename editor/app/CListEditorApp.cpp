@@ -4,6 +4,7 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
+#include "common/pictures/sdl/SvgRasterProcess.h"
 #include "editor/app/CContentFolderChoice.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
@@ -43,6 +44,9 @@ int CListEditorApp::run() {
     CEditorPlatform platform = CDesktopPlatform::make(files);
     platform.openControllers = &CSdlControllerButtons::open;
     platform.soundDecodes = [&sound](std::u16string_view path) { return sound.decodes(path); };
+    platform.vectorDraws = [](std::span<const unsigned char> svg) {
+        return SvgRasterProcess::drawsWithin(svg, kPictureBudget);
+    };
     CListEditorDialog dialog(files, sound, std::move(platform));
     // Ctrl+C and logout end the editor as its close box does; a question or file dialog that
     // is up is cancelled first.

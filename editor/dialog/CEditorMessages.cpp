@@ -188,6 +188,16 @@ QString CEditorMessages::pictureRefused(std::u16string_view name, const PictureR
     return text(EditorTexts::NotAPicture).arg(inQuotes(name));
 }
 
+bool CEditorMessages::vectorDraws(const std::string& bytes) const {
+    return !platform_.vectorDraws ||
+           platform_.vectorDraws(
+               std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+}
+
+QString CEditorMessages::pictureTooDemanding(std::u16string_view name) const {
+    return text(EditorTexts::PictureTooDemanding).arg(inQuotes(name));
+}
+
 bool CEditorMessages::soundDecodes(std::u16string_view path) const {
     return !platform_.soundDecodes || platform_.soundDecodes(path);
 }

@@ -79,6 +79,10 @@ public:
     QString pictureRefused(std::u16string_view name, const PictureRefusal& why) const;
     // Whether the sound file `path` of the content folder plays, as far as the platform can tell.
     bool soundDecodes(std::u16string_view path) const;
+    // Whether the game draws the SVG picture of `bytes` within its budget; an SVG copied in
+    // that it does not is refused with pictureTooDemanding.
+    bool vectorDraws(const std::string& bytes) const;
+    QString pictureTooDemanding(std::u16string_view name) const;
     // Why the file `name` was not copied in: it is no sound the game can play; what a phone's M4A
     // recording needs, when it is one.
     QString notASound(std::u16string_view name, bool mpeg4) const;

@@ -2,6 +2,7 @@
 #include "editor/dialog/CMediaColumns.h"
 
 #include "common/audio/SoundFormat.h"
+#include "common/pictures/ImageFileSize.h"
 #include "common/pictures/PictureRefusal.h"
 #include "editor/dialog/CEditorMessages.h"
 #include "editor/dialog/CPreviewWidget.h"
@@ -149,11 +150,24 @@ void CMediaColumns::copyIn(CMediaKind::Kind kind,
     }
 }
 
+namespace {
+
+bool isVectorPicture(const std::string& bytes) {
+    const std::optional<ImageFileSize> size = readImageFileSize(
+        std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    return size && size->format == ImageFormat::Svg;
+}
+
+} // namespace
+
 std::optional<QString> CMediaColumns::refuseCopy(CMediaFolder& into, const std::u16string& name) {
     std::optional<QString> refusal;
     if (into.kind().kind() == CMediaKind::Image) {
         const std::string bytes = into.contentsOf(name);
-        if (CPreviewWidget::decodePicture(bytes).isNull()) {
+        // Judged before the preview's decoder sees it, which could hang on it just the same.
+        if (isVectorPicture(bytes) && !messages_.vectorDraws(bytes)) {
+            refusal = messages_.pictureTooDemanding(name);
+        } else if (CPreviewWidget::decodePicture(bytes).isNull()) {
             refusal = messages_.pictureRefused(
                 name, pictureRefusal(std::span(reinterpret_cast<const unsigned char*>(bytes.data()),
                                                bytes.size())));

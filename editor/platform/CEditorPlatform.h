@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -38,4 +39,7 @@ struct CEditorPlatform {
     std::function<bool(std::u16string_view path)> soundDecodes;
     // Game controllers for the switch test; none where it is not set.
     OpenControllerButtons openControllers;
+    // Whether the game draws the SVG picture `svg` within its picture budget. Where it is not
+    // set, an SVG is judged as every picture is, by whether it decodes.
+    std::function<bool(std::span<const unsigned char> svg)> vectorDraws;
 };

@@ -168,6 +168,8 @@ struct EditorTextNames {
         UndoTip,
         SettingsNotFollowed,
         DeleteFileAction,
+        // an SVG picture refused as it is copied in: the game cannot draw it within its budget
+        PictureTooDemanding,
         Count
     };
     static constexpr int kToolTexts = ListGone;

@@ -218,6 +218,10 @@ public:
         u"game's options screen: %2.", // the cause follows
         // a right click's action on a picture, sound or speech file
         u"Delete file…",
+        u"%1 was not copied: the game could not draw this SVG picture within the time and memory "
+        u"it allows one picture, so it would show nothing in its place. The picture may be too "
+        u"detailed, or made to stop the programs that open it; please save it as a PNG picture "
+        u"first, or choose another.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -36,6 +36,7 @@ public:
     std::deque<std::optional<QString>> names;
     std::vector<std::filesystem::path> chosenFiles;        // none: Cancel
     std::function<bool(std::u16string_view)> soundDecodes; // unset: sounds told by their kind
+    std::function<bool(std::span<const unsigned char>)> vectorDraws; // unset: SVGs as others
     // What the dialog asked and showed.
     QStringList questions;
     QStringList errors;
@@ -104,6 +105,7 @@ public:
         };
         platform.openControllers = [this] { return std::make_unique<QueuedControllers>(*this); };
         platform.soundDecodes = soundDecodes;
+        platform.vectorDraws = vectorDraws;
         return platform;
     }
 

@@ -3,7 +3,9 @@
 // previewing, copying files in and deleting them.
 #include "EditorDialogFixture.h"
 #include "ExifJpeg.h"
+#include "PathologicalSvgs.h"
 #include "common/audio/sdl/SdlSound.h"
+#include "common/pictures/sdl/SvgRasterProcess.h"
 
 #include <QBuffer>
 #include <cstdlib>
@@ -91,12 +93,23 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     SdlSound decoder(files);
     soundDecodes = [&decoder](std::u16string_view path) { return decoder.decodes(path); };
+    vectorDraws = [](std::span<const unsigned char> svg) {
+        return SvgRasterProcess::drawsWithin(svg, PictureBudget{400, std::size_t{64} << 20});
+    };
     openContent("animals", "dog");
     folder.write("sfx/images/Cat (2).wav", "");
     const std::string animals = file("data/English/animals");
     for (const char* name : {"horse.png", "notes.png", "photo.heic", "huge.jpg", "phone.jpg"}) {
         chosenFiles.push_back(elsewhere.path() / name);
     }
+    // SVG pictures the game cannot draw within a picture's budget, and clip art it can.
+    for (const auto& [name, bytes] : pathologicalSvgs()) {
+        elsewhere.write(name, bytes);
+        chosenFiles.push_back(elsewhere.path() / name);
+    }
+    elsewhere.write("clipart.svg", TemporaryFolder::readFile(std::string(VIMO_TEST_DATA) +
+                                                             "/robustness/green.svg"));
+    chosenFiles.push_back(elsewhere.path() / "clipart.svg");
     press("addImage");
     chosenFiles = {elsewhere.path() / "cat.wav", elsewhere.path() / "gsm.wav",
                    elsewhere.path() / "memo.wav", elsewhere.path() / "memo.mp3"};
@@ -106,11 +119,20 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     press("addSpeech");
     ASSERT_EQ(errors.size(), 3);
     const QStringList refused = errors[0].split("\n");
-    ASSERT_EQ(refused.size(), 3);
+    ASSERT_EQ(refused.size(), 6);
     EXPECT_TRUE(refused[0].startsWith("\"notes.png\" is not a picture the game can show"));
     EXPECT_TRUE(refused[1].startsWith("\"photo.heic\" is a HEIC picture, which the game does not"));
     EXPECT_TRUE(refused[2].startsWith("\"huge.jpg\" is too large for the game to show (10000 x "
                                       "7000 pixels)"));
+    const char* const vectors[] = {"dashes.svg", "points.svg", "shapes.svg"};
+    for (std::size_t i = 0; i < std::size(vectors); ++i) {
+        EXPECT_TRUE(refused[static_cast<qsizetype>(3 + i)].startsWith(
+            QString("\"%1\" was not copied: the game could not draw this SVG picture within the "
+                    "time and memory it allows one picture")
+                .arg(vectors[i])))
+            << refused[static_cast<qsizetype>(3 + i)].toStdString();
+        EXPECT_FALSE(exists(std::string("gfx/images/") + vectors[i]));
+    }
     const QStringList sounds = errors[1].split('\n');
     ASSERT_EQ(sounds.size(), 2);
     EXPECT_TRUE(sounds[0].startsWith("\"gsm.wav\" is not a sound the game can play"));
@@ -126,8 +148,8 @@ TEST_F(MediaColumnsTest, AddingFilesCopiesThemInWithoutAssigningAndNeverOverOrOu
     EXPECT_FALSE(exists("gfx/images/notes.png"));
     EXPECT_EQ(file("sfx/images/cat.wav"), "RIFF");
     EXPECT_EQ(file("sfx/images/cat (3).wav"), anotherCat);
-    EXPECT_EQ(column("image").entries(),
-              QStringList({"broken.png", "cat.png", "dog.png", "horse.png", "phone.jpg"}));
+    EXPECT_EQ(column("image").entries(), QStringList({"broken.png", "cat.png", "clipart.svg",
+                                                      "dog.png", "horse.png", "phone.jpg"}));
     // A photo stored on its side is previewed standing upright.
     const QImage upright =
         CPreviewWidget::decodePicture(withSegment(greyJpeg(400, 300), exifSegment(6)));

@@ -4,6 +4,7 @@
 // activity carries on, stays within its memory, and still leaves on Esc.
 #include "ContentFiles.h"
 #include "GameSession.h"
+#include "PathologicalSvgs.h"
 #include "ResidentMemory.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,41 @@ TEST(BadContent, EveryActivityCarriesOnThroughOddPicturesSoundsAndLists) {
             session.screen()->keyDown(kKeyEscape);
             EXPECT_EQ(session.turn(20), MenuId);
             EXPECT_TRUE(session.errorBox.messages.empty());
+        }
+    }
+}
+
+// An SVG picture that would keep the rasteriser busy for minutes or take it gigabytes never keeps
+// the game from answering: with each on show, still being drawn, the activity leaves on Esc; given
+// its budget's time, it is shown as missing and named on standard error.
+TEST(BadContent, APictureThatTakesForeverToDrawNeverKeepsTheGameFromAnswering) {
+    GameSession session;
+    Options options(session.faulty);
+    options.listName.fill(u"odd");
+    options.writeOptionsFile();
+    for (const auto& [name, bytes] : pathologicalSvgs()) {
+        SCOPED_TRACE(name);
+        session.folder.write("gfx/images/" + name, bytes);
+        session.folder.write("data/English/odd",
+                             listBytes({{"odd", name, "cat.wav", "dog.wav", "odd"}}));
+        // First no frame waits for the picture; then a frame waits until its budget is spent.
+        for (const bool framesWait : {false, true}) {
+            session.surfaces.vectorPictures().setTiming(
+                PictureBudget{400, std::size_t{64} << 20},
+                framesWait ? std::nullopt : std::optional<std::uint32_t>(0));
+            testing::internal::CaptureStderr();
+            ASSERT_EQ(session.start(PictureWordId), 1);
+            EXPECT_EQ(session.turn(1000), Stay);  // past the key time of a press before
+            session.screen()->keyDown(kKeySpace); // the picture shows
+            session.screen()->keyUp(kKeySpace);
+            EXPECT_EQ(session.turn(20), Stay);
+            session.screen()->keyDown(kKeyEscape);
+            EXPECT_EQ(session.turn(20), MenuId);
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(said.find("cannot show the picture gfx\\images\\" + name) !=
+                          std::string::npos,
+                      framesWait)
+                << said;
         }
     }
 }

@@ -383,6 +383,10 @@ EDITOR = {
         "name, so these activities will find no list until it is chosen for them again on the "
         "game's options screen: %2.",
         "Delete file…",
+        "%1 was not copied: the game could not draw this SVG picture within the time and memory "
+        "it allows one picture, so it would show nothing in its place. The picture may be too "
+        "detailed, or made to stop the programs that open it; please save it as a PNG picture "
+        "first, or choose another.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -576,6 +580,10 @@ EDITOR = {
         "de här aktiviteterna hittar ingen lista förrän den har valts åt dem igen på spelets "
         "inställningsskärm: %2.",
         "Ta bort filen…",
+        "%1 kopierades inte: spelet kunde inte rita denna SVG-bild inom den tid och det minne "
+        "som det ger en bild, så den skulle inte synas. Bilden kan vara för detaljerad eller "
+        "gjord för att stoppa de program som öppnar den; spara den först som en PNG-bild, eller "
+        "välj en annan.",
     ],
 }
 

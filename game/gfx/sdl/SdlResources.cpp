@@ -5,6 +5,7 @@
 #include "common/text/Utf8.h"
 #include "game/gfx/sdl/CmykJpeg.h"
 #include "game/gfx/sdl/ScaledJpeg.h"
+#include "game/gfx/sdl/SurfaceOpacity.h"
 #include "game/gfx/sdl/TextLayout.h"
 #include "game/gfx/sdl/UprightSurface.h"
 
@@ -114,19 +115,6 @@ SurfacePtr keptPixels(SurfacePtr pixels, PixelSize kept) {
     return smaller;
 }
 
-bool fullyOpaque(const SDL_Surface& surface) {
-    for (int row = 0; row < surface.h; ++row) {
-        const auto* pixel = reinterpret_cast<const std::uint32_t*>(
-            static_cast<const unsigned char*>(surface.pixels) + row * surface.pitch);
-        for (int column = 0; column < surface.w; ++column) {
-            if ((pixel[column] >> 24) != 0xFF) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // The most pixels across and down the game keeps of a picture: a cached one is drawn at its own
 // size, a plain one scaled into the box it is drawn in. A box of no pixels would keep nothing of
 // the picture: one pixel is the least kept.
@@ -199,7 +187,7 @@ SurfacePtr inOneFormat(SurfacePtr decoded) {
 } // namespace
 
 SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
-    : renderer_(renderer), files_(files), texts_(renderer, serials_) {}
+    : renderer_(renderer), files_(files), texts_(renderer, serials_), vectors_(renderer) {}
 
 std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached,
                                                   DrawnBox drawnIn) {
@@ -281,36 +269,13 @@ std::unique_ptr<SdlImage> SdlResources::textureImage(SurfacePtr pixels, int widt
 
 SDL_Texture* SdlResources::vectorTexture(const SdlImage& image, RectF rect) {
     VectorRaster& raster = *image.vector();
-    const int width = rasterSide(rect.width);
-    const int height = rasterSide(rect.height);
-    if (raster.texture && raster.width == width && raster.height == height) {
-        return raster.texture.get();
-    }
-    if (raster.failed) {
-        return nullptr;
-    }
-    const RWopsPtr source(
-        SDL_RWFromConstMem(raster.source.data(), static_cast<int>(raster.source.size())));
-    // Rasterised to fit the size asked for, keeping the picture's shape.
-    const SurfacePtr drawn(source ? IMG_LoadSizedSVG_RW(source.get(), width, height) : nullptr);
-    const SurfacePtr pixels(
-        drawn ? SDL_ConvertSurfaceFormat(drawn.get(), SDL_PIXELFORMAT_ARGB8888, 0) : nullptr);
-    TexturePtr texture(pixels ? SDL_CreateTextureFromSurface(renderer_, pixels.get()) : nullptr);
-    if (!texture) {
-        raster.failed = true;
+    const bool failedBefore = raster.failed;
+    SDL_Texture* texture =
+        vectors_.texture(raster, rasterSide(rect.width), rasterSide(rect.height), retired_);
+    if (raster.failed && !failedBefore) {
         reportUnshowable(raster.path);
-        return nullptr;
     }
-    SDL_SetTextureBlendMode(texture.get(),
-                            fullyOpaque(*pixels) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-    SDL_SetTextureScaleMode(texture.get(), SDL_ScaleModeLinear);
-    if (raster.texture) {
-        retire(std::move(raster.texture)); // drawing already recorded may still copy it
-    }
-    raster.texture = std::move(texture);
-    raster.width = width;
-    raster.height = height;
-    return raster.texture.get();
+    return texture;
 }
 
 void SdlResources::reportUnshowable(std::u16string_view path) {

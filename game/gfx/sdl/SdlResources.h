@@ -14,6 +14,7 @@
 #include "game/gfx/sdl/SdlImage.h"
 #include "game/gfx/sdl/TextCache.h"
 #include "game/gfx/sdl/TtfLibrary.h"
+#include "game/gfx/sdl/VectorPictures.h"
 
 #include <cstdint>
 #include <map>
@@ -45,8 +46,10 @@ public:
     // is named once on standard error.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached, DrawnBox drawnIn);
     // The texture of an SVG image rasterised for drawing into `rect`, made anew only when the
-    // size changes; null when it cannot be made.
+    // size changes, away from this thread (VectorPictures); null while there is none, and for
+    // good when it cannot be made within the picture budget.
     SDL_Texture* vectorTexture(const SdlImage& image, RectF rect);
+    VectorPictures& vectorPictures() { return vectors_; }
     // Never null; the generic sans-serif family stands in for a family that is not installed.
     std::unique_ptr<SdlFont> createFont(std::u16string_view family, float size, FontUnit unit);
     RectF measureString(std::u16string_view text, const SdlFont& font) const;
@@ -80,6 +83,7 @@ private:
     std::uint64_t serials_ = 0;
     std::map<std::string, std::uint64_t> faces_;
     TextCache texts_;
+    VectorPictures vectors_;
     std::vector<TexturePtr> retired_;
     std::set<std::u16string, std::less<>> reported_;
 };

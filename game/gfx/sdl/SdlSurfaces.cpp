@@ -162,6 +162,7 @@ void SdlSurfaces::endFrame() {
         resources_.releaseRetired();
     }
     resources_.texts().endFrame(nothingPending);
+    resources_.vectorPictures().frameEnded();
 }
 
 void SdlSurfaces::invalidate() {

@@ -41,6 +41,8 @@ public:
     // presentWindow), except that drawing offscreenImage() asks for the frame to be shown.
     Graphics& window() { return window_; }
     Image& offscreenImage() { return offscreenImage_; }
+    // How long SVG pictures may take to draw, and who hears when one is drawn.
+    VectorPictures& vectorPictures() { return resources_.vectorPictures(); }
 
     // Called by the main loop after every turn that drew. Renders the recorded drawing into the
     // offscreen image and presents it when the frame differs from the last one presented (or

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An SVG picture as the game keeps it: the file's text, and the texture last rasterised from it
-// at the size it was last drawn, so that it is made again only when that size changes.
+// An SVG picture as the game keeps it: the file's text, the texture last rasterised from it at
+// the size it was last drawn, so that it is made again only when that size changes, and the
+// drawing under way at a new size.
 #pragma once
 
 #include "game/gfx/sdl/GraphicsHandles.h"
+#include "game/gfx/sdl/VectorJob.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,5 +17,6 @@ struct VectorRaster {
     TexturePtr texture;
     int width = 0;
     int height = 0;
-    bool failed = false;
+    bool failed = false; // not drawn within its budget: shown as missing from then on
+    std::unique_ptr<VectorJob> job;
 };

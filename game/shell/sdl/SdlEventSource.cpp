@@ -19,10 +19,6 @@ bool nearPoint(const std::pair<int, int>& point, int x, int y) {
     return std::abs(point.first - x) <= 1 && std::abs(point.second - y) <= 1;
 }
 
-// A screen that needs no turn still gets one this often: SDL's own timed work runs in its event
-// pump, and a quit signal that did not interrupt the wait is heard within this time.
-constexpr std::uint32_t kLongestWaitMs = 1000;
-
 } // namespace
 
 SdlEventSource::SdlEventSource(std::function<void()> onExposed,
@@ -48,9 +44,15 @@ std::optional<InputEvent> SdlEventSource::next(NextTurn wait) {
         return event;
     }
     SDL_Event event;
-    const std::uint32_t milliseconds =
-        std::min(wait.milliseconds().value_or(kLongestWaitMs), kLongestWaitMs);
-    if (SDL_WaitEventTimeout(&event, static_cast<int>(milliseconds)) == 0) {
+    // At rest the process sleeps until something happens: no wake-up without an event or a
+    // deadline. A quit signal interrupts the wait, and SDL turns it into its quit event.
+    const std::optional<std::uint32_t> milliseconds = wait.milliseconds();
+    const int waited =
+        milliseconds
+            ? SDL_WaitEventTimeout(
+                  &event, static_cast<int>(std::min<std::uint32_t>(*milliseconds, INT32_MAX)))
+            : SDL_WaitEvent(&event);
+    if (waited == 0) {
         return std::nullopt;
     }
     if (event.type == SDL_MOUSEMOTION) {

@@ -24,7 +24,8 @@ public:
     SdlEventSource(std::function<void()> onExposed, std::function<void()> onTargetsReset,
                    const AccessSettings& access);
 
-    // Sleeps in the system (SDL_WaitEventTimeout) until an event comes or the wait runs out.
+    // Sleeps in the system until an event comes or the wait runs out; without an end to the wait,
+    // until an event comes.
     std::optional<InputEvent> next(NextTurn wait) override;
 
     // The scanner moved the pointer to (x, y) of the game space.

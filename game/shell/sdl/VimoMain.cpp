@@ -139,10 +139,31 @@ void setPlatformRules() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
 
+// A frame waits this long, in all, for SVG pictures being drawn before it shows without them:
+// clip art is drawn well within it, and a picture that takes longer never holds up the answer to
+// a press by more.
+constexpr std::uint32_t kFrameWaitForPictures = 50;
+
+// SVG pictures are drawn away from the loop's thread; the end of a drawing wakes the loop with an
+// event of the game's own, which no screen hears, so that the next turn shows the picture.
+void wakeWhenPicturesAreDrawn(SdlSurfaces& surfaces) {
+    const Uint32 drawnEvent = SDL_RegisterEvents(1);
+    surfaces.vectorPictures().setTiming(kPictureBudget, kFrameWaitForPictures);
+    if (drawnEvent == static_cast<Uint32>(-1)) {
+        return;
+    }
+    surfaces.vectorPictures().setDrawnHandler([drawnEvent] {
+        SDL_Event event{};
+        event.type = drawnEvent;
+        SDL_PushEvent(&event);
+    });
+}
+
 // The game on an open window, from the splash to the end of the session.
 int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow.renderer(), files, clock);
+    wakeWhenPicturesAreDrawn(surfaces);
     // The splash shows first; what only the menu needs is made while it stays.
     const std::uint32_t splashShown = showSplash(surfaces, clock, files);
     setWindowIcon(gameWindow.window(), files);
