@@ -119,12 +119,14 @@ void returnLargeBuffersWhenFreed() {
 
 // Without a display SDL falls back to drivers that show nothing; the game would then run
 // unseen until killed. They are taken only when asked for by name (tests do).
-bool hasVisibleDisplay() {
+bool drawsUnseen() {
     const char* driver = SDL_GetCurrentVideoDriver();
-    const bool invisible =
-        driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+bool hasVisibleDisplay() {
     const char* asked = SDL_getenv("SDL_VIDEODRIVER");
-    return !invisible || (asked != nullptr && *asked != '\0'); // an empty name asks for none
+    return !drawsUnseen() || (asked != nullptr && *asked != '\0'); // an empty name asks for none
 }
 
 // Said on standard error, and in the game's own message box where there is a display to show
@@ -133,7 +135,8 @@ int refuseToStart(const std::string& text) {
     std::fprintf(stderr, "Vimo: %s\n", text.c_str());
     XDisplayGuard::passOverErrors();
     const SdlVideo video;
-    if (video.started() && hasVisibleDisplay()) {
+    // A box no one can see (a driver that draws nothing) would wait for an answer forever.
+    if (video.started() && !drawsUnseen()) {
         SdlMessageBox(nullptr).showError(fromUtf8(text), u"Vimo");
     }
     return 2;
