@@ -3,9 +3,11 @@
 // `--content` names another, and ends when its dialog ends.
 #include "editor/app/CEditorCommandLine.h"
 #include "editor/app/CListEditorApp.h"
+#include "editor/app/CNoDisplayGuard.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -40,7 +42,9 @@ int main(int argc, char** argv) {
         }
     }
     int qtArgc = 1; // Qt sees no arguments of its own: all were read above
+    std::optional<CNoDisplayGuard> noDisplay(std::in_place);
     QApplication application(qtArgc, argv);
+    noDisplay.reset();
     QApplication::setApplicationName(QStringLiteral("vimoedit"));
     CListEditorApp editor;
     return editor.run();

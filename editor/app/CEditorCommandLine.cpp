@@ -35,5 +35,9 @@ std::string CEditorCommandLine::usage() {
            "  --version      print the version and end\n"
            "\n"
            "Lists are saved as soon as they change. Ctrl+C ends the editor as its close box "
-           "does.\n";
+           "does.\n"
+           "Started as vimoedit, the installed launcher, the content folder is the user's own\n"
+           "copy in ~/.local/share/vimo (under $XDG_DATA_HOME where that is set), made on\n"
+           "the first start from the installed content (/usr/share/games/vimo/content\n"
+           "in the package).\n";
 }

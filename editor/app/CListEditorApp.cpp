@@ -48,8 +48,9 @@ int CListEditorApp::run() {
         return SvgRasterProcess::drawsWithin(svg, kPictureBudget);
     };
     CListEditorDialog dialog(files, sound, std::move(platform));
-    // Ctrl+C and logout end the editor as its close box does; a question or file dialog that
-    // is up is cancelled first.
+    // Ctrl+C, logout and a closed terminal end the editor as its close box does, without asking:
+    // a question or file dialog that is up is cancelled first, and a list that cannot be written
+    // is tried once and left on disk as it was.
     const CQuitSignals quitSignals([&dialog] {
         for (int tries = 0; tries < 8; ++tries) {
             QWidget* modal = QApplication::activeModalWidget();
@@ -57,7 +58,7 @@ int CListEditorApp::run() {
                 break;
             }
         }
-        dialog.reject();
+        dialog.endForTheSystem();
     });
     dialog.exec();
     return 0;

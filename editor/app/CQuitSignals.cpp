@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr std::array<int, 2> kQuitSignals = {SIGINT, SIGTERM};
+// A closed terminal (SIGHUP) ends the editor as a logout does, not at once with the typed text
+// lost.
+constexpr std::array<int, 3> kQuitSignals = {SIGINT, SIGTERM, SIGHUP};
 
 // The pipe's write end, for the handler; -1 while no handler is installed.
 volatile std::sig_atomic_t gWriteEnd = -1;

@@ -6,6 +6,7 @@
 
 #include <QSignalBlocker>
 #include <QWidget>
+#include <cstdio>
 #include <utility>
 
 CEditorMessages::CEditorMessages(CEditorPlatform platform, const EditorTexts& texts,
@@ -13,11 +14,18 @@ CEditorMessages::CEditorMessages(CEditorPlatform platform, const EditorTexts& te
     : platform_(std::move(platform)), texts_(texts), window_(window), textBox_(textBox) {}
 
 bool CEditorMessages::ask(const QString& question) {
+    if (unattended_) {
+        return false;
+    }
     const QSignalBlocker quiet(textBox_);
     return platform_.askYesNo(&window_, question);
 }
 
 void CEditorMessages::tell(const QString& message) {
+    if (unattended_) {
+        std::fprintf(stderr, "vimoedit: %s\n", message.toUtf8().constData());
+        return;
+    }
     const QSignalBlocker quiet(textBox_);
     platform_.showError(&window_, message);
 }
@@ -117,6 +125,13 @@ bool CEditorMessages::mayDiscardUnsaved(std::u16string_view name) {
 }
 
 bool CEditorMessages::mayCloseUnsaved(std::u16string_view name) {
+    if (unattended_) {
+        std::fprintf(stderr,
+                     "vimoedit: ending without the changes to %s that could not be saved; "
+                     "the list on disk is as it was\n",
+                     inQuotes(name).toUtf8().constData());
+        return true;
+    }
     return ask(toQString(texts_[EditorTexts::CloseUnsavedQuestion]).arg(inQuotes(name)));
 }
 

@@ -30,6 +30,10 @@ public:
 
     bool ask(const QString& question);
     void tell(const QString& message);
+    // From now on no one is there to answer (the system is ending the editor): what would be told
+    // goes to standard error, every question is answered No, and the editor may end with changes
+    // it could not write, leaving the list on disk as it was.
+    void answerUnattended() { unattended_ = true; }
     std::optional<QString> askName();
     std::optional<QString> askNewName(std::u16string_view current);
     std::vector<std::filesystem::path> chooseFiles(const QString& filter,
@@ -101,4 +105,5 @@ private:
     const EditorTexts& texts_;
     QWidget& window_;
     QWidget& textBox_;
+    bool unattended_ = false;
 };

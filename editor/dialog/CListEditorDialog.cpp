@@ -249,6 +249,14 @@ void CListEditorDialog::done(int result) {
     QDialog::done(result);
 }
 
+void CListEditorDialog::endForTheSystem() {
+    if (std::exchange(endingForTheSystem_, true)) {
+        return;
+    }
+    messages_.answerUnattended();
+    reject();
+}
+
 void CListEditorDialog::keyPressEvent(QKeyEvent* event) {
     // Enter anywhere ends the editor, as it always has; Esc is the dialog's own Cancel.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

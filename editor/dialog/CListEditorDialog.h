@@ -42,6 +42,10 @@ public:
 
     // Every way of ending (Enter, Esc, the close box, the close button) comes through here.
     void done(int result) override;
+    // The system ends the editor (a signal): the typed text is stored and the list written once,
+    // with no one asked; what fails is said on standard error and the editor ends all the same.
+    // Called again meanwhile, it does nothing.
+    void endForTheSystem();
 
     // What the user does, as the controls report it (CEditorWiring connects them).
     void listChosen();
@@ -93,4 +97,5 @@ private:
     CEditedList edited_;
     CListSession session_;
     CListActions actions_;
+    bool endingForTheSystem_ = false;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A message the adult must acknowledge (the only error the game ever shows: a missing list).
+// A message the adult must acknowledge: a missing list, settings that could not be saved.
 #pragma once
 
 #include <string_view>

@@ -38,5 +38,9 @@ std::string commandLineUsage() {
            "  --help         print this help and end\n"
            "  --version      print the version and end\n"
            "\n"
-           "Esc ends an activity, and in the menu ends the game.\n";
+           "Esc ends an activity, and in the menu ends the game.\n"
+           "Started as vimo, the installed launcher, the content folder is the user's own\n"
+           "copy in ~/.local/share/vimo (under $XDG_DATA_HOME where that is set), made on\n"
+           "the first start from the installed content (/usr/share/games/vimo/content\n"
+           "in the package).\n";
 }

@@ -25,13 +25,14 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display; -noreset keeps it up when a probe disconnects.
+# Starts Xvfb on a free display, of size $1 (800x600 unless given); -noreset keeps it up when a
+# probe disconnects. Xvfb runs no window manager.
 start_x() {
     local display
     for display in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$display" ] && continue
         [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 800x600x24 -noreset -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$display" -screen 0 "${1:-800x600}x24" -noreset -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$display"
         for _ in $(seq 1 50); do

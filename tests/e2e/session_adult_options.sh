@@ -7,9 +7,10 @@
 # it shows at once. Leaving the options screen, the selection frame steps over the menu by itself,
 # and the settings file differs from the starting settings in those nine lines alone.
 # Then as the unprivileged user "nobody" on a content folder it may read but not write: leaving
-# the options screen says that the settings could not be saved; the file stays as it was, no
-# temporary file is left, and the menu plays on with the change. Nothing is written to standard
-# error.
+# the options screen says that the settings could not be saved, in a message wrapped within the
+# 800 x 600 window; the file stays as it was, no temporary file is left, and the menu plays on
+# with the change. A SIGTERM while that message is up ends the game with status 0. Nothing is
+# written to standard error.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -82,12 +83,22 @@ wait_for_menu 15
 open_options
 change_setting 0 141 300
 press_key "$window" Escape
+box=$(find_window '"Error - settings not saved."') || exit 1
+size=$(xwininfo -id "$box" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+read -r width height <<<"$size"
+[ "$width" -le 800 ] && [ "$height" -le 600 ] && [ "$height" -ge 120 ] ||
+    fail "the message is $width x $height, not wrapped within the 800 x 600 window"
 answer_box '"Error - settings not saved."' "leaving the options screen"
 menu_blue=edfdc1
 wait_for_menu
 [ "$(od -An -tx1 "$locked/options/vimo.opt")" = "$before" ] || fail "the settings file changed"
 [ -z "$(find "$locked/options" -mindepth 1 -name '.*')" ] || fail "a temporary file was left"
+# Asked to end while the message is up, the game ends as it always does.
+open_options
+change_setting 0 141 300
 press_key "$window" Escape
+find_window '"Error - settings not saved."' >/dev/null || exit 1
+kill -TERM "$GAME_PID"
 expect_exit 0
 expect_no_errors "$E2E_TMP/game.err" "the game"
 echo "adult's options session: passed"

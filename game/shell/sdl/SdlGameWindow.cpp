@@ -2,6 +2,7 @@
 #include "SdlGameWindow.h"
 
 #include "game/shell/DisplayModeChoice.h"
+#include "game/shell/sdl/XWindowManager.h"
 
 #include <cstring>
 #include <filesystem>
@@ -93,16 +94,39 @@ bool findGameDisplayMode(int displayIndex, SDL_DisplayMode& mode, int& bitsPerPi
     return true;
 }
 
+// Without a window manager a full-screen window keeps the size it was made with, and the game
+// would be drawn at the screen's size into it, cropped: it covers the screen itself instead,
+// borderless, at the desktop's mode.
+SDL_Window* SdlGameWindow::createKioskWindow() {
+    SDL_Rect screen{};
+    if (SDL_GetDisplayBounds(0, &screen) != 0) {
+        screen = {0, 0, kWidth, kHeight};
+    }
+    bitsPerPixel_ = 0;
+    return SDL_CreateWindow("VIMO!", screen.x, screen.y, screen.w, screen.h,
+                            SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+}
+
+SDL_Window* SdlGameWindow::createWindow(bool windowed, SDL_DisplayMode& mode) {
+    if (windowed) {
+        return SDL_CreateWindow("VIMO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+                                kHeight, SDL_WINDOW_HIDDEN);
+    }
+    if (!hasWindowManager()) {
+        kiosk_ = true;
+        return createKioskWindow();
+    }
+    findGameDisplayMode(0, mode, bitsPerPixel_);
+    const Uint32 fullscreen =
+        bitsPerPixel_ != 0 ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
+    return SDL_CreateWindow("VIMO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
+                            kHeight, SDL_WINDOW_HIDDEN | fullscreen);
+}
+
 std::unique_ptr<SdlGameWindow> SdlGameWindow::open(bool windowed, std::string& error) {
     std::unique_ptr<SdlGameWindow> game(new SdlGameWindow());
-    Uint32 flags = SDL_WINDOW_HIDDEN;
     SDL_DisplayMode mode{};
-    if (!windowed) {
-        findGameDisplayMode(0, mode, game->bitsPerPixel_);
-        flags |= game->bitsPerPixel_ != 0 ? SDL_WINDOW_FULLSCREEN : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    }
-    game->window_.reset(SDL_CreateWindow("VIMO!", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                         kWidth, kHeight, flags));
+    game->window_.reset(game->createWindow(windowed, mode));
     if (!game->window_) {
         error = SDL_GetError();
         return nullptr;
@@ -119,5 +143,10 @@ std::unique_ptr<SdlGameWindow> SdlGameWindow::open(bool windowed, std::string& e
     }
     SDL_RenderSetLogicalSize(game->renderer_.get(), kWidth, kHeight);
     SDL_ShowWindow(game->window_.get());
+    if (game->kiosk_) {
+        // No window manager hands out the keyboard: the game takes it.
+        SDL_RaiseWindow(game->window_.get());
+        SDL_SetWindowInputFocus(game->window_.get());
+    }
     return game;
 }

@@ -7,13 +7,15 @@
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/WholeFile.h"
+#include "common/text/Utf8.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
+#include "game/gfx/sdl/SdlMessageBox.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
 #include "game/platform/sdl/SdlClock.h"
-#include "game/platform/sdl/SdlErrorBox.h"
 #include "game/shell/CommandLine.h"
 #include "game/shell/MainLoop.h"
 #include "game/shell/Splash.h"
+#include "game/shell/UnmadeFolder.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
 #include "game/shell/sdl/SdlPointer.h"
@@ -117,18 +119,26 @@ void returnLargeBuffersWhenFreed() {
 
 // Without a display SDL falls back to drivers that show nothing; the game would then run
 // unseen until killed. They are taken only when asked for by name (tests do).
-bool hasVisibleDisplay() {
+bool drawsUnseen() {
     const char* driver = SDL_GetCurrentVideoDriver();
-    const bool invisible =
-        driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
-    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
-    return !invisible || (asked != nullptr && *asked != '\0'); // an empty name asks for none
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
 }
 
-// Said on standard error, and in a message box where there is a display to show one on.
-int refuseContentFolder(const std::string& text) {
+bool hasVisibleDisplay() {
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    return !drawsUnseen() || (asked != nullptr && *asked != '\0'); // an empty name asks for none
+}
+
+// Said on standard error, and in the game's own message box where there is a display to show
+// one on: a pupil started from the desktop sees no terminal.
+int refuseToStart(const std::string& text) {
     std::fprintf(stderr, "Vimo: %s\n", text.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vimo", text.c_str(), nullptr);
+    XDisplayGuard::passOverErrors();
+    const SdlVideo video;
+    // A box no one can see (a driver that draws nothing) would wait for an answer forever.
+    if (video.started() && !drawsUnseen()) {
+        SdlMessageBox(nullptr).showError(fromUtf8(text), u"Vimo");
+    }
     return 2;
 }
 
@@ -178,7 +188,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
                           [&surfaces] { surfaces.targetsReset(); }, access);
     SdlPointer pointer(gameWindow.window(), gameWindow.renderer(), events);
-    SdlErrorBox errorBox(gameWindow.window());
+    SdlMessageBox errorBox(gameWindow.window());
     SurfaceFrames frames(surfaces, clock, heldSound);
 
     waitOutSplash(clock, splashShown);
@@ -230,13 +240,13 @@ int playIn(const std::filesystem::path& named, bool windowed) {
     const std::string howToChoose =
         " Start Vimo in its content folder, or name that folder with --content DIR.";
     if (!std::filesystem::is_directory(folder, ec)) {
-        return refuseContentFolder("The content folder " + folder.string() + " does not exist." +
-                                   howToChoose);
+        const std::string cause = whyFolderCannotBeMade(folder);
+        return refuseToStart("The content folder " + folder.string() + " does not exist." +
+                             (cause.empty() ? howToChoose : cause));
     }
     DiskFileSystem files(folder);
     if (!looksLikeContentFolder(files)) {
-        return refuseContentFolder("The folder " + folder.string() + kNoContentReason +
-                                   howToChoose);
+        return refuseToStart("The folder " + folder.string() + kNoContentReason + howToChoose);
     }
     return openAndRun(files, windowed);
 }
