@@ -80,6 +80,24 @@ bool refusedForWriting(std::u16string_view path, std::uint32_t& error) {
     return false;
 }
 
+// `target` opened for writing with `flags` added; invalid, with `error` set, when it cannot be
+// opened or is not a regular file. Non-blocking, so a pipe put in the file's place cannot hold
+// the program until someone reads it; a link is not followed out of the content folder.
+FileDescriptor openRegularForWriting(const fs::path& target, int flags, std::uint32_t& error) {
+    FileDescriptor file(
+        ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | flags, 0644));
+    if (!file.valid()) {
+        error = static_cast<std::uint32_t>(errno);
+        return file;
+    }
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+        return FileDescriptor();
+    }
+    return file;
+}
+
 } // namespace
 
 std::u16string nameFromDisk(const fs::path& name) {
@@ -239,17 +257,8 @@ bool DiskFileSystem::append(std::u16string_view path, std::string_view bytes,
         error = static_cast<std::uint32_t>(ec.value());
         return false;
     }
-    // Non-blocking, so a pipe put in the file's place cannot hold the program until someone
-    // reads it; a link is not followed out of the content folder.
-    const FileDescriptor file(::open(
-        target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644));
+    const FileDescriptor file = openRegularForWriting(target, O_APPEND | O_CREAT, error);
     if (!file.valid()) {
-        error = static_cast<std::uint32_t>(errno);
-        return false;
-    }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
         return false;
     }
     while (!bytes.empty()) {
@@ -262,6 +271,26 @@ bool DiskFileSystem::append(std::u16string_view path, std::string_view bytes,
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool DiskFileSystem::truncate(std::u16string_view path, std::uint64_t length,
+                              std::uint32_t& error) {
+    if (refusedForWriting(path, error)) {
+        return false;
+    }
+    const FileDescriptor file = openRegularForWriting(resolve(path), 0, error);
+    if (!file.valid()) {
+        return false;
+    }
+    const off_t size = ::lseek(file.get(), 0, SEEK_END);
+    if (size >= 0 && static_cast<std::uint64_t>(size) <= length) {
+        return true;
+    }
+    if (size < 0 || ::ftruncate(file.get(), static_cast<off_t>(length)) != 0) {
+        error = static_cast<std::uint32_t>(errno);
+        return false;
     }
     return true;
 }

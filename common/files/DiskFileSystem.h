@@ -17,6 +17,7 @@ public:
     std::unique_ptr<OutputStream> openForReplacing(std::u16string_view path,
                                                    std::uint32_t& error) override;
     bool append(std::u16string_view path, std::string_view bytes, std::uint32_t& error) override;
+    bool truncate(std::u16string_view path, std::uint64_t length, std::uint32_t& error) override;
     std::vector<std::u16string> list(std::u16string_view pattern,
                                      FolderEntries folders) const override;
     std::filesystem::path resolve(std::u16string_view path) const override;

@@ -3,7 +3,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::unique_ptr<InputStream> DiskInputStream::open(const std::filesystem::path& path) {
     // Opening a pipe for reading waits for a writer, for ever if none comes; without blocking it
@@ -57,6 +59,17 @@ std::ptrdiff_t DiskInputStream::read(unsigned char* buffer, std::size_t size,
 bool DiskInputStream::rewind(std::uint32_t& error) {
     if (::lseek(fd_.get(), 0, SEEK_SET) != 0) {
         error = static_cast<std::uint32_t>(errno);
+        return false;
+    }
+    return true;
+}
+
+bool DiskInputStream::skip(std::uint64_t count, std::uint32_t& error) {
+    if (count > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) ||
+        ::lseek(fd_.get(), static_cast<off_t>(count), SEEK_CUR) < 0) {
+        error = count > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max())
+                    ? EINVAL
+                    : static_cast<std::uint32_t>(errno);
         return false;
     }
     return true;

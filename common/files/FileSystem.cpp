@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileSystem.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 
 bool endsWithSeparator(std::u16string_view path) {
@@ -51,4 +53,26 @@ bool FileSystem::copyIn(const std::filesystem::path&, std::u16string_view, std::
 bool FileSystem::append(std::u16string_view, std::string_view, std::uint32_t& error) {
     error = ENOTSUP;
     return false;
+}
+
+bool FileSystem::truncate(std::u16string_view, std::uint64_t, std::uint32_t& error) {
+    error = ENOTSUP;
+    return false;
+}
+
+bool InputStream::skip(std::uint64_t count, std::uint32_t& error) {
+    std::array<unsigned char, 4096> buffer{};
+    while (count > 0) {
+        const std::size_t part =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count, buffer.size()));
+        const std::ptrdiff_t got = read(buffer.data(), part, error);
+        if (got <= 0) {
+            if (got == 0) {
+                error = EINVAL; // the file ended first
+            }
+            return false;
+        }
+        count -= static_cast<std::uint64_t>(got);
+    }
+    return true;
 }

@@ -23,6 +23,10 @@ public:
     virtual std::ptrdiff_t read(unsigned char* buffer, std::size_t size, std::uint32_t& error) = 0;
     // Goes back to the first byte; false with `error` set when it cannot.
     virtual bool rewind(std::uint32_t& error) = 0;
+    // Moves `count` bytes on without handing them out, so that a reader wanting only a file's
+    // end need not read the rest; false with `error` set when it cannot. By default it reads
+    // them and lets them go.
+    virtual bool skip(std::uint64_t count, std::uint32_t& error);
     // The size of the file in bytes as it is now, so a reader can turn away a file too large for
     // it before reading any of it.
     virtual std::uint64_t size() const = 0;
@@ -82,6 +86,12 @@ public:
     // folder or something that is not a regular file). Never waits for a reader. A layer that
     // cannot change its files refuses with ENOTSUP.
     virtual bool append(std::u16string_view path, std::string_view bytes, std::uint32_t& error);
+
+    // Cuts the regular file `path` back to its first `length` bytes, so that a writer can undo an
+    // append that failed part-way; a file no longer than that stays as it is. False, with `error`
+    // set, when there is no such file or the system refuses. A layer that cannot change its files
+    // refuses with ENOTSUP.
+    virtual bool truncate(std::u16string_view path, std::uint64_t length, std::uint32_t& error);
 
     // True when something matches `path` (a folder counts); false for a path ending in a
     // separator, which names no file.

@@ -4,6 +4,7 @@
 #include "game/platform/KeyCodes.h"
 #include "game/screen/ScanFrame.h"
 #include "game/screen/ScanSetup.h"
+#include "game/screen/SettingsRow.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -39,7 +40,11 @@ FindImagesScreen::~FindImagesScreen() {
 
 bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
-    if (!startList()) {
+    // The row has room for four pictures; a hand-edited settings file may ask for more or none.
+    picturesPerTask_ = std::clamp(options_.numFinds, 1, 4);
+    std::string choices;
+    addSetting(choices, "choices", std::to_string(picturesPerTask_));
+    if (!startList(choices)) {
         return false;
     }
     praiseSounds_.fill(std::u16string(kPraiseFolder) + u"*.*");
@@ -49,11 +54,12 @@ bool FindImagesScreen::begin(Graphics& offscreen, Graphics& window, Image& offsc
     divider_.load(u"gfx\\findimages\\hDivider.png", offscreen_, true);
     hoverFrame_.load(u"gfx\\findimages\\selFrame.png", offscreen_, true);
 
-    setUpScanning(scanner_, services_, options_, [this](std::size_t target) {
-        return target < choiceSpeech_.size() ? choiceSpeech_[target] : std::u16string();
-    });
-    // The row has room for four pictures; a hand-edited settings file may ask for more or none.
-    picturesPerTask_ = std::clamp(options_.numFinds, 1, 4);
+    setUpScanning(
+        scanner_, services_, options_,
+        [this](std::size_t target) {
+            return target < choiceSpeech_.size() ? choiceSpeech_[target] : std::u16string();
+        },
+        [this](std::size_t target) { return target < choices_.size() && choices_[target].mark; });
     startTask();
 
     if (options_.musicOn[FindImagesId] == 1) {
@@ -70,6 +76,7 @@ void FindImagesScreen::startTask() {
     scanner_.clearTargets();
     choices_.clear();
     choiceSpeech_.clear();
+    choiceNames_.clear();
     model_.release();
 
     if (list_.exercises.empty()) {
@@ -120,6 +127,7 @@ void FindImagesScreen::takeNextExercise(bool right) {
         answerSoundPath_ += exercise.sound;
     }
     choices_.push_back(std::move(choice));
+    choiceNames_.push_back(exercise.name);
     choiceSpeech_.push_back(exercise.speech.empty()
                                 ? std::u16string()
                                 : u"speech\\" + options_.language + u"\\" + exercise.speech);
@@ -138,6 +146,7 @@ void FindImagesScreen::shuffleChoices() {
             static_cast<std::size_t>(randomInRange(services_.random, 0, static_cast<int>(i) - 1));
         std::swap(choices_[i - 1], choices_[j]);
         std::swap(choiceSpeech_[i - 1], choiceSpeech_[j]);
+        std::swap(choiceNames_[i - 1], choiceNames_[j]);
     }
 }
 
@@ -236,12 +245,19 @@ void FindImagesScreen::mouseDown(int x, int y) {
     if (right == choices_.end()) {
         return;
     }
-    if (std::any_of(choices_.begin(), choices_.end(),
-                    [x, y](const Picture& choice) { return choice.contains(x, y); })) {
-        services_.log.note(LogEvent::Choose);
-    }
+    // During the pause after the right answer a press is only a press: nothing is chosen.
     if (!answered_) {
-        services_.log.note(right->contains(x, y) ? LogEvent::Correct : LogEvent::Wrong);
+        const auto pressed =
+            std::find_if(choices_.begin(), choices_.end(),
+                         [x, y](const Picture& choice) { return choice.contains(x, y); });
+        const std::u16string picked =
+            pressed == choices_.end()
+                ? std::u16string()
+                : choiceNames_[static_cast<std::size_t>(pressed - choices_.begin())];
+        if (pressed != choices_.end()) {
+            services_.log.choice(LogEvent::Choose, picked);
+        }
+        services_.log.choice(right->contains(x, y) ? LogEvent::Correct : LogEvent::Wrong, picked);
     }
     if (right->contains(x, y)) {
         answered_ = true;

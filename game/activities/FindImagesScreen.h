@@ -48,6 +48,8 @@ private:
     std::vector<Picture> choices_;
     // Each choice's exercise speech, in the choices' order; empty where it has none.
     std::vector<std::u16string> choiceSpeech_;
+    // Each choice's exercise name, in the choices' order, for the log's choice rows.
+    std::vector<std::u16string> choiceNames_;
     FileList praiseSounds_;
     // Declared after the pictures it points at, so it lets go of them first.
     Scanner scanner_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PaintScreen.h"
 
+#include "game/screen/SettingsRow.h"
+
 #include <string_view>
 
 namespace {
@@ -29,6 +31,7 @@ PaintScreen::~PaintScreen() {
 
 bool PaintScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
+    logSettings(services_, options_);
     loadStopButton(true);
 
     pictures_.fill(std::u16string(kPaintFolder) + u"*01.*");
@@ -78,6 +81,8 @@ void PaintScreen::loadPicture() {
     }
     if (!framePaths_.empty()) {
         showFrame(0);
+        // A new series is a new picture for the log, named by its frames' base name.
+        services_.log.note(LogEvent::Step, base);
     }
 }
 

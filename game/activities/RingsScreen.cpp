@@ -2,6 +2,7 @@
 #include "RingsScreen.h"
 
 #include "game/platform/KeyCodes.h"
+#include "game/screen/SettingsRow.h"
 
 #include <algorithm>
 #include <utility>
@@ -36,6 +37,7 @@ RingsScreen::~RingsScreen() {
 
 bool RingsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
+    logSettings(services_, options_);
     ringPenWidth_ = static_cast<float>(options_.lineWidth);
     loadStopButton(true);
 
@@ -228,6 +230,8 @@ void RingsScreen::prepareNextPicture() {
     // Without ring sounds the rings are drawn in silence.
     const std::u16string name = ringSounds_.next();
     soundPath_ = name.empty() ? std::u16string() : u"sfx\\sounds\\" + name;
+    // Rings have no name of their own: the log names a picture by its sound, without extension.
+    services_.log.note(LogEvent::Step, name.substr(0, name.rfind(u'.')));
 }
 
 void RingsScreen::eraseRings() {

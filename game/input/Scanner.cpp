@@ -56,8 +56,12 @@ void Scanner::tick() {
             ++wholeShowings_;
             if (wholeShowings_ >= static_cast<std::size_t>(restAfterRounds_) * targets_.size()) {
                 resting_ = true;
+                tell(Moment::Rested);
                 return;
             }
+        }
+        if (onTarget_) {
+            tell(Moment::LeftUnpressed);
         }
         advance();
         waitStart_ = clock_.milliseconds();
@@ -96,6 +100,13 @@ void Scanner::advance() {
     pointer_.moveTo(static_cast<int>(target.centreX()), static_cast<int>(target.centreY()));
     onTarget_ = true;
     cueStarted_ = stepListener_ && stepListener_(static_cast<std::size_t>(cursor_));
+    tell(Moment::Framed);
+}
+
+void Scanner::tell(Moment moment) const {
+    if (watcher_) {
+        watcher_(moment, static_cast<std::size_t>(static_cast<unsigned>(cursor_)));
+    }
 }
 
 void Scanner::select() {
@@ -124,6 +135,7 @@ bool Scanner::press() {
     if (!resting_) {
         return false;
     }
+    tell(Moment::Woken);
     restartFromFirst();
     restartTimer();
     return true;

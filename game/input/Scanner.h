@@ -61,6 +61,12 @@ public:
     // answers whether it started a sound for the step (the cue an automatic step may wait for).
     using StepListener = std::function<bool(std::size_t target)>;
     void setStepListener(StepListener listener) { stepListener_ = std::move(listener); }
+    // What the scanning did, for a watcher that keeps a record of it: a step of any kind framed
+    // the target; an automatic step left it with no press while it was framed; the automatic
+    // scanning came to rest on it; a press woke the resting scanning (before it frames again).
+    enum class Moment { Framed, LeftUnpressed, Rested, Woken };
+    using Watcher = std::function<void(Moment moment, std::size_t target)>;
+    void setWatcher(Watcher watcher) { watcher_ = std::move(watcher); }
     // Automatic scanning rests after `rounds` complete rounds without a press; 0 never rests. A
     // round is complete when every target has been shown for its whole time, one after the
     // other (as many whole showings as there are targets, wherever they began). Resting, the
@@ -93,6 +99,8 @@ private:
     std::uint32_t showingTime() const;
     // Whether the automatic step, due after `elapsed`, still waits for the step's cue.
     bool waitingForCue(std::uint32_t elapsed) const;
+    // Tells the watcher, if there is one, of a moment on the cursor's target.
+    void tell(Moment moment) const;
 
     const Clock& clock_;
     Pointer& pointer_;
@@ -105,6 +113,7 @@ private:
     // has elapsed.
     std::uint32_t waitStart_ = 0;
     StepListener stepListener_;
+    Watcher watcher_;
     std::function<bool()> cueSounding_;
     // Whether the listener started a sound for the last step.
     bool cueStarted_ = false;

@@ -6,6 +6,7 @@
 #include "game/options/OptionsControlTable.h"
 #include "game/options/SettingsNotSavedMessage.h"
 #include "game/platform/KeyCodes.h"
+#include "game/screen/SettingsRow.h"
 
 #include <string>
 
@@ -57,6 +58,7 @@ OptionsScreen::~OptionsScreen() {
 
 bool OptionsScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
+    logSettings(services_, options_);
     choosers_.setUp(options_);
     texts_.read(services_.files, options_.language);
     layout_.load(offscreen, aboutPictureOf(services_.files, options_.language),

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ActivityScreen.h"
 
+#include "common/text/Utf8.h"
 #include "game/input/KeyTimeGuard.h"
 #include "game/platform/KeyCodes.h"
+#include "game/screen/SettingsRow.h"
 
 ActivityScreen::ActivityScreen(ScreenServices& services, ScreenId id)
     : ActivityScreen(services, id, PressRules{}) {}
@@ -77,8 +79,16 @@ void ActivityScreen::acceptPress() {
     }
 }
 
-bool ActivityScreen::startList() {
-    if (!list_.loadList(options_.listName[id_], services_.errorBox)) {
+bool ActivityScreen::startList(std::string_view moreSettings) {
+    const bool loaded = list_.loadList(options_.listName[id_], services_.errorBox);
+    std::string own;
+    addSetting(own, "list", toUtf8(options_.listName[id_]));
+    addSetting(own, "exercises", std::to_string(list_.exercises.size()));
+    if (!moreSettings.empty()) {
+        own.append(";").append(moreSettings);
+    }
+    logSettings(services_, options_, own);
+    if (!loaded) {
         nextScreenId_ = MenuId;
         return false;
     }

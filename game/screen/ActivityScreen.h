@@ -13,6 +13,8 @@
 #include "game/screen/ScreenId.h"
 #include "game/screen/ScreenServices.h"
 
+#include <string_view>
+
 class ActivityScreen : public Screen {
 public:
     // Where the activities whose presses are steps differ in taking a press.
@@ -56,9 +58,10 @@ protected:
     // accepted press, which outlives the screen; also a press the activity makes itself.
     void acceptPress();
 
-    // Loads the activity's list, shuffled when the adult asked for random order. False, with the
-    // menu as the next screen, when the list is missing.
-    bool startList();
+    // Loads the activity's list, shuffled when the adult asked for random order, and writes the
+    // settings row: the shared settings, the list and its number of exercises, then
+    // `moreSettings`. False, with the menu as the next screen, when the list is missing.
+    bool startList(std::string_view moreSettings = {});
     // The list has been gone through: the log notes it, and a list in random order is shuffled
     // anew for the next round.
     void listGoneThrough();

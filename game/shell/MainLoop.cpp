@@ -2,31 +2,11 @@
 #include "MainLoop.h"
 
 #include "game/input/SwitchTiming.h"
-#include "game/platform/KeyCodes.h"
+#include "game/shell/PressLog.h"
 
-#include <bitset>
 #include <vector>
 
 namespace {
-
-// Writes a switch press to the session log: Space is the first switch, Enter the second, a key
-// from a controller button the controller, a game mouse button the mouse. A key held down counts
-// once, however often the keyboard repeats it.
-void logPress(const InputEvent& event, SessionLog& log, std::bitset<256>& heldKeys) {
-    const bool known = event.key >= 0 && event.key < static_cast<int>(heldKeys.size());
-    if (event.type == InputEvent::KeyUp && known) {
-        heldKeys.reset(static_cast<std::size_t>(event.key));
-    } else if (event.type == InputEvent::MouseDown) {
-        log.press(LogInput::Mouse);
-    } else if (event.type == InputEvent::KeyDown && known &&
-               (event.key == kKeySpace || event.key == kKeyEnter) &&
-               !heldKeys.test(static_cast<std::size_t>(event.key))) {
-        heldKeys.set(static_cast<std::size_t>(event.key));
-        log.press(event.fromController     ? LogInput::Controller
-                  : event.key == kKeySpace ? LogInput::First
-                                           : LogInput::Second);
-    }
-}
 
 // The switch timing is the child's: the adult's options screen takes presses as they come.
 void useTimingOf(ScreenFactory& factory, SwitchTiming& timing) {
@@ -64,7 +44,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
                  DrawingSurfaces surfaces) {
     // A screen just begun has not drawn yet: its first turn comes at once.
     bool begun = true;
-    std::bitset<256> heldKeys;
+    PressLog presses(factory.services().log);
     SwitchTiming timing(factory.services().clock);
     useTimingOf(factory, timing);
     std::vector<InputEvent> handed;
@@ -81,7 +61,7 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
         }
         timing.turn(handed);
         for (const InputEvent& press : handed) {
-            logPress(press, factory.services().log, heldKeys);
+            presses.take(press, static_cast<GameScreen>(factory.currentId()));
             dispatch(press, factory.current());
         }
         handed.clear();

@@ -5,6 +5,7 @@
 #include "game/platform/KeyCodes.h"
 #include "game/screen/ScanFrame.h"
 #include "game/screen/ScanSetup.h"
+#include "game/screen/SettingsRow.h"
 
 #include <string>
 
@@ -38,6 +39,7 @@ MenuScreen::~MenuScreen() {
 
 bool MenuScreen::begin(Graphics& offscreen, Graphics& window, Image& offscreenImage) {
     Screen::begin(offscreen, window, offscreenImage);
+    logSettings(services_, options_);
 
     // Two rows of three, 262 pixels apart: the counter runs 7, 269, ... and wraps to the second
     // row at 793.

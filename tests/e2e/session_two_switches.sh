@@ -31,10 +31,12 @@ expect_no_errors "$E2E_TMP/game.err" "the game"
 
 # The screen, input and event of each row, in order; a run across midnight leaves two files.
 rows=$(cat "$content"/log/*.csv 2>/dev/null | tr -d '\r')
-[ "$(head -n 1 <<<"$rows")" = "time,screen,input,event,detail" ] || fail "the log has no header"
+[ "$(head -n 1 <<<"$rows")" = "time,screen,input,event,detail,right" ] || fail "the log has no header"
 events=$(grep -v '^time,' <<<"$rows" | cut -d, -f2-4 | tr '\n' ';')
 case "$events" in
-"Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;Colour rings,,start;"*"Picture steps,first,press;"*"Moving pictures,,end;Menu,,start;Menu,,end;") ;;
+"Menu,,start;Menu,,settings;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;\
+Colour rings,,start;Colour rings,,settings;Colour rings,,step;"*"Picture steps,first,press;"*\
+"Moving pictures,,end;Menu,,start;Menu,,settings;Menu,,end;") ;;
 *) fail "the log holds $events" ;;
 esac
 
@@ -70,6 +72,7 @@ xdotool windowclose "$window"
 expect_exit 0
 expect_no_errors "$E2E_TMP/game.err" "the game"
 events=$(cat "$content"/log/*.csv | tr -d '\r' | grep -v '^time,' | cut -d, -f2-4 | tr '\n' ';')
-[ "$events" = "Menu,,start;Menu,first,press;Menu,second,press;Menu,second,choose;Menu,,end;\
-Colour rings,,start;Colour rings,,end;" ] || fail "after the window went the log holds $events"
+[ "$events" = "Menu,,start;Menu,,settings;Menu,first,press;Menu,second,press;Menu,second,choose;\
+Menu,,end;Colour rings,,start;Colour rings,,settings;Colour rings,,step;Colour rings,,end;" ] ||
+    fail "after the window went the log holds $events"
 echo "two-switch session: passed"

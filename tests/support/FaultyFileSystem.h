@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The disk, with faults on demand: reads that fail after a given number of bytes (a disk error
 // part-way through a file), files that cannot be replaced at all (a read-only folder, no
-// permission), writes that fail after a given number of bytes (a full disk), a file that cannot
-// be removed, and something else done to the disk in the middle of a save (another program
-// saving too).
+// permission), writes and appends that fail after a given number of bytes (a full disk), a file
+// that cannot be removed, and something else done to the disk in the middle of a save (another
+// program saving too).
 #pragma once
 
 #include "common/files/DiskFileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <limits>
@@ -27,6 +28,19 @@ public:
     std::function<void()> duringNextSave;
     // The next removal of a file fails with this error (EBUSY: the file is open elsewhere).
     std::uint32_t nextRemovalFailsWith = 0;
+    // The disk's room for appends: one that goes past it writes what still fits and fails with
+    // ENOSPC, as a disk that fills up part-way through a write does.
+    std::size_t appendRoom = std::numeric_limits<std::size_t>::max();
+
+    bool append(std::u16string_view path, std::string_view bytes, std::uint32_t& error) override {
+        const std::size_t fits = std::min(bytes.size(), appendRoom);
+        appendRoom -= fits;
+        if (!DiskFileSystem::append(path, bytes.substr(0, fits), error)) {
+            return false;
+        }
+        error = fits < bytes.size() ? ENOSPC : 0;
+        return error == 0;
+    }
 
     bool remove(std::u16string_view path, std::uint32_t& error) override {
         error = std::exchange(nextRemovalFailsWith, 0);

@@ -3,6 +3,7 @@
 
 #include "FakeClock.h"
 #include "FakeLocalClock.h"
+#include "FaultyFileSystem.h"
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
 
@@ -56,4 +57,37 @@ TEST(SessionLogTest, AScriptedSessionGivesItsRowsOnlyWhenFlushedAndNoneAfterAFai
     log.press(LogInput::Mouse);
     log.flush();
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "log"));
+}
+
+// A flush the full disk cuts short is cut back to whole rows, and the log is given up. A game's
+// first flush into a file whose last row was torn (a game ended mid-write) starts on a line of
+// its own, and into a file a failed flush left empty with the header.
+TEST(SessionLogTest, AFlushTheDiskCutsShortLeavesWholeRowsAndTheNextStartsOnANewLine) {
+    TemporaryFolder folder;
+    FaultyFileSystem files{folder.path()};
+    FakeClock clock;
+    FakeLocalClock localClock{clock};
+    const std::string header = "time,screen,input,event,detail,right\r\n";
+    const std::string rows = "2026-03-14T09:30:00.000,Menu,,start,,\r\n"
+                             "2026-03-14T09:30:00.000,Menu,first,press,,\r\n";
+    auto session = [&](std::size_t room) {
+        files.appendRoom = room;
+        SessionLog log{files, localClock};
+        log.setEnabled(true);
+        log.screenStarted("Menu");
+        log.press(LogInput::First);
+    };
+    const std::string torn = "2026-03-14T09:30:00.000,Me";
+    const std::pair<std::string, std::string> cases[] = {
+        {header + rows, header + rows + rows},
+        {header + torn, header + torn + "\r\n" + rows},
+        {"", header + rows},
+    };
+    for (const auto& [before, after] : cases) {
+        folder.write("log/2026-03-14.csv", before);
+        session(50);
+        EXPECT_EQ(folder.read("log/2026-03-14.csv"), before) << "torn by a full disk";
+        session(std::numeric_limits<std::size_t>::max());
+        EXPECT_EQ(folder.read("log/2026-03-14.csv"), after);
+    }
 }

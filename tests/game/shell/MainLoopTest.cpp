@@ -108,15 +108,15 @@ TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDrawsAndLogsTheSwitch
                    "3 begin",  "3 update",    "3 destroyed"}));
     EXPECT_EQ(factory.current(), nullptr);
     EXPECT_EQ(test.folder.read("log/2026-03-14.csv"),
-              "time,screen,input,event,detail\r\n"
-              "2026-03-14T09:30:00.000,Menu,,start,\r\n"
-              "2026-03-14T09:30:00.100,Menu,first,press,\r\n"
-              "2026-03-14T09:30:00.500,Menu,second,press,\r\n"
-              "2026-03-14T09:30:00.600,Menu,controller,press,\r\n"
-              "2026-03-14T09:30:00.700,Menu,mouse,press,\r\n"
-              "2026-03-14T09:30:00.700,Menu,,end,\r\n"
-              "2026-03-14T09:30:00.700,Find images,,start,\r\n"
-              "2026-03-14T09:30:00.800,Find images,,end,\r\n");
+              "time,screen,input,event,detail,right\r\n"
+              "2026-03-14T09:30:00.000,Menu,,start,,\r\n"
+              "2026-03-14T09:30:00.100,Menu,first,press,,\r\n"
+              "2026-03-14T09:30:00.500,Menu,second,press,,\r\n"
+              "2026-03-14T09:30:00.600,Menu,controller,press,,\r\n"
+              "2026-03-14T09:30:00.700,Menu,mouse,press,,\r\n"
+              "2026-03-14T09:30:00.700,Menu,,end,,\r\n"
+              "2026-03-14T09:30:00.700,Find images,,start,,\r\n"
+              "2026-03-14T09:30:00.800,Find images,,end,,\r\n");
 }
 
 // The child's switch timing sits between the messages and the screen: a 0.2 s tap is nothing, a
