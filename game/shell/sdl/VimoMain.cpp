@@ -5,7 +5,9 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/ContentFolder.h"
 #include "common/content/Language.h"
+#include "common/content/SystemSettings.h"
 #include "common/files/DiskFileSystem.h"
+#include "common/files/ProfileFileSystem.h"
 #include "common/files/WholeFile.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
@@ -29,6 +31,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -140,7 +143,7 @@ void setPlatformRules() {
 }
 
 // The game on an open window, from the splash to the end of the session.
-int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
+int runGame(FileSystem& files, SdlGameWindow& gameWindow, const SystemSettings& system) {
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow.renderer(), files, clock);
     // The splash shows first; what only the menu needs is made while it stays.
@@ -151,7 +154,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
-    AccessSettings access = readAccessSettings(files);
+    AccessSettings access = readAccessSettings(files, kAccessSettingsPath, system.access);
     const SystemLocalClock localClock;
     SessionLog log(files, localClock);
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
@@ -164,7 +167,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
-                                         lastPressTimes, unsavedSettings, access, log});
+                                         lastPressTimes, unsavedSettings, access, log, system});
     frames.screenChanging();
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
@@ -180,7 +183,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
 }
 
 // Opens the display and the game's window, then plays.
-int openAndRun(DiskFileSystem& files, bool windowed) {
+int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
     setPlatformRules();
     XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
     SdlVideo video;
@@ -198,11 +201,28 @@ int openAndRun(DiskFileSystem& files, bool windowed) {
         std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
-    return runGame(files, *gameWindow);
+    return runGame(files, *gameWindow, system);
+}
+
+// Plays with the child's settings and log in `profile`, made when missing; the content folder
+// is only read.
+int playInProfile(const std::filesystem::path& content, const std::filesystem::path& profile,
+                  bool windowed, const SystemSettings& system) {
+    std::error_code made;
+    std::filesystem::create_directories(profile, made);
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(profile, ignored)) {
+        return refuseContentFolder("The profile folder " + profile.string() +
+                                   " cannot be made: " + made.message() + ".");
+    }
+    ProfileFileSystem files(content, profile);
+    takeSystemLanguage(files, system);
+    return openAndRun(files, windowed, system);
 }
 
 // Plays on the content folder given, or the current folder, once it is seen to be one.
-int playIn(const std::filesystem::path& named, bool windowed) {
+int playIn(const std::filesystem::path& named, const std::filesystem::path& profile, bool windowed,
+           const SystemSettings& system) {
     std::error_code ec;
     const std::filesystem::path folder = named.empty() ? std::filesystem::current_path(ec) : named;
     // Without a content folder there is no language to speak: these two stay in English.
@@ -217,7 +237,11 @@ int playIn(const std::filesystem::path& named, bool windowed) {
         return refuseContentFolder("The folder " + folder.string() + kNoContentReason +
                                    howToChoose);
     }
-    return openAndRun(files, windowed);
+    if (!profile.empty()) {
+        return playInProfile(folder, profile, windowed, system);
+    }
+    takeSystemLanguage(files, system);
+    return openAndRun(files, windowed, system);
 }
 
 } // namespace
@@ -239,5 +263,10 @@ int main(int argc, char** argv) {
         std::printf("Vimo %s\n", VIMO_VERSION);
         return 0;
     }
-    return playIn(commandLine->contentFolder, commandLine->windowed);
+    const SystemSettings system =
+        readSystemSettings(systemSettingsPath(std::getenv("VIMO_SYSTEM_CONFIG")));
+    // A folder named on the command line wins over the administrator's shared one.
+    const std::filesystem::path content =
+        commandLine->contentFolder.empty() ? system.content : commandLine->contentFolder;
+    return playIn(content, commandLine->profileFolder, commandLine->windowed, system);
 }
