@@ -43,7 +43,7 @@ ScreenBench::ScreenBench(const std::filesystem::path& content, ScreenId id)
       errorBox_(std::make_unique<SilentErrorBox>()), random_(clock_.wallSeconds()),
       surfaces_(renderer_.get(), files_, clock_),
       factory_(ScreenServices{files_, clock_, sound_, *pointer_, *errorBox_, random_,
-                              lastPressTimes_, unsavedSettings_, access_, log_}) {
+                              lastPressTimes_, unsavedSettings_, access_, log_, system_}) {
     factory_.build(id);
     begun_ =
         screen().begin(surfaces_.offscreen(), surfaces_.window(), surfaces_.offscreenImage()) != 0;

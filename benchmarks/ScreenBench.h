@@ -56,6 +56,7 @@ private:
     // Off unless the content's access.opt turns it on.
     SystemLocalClock localClock_;
     SessionLog log_{files_, localClock_};
+    SystemSettings system_;
     // Goes before the renderer; the screens go before it.
     SdlSurfaces surfaces_;
     ScreenFactory factory_;

@@ -106,8 +106,9 @@ void apply(AccessSettings& settings, std::u16string_view name, std::u16string_vi
 
 } // namespace
 
-AccessSettings readAccessSettings(const FileSystem& files, std::u16string_view path) {
-    AccessSettings settings;
+AccessSettings readAccessSettings(const FileSystem& files, std::u16string_view path,
+                                  const AccessSettings& defaults) {
+    AccessSettings settings = defaults;
     TextFile file;
     try {
         if (!file.openForReading(files, path)) {

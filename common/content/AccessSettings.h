@@ -69,10 +69,12 @@ struct AccessSettings {
 inline constexpr std::u16string_view kAccessSettingsPath = u"options\\access.opt";
 
 // The settings in `path`, in any encoding the text-file reader knows. A missing or unreadable
-// file gives the defaults; a line with an unknown name, or a value out of its range, is passed
-// over and that setting keeps its default. Never fails.
+// file gives `defaults` (those of a computer's administrator, or the built-in ones); a line with
+// an unknown name, or a value out of its range, is passed over and that setting keeps its
+// default. Never fails.
 AccessSettings readAccessSettings(const FileSystem& files,
-                                  std::u16string_view path = kAccessSettingsPath);
+                                  std::u16string_view path = kAccessSettingsPath,
+                                  const AccessSettings& defaults = AccessSettings{});
 
 // Replaces `path` with the settings as UTF-8 `name=value` lines, the old file staying whole when
 // that fails; false then, with `error` set to the system's reason.

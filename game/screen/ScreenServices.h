@@ -9,6 +9,7 @@
 #include "common/content/AccessSettings.h"
 #include "common/content/GameScreen.h"
 #include "common/content/SettingValues.h"
+#include "common/content/SystemSettings.h"
 #include "common/files/FileSystem.h"
 #include "game/content/RandomGenerator.h"
 #include "game/log/SessionLog.h"
@@ -40,4 +41,7 @@ struct ScreenServices {
     AccessSettings& access;
     // The therapist's log of what the child did; it writes only while access.log is on.
     SessionLog& log;
+    // What the computer's administrator set for every account: defaults under the child's own
+    // access settings, and the lock on the options screen.
+    const SystemSettings& system;
 };

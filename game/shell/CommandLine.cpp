@@ -18,9 +18,15 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             line.contentFolder = arguments[++i];
+        } else if (argument == "--profile") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                error = "--profile needs the child's folder for settings and the log";
+                return std::nullopt;
+            }
+            line.profileFolder = arguments[++i];
         } else {
             error = "unknown argument: " + argument +
-                    " (known: --windowed, --content DIR, --help, --version)";
+                    " (known: --windowed, --content DIR, --profile DIR, --help, --version)";
             return std::nullopt;
         }
     }
@@ -28,13 +34,15 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
 }
 
 std::string commandLineUsage() {
-    return "Usage: Vimo [--windowed] [--content DIR]\n"
+    return "Usage: Vimo [--windowed] [--content DIR] [--profile DIR]\n"
            "A picture-and-sound game for young children, played with one or two switches,\n"
            "the keyboard or the mouse.\n"
            "\n"
            "  --windowed     play in an 800 x 600 window instead of the whole screen\n"
            "  --content DIR  use DIR as the content folder (pictures, sounds, lists, settings)\n"
            "                 instead of the current folder\n"
+           "  --profile DIR  keep the child's settings (options/) and log (log/) in DIR,\n"
+           "                 made when missing; the content folder is then only read\n"
            "  --help         print this help and end\n"
            "  --version      print the version and end\n"
            "\n"

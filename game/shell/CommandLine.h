@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's command line: `--windowed` opens a plain 800 x 600 window instead of taking over
 // the screen (for adults setting up content, and for tests); `--content DIR` names the content
-// folder instead of the current directory; `--help` and `--version` only print.
+// folder instead of the current directory; `--profile DIR` names the child's own folder for
+// settings and log; `--help` and `--version` only print.
 #pragma once
 
 #include <filesystem>
@@ -14,6 +15,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::filesystem::path contentFolder; // empty: the current directory
+    std::filesystem::path profileFolder; // empty: the content folder is also the profile
 };
 
 // Empty, with `error` set to a message for the user, when an argument is not understood.

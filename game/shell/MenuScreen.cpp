@@ -30,7 +30,9 @@ MenuScreen::MenuScreen(ScreenServices& services)
       scanner_(services.clock, services.pointer, [this](int x, int y) { mouseDown(x, y); }),
       options_(services.files, services.unsavedSettings),
       leave_(services.clock, services.access.kioskLock,
-             static_cast<std::uint32_t>(services.access.lockHoldTime)) {}
+             static_cast<std::uint32_t>(services.access.lockHoldTime)),
+      openOptions_(services.clock, services.system.optionsLock,
+                   static_cast<std::uint32_t>(services.access.lockHoldTime)) {}
 
 MenuScreen::~MenuScreen() {
     services_.sound.stop();
@@ -96,12 +98,16 @@ NextScreen MenuScreen::update() {
     scanner_.tick();
     if (leave_.heldLongEnough()) {
         nextScreenId_ = Quit;
+    } else if (openOptions_.heldLongEnough()) {
+        nextScreenId_ = OptionsId;
     }
     return nextScreenId_;
 }
 
 NextTurn MenuScreen::nextTurn() const {
-    return nextScreenId_.stays() ? scanner_.nextTurn().soonest(leave_.nextTurn()) : NextTurn::now();
+    return nextScreenId_.stays()
+               ? scanner_.nextTurn().soonest(leave_.nextTurn()).soonest(openOptions_.nextTurn())
+               : NextTurn::now();
 }
 
 void MenuScreen::draw() {
@@ -132,8 +138,8 @@ void MenuScreen::draw() {
 }
 
 void MenuScreen::mouseDown(int x, int y) {
-    if (leave_.holding()) {
-        return; // the stop button held by the switch that chose it
+    if (leave_.holding() || openOptions_.holding()) {
+        return; // the stop or options button held by the switch that chose it
     }
     if (scanner_.press()) {
         return; // it woke the resting scan
@@ -143,7 +149,9 @@ void MenuScreen::mouseDown(int x, int y) {
             nextScreenId_ = Quit;
         }
     } else if (optionsButton_.contains(x, y)) {
-        nextScreenId_ = OptionsId;
+        if (openOptions_.press(HoldToLeave::Pointer)) {
+            nextScreenId_ = OptionsId;
+        }
     } else {
         for (std::size_t k = 0; k < activities_.size(); ++k) {
             if (activities_[k].contains(x, y)) {
@@ -165,14 +173,19 @@ void MenuScreen::mouseMove(int x, int y) {
     if (!stopButton_.contains(x, y)) {
         leave_.pointerLeft();
     }
+    if (!optionsButton_.contains(x, y)) {
+        openOptions_.pointerLeft();
+    }
 }
 
 void MenuScreen::mouseUp(int, int) {
     leave_.release();
+    openOptions_.release();
 }
 
 void MenuScreen::keyUp(int) {
     leave_.release();
+    openOptions_.release();
 }
 
 void MenuScreen::keyDown(int key) {

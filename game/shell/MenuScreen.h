@@ -3,7 +3,8 @@
 // options button. Usable with the mouse, the keyboard, or one or two switches through its
 // scanner, whose targets are the six pictures and the stop button. Under the lock a child cannot
 // undo, Esc and the stop button end the game only when held, and one-switch scanning passes the
-// stop button by.
+// stop button by. Under the administrator's options lock the options button opens the options
+// screen only when held for the lock hold time, so a pupil's click does not wander in.
 #pragma once
 
 #include "game/content/Options.h"
@@ -29,7 +30,7 @@ public:
     void mouseDown(int x, int y) override;
     void mouseMove(int x, int y) override;
     void keyDown(int key) override;
-    // Any release ends a hold on Esc or the stop button.
+    // Any release ends a hold on Esc, the stop button or the options button.
     void mouseUp(int x, int y) override;
     void keyUp(int key) override;
 
@@ -46,4 +47,5 @@ private:
     Scanner scanner_;
     Options options_;
     HoldToLeave leave_;
+    HoldToLeave openOptions_;
 };

@@ -8,7 +8,8 @@
 void ScreenFactory::build(ScreenId id) {
     // The old screen goes first, so its sounds stop before the new one starts.
     endScreen();
-    services_.access = readAccessSettings(services_.files);
+    services_.access =
+        readAccessSettings(services_.files, kAccessSettingsPath, services_.system.access);
     services_.log.setEnabled(services_.access.log);
     current_ = make(id);
     currentId_ = id;

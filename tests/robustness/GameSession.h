@@ -24,9 +24,9 @@ public:
         std::filesystem::remove(folder.path() / "options" / "vimo.opt");
         ::setenv("SDL_AUDIODRIVER", "dummy", 0);
         sound_ = openSound(faulty);
-        factory_ = std::make_unique<ScreenFactory>(ScreenServices{faulty, clock, *sound_, pointer,
-                                                                  errorBox, random, lastPressTimes,
-                                                                  unsavedSettings, access, log});
+        factory_ = std::make_unique<ScreenFactory>(
+            ScreenServices{faulty, clock, *sound_, pointer, errorBox, random, lastPressTimes,
+                           unsavedSettings, access, log, system});
     }
     ~GameSession() { factory_->close(); } // screens go before the sound they use
 
@@ -96,6 +96,7 @@ public:
     AccessSettings access;
     FakeLocalClock localClock{clock};
     SessionLog log{faulty, localClock};
+    SystemSettings system;
 
 private:
     std::unique_ptr<Sound> sound_;

@@ -26,9 +26,10 @@ struct TestServices {
     AccessSettings access;
     FakeLocalClock localClock{clock};
     SessionLog log{files, localClock};
+    SystemSettings system;
 
     ScreenServices services() {
-        return ScreenServices{files,  clock,          sound,           pointer, errorBox,
-                              random, lastPressTimes, unsavedSettings, access,  log};
+        return ScreenServices{files,          clock,           sound,  pointer, errorBox, random,
+                              lastPressTimes, unsavedSettings, access, log,     system};
     }
 };

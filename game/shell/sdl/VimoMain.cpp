@@ -5,7 +5,9 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/ContentFolder.h"
 #include "common/content/Language.h"
+#include "common/content/SystemSettings.h"
 #include "common/files/DiskFileSystem.h"
+#include "common/files/ProfileFileSystem.h"
 #include "common/files/WholeFile.h"
 #include "common/text/Utf8.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
@@ -31,6 +33,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -170,7 +173,7 @@ void wakeWhenPicturesAreDrawn(SdlSurfaces& surfaces) {
 }
 
 // The game on an open window, from the splash to the end of the session.
-int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
+int runGame(FileSystem& files, SdlGameWindow& gameWindow, const SystemSettings& system) {
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow.renderer(), files, clock);
     wakeWhenPicturesAreDrawn(surfaces);
@@ -182,7 +185,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
     std::optional<SettingValues> unsavedSettings;
-    AccessSettings access = readAccessSettings(files);
+    AccessSettings access = readAccessSettings(files, kAccessSettingsPath, system.access);
     const SystemLocalClock localClock;
     SessionLog log(files, localClock);
     SdlEventSource events([&surfaces] { surfaces.invalidate(); },
@@ -195,7 +198,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
-                                         lastPressTimes, unsavedSettings, access, log});
+                                         lastPressTimes, unsavedSettings, access, log, system});
     frames.screenChanging();
     factory.build(MenuId);
     const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
@@ -211,7 +214,7 @@ int runGame(DiskFileSystem& files, SdlGameWindow& gameWindow) {
 }
 
 // Opens the display and the game's window, then plays.
-int openAndRun(DiskFileSystem& files, bool windowed) {
+int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
     setPlatformRules();
     XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
     SdlVideo video;
@@ -229,11 +232,28 @@ int openAndRun(DiskFileSystem& files, bool windowed) {
         std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
-    return runGame(files, *gameWindow);
+    return runGame(files, *gameWindow, system);
+}
+
+// Plays with the child's settings and log in `profile`, made when missing; the content folder
+// is only read.
+int playInProfile(const std::filesystem::path& content, const std::filesystem::path& profile,
+                  bool windowed, const SystemSettings& system) {
+    std::error_code made;
+    std::filesystem::create_directories(profile, made);
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(profile, ignored)) {
+        return refuseContentFolder("The profile folder " + profile.string() +
+                                   " cannot be made: " + made.message() + ".");
+    }
+    ProfileFileSystem files(content, profile);
+    takeSystemLanguage(files, system);
+    return openAndRun(files, windowed, system);
 }
 
 // Plays on the content folder given, or the current folder, once it is seen to be one.
-int playIn(const std::filesystem::path& named, bool windowed) {
+int playIn(const std::filesystem::path& named, const std::filesystem::path& profile, bool windowed,
+           const SystemSettings& system) {
     std::error_code ec;
     const std::filesystem::path folder = named.empty() ? std::filesystem::current_path(ec) : named;
     // Without a content folder there is no language to speak: these two stay in English.
@@ -248,7 +268,11 @@ int playIn(const std::filesystem::path& named, bool windowed) {
     if (!looksLikeContentFolder(files)) {
         return refuseToStart("The folder " + folder.string() + kNoContentReason + howToChoose);
     }
-    return openAndRun(files, windowed);
+    if (!profile.empty()) {
+        return playInProfile(folder, profile, windowed, system);
+    }
+    takeSystemLanguage(files, system);
+    return openAndRun(files, windowed, system);
 }
 
 } // namespace
@@ -270,5 +294,10 @@ int main(int argc, char** argv) {
         std::printf("Vimo %s\n", VIMO_VERSION);
         return 0;
     }
-    return playIn(commandLine->contentFolder, commandLine->windowed);
+    const SystemSettings system =
+        readSystemSettings(systemSettingsPath(std::getenv("VIMO_SYSTEM_CONFIG")));
+    // A folder named on the command line wins over the administrator's shared one.
+    const std::filesystem::path content =
+        commandLine->contentFolder.empty() ? system.content : commandLine->contentFolder;
+    return playIn(content, commandLine->profileFolder, commandLine->windowed, system);
 }

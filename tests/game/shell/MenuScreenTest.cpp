@@ -84,9 +84,10 @@ TEST_F(MenuScreenTest, TheScanStepInMillisecondsStandsOverTheOptionsSeconds) {
 
 // Unlocked, Esc and the stop button quit at once; under the lock only when held three seconds,
 // whether the mouse holds the stop button or the second switch that chose it while scanning, also
-// after a short press of that switch there, which leaves the scanning on the stop button.
+// after a short press of that switch there, which leaves the scanning on the stop button. Under
+// the administrator's options lock the options button likewise opens the options only when held.
 TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSeconds) {
-    enum Way { Esc, Mouse, Enter };
+    enum Way { Esc, Mouse, Enter, OptionsButton };
     const struct {
         bool lock;
         Way way;
@@ -95,15 +96,24 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
         bool shortFirst = false; // a short press and release before the hold
         int lockHold = 3000;
     } cases[] = {
-        {false, Esc, 100, Quit},         {false, Enter, 100, Quit},
-        {true, Esc, 2999, Stay},         {true, Esc, 3000, Quit},
-        {true, Mouse, 100, Stay},        {true, Mouse, 3000, Quit},
-        {true, Enter, 100, Stay},        {true, Enter, 3000, Quit},
-        {true, Enter, 3000, Quit, true}, {true, Enter, 1500, Quit, true, 1500},
+        {false, Esc, 100, Quit},
+        {false, Enter, 100, Quit},
+        {true, Esc, 2999, Stay},
+        {true, Esc, 3000, Quit},
+        {true, Mouse, 100, Stay},
+        {true, Mouse, 3000, Quit},
+        {true, Enter, 100, Stay},
+        {true, Enter, 3000, Quit},
+        {true, Enter, 3000, Quit, true},
+        {true, Enter, 1500, Quit, true, 1500},
+        {false, OptionsButton, 100, OptionsId},
+        {true, OptionsButton, 2999, Stay},
+        {true, OptionsButton, 3000, OptionsId},
     };
-    const int keys[] = {kKeyEscape, 0, kKeyEnter};
+    const int keys[] = {kKeyEscape, 0, kKeyEnter, 0};
     for (const auto& c : cases) {
-        test.access.kioskLock = c.lock;
+        test.access.kioskLock = c.lock && c.way != OptionsButton;
+        test.system.optionsLock = c.lock && c.way == OptionsButton;
         test.access.lockHoldTime = c.lockHold;
         auto menu = makeMenu(0);
         for (int step = 0; c.way == Enter && step < 7; ++step) {
@@ -116,17 +126,19 @@ TEST_F(MenuScreenTest, UnderTheLockEscAndTheStopButtonQuitOnlyWhenHeldThreeSecon
             EXPECT_EQ(menu->update(), Stay);
             menu->keyUp(kKeyEnter);
         }
-        c.way == Mouse ? menu->mouseDown(20, 20) : menu->keyDown(keys[c.way]);
+        const int x = c.way == OptionsButton ? 110 : 20;
+        c.way == Mouse || c.way == OptionsButton ? menu->mouseDown(x, 20)
+                                                 : menu->keyDown(keys[c.way]);
         NextScreen next = menu->update();
         for (std::uint32_t ms = 1; ms <= c.heldMs && next == Stay; ++ms) {
             test.clock.advanceMilliseconds(1);
-            if (ms % 33 == 0 && c.way != Mouse) {
+            if (ms % 33 == 0 && keys[c.way] != 0) {
                 menu->keyDown(keys[c.way]); // auto-repeat
             }
             next = menu->update();
         }
         menu->keyUp(keys[c.way]);
-        menu->mouseUp(20, 20);
+        menu->mouseUp(x, 20);
         test.clock.advanceMilliseconds(5000);
         EXPECT_EQ(next == Stay ? menu->update() : next, c.next)
             << "lock " << c.lock << ", way " << c.way << ", held " << c.heldMs;

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/files/ProfileFileSystem.h"
+
+#include "TemporaryFolder.h"
+#include "common/files/WholeFile.h"
+#include "common/text/Utf8.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string readAll(const FileSystem& files, std::u16string_view path) {
+    const std::unique_ptr<InputStream> input = files.openForReading(path);
+    std::vector<unsigned char> bytes;
+    std::uint32_t error = 0;
+    if (!input || !readWholeFile(*input, 1024, bytes, error)) {
+        return "(none)";
+    }
+    return std::string(bytes.begin(), bytes.end());
+}
+
+bool replace(FileSystem& files, std::u16string_view path, std::uint32_t& error) {
+    const std::unique_ptr<OutputStream> output = files.openForReplacing(path, error);
+    const unsigned char byte = 'n';
+    return output && output->write(&byte, 1, error) && output->commit(error);
+}
+
+} // namespace
+
+// A shared content folder with the teacher's own settings and log in it, and an empty profile:
+// the child's settings and log are the profile's alone, the starting settings and the language
+// come from the content folder until the profile has its own, and nothing else is written.
+TEST(ProfileFileSystemTest, TheChildsFilesAreTheProfilesAndTheContentIsOnlyRead) {
+    TemporaryFolder content;
+    TemporaryFolder profile;
+    for (const char* file : {"options/vimo.opt", "options/access.opt", "options/English.opt",
+                             "log/2024-01-01.csv", "data/lang.txt", "gfx/menu/game01.png"}) {
+        content.write(file, "c");
+    }
+    ProfileFileSystem files(content.path(), profile.path());
+    const std::tuple<std::u16string, std::string, std::uint32_t, std::string> cases[] = {
+        // path, read before, error of a write ("" where the write lands), read after
+        {u"options\\vimo.opt", "(none)", 0, "n"},
+        {u"Options//ACCESS.OPT", "(none)", 0, "n"},
+        {u"log\\2024-01-01.csv", "(none)", 0, "n"},
+        {u"options\\English.opt", "c", 0, "n"},
+        {u"data\\lang.txt", "c", 0, "n"},
+        {u"gfx\\menu\\game01.png", "c", EROFS, "c"},
+        {u"data\\English\\farm", "(none)", EROFS, "(none)"},
+        {u"options\\..\\gfx\\menu\\game01.png", "(none)", ENOENT, "(none)"},
+    };
+    for (const auto& [path, before, refusal, after] : cases) {
+        EXPECT_EQ(readAll(files, path), before) << toUtf8(path);
+        std::uint32_t error = 0;
+        replace(files, path, error);
+        if (refusal != 0) {
+            EXPECT_EQ(error, refusal) << toUtf8(path);
+        }
+        EXPECT_EQ(readAll(files, path), after) << toUtf8(path);
+    }
+    std::uint32_t error = 0;
+    EXPECT_FALSE(files.append(u"data\\English\\vimo", "x", error));
+    EXPECT_EQ(error, static_cast<std::uint32_t>(EROFS));
+    EXPECT_TRUE(files.append(u"log\\2024-01-02.csv", "x", error));
+    EXPECT_EQ(files.list(u"log\\*.csv", FolderEntries::Skip),
+              (std::vector<std::u16string>{u"2024-01-01.csv", u"2024-01-02.csv"}));
+    EXPECT_EQ(files.resolve(u"log"), profile.path() / "log");
+    for (const char* file : {"options/vimo.opt", "options/access.opt", "options/English.opt",
+                             "log/2024-01-01.csv", "data/lang.txt", "gfx/menu/game01.png"}) {
+        EXPECT_EQ(content.read(file), "c") << file;
+    }
+    EXPECT_EQ(content.entries("log"), 1);
+}
