@@ -243,8 +243,8 @@ int playInProfile(const std::filesystem::path& content, const std::filesystem::p
     std::filesystem::create_directories(profile, made);
     std::error_code ignored;
     if (!std::filesystem::is_directory(profile, ignored)) {
-        return refuseContentFolder("The profile folder " + profile.string() +
-                                   " cannot be made: " + made.message() + ".");
+        return refuseToStart("The profile folder " + profile.string() +
+                             " cannot be made: " + made.message() + ".");
     }
     ProfileFileSystem files(content, profile);
     takeSystemLanguage(files, system);
