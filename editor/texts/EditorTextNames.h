@@ -168,6 +168,8 @@ struct EditorTextNames {
         UndoTip,
         SettingsNotFollowed,
         DeleteFileAction,
+        // %1: the system file that turns the editor off for every account
+        EditorTurnedOff,
         Count
     };
     static constexpr int kToolTexts = ListGone;

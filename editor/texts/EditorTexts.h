@@ -218,6 +218,9 @@ public:
         u"game's options screen: %2.", // the cause follows
         // a right click's action on a picture, sound or speech file
         u"Delete file…",
+        // %1: the system file that turns the editor off
+        u"The list editor is turned off on this computer. The computer's administrator can turn "
+        u"it on with the line editor=1 in %1.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -375,6 +375,8 @@ EDITOR = {
         "name, so these activities will find no list until it is chosen for them again on the "
         "game's options screen: %2.",
         "Delete file…",
+        "The list editor is turned off on this computer. The computer's administrator can turn "
+        "it on with the line editor=1 in %1.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -568,6 +570,8 @@ EDITOR = {
         "de här aktiviteterna hittar ingen lista förrän den har valts åt dem igen på spelets "
         "inställningsskärm: %2.",
         "Ta bort filen…",
+        "Listredigeraren är avstängd på den här datorn. Datorns administratör kan slå på den med "
+        "raden editor=1 i %1.",
     ],
 }
 
