@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The launcher as installed, on two accounts. One has played before profiles came: its own copy
-# of the content holds its settings (a light green menu) and a log, which the first start moves
-# into the one child's profile it makes, once; the game shows that child's menu and nothing new.
-# The other is a fresh account at a school whose system file names a shared content folder,
-# Swedish and the options lock, with a lock hold time of one second: the game starts in Swedish
-# on the shared folder, which it leaves as it was and does not copy; a click on the options
-# button does not open the options screen, a hold does.
+# The launcher as installed. An account that played before profiles came has its settings (a
+# light green menu) and log moved into the one profile its first start makes. A fresh account at
+# a school whose system file names a shared folder, Swedish, the options lock and a lock hold of
+# one second starts in Swedish on that folder, which stays as it was and is not copied; a click
+# on the options button does not open the options screen, a hold does.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -16,13 +14,11 @@ SESSION_INPUT=mouse
 source_content=$(dirname "$0")/../../content
 # The installed tree, as the package lays it out.
 root=$E2E_TMP/usr
-mkdir -p "$root/games" "$root/lib/games/vimo" "$root/share/games/vimo"
-install -m 755 "$(dirname "$VIMO_GAME")/../packaging/vimo" "$root/games/vimo"
-cp "$VIMO_GAME" "$root/lib/games/vimo/Vimo"
+mkdir -p "$root/share/games/vimo"
+install -D "$(dirname "$VIMO_GAME")/../packaging/vimo" "$root/games/vimo"
+install -D "$VIMO_GAME" "$root/lib/games/vimo/Vimo"
 cp -r "$source_content" "$root/share/games/vimo/content"
 rm -f "$root/share/games/vimo/content/options/vimo.opt"
-listing() { (cd "$1" && find . -printf '%y %p\n' | LC_ALL=C sort && find . -type f -print0 |
-    LC_ALL=C sort -z | xargs -0 sha256sum); }
 
 # Starts the installed game as an account whose home is $1, with the system file $2.
 start_launcher() {
@@ -33,23 +29,14 @@ start_launcher() {
 }
 
 # The options screen's help line while the pointer is on the menu's music box.
-help_line() {
-    click_at "$window" 350 300
-    click_at "$window" 350 300 # twice: the music as it was
-    sleep 0.6
-    take_shot
-    shot_region 0 160 800 40
-}
+help_line() { timeout 5 xdotool mousemove --window "$window" 350 300 && sleep 0.6 && take_shot &&
+    shot_region 0 160 800 40; }
 
 start_x
 child=$(id -un)
 old=$E2E_TMP/old/.local/share/vimo
-mkdir -p "$(dirname "$old")"
-cp -r "$source_content" "$old"
-content=$old
-cp "$old/options/English.opt" "$old/options/vimo.opt"
-set_setting 19 -1180223
-mkdir "$old/log"
+mkdir -p "$(dirname "$old")" && cp -r "$source_content" "$old" && mkdir "$old/log"
+sed '19s/^.*\r$/-1180223\r/' "$old/options/English.opt" >"$old/options/vimo.opt"
 printf 'time,screen,input,event,detail,right\r\n' >"$old/log/2024-01-01.csv"
 start_launcher "$E2E_TMP/old" "$E2E_TMP/none.conf"
 menu_blue=edfdc1
@@ -79,7 +66,6 @@ printf '# the school'"'"'s settings\ncontent = %s\nlanguage=Swedish\noptionsLock
     >"$E2E_TMP/vimo.conf"
 printf 'lockHoldTime=1000\nnot a setting\n' >>"$E2E_TMP/vimo.conf"
 fresh=$E2E_TMP/fresh
-mkdir "$fresh"
 start_launcher "$fresh" "$E2E_TMP/vimo.conf"
 menu_blue=2236aa
 wait_for_menu 15
