@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <optional>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -29,15 +30,26 @@ int main(int argc, char** argv) {
         std::printf("vimoedit %s\n", VIMO_VERSION);
         return 0;
     }
-    if (!commandLine->contentFolder.empty()) {
+    const std::filesystem::path systemFile = systemSettingsPath(std::getenv("VIMO_SYSTEM_CONFIG"));
+    const SystemSettings system = readSystemSettings(systemFile);
+    // Named from where the editor was started, before it moves into the content folder.
+    std::error_code unknown;
+    const std::filesystem::path profile =
+        commandLine->profileFolder.empty()
+            ? std::filesystem::path()
+            : std::filesystem::absolute(commandLine->profileFolder, unknown);
+    // A folder named on the command line wins over the administrator's shared one.
+    const std::filesystem::path content =
+        commandLine->contentFolder.empty() ? system.content : commandLine->contentFolder;
+    if (!content.empty()) {
         // The editor takes every path relative to its current directory.
         std::error_code failed;
-        std::filesystem::current_path(commandLine->contentFolder, failed);
+        std::filesystem::current_path(content, failed);
         if (failed) {
             std::fprintf(stderr,
                          "vimoedit: the content folder %s cannot be opened: %s. Name an existing "
                          "folder with --content DIR, or start vimoedit in its content folder.\n",
-                         commandLine->contentFolder.c_str(), failed.message().c_str());
+                         content.c_str(), failed.message().c_str());
             return 2;
         }
     }
@@ -46,6 +58,6 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     noDisplay.reset();
     QApplication::setApplicationName(QStringLiteral("vimoedit"));
-    CListEditorApp editor;
+    CListEditorApp editor(profile, system, systemFile);
     return editor.run();
 }

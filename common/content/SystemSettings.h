@@ -23,6 +23,8 @@ struct SystemSettings {
     bool editor = true;
     // What an account's options\access.opt starts from: its lines win over these.
     AccessSettings access;
+
+    bool operator==(const SystemSettings&) const = default;
 };
 
 // Where the system file is: `overridePath` (the environment's VIMO_SYSTEM_CONFIG, for tests)

@@ -16,8 +16,15 @@ CEditorCommandLine::parse(const std::vector<std::string>& arguments, std::string
                 return std::nullopt;
             }
             line.contentFolder = arguments[++i];
+        } else if (argument == "--profile") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                error = "--profile needs the child's folder for settings and the log";
+                return std::nullopt;
+            }
+            line.profileFolder = arguments[++i];
         } else {
-            error = "unknown argument: " + argument + " (known: --content DIR, --help, --version)";
+            error = "unknown argument: " + argument +
+                    " (known: --content DIR, --profile DIR, --help, --version)";
             return std::nullopt;
         }
     }
@@ -25,12 +32,14 @@ CEditorCommandLine::parse(const std::vector<std::string>& arguments, std::string
 }
 
 std::string CEditorCommandLine::usage() {
-    return "Usage: vimoedit [--content DIR]\n"
+    return "Usage: vimoedit [--content DIR] [--profile DIR]\n"
            "The list editor of the Vimo game: lists of pictures, sounds, recorded speech,\n"
            "words and colours that the game's activities show.\n"
            "\n"
            "  --content DIR  use DIR as the content folder (pictures, sounds, lists)\n"
            "                 instead of the current folder\n"
+           "  --profile DIR  the Switch settings and Session log act on the child whose\n"
+           "                 settings (options/) and log (log/) are kept in DIR\n"
            "  --help         print this help and end\n"
            "  --version      print the version and end\n"
            "\n"

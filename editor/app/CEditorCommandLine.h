@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's command line: `--content DIR` names the content folder instead of the current
-// directory; `--help` and `--version` only print.
+// directory; `--profile DIR` names the child whose switch settings and session log the editor
+// shows; `--help` and `--version` only print.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +13,7 @@ struct CEditorCommandLine {
     bool help = false;
     bool version = false;
     std::filesystem::path contentFolder; // empty: the current directory
+    std::filesystem::path profileFolder; // empty: the content folder's settings and log
 
     // Empty, with `error` set to a message for the user, when an argument is not understood.
     static std::optional<CEditorCommandLine> parse(const std::vector<std::string>& arguments,

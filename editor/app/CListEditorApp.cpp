@@ -5,12 +5,16 @@
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/pictures/sdl/SvgRasterProcess.h"
+#include "common/files/ProfileFileSystem.h"
+#include "common/text/Utf8.h"
 #include "editor/app/CContentFolderChoice.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
 #include "editor/app/CQuitSignals.h"
 #include "editor/app/sdl/CSdlControllerButtons.h"
 #include "editor/dialog/CListEditorDialog.h"
+#include "editor/dialog/QtText.h"
+#include "editor/texts/EditorTexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -38,6 +42,20 @@ int CListEditorApp::run() {
     // Declared in this order so the dialog goes first, then the sound, then the files.
     DiskFileSystem files(*confirmed);
     const CQtTranslation qtTexts(readLanguage(files));
+    if (!system_.editor) {
+        const EditorTexts texts = EditorTexts::read(files, readLanguage(files));
+        QMessageBox::critical(
+            nullptr, QStringLiteral("vimoedit"),
+            toQString(texts.with(EditorTexts::EditorTurnedOff, fromUtf8(systemFile_.string()))));
+        return 2;
+    }
+    std::unique_ptr<ProfileFileSystem> childFiles;
+    if (!profile_.empty()) {
+        // A new child's folder; when it cannot be made, the dialogs say so as they write.
+        std::error_code ignored;
+        std::filesystem::create_directories(profile_, ignored);
+        childFiles = std::make_unique<ProfileFileSystem>(*confirmed, profile_);
+    }
     // The sound back end also tries the sound files the editor takes in; without an audio device
     // it is silent and tells them by their kind alone.
     SdlSound sound(files);
@@ -48,6 +66,7 @@ int CListEditorApp::run() {
         return SvgRasterProcess::drawsWithin(svg, kPictureBudget);
     };
     CListEditorDialog dialog(files, sound, std::move(platform));
+    dialog.actOnChild(childFiles ? static_cast<FileSystem&>(*childFiles) : files, system_.access);
     // Ctrl+C, logout and a closed terminal end the editor as its close box does, without asking:
     // a question or file dialog that is up is cancelled first, and a list that cannot be written
     // is tried once and left on disk as it was.

@@ -35,16 +35,21 @@ CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPla
     controls_.column(CEditorControls::ListColumn).setFocus();
 }
 
+void CListEditorDialog::actOnChild(FileSystem& childFiles, const AccessSettings& accessDefaults) {
+    childFiles_ = &childFiles;
+    accessDefaults_ = accessDefaults;
+}
+
 void CListEditorDialog::openSwitchSettings() {
     auto* settings = new CSwitchSettingsDialog(
-        files_, texts_, messages_.openControllers(),
-        [this](const QString& message) { messages_.tell(message); }, this);
+        childFiles_ != nullptr ? *childFiles_ : files_, texts_, messages_.openControllers(),
+        [this](const QString& message) { messages_.tell(message); }, accessDefaults_, this);
     settings->setAttribute(Qt::WA_DeleteOnClose);
     settings->open();
 }
 
 void CListEditorDialog::openSessionLog() {
-    CSessionLogDialog(files_, texts_, this).exec();
+    CSessionLogDialog(childFiles_ != nullptr ? *childFiles_ : files_, texts_, this).exec();
 }
 
 void CListEditorDialog::refreshAll() {

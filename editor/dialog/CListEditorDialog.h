@@ -8,6 +8,7 @@
 #pragma once
 
 #include "common/audio/Sound.h"
+#include "common/content/AccessSettings.h"
 #include "common/content/Exercise.h"
 #include "common/files/FileSystem.h"
 #include "editor/dialog/CEditorControls.h"
@@ -39,6 +40,11 @@ public:
     // The exercises of the open list, in file order.
     const std::vector<Exercise>& exercises() const { return edited_.exercises(); }
     int colourIndex() const { return edited_.colourIndex(); }
+
+    // The Switch settings and Session log dialogs act on `childFiles` (a child's profile), with
+    // `accessDefaults` under the child's own switch settings, instead of on the content folder
+    // with the built-in defaults. `childFiles` must outlive the dialog.
+    void actOnChild(FileSystem& childFiles, const AccessSettings& accessDefaults);
 
     // Every way of ending (Enter, Esc, the close box, the close button) comes through here.
     void done(int result) override;
@@ -98,4 +104,6 @@ private:
     CListSession session_;
     CListActions actions_;
     bool endingForTheSystem_ = false;
+    FileSystem* childFiles_ = nullptr; // null: the content folder's
+    AccessSettings accessDefaults_;
 };

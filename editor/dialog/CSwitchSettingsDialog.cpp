@@ -51,7 +51,7 @@ QCheckBox* checkBox(QWidget* parent, const QString& name) {
 CSwitchSettingsDialog::CSwitchSettingsDialog(FileSystem& files, const EditorTexts& texts,
                                              std::unique_ptr<ControllerButtons> controllers,
                                              std::function<void(const QString&)> tell,
-                                             QWidget* parent)
+                                             const AccessSettings& defaults, QWidget* parent)
     : QDialog(parent), files_(files), texts_(texts), controllers_(std::move(controllers)),
       tell_(std::move(tell)) {
     setObjectName(QStringLiteral("switchSettings"));
@@ -66,7 +66,7 @@ CSwitchSettingsDialog::CSwitchSettingsDialog(FileSystem& files, const EditorText
     layout->addWidget(okAndCancel());
     fitToScreen();
 
-    showSettings(readAccessSettings(files_));
+    showSettings(readAccessSettings(files_, kAccessSettingsPath, defaults));
     if (controllers_) {
         connect(&poll_, &QTimer::timeout, this, &CSwitchSettingsDialog::pollControllers);
         poll_.start(kPollMilliseconds);

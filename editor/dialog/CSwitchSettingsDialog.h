@@ -30,11 +30,15 @@ class CSwitchSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `files` is the content folder and `texts` gives the words; both must outlive the dialog.
-    // `controllers` may be nothing; `tell` shows an error message.
+    // `files` holds the child's settings and `texts` gives the words; both must outlive the
+    // dialog. `controllers` may be nothing; `tell` shows an error message. A setting the file
+    // lacks shows as `defaults` has it (the administrator's, or the built-in ones), as the game
+    // takes it.
     CSwitchSettingsDialog(FileSystem& files, const EditorTexts& texts,
                           std::unique_ptr<ControllerButtons> controllers,
-                          std::function<void(const QString&)> tell, QWidget* parent = nullptr);
+                          std::function<void(const QString&)> tell,
+                          const AccessSettings& defaults = AccessSettings{},
+                          QWidget* parent = nullptr);
     ~CSwitchSettingsDialog() override;
 
     // The settings as the controls show them.

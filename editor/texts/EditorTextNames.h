@@ -170,6 +170,8 @@ struct EditorTextNames {
         DeleteFileAction,
         // an SVG picture refused as it is copied in: the game cannot draw it within its budget
         PictureTooDemanding,
+        // %1: the system file that turns the editor off for every account
+        EditorTurnedOff,
         Count
     };
     static constexpr int kToolTexts = ListGone;

@@ -222,6 +222,9 @@ public:
         u"it allows one picture, so it would show nothing in its place. The picture may be too "
         u"detailed, or made to stop the programs that open it; please save it as a PNG picture "
         u"first, or choose another.",
+        // %1: the system file that turns the editor off
+        u"The list editor is turned off on this computer. The computer's administrator can turn "
+        u"it on with the line editor=1 in %1.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -108,6 +108,11 @@ press_key() {
     xdotool key "$2"
 }
 
+# Every entry of folder $1 with the checksums of its files, so that a file added, removed or
+# changed shows.
+listing() { (cd "$1" && find . -printf '%y %p\n' | LC_ALL=C sort && find . -type f -print0 |
+    LC_ALL=C sort -z | xargs -0 sha256sum); }
+
 # Waits for the game to end and checks its exit status.
 expect_exit() {
     local status

@@ -4,6 +4,7 @@
 // mouse button or a controller button is in the game and says how each screen takes it.
 #include "EditorDialogFixture.h"
 #include "common/content/AccessSettings.h"
+#include "common/files/ProfileFileSystem.h"
 #include "editor/dialog/CSwitchSettingsDialog.h"
 #include "editor/dialog/CSwitchTestPad.h"
 
@@ -65,6 +66,25 @@ TEST_F(SwitchSettingsDialogTest, ShowsTheFileAndOkWritesWhatIsShown) {
     EXPECT_FALSE(settings && settings->isVisible());
     EXPECT_EQ(written(),
               (AccessSettings{AccessSettings::TickCue, 3, 8, 0xFF0000FF, false, true, 1}));
+}
+
+// With a child's profile the dialog shows and writes the child's settings, with the
+// administrator's defaults under them; the content folder's own file is left as it was.
+TEST_F(SwitchSettingsDialogTest, WithAProfileTheChildsSettingsOverTheSystemsAreShownAndWritten) {
+    folder.write(kPath, "scanRounds=9\r\n");
+    TemporaryFolder profile;
+    profile.write(kPath, "acceptTime=500\r\n");
+    ProfileFileSystem child(folder.path(), profile.path());
+    openContent();
+    dialog->actOnChild(child, AccessSettings{.scanRounds = 4, .acceptTime = 300});
+    press("switchSettings");
+    settings = dialog->findChild<CSwitchSettingsDialog*>();
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->shown(), (AccessSettings{.scanRounds = 4, .acceptTime = 500}));
+    control<QSpinBox>("scanRounds").setValue(3);
+    click(QDialogButtonBox::Ok);
+    EXPECT_EQ(readAccessSettings(child), (AccessSettings{.scanRounds = 3, .acceptTime = 500}));
+    EXPECT_EQ(folder.read(kPath), "scanRounds=9\r\n");
 }
 
 // The timing's milliseconds are shown as seconds with one decimal, 0 by its word, and what is set

@@ -387,6 +387,8 @@ EDITOR = {
         "it allows one picture, so it would show nothing in its place. The picture may be too "
         "detailed, or made to stop the programs that open it; please save it as a PNG picture "
         "first, or choose another.",
+        "The list editor is turned off on this computer. The computer's administrator can turn "
+        "it on with the line editor=1 in %1.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -584,6 +586,8 @@ EDITOR = {
         "som det ger en bild, så den skulle inte synas. Bilden kan vara för detaljerad eller "
         "gjord för att stoppa de program som öppnar den; spara den först som en PNG-bild, eller "
         "välj en annan.",
+        "Listredigeraren är avstängd på den här datorn. Datorns administratör kan slå på den med "
+        "raden editor=1 i %1.",
     ],
 }
 
