@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/files/ProfileFileSystem.h"
+#include "common/files/ChildProfiles.h"
 
 #include "TemporaryFolder.h"
 #include "common/files/WholeFile.h"
@@ -68,4 +69,47 @@ TEST(ProfileFileSystemTest, TheChildsFilesAreTheProfilesAndTheContentIsOnlyRead)
         EXPECT_EQ(content.read(file), "c") << file;
     }
     EXPECT_EQ(content.entries("log"), 1);
+}
+
+// The launcher's children folder as both programs see it: profiles in name order, a photo where
+// there is one, hidden folders (being made or removed) and files passed over; names that would
+// escape the folder or hide are refused; a rename or a new profile never takes over another.
+TEST(ChildProfilesTest, ProfilesAreListedMadeRenamedAndRemovedWithoutTakingOverAnother) {
+    TemporaryFolder children;
+    children.write("Zoë/options/vimo.opt", "1");
+    children.write("Alva/photo.jpg", "x");
+    children.makeFolder(".new-Bo.123");
+    children.write("notes.txt", "x");
+    std::vector<ChildProfile> profiles = listChildProfiles(children.path());
+    ASSERT_EQ(profiles.size(), 2u);
+    EXPECT_EQ(profiles[0].name, u"Alva");
+    EXPECT_EQ(profiles[0].photo, children.path() / "Alva" / "photo.jpg");
+    EXPECT_EQ(profiles[1].name, u"Zoë");
+    EXPECT_TRUE(profiles[1].photo.empty());
+    EXPECT_TRUE(listChildProfiles(children.path() / "none").empty());
+
+    const std::pair<std::u16string, ChildNameFault> names[] = {
+        {u"Bo", ChildNameFault::None},          {u"", ChildNameFault::Empty},
+        {u".Bo", ChildNameFault::Hidden},       {u"../Bo", ChildNameFault::Hidden},
+        {u"a/b", ChildNameFault::Separator},    {u"a\nb", ChildNameFault::Separator},
+        {std::u16string(128, u'ö'), ChildNameFault::TooLong},
+    };
+    for (const auto& [name, fault] : names) {
+        EXPECT_EQ(checkChildName(name), fault) << toUtf8(name);
+    }
+
+    std::error_code error;
+    EXPECT_FALSE(makeChildProfile(children.path(), u"Alva", error));
+    EXPECT_EQ(error, std::errc::file_exists);
+    EXPECT_FALSE(makeChildProfile(children.path(), u"a/b", error));
+    EXPECT_TRUE(makeChildProfile(children.path(), u"Bo", error)) << error.message();
+    EXPECT_FALSE(renameChildProfile(children.path() / "Bo", u"Zoë", error));
+    EXPECT_EQ(error, std::errc::file_exists);
+    EXPECT_TRUE(renameChildProfile(children.path() / "Zoë", u"Zoe", error)) << error.message();
+    EXPECT_TRUE(std::filesystem::exists(children.path() / "Zoe" / "options" / "vimo.opt"));
+    EXPECT_TRUE(removeChildProfile(children.path() / "Alva", error)) << error.message();
+    profiles = listChildProfiles(children.path());
+    ASSERT_EQ(profiles.size(), 2u);
+    EXPECT_EQ(profiles[0].name, u"Bo");
+    EXPECT_EQ(profiles[1].name, u"Zoe");
 }
