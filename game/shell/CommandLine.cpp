@@ -24,9 +24,16 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
                 return std::nullopt;
             }
             line.profileFolder = arguments[++i];
+        } else if (argument == "--children") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                error = "--children needs the folder that holds the children's profiles";
+                return std::nullopt;
+            }
+            line.childrenFolder = arguments[++i];
         } else {
             error = "unknown argument: " + argument +
-                    " (known: --windowed, --content DIR, --profile DIR, --help, --version)";
+                    " (known: --windowed, --content DIR, --profile DIR, --children DIR, --help,"
+                    " --version)";
             return std::nullopt;
         }
     }
@@ -34,7 +41,7 @@ std::optional<CommandLine> parseCommandLine(const std::vector<std::string>& argu
 }
 
 std::string commandLineUsage() {
-    return "Usage: Vimo [--windowed] [--content DIR] [--profile DIR]\n"
+    return "Usage: Vimo [--windowed] [--content DIR] [--profile DIR | --children DIR]\n"
            "A picture-and-sound game for young children, played with one or two switches,\n"
            "the keyboard or the mouse.\n"
            "\n"
@@ -43,6 +50,8 @@ std::string commandLineUsage() {
            "                 instead of the current folder\n"
            "  --profile DIR  keep the child's settings (options/) and log (log/) in DIR,\n"
            "                 made when missing; the content folder is then only read\n"
+           "  --children DIR choose the child among the profiles in DIR, a folder each:\n"
+           "                 with several, the game starts on their pictures and names\n"
            "  --help         print this help and end\n"
            "  --version      print the version and end\n"
            "\n"
@@ -50,5 +59,6 @@ std::string commandLineUsage() {
            "Started as vimo, the installed launcher, the content folder is the user's own\n"
            "copy in ~/.local/share/vimo (under $XDG_DATA_HOME where that is set), made on\n"
            "the first start from the installed content (/usr/share/games/vimo/content\n"
-           "in the package).\n";
+           "in the package), or the shared folder of /etc/vimo/vimo.conf, and the\n"
+           "children's profiles are in ~/.local/share/vimo/children.\n";
 }

@@ -2,7 +2,8 @@
 // The game's command line: `--windowed` opens a plain 800 x 600 window instead of taking over
 // the screen (for adults setting up content, and for tests); `--content DIR` names the content
 // folder instead of the current directory; `--profile DIR` names the child's own folder for
-// settings and log; `--help` and `--version` only print.
+// settings and log, or `--children DIR` the folder of the children's profiles, among which the
+// game lets an adult or the child choose; `--help` and `--version` only print.
 #pragma once
 
 #include <filesystem>
@@ -16,6 +17,7 @@ struct CommandLine {
     bool version = false;
     std::filesystem::path contentFolder; // empty: the current directory
     std::filesystem::path profileFolder; // empty: the content folder is also the profile
+    std::filesystem::path childrenFolder; // empty: none; ignored when a profile is named
 };
 
 // Empty, with `error` set to a message for the user, when an argument is not understood.

@@ -3,7 +3,9 @@
 # Two children, each with a profile, on a shared content folder the game may read but not write.
 # Alva's light green menu shows; a setting she changes and her session log land in her profile.
 # Bo's empty profile gets the starting settings and a log of his own. Neither run touches the
-# other's files, the shared folder stays byte for byte as it was, and nothing goes to stderr.
+# other's files. Started on the folder of both profiles, the game first shows the children, and a
+# click on Alva's card plays with her settings. The shared folder stays byte for byte as it was,
+# and nothing goes to stderr.
 set -u
 VIMO_GAME=$1
 . "$(dirname "$0")/lib.sh"
@@ -20,8 +22,9 @@ chmod -R a+rX,a-w "$shared"
 listing "$shared" >"$E2E_TMP/shared.before"
 
 # Alva's profile: the starting settings with her menu colour, and the session log on.
-alva=$E2E_TMP/alva
-bo=$E2E_TMP/bo
+children=$E2E_TMP/children
+alva=$children/alva
+bo=$children/bo
 mkdir -p "$alva/options"
 sed '19s/^.*\r$/-1180223\r/' "$shared/options/English.opt" >"$alva/options/vimo.opt"
 printf 'log=1\r\n' >"$alva/options/access.opt"
@@ -29,17 +32,18 @@ mkdir -p "$bo/options"
 printf 'log=1\r\n' >"$bo/options/access.opt"
 chown -R nobody: "$alva" "$bo"
 
-# Plays as the user who may not write the shared folder, on the profile $1.
+# Plays as the user who may not write the shared folder, with the option $1 (--profile or
+# --children) naming folder $2.
 start_child() {
     SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software setpriv --reuid=nobody --regid=nogroup \
         --clear-groups env HOME="$E2E_TMP" XDG_RUNTIME_DIR= "$E2E_TMP/Vimo" --windowed \
-        --content "$shared" --profile "$1" 2>"$E2E_TMP/game.err" &
+        --content "$shared" "$1" "$2" 2>"$E2E_TMP/game.err" &
     GAME_PID=$!
     window=$(game_window)
 }
 
 start_x
-start_child "$alva"
+start_child --profile "$alva"
 menu_blue=edfdc1
 wait_for_menu 15
 # The menu's music, switched off on the options screen.
@@ -63,7 +67,7 @@ alva_logs=$(cat "$alva"/log/*.csv 2>/dev/null | wc -l)
 [ "$alva_logs" -gt 2 ] || fail "Alva's session was not logged in her profile"
 listing "$alva" >"$E2E_TMP/alva.after"
 
-start_child "$bo"
+start_child --profile "$bo"
 menu_blue=2236aa
 wait_for_menu 15
 press_key "$window" Escape
@@ -73,6 +77,18 @@ expect_no_errors "$E2E_TMP/game.err" "the game on Bo's profile"
     fail "Bo's first start did not write the content's starting settings in his profile"
 [ -n "$(cat "$bo"/log/*.csv 2>/dev/null)" ] || fail "Bo's session was not logged in his profile"
 listing "$alva" | cmp -s - "$E2E_TMP/alva.after" || fail "Bo's start changed Alva's profile"
+
+# Both children's cards, side by side: Alva's on the left.
+start_child --children "$children"
+wait_for_pixel "$window" 400 50 2236aa 15 # the starting settings' background
+click_at "$window" 200 300
+menu_blue=edfdc1
+wait_for_menu 15
+press_key "$window" Escape
+expect_exit 0
+expect_no_errors "$E2E_TMP/game.err" "the game started on the children's cards"
+[ "$(cat "$alva"/log/*.csv | wc -l)" -gt "$alva_logs" ] ||
+    fail "the session of the child chosen on her card was not logged in her profile"
 listing "$shared" | cmp -s - "$E2E_TMP/shared.before" ||
     { listing "$shared" | diff "$E2E_TMP/shared.before" - >&2; fail "the shared folder changed"; }
 echo "profiles on a shared content folder: passed"

@@ -6,6 +6,7 @@
 #include "common/content/ContentFolder.h"
 #include "common/content/Language.h"
 #include "common/content/SystemSettings.h"
+#include "common/files/ChildProfiles.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/ProfileFileSystem.h"
 #include "common/files/WholeFile.h"
@@ -18,9 +19,11 @@
 #include "game/shell/MainLoop.h"
 #include "game/shell/Splash.h"
 #include "game/shell/UnmadeFolder.h"
+#include "game/shell/sdl/ChildChoice.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
 #include "game/shell/sdl/SdlPointer.h"
+#include "game/shell/sdl/SurfaceFrames.h"
 #include "game/shell/sdl/XDisplayGuard.h"
 #include "game/shell/sdl/XWindowWatch.h"
 
@@ -36,43 +39,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 namespace {
-
-class SurfaceFrames : public FrameSink {
-public:
-    SurfaceFrames(SdlSurfaces& surfaces, const Clock& clock, HeldSound& sound)
-        : surfaces_(surfaces), clock_(clock), sound_(sound) {}
-    void endTurn() override {
-        surfaces_.endFrame();
-        lastTurn_ = clock_.milliseconds();
-        // A new screen's sound starts once its first frame is on screen.
-        if (sound_.holding() && !surfaces_.millisecondsUntilPresent()) {
-            sound_.release();
-        }
-    }
-    void screenChanging() override { sound_.hold(); }
-    NextTurn pace(NextTurn screen) const override {
-        if (screen.isNow()) {
-            // The next refresh, measured from the end of the last turn.
-            screen = NextTurn::after(clock_.milliseconds(), lastTurn_,
-                                     surfaces_.refreshMilliseconds() - 1);
-        }
-        if (const std::optional<std::uint32_t> held = surfaces_.millisecondsUntilPresent()) {
-            screen = screen.soonest(NextTurn::in(*held));
-        }
-        return screen;
-    }
-
-private:
-    SdlSurfaces& surfaces_;
-    const Clock& clock_;
-    HeldSound& sound_;
-    std::uint32_t lastTurn_ = 0;
-};
 
 // An icon file is a few kilobytes; anything much larger is not one.
 constexpr std::size_t kLargestIconFile = 1u << 20;
@@ -213,8 +185,8 @@ int runGame(FileSystem& files, SdlGameWindow& gameWindow, const SystemSettings& 
     return 0;
 }
 
-// Opens the display and the game's window, then plays.
-int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
+// Opens the display and the game's window, then plays on it.
+int openAndRun(bool windowed, const std::function<int(SdlGameWindow&)>& play) {
     setPlatformRules();
     XDisplayGuard::passOverErrors(); // before SDL's video, which puts back the handler it found
     SdlVideo video;
@@ -232,7 +204,13 @@ int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
         std::fprintf(stderr, "Vimo: cannot open the game window: %s\n", error.c_str());
         return 1;
     }
-    return runGame(files, *gameWindow, system);
+    return play(*gameWindow);
+}
+
+int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
+    return openAndRun(windowed, [&](SdlGameWindow& gameWindow) {
+        return runGame(files, gameWindow, system);
+    });
 }
 
 // Plays with the child's settings and log in `profile`, made when missing; the content folder
@@ -251,9 +229,40 @@ int playInProfile(const std::filesystem::path& content, const std::filesystem::p
     return openAndRun(files, windowed, system);
 }
 
+// The name of a first profile made by the game itself: the account's, where it can be one.
+std::u16string firstChildName() {
+    const char* user = std::getenv("USER");
+    const std::u16string name = fromUtf8(user ? user : "");
+    return checkChildName(name) == ChildNameFault::None ? name : u"child";
+}
+
+// Plays as one of the children whose profiles are in `children`: with several, the game starts
+// on their pictures; with one, it is that child's; with none, a first profile is made.
+int playAmongChildren(const std::filesystem::path& content, const std::filesystem::path& children,
+                      bool windowed, const SystemSettings& system) {
+    const std::vector<ChildProfile> profiles = listChildProfiles(children);
+    if (profiles.size() < 2) {
+        const std::filesystem::path only =
+            profiles.empty() ? children / toUtf8(firstChildName()) : profiles.front().folder;
+        return playInProfile(content, only, windowed, system);
+    }
+    return openAndRun(windowed, [&](SdlGameWindow& gameWindow) {
+        const std::optional<std::size_t> child =
+            chooseChild(gameWindow, content, children, profiles, system);
+        if (!child) {
+            return 0; // ended on the children's screen
+        }
+        ProfileFileSystem files(content, profiles[*child].folder);
+        takeSystemLanguage(files, system);
+        return runGame(files, gameWindow, system);
+    });
+}
+
 // Plays on the content folder given, or the current folder, once it is seen to be one.
-int playIn(const std::filesystem::path& named, const std::filesystem::path& profile, bool windowed,
+int playIn(const std::filesystem::path& named, const CommandLine& line,
            const SystemSettings& system) {
+    const bool windowed = line.windowed;
+    const std::filesystem::path& profile = line.profileFolder;
     std::error_code ec;
     const std::filesystem::path folder = named.empty() ? std::filesystem::current_path(ec) : named;
     // Without a content folder there is no language to speak: these two stay in English.
@@ -270,6 +279,9 @@ int playIn(const std::filesystem::path& named, const std::filesystem::path& prof
     }
     if (!profile.empty()) {
         return playInProfile(folder, profile, windowed, system);
+    }
+    if (!line.childrenFolder.empty()) {
+        return playAmongChildren(folder, line.childrenFolder, windowed, system);
     }
     takeSystemLanguage(files, system);
     return openAndRun(files, windowed, system);
@@ -299,5 +311,5 @@ int main(int argc, char** argv) {
     // A folder named on the command line wins over the administrator's shared one.
     const std::filesystem::path content =
         commandLine->contentFolder.empty() ? system.content : commandLine->contentFolder;
-    return playIn(content, commandLine->profileFolder, commandLine->windowed, system);
+    return playIn(content, *commandLine, system);
 }
