@@ -3,7 +3,8 @@
 # heading gets the anchor the guide's own links use (lower case, spaces as dashes, no
 # punctuation), and a small page around it sets the title and a readable width.
 #
-#   cmake -DCMARK=cmark-gfm -DSOURCE=docs/guide.md -DOUTPUT=guide.html -P make-guide.cmake
+#   cmake -DCMARK=cmark-gfm -DSOURCE=docs/guide.md -DOUTPUT=guide.html [-DLANGUAGE=sv] \
+#         -P make-guide.cmake
 execute_process(COMMAND ${CMARK} --extension table --to html ${SOURCE}
                 OUTPUT_VARIABLE body COMMAND_ERROR_IS_FATAL ANY)
 
@@ -13,15 +14,19 @@ foreach(heading IN LISTS headings)
     string(REGEX REPLACE "^<h[1-6]>([^<]*)</h[1-6]>$" "\\1" title "${heading}")
     string(TOLOWER "${title}" anchor)
     string(REGEX REPLACE "&[a-z]+;" "" anchor "${anchor}")
-    string(REGEX REPLACE "[^a-z0-9 _-]" "" anchor "${anchor}")
+    # ASCII punctuation goes; letters beyond ASCII (the å, ä and ö of a Swedish heading) stay.
+    string(REGEX REPLACE "[]!\"#$%&'()*+,./:;<=>?@[\\^`{|}~]" "" anchor "${anchor}")
     string(REPLACE " " "-" anchor "${anchor}")
     string(REPLACE "${heading}" "<${level} id=\"${anchor}\">${title}</${level}>" body "${body}")
 endforeach()
 
+if(NOT LANGUAGE)
+    set(LANGUAGE en)
+endif()
 string(REGEX MATCH "<h1[^>]*>([^<]*)</h1>" _ "${body}")
 set(title "${CMAKE_MATCH_1}")
 file(WRITE ${OUTPUT} "<!DOCTYPE html>
-<html lang=\"en\">
+<html lang=\"${LANGUAGE}\">
 <head>
 <meta charset=\"utf-8\">
 <title>${title}</title>
