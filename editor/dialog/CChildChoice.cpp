@@ -41,6 +41,7 @@ CChildChoice::CChildChoice(std::filesystem::path children, const std::filesystem
     label->setBuddy(names_);
     names_->setObjectName(QStringLiteral("child"));
     names_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    names_->setMinimumContentsLength(12); // a name typed later still fits
     row->addWidget(label);
     row->addWidget(names_);
     const std::pair<const char*, EditorTexts::Text> buttons[] = {
