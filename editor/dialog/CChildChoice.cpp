@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <cstdint>
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
@@ -44,20 +45,21 @@ CChildChoice::CChildChoice(std::filesystem::path children, const std::filesystem
     names_->setMinimumContentsLength(12); // a name typed later still fits
     row->addWidget(label);
     row->addWidget(names_);
-    const std::pair<const char*, EditorTexts::Text> buttons[] = {
-        {"newChild", EditorTexts::NewChildButton},
-        {"renameChild", EditorTexts::RenameChildButton},
-        {"deleteChild", EditorTexts::DeleteChildButton}};
-    for (auto [name, title] : buttons) {
-        auto* button = new QPushButton(text(title), this);
-        button->setObjectName(QString::fromLatin1(name));
+    struct Button {
+        const char* name;
+        EditorTexts::Text title;
+        void (CChildChoice::*action)();
+    };
+    const Button buttons[] = {
+        {"newChild", EditorTexts::NewChildButton, &CChildChoice::addChild},
+        {"renameChild", EditorTexts::RenameChildButton, &CChildChoice::renameChild},
+        {"deleteChild", EditorTexts::DeleteChildButton, &CChildChoice::deleteChild}};
+    for (const Button& made : buttons) {
+        auto* button = new QPushButton(text(made.title), this);
+        button->setObjectName(QString::fromLatin1(made.name));
         button->setAutoDefault(false); // Enter still ends the editor
         row->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, title] {
-            title == EditorTexts::NewChildButton      ? addChild()
-            : title == EditorTexts::RenameChildButton ? renameChild()
-                                                      : deleteChild();
-        });
+        connect(button, &QPushButton::clicked, this, made.action);
     }
     row->addStretch();
     if (listChildProfiles(children_).empty()) {
