@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <optional>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -33,11 +33,12 @@ int main(int argc, char** argv) {
     const std::filesystem::path systemFile = systemSettingsPath(std::getenv("VIMO_SYSTEM_CONFIG"));
     const SystemSettings system = readSystemSettings(systemFile);
     // Named from where the editor was started, before it moves into the content folder.
-    std::error_code unknown;
-    const std::filesystem::path profile =
-        commandLine->profileFolder.empty()
-            ? std::filesystem::path()
-            : std::filesystem::absolute(commandLine->profileFolder, unknown);
+    const auto absolute = [](const std::filesystem::path& folder) {
+        std::error_code unknown;
+        return folder.empty() ? folder : std::filesystem::absolute(folder, unknown);
+    };
+    const std::filesystem::path profile = absolute(commandLine->profileFolder);
+    const std::filesystem::path children = absolute(commandLine->childrenFolder);
     // A folder named on the command line wins over the administrator's shared one.
     const std::filesystem::path content =
         commandLine->contentFolder.empty() ? system.content : commandLine->contentFolder;
@@ -58,6 +59,6 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     noDisplay.reset();
     QApplication::setApplicationName(QStringLiteral("vimoedit"));
-    CListEditorApp editor(profile, system, systemFile);
+    CListEditorApp editor(profile, children, system, systemFile);
     return editor.run();
 }

@@ -22,9 +22,15 @@ CEditorCommandLine::parse(const std::vector<std::string>& arguments, std::string
                 return std::nullopt;
             }
             line.profileFolder = arguments[++i];
+        } else if (argument == "--children") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                error = "--children needs the folder that holds the children's profiles";
+                return std::nullopt;
+            }
+            line.childrenFolder = arguments[++i];
         } else {
             error = "unknown argument: " + argument +
-                    " (known: --content DIR, --profile DIR, --help, --version)";
+                    " (known: --content DIR, --profile DIR, --children DIR, --help, --version)";
             return std::nullopt;
         }
     }
@@ -32,7 +38,7 @@ CEditorCommandLine::parse(const std::vector<std::string>& arguments, std::string
 }
 
 std::string CEditorCommandLine::usage() {
-    return "Usage: vimoedit [--content DIR] [--profile DIR]\n"
+    return "Usage: vimoedit [--content DIR] [--profile DIR] [--children DIR]\n"
            "The list editor of the Vimo game: lists of pictures, sounds, recorded speech,\n"
            "words and colours that the game's activities show.\n"
            "\n"
@@ -40,6 +46,9 @@ std::string CEditorCommandLine::usage() {
            "                 instead of the current folder\n"
            "  --profile DIR  the Switch settings and Session log act on the child whose\n"
            "                 settings (options/) and log (log/) are kept in DIR\n"
+           "  --children DIR DIR holds one profile folder per child: the editor shows a\n"
+           "                 choice of the child, with New child..., Rename... and\n"
+           "                 Delete...; --profile names the child chosen first\n"
            "  --help         print this help and end\n"
            "  --version      print the version and end\n"
            "\n"

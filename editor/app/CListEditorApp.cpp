@@ -4,14 +4,15 @@
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
-#include "common/pictures/sdl/SvgRasterProcess.h"
 #include "common/files/ProfileFileSystem.h"
+#include "common/pictures/sdl/SvgRasterProcess.h"
 #include "common/text/Utf8.h"
 #include "editor/app/CContentFolderChoice.h"
 #include "editor/app/CDesktopPlatform.h"
 #include "editor/app/CQtTranslation.h"
 #include "editor/app/CQuitSignals.h"
 #include "editor/app/sdl/CSdlControllerButtons.h"
+#include "editor/dialog/CChildChoice.h"
 #include "editor/dialog/CListEditorDialog.h"
 #include "editor/dialog/QtText.h"
 #include "editor/texts/EditorTexts.h"
@@ -49,13 +50,6 @@ int CListEditorApp::run() {
             toQString(texts.with(EditorTexts::EditorTurnedOff, fromUtf8(systemFile_.string()))));
         return 2;
     }
-    std::unique_ptr<ProfileFileSystem> childFiles;
-    if (!profile_.empty()) {
-        // A new child's folder; when it cannot be made, the dialogs say so as they write.
-        std::error_code ignored;
-        std::filesystem::create_directories(profile_, ignored);
-        childFiles = std::make_unique<ProfileFileSystem>(*confirmed, profile_);
-    }
     // The sound back end also tries the sound files the editor takes in; without an audio device
     // it is silent and tells them by their kind alone.
     SdlSound sound(files);
@@ -66,7 +60,7 @@ int CListEditorApp::run() {
         return SvgRasterProcess::drawsWithin(svg, kPictureBudget);
     };
     CListEditorDialog dialog(files, sound, std::move(platform));
-    dialog.actOnChild(childFiles ? static_cast<FileSystem&>(*childFiles) : files, system_.access);
+    actOnChildren(dialog, *confirmed, files);
     // Ctrl+C, logout and a closed terminal end the editor as its close box does, without asking:
     // a question or file dialog that is up is cancelled first, and a list that cannot be written
     // is tried once and left on disk as it was.
@@ -81,4 +75,25 @@ int CListEditorApp::run() {
     });
     dialog.exec();
     return 0;
+}
+
+void CListEditorApp::actOnChildren(CListEditorDialog& dialog, const std::filesystem::path& content,
+                                   FileSystem& files) {
+    if (!profile_.empty()) {
+        // A new child's folder; when it cannot be made, the dialogs say so as they write.
+        std::error_code ignored;
+        std::filesystem::create_directories(profile_, ignored);
+    }
+    const auto actOn = [this, &dialog, content](const std::filesystem::path& profile) {
+        childFiles_.push_back(std::make_unique<ProfileFileSystem>(content, profile));
+        dialog.actOnChild(*childFiles_.back(), system_.access);
+    };
+    if (!children_.empty()) {
+        dialog.showChildChoice(*new CChildChoice(children_, profile_, CDesktopPlatform::make(files),
+                                                 dialog.texts(), actOn, &dialog));
+    } else if (!profile_.empty()) {
+        actOn(profile_);
+    } else {
+        dialog.actOnChild(files, system_.access);
+    }
 }

@@ -13,6 +13,7 @@
 #include "editor/dialog/QtText.h"
 #include "editor/lists/ExerciseColours.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +39,10 @@ CListEditorDialog::CListEditorDialog(FileSystem& files, Sound& sound, CEditorPla
 void CListEditorDialog::actOnChild(FileSystem& childFiles, const AccessSettings& accessDefaults) {
     childFiles_ = &childFiles;
     accessDefaults_ = accessDefaults;
+}
+
+void CListEditorDialog::showChildChoice(QWidget& choice) {
+    static_cast<QGridLayout*>(layout())->addWidget(&choice, 4, 0, 1, CEditorControls::Columns);
 }
 
 void CListEditorDialog::openSwitchSettings() {

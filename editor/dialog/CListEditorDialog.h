@@ -45,6 +45,8 @@ public:
     // `accessDefaults` under the child's own switch settings, instead of on the content folder
     // with the built-in defaults. `childFiles` must outlive the dialog.
     void actOnChild(FileSystem& childFiles, const AccessSettings& accessDefaults);
+    // Shows `choice` (which child that is) across the foot of the dialog, which takes it.
+    void showChildChoice(QWidget& choice);
 
     // Every way of ending (Enter, Esc, the close box, the close button) comes through here.
     void done(int result) override;

@@ -172,6 +172,20 @@ struct EditorTextNames {
         PictureTooDemanding,
         // %1: the system file that turns the editor off for every account
         EditorTurnedOff,
+        // the child choice: its label, its buttons, the name asked for a new child and for a
+        // renaming (%1: the child), deleting a child, keeping the last one, a name refused or
+        // taken, and the children's folder (%1) that could not be changed
+        ChildLabel,
+        NewChildButton,
+        RenameChildButton,
+        DeleteChildButton,
+        NewChildPrompt,
+        RenameChildPrompt,
+        DeleteChildQuestion,
+        LastChildKept,
+        ChildNameRefused,
+        ChildNameTaken,
+        ChildrenFolderFailed,
         Count
     };
     static constexpr int kToolTexts = ListGone;

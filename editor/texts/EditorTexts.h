@@ -225,6 +225,22 @@ public:
         // %1: the system file that turns the editor off
         u"The list editor is turned off on this computer. The computer's administrator can turn "
         u"it on with the line editor=1 in %1.",
+        // the child choice
+        u"Child:",
+        u"New child…",
+        u"Rename…",
+        u"Delete…",
+        u"The new child's name, as the switch settings and the session log will show it:",
+        u"The new name of %1:",
+        u"Delete %1? The child's switch settings and session log are deleted with the name, and "
+        u"cannot be brought back.",
+        u"%1 cannot be deleted: a computer needs one child's settings to play with. Add another "
+        u"child with New child… first; then %1 can be deleted.",
+        u"%1 cannot be a child's name. Please type a name that does not start with a dot and holds "
+        u"no / or \\, such as the child's first name.",
+        u"There is a child named %1 already. Please type another name, for example the first name "
+        u"with the first letter of the family name after it.",
+        u"The children's folder %1 could not be changed.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 

@@ -389,6 +389,21 @@ EDITOR = {
         "first, or choose another.",
         "The list editor is turned off on this computer. The computer's administrator can turn "
         "it on with the line editor=1 in %1.",
+        "Child:",
+        "New child…",
+        "Rename…",
+        "Delete…",
+        "The new child's name, as the switch settings and the session log will show it:",
+        "The new name of %1:",
+        "Delete %1? The child's switch settings and session log are deleted with the name, and "
+        "cannot be brought back.",
+        "%1 cannot be deleted: a computer needs one child's settings to play with. Add another "
+        "child with New child… first; then %1 can be deleted.",
+        "%1 cannot be a child's name. Please type a name that does not start with a dot and "
+        "holds no / or \\, such as the child's first name.",
+        "There is a child named %1 already. Please type another name, for example the first "
+        "name with the first letter of the family name after it.",
+        "The children's folder %1 could not be changed.",
     ],
     "Swedish": [
         "Listan %1 finns inte längre.",
@@ -588,6 +603,21 @@ EDITOR = {
         "välj en annan.",
         "Listredigeraren är avstängd på den här datorn. Datorns administratör kan slå på den med "
         "raden editor=1 i %1.",
+        "Barn:",
+        "Nytt barn…",
+        "Byt namn…",
+        "Ta bort…",
+        "Det nya barnets namn, så som kontaktinställningarna och sessionsloggen ska visa det:",
+        "Det nya namnet för %1:",
+        "Vill du ta bort %1? Barnets kontaktinställningar och sessionslogg tas bort tillsammans "
+        "med namnet och kan inte återställas.",
+        "%1 kan inte tas bort: en dator behöver ett barns inställningar att spela med. Lägg "
+        "först till ett annat barn med Nytt barn…; sedan kan %1 tas bort.",
+        "%1 kan inte vara ett barns namn. Skriv ett namn som inte börjar med en punkt och inte "
+        "innehåller / eller \\, till exempel barnets förnamn.",
+        "Det finns redan ett barn som heter %1. Skriv ett annat namn, till exempel förnamnet "
+        "följt av efternamnets första bokstav.",
+        "Barnens mapp %1 kunde inte ändras.",
     ],
 }
 
