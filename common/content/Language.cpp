@@ -2,6 +2,7 @@
 #include "Language.h"
 
 #include "LanguageNames.h"
+#include "SettingValues.h"
 #include "common/text/CaseFolding.h"
 #include "common/text/Utf8.h"
 #include "common/textfile/CTextFileException.h"
@@ -30,27 +31,21 @@ constexpr std::array<LanguageLocale, 22> kLocales = {{
     {u"Latvian", "lv_LV.UTF-8"},
 }};
 
+bool isOneFolderName(std::u16string_view name) {
+    return !name.empty() && name != u"." && name != u".." &&
+           name.find_first_of(u"\\/") == std::u16string_view::npos;
+}
+
 // The language as the content folder's folders name it: the written name when data\<name>
 // exists, else the first other name of the same language that has a folder, else the written
 // name (whose folder is then simply missing, as before).
 std::u16string languageWithFolder(const FileSystem& files, std::u16string written) {
-    const std::vector<std::u16string_view> names = namesOfLanguage(written);
-    if (names.empty() || files.exists(u"data\\" + written)) {
-        return written;
-    }
-    for (std::u16string_view name : names) {
-        std::u16string folder = u"data\\";
-        folder += name;
-        if (files.exists(folder)) {
-            return std::u16string(name);
-        }
-    }
-    return written;
+    std::u16string folder = languageFolderFor(files, written);
+    return folder.empty() ? written : folder;
 }
 
-} // namespace
-
-std::u16string readLanguage(const FileSystem& files) {
+// The first line of data\lang.txt, as readLanguage gives it.
+std::u16string readLanguageFile(const FileSystem& files) {
     std::u16string language = u"English";
     TextFile file;
     try {
@@ -67,14 +62,41 @@ std::u16string readLanguage(const FileSystem& files) {
     }
     // The name becomes a folder in every path of the language's files: one that leads elsewhere
     // would have both programs read, write and delete outside their folders.
-    const bool oneFolderName = !language.empty() && language != u"." && language != u".." &&
-                               language.find_first_of(u"\\/") == std::u16string::npos;
-    if (!oneFolderName) {
+    if (!isOneFolderName(language)) {
         std::fprintf(stderr, "data\\lang.txt names no language folder (\"%s\"); using English\n",
                      toUtf8(language).c_str());
         return u"English";
     }
     return languageWithFolder(files, std::move(language));
+}
+
+} // namespace
+
+std::u16string readLanguage(const FileSystem& files) {
+    SettingValues settings;
+    readSettingValues(files, kSettingsPath, settings);
+    return languageFor(files, settings.chosenLanguage);
+}
+
+std::u16string languageFor(const FileSystem& files, std::u16string_view chosen) {
+    std::u16string folder = languageFolderFor(files, chosen);
+    return folder.empty() ? readLanguageFile(files) : folder;
+}
+
+std::u16string languageFolderFor(const FileSystem& files, std::u16string_view name) {
+    if (!isOneFolderName(name)) {
+        return {};
+    }
+    std::u16string folder = u"data\\";
+    if (files.exists(folder + std::u16string(name))) {
+        return std::u16string(name);
+    }
+    for (std::u16string_view other : namesOfLanguage(name)) {
+        if (files.exists(folder + std::u16string(other))) {
+            return std::u16string(other);
+        }
+    }
+    return {};
 }
 
 std::vector<std::string> localeNamesFor(std::u16string_view language) {

@@ -7,7 +7,8 @@
 
 namespace {
 
-// The English name first, then the language's own names and its ISO 639-1 codes.
+// The English name first, then the language's own names and its ISO 639-1 codes; English, whose
+// own name is its English name, goes straight on to its code.
 using Names = std::array<std::u16string_view, 4>;
 constexpr std::array<Names, 22> kNames = {{
     {u"English", u"en"},
@@ -62,4 +63,14 @@ std::vector<std::u16string_view> namesOfLanguage(std::u16string_view written) {
 std::u16string_view englishLanguageName(std::u16string_view written) {
     const Names* names = findLanguage(written);
     return names ? (*names)[0] : std::u16string_view();
+}
+
+std::u16string_view ownLanguageName(std::u16string_view written) {
+    const Names* names = findLanguage(written);
+    if (names == nullptr) {
+        return written;
+    }
+    // A code has two letters; every own name is longer.
+    const std::u16string_view own = (*names)[1];
+    return own.size() > 2 ? own : (*names)[0];
 }

@@ -13,3 +13,8 @@ std::vector<std::u16string_view> namesOfLanguage(std::u16string_view written);
 // The English name of the language `written` names ("Svenska", "sv" and "SWEDISH" all give
 // "Swedish"); empty for a name this program does not know.
 std::u16string_view englishLanguageName(std::u16string_view written);
+
+// How the language `written` names itself, for a choice of languages that a speaker of any of
+// them can read ("Swedish" gives "Svenska"); `written` itself for a language this program does
+// not know.
+std::u16string_view ownLanguageName(std::u16string_view written);

@@ -77,6 +77,9 @@ SettingsRead readSettingValues(const FileSystem& files, std::u16string_view path
                 values.listName[i] = line;
             }
         }
+        if (nextLine()) {
+            values.chosenLanguage = line;
+        }
     } catch (const CTextFileException&) {
         return SettingsRead::Interrupted;
     }
@@ -107,6 +110,9 @@ bool writeSettingValues(FileSystem& files, std::u16string_view path, const Setti
             lineOf(values.random[i]);
             lineOf(static_cast<int>(values.backgroundColour[i]));
             lineOf(std::u16string_view(onOneLine(values.listName[i])));
+        }
+        if (!values.chosenLanguage.empty()) {
+            lineOf(std::u16string_view(onOneLine(values.chosenLanguage)));
         }
         file.close();
     } catch (const CTextFileException& failure) {

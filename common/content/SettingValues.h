@@ -40,6 +40,9 @@ struct SettingValues {
         0xFF2236AA, 0xFF000000, 0xFF000000, 0xFF000000, 0xFFBC3FFD, 0xFF3FCEFD, 0xFF3FCEFD};
     std::array<std::u16string, kScreens> listName{u"vimo", u"vimo", u"vimo", u"vimo",
                                                   u"vimo", u"vimo", u"vimo"};
+    // The language folder chosen on the options screen, or taken from the desktop at a first
+    // start; empty while none was: data\lang.txt then names the language, as it always did.
+    std::u16string chosenLanguage;
 };
 
 inline constexpr std::u16string_view kSettingsPath = u"options\\vimo.opt";
@@ -49,13 +52,14 @@ inline constexpr std::u16string_view kSettingsPath = u"options\\vimo.opt";
 enum class SettingsRead { NotOpened, Unreadable, Complete, Interrupted };
 
 // Reads `path` line by line into `values`: the fifteen single settings, then for each settings
-// slot in turn its sound, music, order, colour and list name. A setting whose line the file lacks,
-// or that a read error cut off, keeps what `values` held.
+// slot in turn its sound, music, order, colour and list name, then the chosen language. A setting
+// whose line the file lacks, or that a read error cut off, keeps what `values` held.
 SettingsRead readSettingValues(const FileSystem& files, std::u16string_view path,
                                SettingValues& values);
 
-// Replaces `path` with `values` as UTF-8 lines, always 15 + 5 per slot of them: a line break
-// inside a list name is left out. False when that fails, with `error` set to the system's reason
-// (ENOSPC, EROFS, EACCES...), the old file staying whole.
+// Replaces `path` with `values` as UTF-8 lines, always 15 + 5 per slot of them, and one more for
+// a chosen language (none while there is none, so such a file stays as it always was): a line
+// break inside a list name is left out. False when that fails, with `error` set to the system's
+// reason (ENOSPC, EROFS, EACCES...), the old file staying whole.
 bool writeSettingValues(FileSystem& files, std::u16string_view path, const SettingValues& values,
                         std::uint32_t& error);

@@ -6,31 +6,55 @@
 Options::Options(FileSystem& files) : Options(files, std::nullopt) {}
 
 Options::Options(FileSystem& files, const std::optional<SettingValues>& unsavedSettings)
+    : Options(files, unsavedSettings, {}) {}
+
+Options::Options(FileSystem& files, const std::optional<SettingValues>& unsavedSettings,
+                 std::u16string_view firstStartLanguage)
     : files_(files) {
-    language = readLanguage(files_);
     if (unsavedSettings) {
         static_cast<SettingValues&>(*this) = *unsavedSettings;
+        language = languageFor(files_, chosenLanguage);
         return;
     }
-    switch (readSettings(optionsPath)) {
-    case SettingsRead::Complete:
-        return;
-    case SettingsRead::Unreadable:
-    case SettingsRead::Interrupted:
-        // What could be read stands, defaults fill the rest; the file that failed is not
-        // written over, so nothing in it is lost to a passing disk error.
-        return;
-    case SettingsRead::NotOpened:
-        break;
+    const SettingsRead read = readSettings(optionsPath);
+    language = languageFor(files_, chosenLanguage);
+    // What could be read stands, defaults fill the rest; a file that failed is not written over,
+    // so nothing in it is lost to a passing disk error.
+    if (read == SettingsRead::NotOpened) {
+        startFirst(firstStartLanguage);
+    }
+}
+
+std::optional<SettingValues> Options::startSession(FileSystem& files,
+                                                   std::u16string_view firstStartLanguage) {
+    const Options options(files, std::nullopt, firstStartLanguage);
+    if (options.firstStartUnsaved_) {
+        return static_cast<const SettingValues&>(options);
+    }
+    return std::nullopt;
+}
+
+void Options::startFirst(std::u16string_view firstStartLanguage) {
+    std::u16string taken = languageFolderFor(files_, firstStartLanguage);
+    // The language data\lang.txt names already is nothing to keep: that file goes on deciding,
+    // and the settings file stays as it always was.
+    if (taken == language) {
+        taken.clear();
+    }
+    if (!taken.empty()) {
+        language = taken;
     }
     if (readSettings(u"options\\" + language + u".opt") == SettingsRead::NotOpened) {
         setDefaultOptions();
     }
-    writeOptionsFile();
+    chosenLanguage = taken;
+    firstStartUnsaved_ = !writeOptionsFile() && !taken.empty();
 }
 
 void Options::setDefaultOptions() {
-    static_cast<SettingValues&>(*this) = SettingValues{};
+    SettingValues defaults;
+    defaults.chosenLanguage = chosenLanguage;
+    static_cast<SettingValues&>(*this) = defaults;
 }
 
 bool Options::readOptionsFile(std::u16string_view path) {
@@ -40,6 +64,7 @@ bool Options::readOptionsFile(std::u16string_view path) {
 SettingsRead Options::readSettings(std::u16string_view path) {
     // Once the file is open, lines it lacks give the defaults.
     SettingValues read;
+    read.chosenLanguage = chosenLanguage;
     const SettingsRead outcome = readSettingValues(files_, path, read);
     if (outcome == SettingsRead::Complete || outcome == SettingsRead::Interrupted) {
         static_cast<SettingValues&>(*this) = read;

@@ -3,7 +3,7 @@
 
 OptionsChoosers::OptionsChoosers(const FileSystem& files, RandomGenerator& random,
                                  const Clock& clock)
-    : colours_(files, random, clock) {
+    : files_(files), colours_(files, random, clock) {
     lists_.reserve(Options::kScreens);
     for (int tab = 0; tab < Options::kScreens; ++tab) {
         lists_.emplace_back(files, random, clock);
@@ -13,9 +13,15 @@ OptionsChoosers::OptionsChoosers(const FileSystem& files, RandomGenerator& rando
 void OptionsChoosers::setUp(const Options& options) {
     colours_.fillPalette();
     colours_.selectColour(options.backgroundColour[0]);
+    languages_.fill(files_);
+    fillLists(options);
+}
+
+void OptionsChoosers::fillLists(const Options& options) {
     const std::u16string pattern = u"data\\" + options.language + u"\\*.*";
     for (int tab = 0; tab < Options::kScreens; ++tab) {
         FileList& chooser = lists_[static_cast<std::size_t>(tab)];
+        chooser.clear(); // another language's lists go
         chooser.fill(pattern);
         chooser.dropNamesWithControlCharacters();
         chooser.find(options.listName[static_cast<std::size_t>(tab)]);

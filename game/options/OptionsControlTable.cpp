@@ -50,6 +50,9 @@ constexpr OptionsControl kRows[] = {
     {{MovingPictures}, &L::movieBox, nullptr, 19, ToggleMovie, Ends, Movie},
     {{ColourRings}, &L::lineBox, nullptr, 20, NextLineWidth, GoesOn, LineWidth},
     {{ColourRings}, &L::modeBox, nullptr, 21, NextContactMode, GoesOn, ContactMode},
+
+    // The language of the whole game, beside the buttons on every tab.
+    {kAllTabs, &L::languageBox, nullptr, 23, NextLanguage, Ends, LanguageBox},
 };
 
 } // namespace

@@ -34,6 +34,7 @@ enum class OptionsPress {
     ToggleMovie,
     NextLineWidth,
     NextContactMode,
+    NextLanguage, // the whole game's, as the options screen speaks it at once
 };
 
 // Whether a press that a control answered also reaches the controls behind it.
@@ -56,6 +57,7 @@ enum class OptionsPaint {
     Movie,
     LineWidth,
     ContactMode,
+    LanguageBox,
 };
 
 struct OptionsControl {

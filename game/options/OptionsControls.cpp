@@ -29,7 +29,11 @@ bool OptionsControls::change(OptionsPress press, OptionsTab tab) {
         (press == OptionsPress::NextScanTime && options_.oneContact == 0)) {
         return false;
     }
-    if (!changeActivitySetting(press, tab) && !changeAccessSetting(press)) {
+    if (press == OptionsPress::NextLanguage) {
+        const std::u16string next = choosers_.nextLanguage(options_.language);
+        options_.chosenLanguage = next;
+        options_.language = next;
+    } else if (!changeActivitySetting(press, tab) && !changeAccessSetting(press)) {
         changeShownSetting(press);
     }
     return true;

@@ -54,13 +54,7 @@ template <std::size_t N> void sharePlace(std::array<Picture, N>& pictures) {
 
 void OptionsLayout::load(Graphics& offscreen, std::u16string_view aboutPicture,
                          std::u16string_view versionLine) {
-    ::load(about, offscreen, aboutPicture);
-    about.setPosition(0, 0);
-    about.setFontSize(24);
-    about.setTextColour(kWhite);
-    about.setText(versionLine);
-    about.centreTextHorizontallyOnPicture();
-    about.setTextPosition(about.textRect.x, 480);
+    loadAbout(offscreen, aboutPicture, versionLine);
 
     helpLine.setTarget(&offscreen);
     helpLine.setBoxColours(kHelpYellow, kBlack);
@@ -85,6 +79,17 @@ void OptionsLayout::load(Graphics& offscreen, std::u16string_view aboutPicture,
     }
 }
 
+void OptionsLayout::loadAbout(Graphics& offscreen, std::u16string_view aboutPicture,
+                              std::u16string_view versionLine) {
+    ::load(about, offscreen, aboutPicture);
+    about.setPosition(0, 0);
+    about.setFontSize(24);
+    about.setTextColour(kWhite);
+    about.setText(versionLine);
+    about.centreTextHorizontallyOnPicture();
+    about.setTextPosition(about.textRect.x, 480);
+}
+
 void OptionsLayout::loadButtons(Graphics& offscreen) {
     ::load(stopButton, offscreen, u"gfx\\buttons\\stop.png");
     placeStopButtonInCorner();
@@ -100,6 +105,10 @@ void OptionsLayout::loadButtons(Graphics& offscreen) {
     aboutButton.setPosition(resetButton.x + resetButton.width + 10, resetButton.y);
     aboutButton.setFrameMargin(10);
     aboutButton.setFrameColour(kWhite);
+
+    // As tall as the buttons, and wide enough for the longest own name of a language.
+    makeBox(languageBox, offscreen, 270, resetButton.y, 260, resetButton.height);
+    languageBox.setTextColour(kBlack);
 }
 
 void OptionsLayout::placeStopButtonInCorner() {

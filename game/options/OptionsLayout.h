@@ -4,7 +4,8 @@
 // as large as the natural size of gfx\options\frame.png, which frames each of them, and stand
 // where that size puts them; a missing frame picture makes every box collapse to its position.
 // Also knows which control's help line belongs under a point. The values shown in the boxes are
-// the text boxes of scanTime, keyTime, numPatterns[0], numFinds[0], findPause and the list box.
+// the text boxes of scanTime, keyTime, numPatterns[0], numFinds[0], findPause, the list box and
+// the language box.
 #pragma once
 
 #include "game/gfx/Graphics.h"
@@ -41,6 +42,9 @@ public:
     // `aboutPicture`, with `versionLine` written on it.
     void load(Graphics& offscreen, std::u16string_view aboutPicture,
               std::u16string_view versionLine);
+    // Loads the about picture alone, as `load` does: after the language changed.
+    void loadAbout(Graphics& offscreen, std::u16string_view aboutPicture,
+                   std::u16string_view versionLine);
 
     // The stop button's two places: the bottom-right corner, and the top-left corner while the
     // about picture covers the screen.
@@ -49,7 +53,7 @@ public:
 
     static BoxInside inside(const Picture& box);
 
-    // The help line (1 to 22) of the control under (x, y) on `tab`; where controls overlap, the
+    // The help line (1 to 23) of the control under (x, y) on `tab`; where controls overlap, the
     // higher help line wins. 0 when no control with a help line is there.
     int helpLineAt(OptionsTab tab, int x, int y) const;
 
@@ -75,6 +79,8 @@ public:
     Picture stopButton{clock_};
     Picture resetButton{clock_};
     Picture aboutButton{clock_};
+    // Between the about and the stop buttons: the language, by its own name.
+    Picture languageBox{clock_};
 
     // First row, y 250.
     Picture colourBox{clock_};

@@ -91,6 +91,9 @@ void OptionsPainter::paintBox(OptionsPaint paint, OptionsTab tab) {
     case OptionsPaint::ContactMode:
         paintContactMode();
         break;
+    case OptionsPaint::LanguageBox:
+        paintLanguageBox();
+        break;
     }
 }
 
@@ -245,6 +248,15 @@ void OptionsPainter::paintContactMode() {
     if (options_.contactMode >= 0 && options_.contactMode <= 2) {
         layout_.contactMode.at(static_cast<std::size_t>(options_.contactMode)).draw();
     }
+}
+
+void OptionsPainter::paintLanguageBox() {
+    // No frame picture fits a box as low as the buttons: a plain pale box with a line round it.
+    const Picture& box = layout_.languageBox;
+    const RectF rect{box.x, box.y, box.width, box.height};
+    offscreen_->fillRectangle(rect, kPale);
+    offscreen_->drawRectangle(rect, kLineBlue, 3);
+    layout_.languageBox.drawText();
 }
 
 void OptionsPainter::paleFill(const Picture& box) {

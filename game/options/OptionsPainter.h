@@ -34,6 +34,7 @@ private:
     void paintMovie();
     void paintLineWidth();
     void paintContactMode();
+    void paintLanguageBox();
 
     void paleFill(const Picture& box);
     void frameOf(const Picture& box);

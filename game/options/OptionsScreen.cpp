@@ -106,6 +106,10 @@ void OptionsScreen::prepareValueTexts() {
     const Picture& pauseBox = layout_.pauseBox;
     pause.textRect.x = pauseBox.x + pauseBox.width - pause.textRect.width - 60;
 
+    Picture& language = layout_.languageBox;
+    setTextIfChanged(language, LanguageChooser::shownName(options_.language));
+    language.centreTextOnPicture();
+
     if (OptionsControlTable::showsOn(&OptionsLayout::listBox, tab_)) {
         Picture& list = layout_.listBox;
         setTextIfChanged(list, options_.listName[slotOf(tab_)]);
@@ -154,8 +158,23 @@ void OptionsScreen::mouseDown(int x, int y) {
             return;
         }
     }
+    const std::u16string language = options_.language;
     if (controls_.press(tab_, x, y)) {
         unsavedChanges_ = true;
+    }
+    if (options_.language != language) {
+        followLanguage();
+        setHelpLine(texts_.line(layout_.helpLineAt(tab_, x, y)));
+    }
+}
+
+void OptionsScreen::followLanguage() {
+    texts_.read(services_.files, options_.language);
+    choosers_.fillLists(options_);
+    if (offscreen_ != nullptr) {
+        layout_.loadAbout(
+            *offscreen_, aboutPictureOf(services_.files, options_.language),
+            GameTexts::read(services_.files, options_.language)[GameTexts::VersionLine]);
     }
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options screen, where an adult sets the game up for a child: per screen the sound, music,
 // background colour, order and content list; the switch setup; the settings of single
-// activities. Seven tabs choose the screen whose settings show. Meant for the mouse: it has no
-// scanner. Its changes reach the other screens through options\vimo.opt, which it writes when it
-// is left, or, while that file cannot be written, through the settings the session keeps.
+// activities; the language of the whole game. Seven tabs choose the screen whose settings show.
+// Meant for the mouse: it has no scanner. Its changes reach the other screens through
+// options\vimo.opt, which it writes when it is left, or, while that file cannot be written, through
+// the settings the session keeps.
 #pragma once
 
 #include "game/content/Options.h"
@@ -59,6 +60,9 @@ private:
     void chooseTab(OptionsTab tab);
     void setHelpLine(std::u16string_view text);
     void prepareValueTexts();
+    // The screen's own words, the about picture and the lists offered, in the language just
+    // chosen: the adult sees the choice take effect at once. Other screens follow as they start.
+    void followLanguage();
 
     ScreenServices& services_;
     NextScreen nextScreenId_ = Stay;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The 22 help lines of the options screen, one per control, read from the language's
+// The 23 help lines of the options screen, one per control, read from the language's
 // data\<language>\Options\options.txt in file order. Lines the file lacks stay empty, so a
 // missing file gives empty help lines and never an error.
 #pragma once
@@ -12,7 +12,7 @@
 
 class OptionsTexts {
 public:
-    static constexpr int kCount = 22;
+    static constexpr int kCount = 23;
 
     // Replaces the lines by those of the language's file. A file that fails part-way keeps the
     // lines read before the failure.

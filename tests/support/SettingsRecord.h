@@ -31,6 +31,7 @@ inline SettingsRecord settingsOf(const SettingValues& o) {
     put("numFinds", o.numFinds), put("speedGame1", o.speedGame1);
     put("speedGame6", o.speedGame6), put("movie", o.movie), put("lineWidth", o.lineWidth);
     put("contactMode", o.contactMode), put("findPause", o.findPause);
+    put("chosenLanguage", toUtf8(o.chosenLanguage));
     for (std::size_t i = 0; i < SettingValues::kScreens; ++i) {
         const std::string at = "[" + std::to_string(i) + "]";
         put("soundOn" + at, o.soundOn[i]), put("musicOn" + at, o.musicOn[i]);

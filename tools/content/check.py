@@ -162,8 +162,8 @@ def check_texts(root, language, problems):
         problems.append("data/%s/Tool/tool.txt needs %d lines, a blank before None and after the "
                         "question and message" % (language, tool_texts))
     help_lines = text_lines(os.path.join(root, "data/%s/Options/options.txt" % language))
-    if len(help_lines) != 22 or "" in help_lines:
-        problems.append("data/%s/Options/options.txt needs 22 lines, none empty" % language)
+    if len(help_lines) != 23 or "" in help_lines:
+        problems.append("data/%s/Options/options.txt needs 23 lines, none empty" % language)
 
 
 def check_lists(root, language, problems):

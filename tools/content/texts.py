@@ -36,7 +36,8 @@ def list_lines(exercises, language):
 # One line per control, in the order the options screen numbers them: stop
 # button, reset button, colour box, music, sound, random order, list order,
 # stop button shown, Esc only, switches, scan time, key time, list, count,
-# speech, text, capitals, speed, movie, line width, switch mode, pause.
+# speech, text, capitals, speed, movie, line width, switch mode, pause,
+# language.
 HELP = {
     "English": [
         "Stop: leave the settings and go back to the menu.",
@@ -61,6 +62,7 @@ HELP = {
         "Width of the rings' lines.",
         "Draw while held, start over on release, or one press.",
         "Pause after a right answer.",
+        "The language of the game. Click for the next language.",
     ],
     "Swedish": [
         "Stopp: lämna inställningarna och gå tillbaka till menyn.",
@@ -85,6 +87,7 @@ HELP = {
         "Linjebredd för ringarna.",
         "Rita medan kontakten hålls, börja om, eller ett tryck.",
         "Paus efter ett rätt svar.",
+        "Spelets språk. Klicka för nästa språk.",
     ],
 }
 
@@ -678,7 +681,7 @@ def build(root):
     for language in catalog.LANGUAGES:
         for name, exercises in catalog.lists_for(language):
             write_lines(os.path.join(data, language, name), list_lines(exercises, language))
-        assert len(HELP[language]) == 22
+        assert len(HELP[language]) == 23
         write_lines(os.path.join(data, language, "Options", "options.txt"), HELP[language])
         assert len(TOOL[language]) == 13
         write_lines(os.path.join(data, language, "Tool", "tool.txt"), TOOL[language])

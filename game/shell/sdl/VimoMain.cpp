@@ -7,10 +7,12 @@
 #include "common/content/Language.h"
 #include "common/content/SystemSettings.h"
 #include "common/files/ChildProfiles.h"
+#include "common/content/DesktopLocale.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/ProfileFileSystem.h"
 #include "common/files/WholeFile.h"
 #include "common/text/Utf8.h"
+#include "game/content/Options.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/SdlMessageBox.h"
 #include "game/gfx/sdl/SdlSurfaces.h"
@@ -66,9 +68,11 @@ void setWindowIcon(SDL_Window* window, const FileSystem& files) {
 }
 
 // Returns the moment the splash showed.
-std::uint32_t showSplash(SdlSurfaces& surfaces, const Clock& clock, const FileSystem& files) {
+std::uint32_t showSplash(SdlSurfaces& surfaces, const Clock& clock, FileSystem& files,
+                         const std::optional<SettingValues>& unsavedSettings) {
     surfaces.window().clear(0xFF000000);
-    drawSplash(surfaces.window(), GameTexts::read(files, readLanguage(files)));
+    const Options settings(files, unsavedSettings);
+    drawSplash(surfaces.window(), GameTexts::read(files, settings.language));
     surfaces.presentWindow();
     return clock.milliseconds();
 }
@@ -149,14 +153,16 @@ int runGame(FileSystem& files, SdlGameWindow& gameWindow, const SystemSettings& 
     SdlClock clock;
     SdlSurfaces surfaces(gameWindow.renderer(), files, clock);
     wakeWhenPicturesAreDrawn(surfaces);
+    // A first start settles its language before anything speaks.
+    const std::u16string language = firstStartLanguage(system.language, DesktopLocale::ofProcess());
+    std::optional<SettingValues> unsavedSettings = Options::startSession(files, language);
     // The splash shows first; what only the menu needs is made while it stays.
-    const std::uint32_t splashShown = showSplash(surfaces, clock, files);
+    const std::uint32_t splashShown = showSplash(surfaces, clock, files, unsavedSettings);
     setWindowIcon(gameWindow.window(), files);
     const std::unique_ptr<Sound> sound = openSound(files);
     HeldSound heldSound(*sound);
     RandomGenerator random(clock.wallSeconds());
     LastPressTimes lastPressTimes{};
-    std::optional<SettingValues> unsavedSettings;
     AccessSettings access = readAccessSettings(files, kAccessSettingsPath, system.access);
     const SystemLocalClock localClock;
     SessionLog log(files, localClock);

@@ -3,6 +3,7 @@
 
 #include "TemporaryFolder.h"
 #include "common/content/CharacterRules.h"
+#include "common/content/DesktopLocale.h"
 #include "common/content/LanguageNames.h"
 #include "common/content/LanguageTexts.h"
 #include "common/files/DiskFileSystem.h"
@@ -66,4 +67,25 @@ TEST(LanguageTest, LanguageTextsFallBackToEnglishLineByLine) {
               (std::vector<std::u16string>{u"One", u"Tv\u00e5 %1", u"Three"}));
     EXPECT_EQ(fillIn(u"%2 i %1", {u"a", u"b"}), u"b i a");
     EXPECT_EQ(fillIn(u"%1 %1", {u"%2"}), u"%2 %2"); // a value is not filled in again
+}
+
+// The first set of LC_ALL, LC_MESSAGES and LANG decides, even as C; a school's language decides
+// over all of them.
+TEST(LanguageTest, AFirstStartTakesTheSchoolsLanguageElseTheDesktopLocalesLanguage) {
+    const std::tuple<std::u16string, DesktopLocale, std::u16string> cases[] = {
+        {u"", {"", "", "sv_SE.UTF-8"}, u"Swedish"},
+        {u"", {"", "", "nb_NO"}, u"Norwegian"},
+        {u"", {"", "de_DE@euro", "sv_SE.UTF-8"}, u"German"},
+        {u"", {"C.UTF-8", "", "sv_SE.UTF-8"}, u""},
+        {u"", {"", "POSIX", "sv_SE.UTF-8"}, u""},
+        {u"", {"", "", "tlh_XX"}, u""},
+        {u"", {"", "", ""}, u""},
+        {u"Svenska", {"en_GB.UTF-8", "", ""}, u"Svenska"},
+    };
+    for (const auto& [school, locale, language] : cases) {
+        EXPECT_EQ(firstStartLanguage(school, locale), language) << locale.lcAll << locale.lang;
+    }
+    EXPECT_EQ(ownLanguageName(u"swedish"), u"Svenska");
+    EXPECT_EQ(ownLanguageName(u"English"), u"English");
+    EXPECT_EQ(ownLanguageName(u"Klingon"), u"Klingon");
 }

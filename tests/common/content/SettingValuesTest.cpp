@@ -24,6 +24,7 @@ TEST(SettingValuesTest, WrittenSettingsReadBackToTheSameRecord) {
                                 0x12345678, 0xFFCD378C, 0x80000000};
     written.listName = {
         u"vimo", u"Djur p\u00e5 g\u00e5rden", u"farm.txt", u"", u" x ", u"zz\r\n0\r\n0", u"\u20ac"};
+    written.chosenLanguage = u"Svenska";
     std::uint32_t error = 0;
     ASSERT_TRUE(writeSettingValues(files, kSettingsPath, written, error));
     written.listName[5] = u"zz00";

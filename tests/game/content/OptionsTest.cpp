@@ -3,6 +3,7 @@
 
 #include "FaultyFileSystem.h"
 #include "TemporaryFolder.h"
+#include "common/content/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -58,5 +59,35 @@ TEST_F(OptionsTest, TheStartReadsItsOwnFileElseTheLanguagesTemplateElseTheDefaul
         Options options(files);
         EXPECT_EQ(options.scanTime, c.scanTime);
         EXPECT_EQ(folder.read("options/vimo.opt"), c.vimoOpt);
+    }
+}
+
+// A first start plays in the desktop's language where a folder of it is there, from its template,
+// and keeps it for the next start and the editor; the content folder's own language, or one
+// without a folder, leaves the settings file as it always was. Unwritable, the session keeps it.
+TEST_F(OptionsTest, AFirstStartTakesTheDesktopsLanguageWhereItHasAFolder) {
+    const std::tuple<std::u16string, std::u16string, bool> cases[] = {
+        {u"Swedish", u"Svenska", false}, {u"sv", u"Svenska", true}, {u"German", u"English", false},
+        {u"English", u"English", false}, {u"", u"English", true},
+    };
+    folder.makeFolder("data/English");
+    folder.makeFolder("data/Svenska");
+    folder.makeFolder("options");
+    folder.write("options/Svenska.opt", "1\r\n");
+    for (const auto& [desktop, language, unwritable] : cases) {
+        std::filesystem::remove(folder.path() / "options/vimo.opt");
+        files.replacingFailsWith = unwritable ? 30 : 0;
+        const std::optional<SettingValues> kept = Options::startSession(files, desktop);
+        ASSERT_EQ(kept.has_value(), unwritable && language == u"Svenska");
+        files.replacingFailsWith = 0;
+        const Options next(files, kept);
+        EXPECT_EQ(next.language, language);
+        EXPECT_EQ(next.oneContact, language == u"Svenska" ? 1 : 0);
+        if (!unwritable) {
+            EXPECT_EQ(readLanguage(files), language);
+            const bool keptInFile = language == u"Svenska";
+            EXPECT_TRUE(folder.read("options/vimo.opt")
+                            .ends_with(keptInFile ? "Svenska\r\n" : "vimo\r\n"));
+        }
     }
 }

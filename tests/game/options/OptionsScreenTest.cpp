@@ -140,3 +140,23 @@ TEST_F(OptionsScreenTest, TheAboutPictureCoversTheControlsUntilStopOrEscClosesIt
     EXPECT_FALSE(screen->aboutShown());
     EXPECT_EQ(screen->update(), Stay);
 }
+
+// The language box walks the language folders by their own names; the screen speaks the chosen
+// one at once (its help line, its lists) and leaving keeps it for the screens that follow.
+TEST_F(OptionsScreenTest, TheLanguageBoxChoosesALanguageThatTheScreenSpeaksAtOnce) {
+    test.folder.write("data/Swedish/d", "");
+    test.folder.write("data/Swedish/Options/options.txt", std::string(22, '\n') + "Spr\xC3\xA5k\n");
+    auto screen = makeScreen();
+    chooseTab(*screen, 6);
+    const OptionsLayout& layout = screen->layout();
+    EXPECT_EQ(layout.languageBox.text, u"English");
+    pressOn(*screen, layout.languageBox);
+    EXPECT_EQ(layout.languageBox.text, u"Svenska");
+    EXPECT_EQ(layout.helpLine.text, u"Spr\u00e5k");
+    pressOn(*screen, layout.listBox);
+    EXPECT_EQ(screen->options().listName[6], u"d");
+    pressOn(*screen, layout.stopButton);
+    EXPECT_EQ(Options(test.files).language, u"Swedish");
+    pressOn(*screen, layout.languageBox);
+    EXPECT_EQ(screen->options().language, u"English");
+}
