@@ -129,8 +129,8 @@ public:
         u"Esc and the stop buttons work only when held for the time set under Switch timing, and "
         u"the menu's scanning passes over its stop button.",
         u"Keep a session log",
-        u"The game writes every press and answer to the log folder of the content folder, for "
-        u"the day's summary.",
+        u"The game writes every press and answer to the child's log folder, for the summary "
+        u"by day, week and month.",
         u"Controller button of the first switch",
         u"On a switch interface that is a game controller, this button steps like Space; every "
         u"other button chooses like Enter.",

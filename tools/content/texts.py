@@ -298,8 +298,8 @@ EDITOR = {
         "Esc and the stop buttons work only when held for the time set under Switch timing, and "
         "the menu's scanning passes over its stop button.",
         "Keep a session log",
-        "The game writes every press and answer to the log folder of the content folder, for "
-        "the day's summary.",
+        "The game writes every press and answer to the child's log folder, for the summary "
+        "by day, week and month.",
         "Controller button of the first switch",
         "On a switch interface that is a game controller, this button steps like Space; every "
         "other button chooses like Enter.",
@@ -508,8 +508,8 @@ EDITOR = {
         "Esc och stoppknapparna fungerar bara när de hålls nere den tid som anges under "
         "Kontakternas tider, och menyns skanning hoppar över dess stoppknapp.",
         "Spara en logg över passen",
-        "Spelet skriver varje tryck och svar i mappen log i innehållsmappen, för dagens "
-        "sammanfattning.",
+        "Spelet skriver varje tryck och svar i barnets loggmapp, för sammanfattningen per dag, "
+        "vecka och månad.",
         "Handkontrollens knapp för första kontakten",
         "På ett kontaktgränssnitt som är en spelkontroll stegar den här knappen som "
         "mellanslag; alla andra knappar väljer som Enter.",
