@@ -34,12 +34,12 @@ CEditorPlatform CDesktopPlatform::make(const FileSystem& files) {
     };
     platform.chooseFiles = [](QWidget* parent, const QString& filter,
                               const std::filesystem::path& folder) {
-        std::vector<std::filesystem::path> files;
+        std::vector<std::filesystem::path> paths;
         for (const QString& chosen : QFileDialog::getOpenFileNames(
                  parent, QString(), QString::fromStdString(folder.string()), filter)) {
-            files.emplace_back(QFile::encodeName(chosen).toStdString());
+            paths.emplace_back(QFile::encodeName(chosen).toStdString());
         }
-        return files;
+        return paths;
     };
     return platform;
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a therapist reads from the game's session log: per day and activity, how many times it
-// was played and for how long, the child's presses, the answers in find images, and how quickly
-// the child pressed after a new picture came. Works on the log's text, so it needs no widgets.
+// What a therapist reads from the game's session log: per day, week or month and activity, how
+// many times it was played and for how long, the child's presses, the answers in find images,
+// how quickly the child pressed after a new picture came and after the scan frame reached the
+// right choice, how often the frame passed it by, and the settings the activity was played with.
+// Works on counted figures, so it needs no widgets.
 #pragma once
 
 #include "common/content/GameScreen.h"
-#include "common/files/FileSystem.h"
+#include "editor/log/LogPeriod.h"
+#include "editor/log/SessionTally.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +16,7 @@
 #include <vector>
 
 struct ActivitySummary {
-    std::string day;                        // YYYY-MM-DD
+    std::string period;                     // logPeriodOf's key: a day, a week or a month
     GameScreen activity = GameScreen::Menu; // one of the menu's activities
     int sessions = 0;
     long long milliseconds = 0; // time played, from each start to its end
@@ -22,15 +25,29 @@ struct ActivitySummary {
     int wrong = 0;
     // The median time from a picture shown to the child's next press; none without such a pair.
     std::optional<long long> medianResponseMilliseconds;
+    int steps = 0;
+    int framed = 0;
+    int missed = 0;
+    // The median time from the right choice framed to a press while it was framed.
+    std::optional<long long> medianFramedToPressMilliseconds;
+
+    // The share of the answers that were right, 0 to 1; none without answers.
+    std::optional<double> shareRight() const;
+    // Chances the scan frame gave that passed without a press, per task shown; none without
+    // scanning or tasks.
+    std::optional<double> missedPerTask() const;
 
     bool operator==(const ActivitySummary&) const = default;
 };
 
-// The activities' figures from the rows of `csv` (one or more log files, one after the other),
-// ordered by day and then by the activity's place in the menu. The menu and the options screen
-// are left out, and so are rows that cannot be read. A session without an end row (the game did
-// not end cleanly) counts until its last row.
-std::vector<ActivitySummary> summariseSessionLog(std::string_view csv);
+// The activities' figures per period, ordered by period and then by the activity's place in the
+// menu. A session counts in the period it began in; medians are those of all the period's times.
+std::vector<ActivitySummary> summariseSessions(const SessionTally& tally, LogPeriod period);
 
-// Every log file of the content folder (log\*.csv), oldest day first, one after the other.
-std::string readSessionLogs(const FileSystem& files);
+// The settings each activity played in the period `key` was last played with in it, in the
+// menu's order; activities without a settings row are left out.
+std::vector<std::pair<GameScreen, std::string>>
+settingsInForce(const SessionTally& tally, LogPeriod period, std::string_view key);
+// The changes of settings made in the period `key`, oldest first.
+std::vector<SettingsChange> settingsChanges(const SessionTally& tally, LogPeriod period,
+                                            std::string_view key);

@@ -241,6 +241,40 @@ public:
         u"There is a child named %1 already. Please type another name, for example the first name "
         u"with the first letter of the family name after it.",
         u"The children's folder %1 could not be changed.",
+        // the views of the session log
+        u"Days",
+        u"Weeks",
+        u"Months",
+        // column titles
+        u"Week",
+        u"Month",
+        u"Share right",
+        // the median time from the scan frame reaching the right choice to the press
+        u"Seconds from frame to press",
+        u"Missed chances per task",
+        // %1: the week's number, %2: its year
+        u"Week %1, %2",
+        // two dates
+        u"%1 to %2",
+        u"Chart:",
+        u"Report for:",
+        u"Save report…",
+        u"Session log report",
+        u"Child: %1",
+        u"Period: %1",
+        u"Settings in force",
+        u"No settings were logged in this period.",
+        u"Changes of settings",
+        u"No settings were changed in this period.",
+        u"Therapist's notes",
+        // the file dialog's filter, before its pattern
+        u"PDF files",
+        u"The report could not be saved to %1.",
+        // a log file left out of the summary
+        u"The log file %1 could not be read and is left out.",
+        u"The log file %1 is too large to be a day's log and is left out.",
+        u"The log file %1 is cut short: its last row is incomplete or could not be read. The rows "
+        u"before it are counted.",
     };
     static_assert(noneEmpty(kEnglish), "every text needs its English");
 
