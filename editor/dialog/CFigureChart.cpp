@@ -7,6 +7,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,8 +45,15 @@ QChart* CFigureChart::make(std::span<const ActivitySummary> summaries, LogPeriod
     auto* values = new QValueAxis;
     values->setRange(0, highest > 0 ? highest * 1.1 : 1.0);
     values->applyNiceNumbers();
-    values->setLabelFormat(figure.decimals > 0 && !figure.percent ? QStringLiteral("%.1f")
-                                                                  : QStringLiteral("%.0f"));
+    const bool whole = figure.decimals == 0 || figure.percent;
+    values->setLabelFormat(whole ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    if (whole) {
+        // Counts and percentages get whole steps only: no tick of half a session.
+        const double step = std::max(1.0, std::ceil(values->max() / 5.0));
+        values->setTickType(QValueAxis::TicksDynamic);
+        values->setTickAnchor(0);
+        values->setTickInterval(step);
+    }
     chart->addAxis(periods, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (auto& [activity, line] : lines) {

@@ -103,6 +103,13 @@ void CSessionLogDialog::makeChoices() {
     row->addWidget(new QLabel(toQString(texts_[EditorTexts::LogChartFigure]), this));
     row->addWidget(chartFigure, 1);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    // The pace of the child's presses is what a therapist looks at first.
+    const auto figures = CSummaryFigure::all();
+    for (std::size_t k = 0; k < figures.size(); ++k) {
+        if (figures[k].title == EditorTexts::LogResponse) {
+            chartFigure->setCurrentIndex(static_cast<int>(k));
+        }
+    }
     connect(chartFigure, &QComboBox::currentIndexChanged, this, &CSessionLogDialog::showChart);
     reportPeriod = new QComboBox(this);
     reportPeriod->setObjectName(QStringLiteral("reportPeriod"));
