@@ -16,8 +16,10 @@ window_size() {
 }
 
 start_x 1024x768
+# A copy: the game writes its settings in the content folder it plays on.
+cp -r "$(dirname "$0")/../../content" "$E2E_TMP/content"
 SDL_AUDIODRIVER=dummy SDL_RENDER_DRIVER=software "$VIMO_GAME" \
-    --content "$(dirname "$0")/../../content" 2>"$E2E_TMP/game.err" &
+    --content "$E2E_TMP/content" 2>"$E2E_TMP/game.err" &
 GAME_PID=$!
 window=$(game_window) || exit 1
 read -r width height <<<"$(window_size "$window")"
