@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionLogFormat.h"
 
+#include "LogRecordStream.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -100,12 +102,10 @@ std::optional<LogRow> readLogRow(const std::vector<std::string>& record) {
     if (!moment || event == kLogEventNames.end()) {
         return std::nullopt;
     }
-    LogRow row{record[0].substr(0, kDayLength), *moment, record[1],
-               static_cast<LogEvent>(event - kLogEventNames.begin())};
-    row.input = record[2];
-    row.detail = record.size() > 4 ? withoutFormulaGuard(record[4]) : std::string();
-    row.right = record.size() > 5 ? withoutFormulaGuard(record[5]) : std::string();
-    return row;
+    return LogRow{record[0].substr(0, kDayLength), *moment, record[1],
+                  static_cast<LogEvent>(event - kLogEventNames.begin()), record[2],
+                  record.size() > 4 ? withoutFormulaGuard(record[4]) : std::string(),
+                  record.size() > 5 ? withoutFormulaGuard(record[5]) : std::string()};
 }
 
 std::string withoutFormulaGuard(std::string_view field) {
@@ -132,56 +132,10 @@ std::string csvField(std::string_view text) {
 }
 
 std::vector<std::vector<std::string>> readCsv(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
-        text.remove_prefix(3);
-    }
     std::vector<std::vector<std::string>> records;
-    std::vector<std::string> record;
-    std::string field;
-    bool quoted = false;
-    bool recordHasText = false;
-    auto endRecord = [&] {
-        if (recordHasText) {
-            record.push_back(std::move(field));
-            records.push_back(std::move(record));
-        }
-        record.clear();
-        field.clear();
-        recordHasText = false;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quoted) {
-            if (c != '"') {
-                field += c;
-            } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else {
-                quoted = false;
-            }
-            continue;
-        }
-        switch (c) {
-        case '"':
-            quoted = true;
-            recordHasText = true;
-            break;
-        case ',':
-            record.push_back(std::move(field));
-            field.clear();
-            recordHasText = true;
-            break;
-        case '\r':
-            break;
-        case '\n':
-            endRecord();
-            break;
-        default:
-            field += c;
-            recordHasText = true;
-        }
-    }
-    endRecord();
+    LogRecordStream stream(
+        [&records](const LogRecordStream::Record& record) { records.push_back(record); });
+    stream.feed(text);
+    stream.finish();
     return records;
 }

@@ -2,7 +2,7 @@
 #include "editor/log/LoggedSessions.h"
 
 #include "common/content/SessionLogFormat.h"
-#include "editor/log/LogRecordStream.h"
+#include "common/content/LogRecordStream.h"
 
 #include <algorithm>
 #include <array>

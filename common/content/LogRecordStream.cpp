@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/log/LogRecordStream.h"
+#include "common/content/LogRecordStream.h"
 
 #include <utility>
 
