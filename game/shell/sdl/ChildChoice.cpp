@@ -12,8 +12,8 @@
 #include "game/shell/MainLoop.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlPointer.h"
+#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SurfaceFrames.h"
-#include "game/shell/sdl/XWindowWatch.h"
 
 #include <cerrno>
 
@@ -104,13 +104,6 @@ std::optional<std::size_t> chooseChild(SdlGameWindow& gameWindow,
     ChoosingFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
                                            lastPressTimes, unsavedSettings, access, log, choosing},
                             profiles);
-    factory.build(MenuId);
-    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
-                                  surfaces.offscreenImage()};
-    factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
-    SDL_SetCursor(SDL_GetDefaultCursor());
-    XWindowWatch watchedEvents(gameWindow.window(), events, [&factory] { factory.close(); });
-    runMainLoop(factory, watchedEvents, frames, drawing);
-    factory.close();
+    runScreens(factory, MenuId, gameWindow.window(), surfaces, events, frames);
     return factory.chosen;
 }

@@ -24,10 +24,10 @@
 #include "game/shell/sdl/ChildChoice.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
+#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SdlPointer.h"
 #include "game/shell/sdl/SurfaceFrames.h"
 #include "game/shell/sdl/XDisplayGuard.h"
-#include "game/shell/sdl/XWindowWatch.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -177,17 +177,7 @@ int runGame(FileSystem& files, SdlGameWindow& gameWindow, const SystemSettings& 
     // Screens go before the surfaces, sound and window they use.
     ScreenFactory factory(ScreenServices{files, clock, heldSound, pointer, errorBox, random,
                                          lastPressTimes, unsavedSettings, access, log, system});
-    frames.screenChanging();
-    factory.build(MenuId);
-    const DrawingSurfaces drawing{surfaces.offscreen(), surfaces.window(),
-                                  surfaces.offscreenImage()};
-    factory.current()->begin(drawing.offscreen, drawing.window, drawing.offscreenImage);
-    SDL_SetCursor(SDL_GetDefaultCursor());
-
-    // An X error no longer ends the game; a window destroyed by another program ends it as Esc.
-    XWindowWatch watchedEvents(gameWindow.window(), events, [&factory] { factory.close(); });
-    runMainLoop(factory, watchedEvents, frames, drawing);
-    factory.close();
+    runScreens(factory, MenuId, gameWindow.window(), surfaces, events, frames);
     return 0;
 }
 
