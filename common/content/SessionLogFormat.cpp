@@ -102,8 +102,11 @@ std::optional<LogRow> readLogRow(const std::vector<std::string>& record) {
     if (!moment || event == kLogEventNames.end()) {
         return std::nullopt;
     }
-    return LogRow{record[0].substr(0, kDayLength), *moment, record[1],
-                  static_cast<LogEvent>(event - kLogEventNames.begin()), record[2],
+    return LogRow{record[0].substr(0, kDayLength),
+                  *moment,
+                  record[1],
+                  static_cast<LogEvent>(event - kLogEventNames.begin()),
+                  record[2],
                   record.size() > 4 ? withoutFormulaGuard(record[4]) : std::string(),
                   record.size() > 5 ? withoutFormulaGuard(record[5]) : std::string()};
 }

@@ -42,10 +42,9 @@ std::vector<ChildProfile> listChildProfiles(const std::filesystem::path& childre
         }
         profiles.push_back({fromUtf8(name), entry.path(), photoOf(entry.path())});
     }
-    std::sort(profiles.begin(), profiles.end(),
-              [](const ChildProfile& a, const ChildProfile& b) {
-                  return a.folder.filename() < b.folder.filename();
-              });
+    std::sort(profiles.begin(), profiles.end(), [](const ChildProfile& a, const ChildProfile& b) {
+        return a.folder.filename() < b.folder.filename();
+    });
     return profiles;
 }
 
@@ -62,7 +61,7 @@ ChildNameFault checkChildName(const std::u16string& name) {
         }
     }
     return toUtf8(name).size() > kLongestFolderName ? ChildNameFault::TooLong
-                                                     : ChildNameFault::None;
+                                                    : ChildNameFault::None;
 }
 
 bool makeChildProfile(const std::filesystem::path& children, const std::u16string& name,

@@ -57,9 +57,11 @@ void CListEditorDialog::openSessionLog() {
     // The report names the child whose profile it is; without profiles it names none.
     const QString child =
         childFiles_ != nullptr
-            ? QString::fromStdU16String(childFiles_->resolve(u"log").parent_path().filename().u16string())
+            ? QString::fromStdU16String(
+                  childFiles_->resolve(u"log").parent_path().filename().u16string())
             : QString();
-    CSessionLogDialog(childFiles_ != nullptr ? *childFiles_ : files_, texts_, language_, child, this)
+    CSessionLogDialog(childFiles_ != nullptr ? *childFiles_ : files_, texts_, language_, child,
+                      this)
         .exec();
 }
 

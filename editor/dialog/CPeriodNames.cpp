@@ -33,8 +33,8 @@ QDate CPeriodNames::mondayOf(std::string_view week) {
     bool yearRead = false;
     bool weekRead = false;
     const int year = latin(week.substr(0, 4)).toInt(&yearRead);
-    const int number = week.size() == 8 && week[5] == 'W' ? latin(week.substr(6)).toInt(&weekRead)
-                                                           : 0;
+    const int number =
+        week.size() == 8 && week[5] == 'W' ? latin(week.substr(6)).toInt(&weekRead) : 0;
     if (!yearRead || !weekRead) {
         return {};
     }

@@ -76,10 +76,9 @@ CSessionLogDialog::CSessionLogDialog(const FileSystem& files, const EditorTexts&
     reportRow->addWidget(makeButtons(files));
     layout->addLayout(reportRow);
     askReportPath = [this] {
-        return QFileDialog::getSaveFileName(this, toQString(texts_[EditorTexts::SaveReportButton]),
-                                            QString(),
-                                            toQString(texts_[EditorTexts::ReportFiles]) +
-                                                QStringLiteral(" (*.pdf)"));
+        return QFileDialog::getSaveFileName(
+            this, toQString(texts_[EditorTexts::SaveReportButton]), QString(),
+            toQString(texts_[EditorTexts::ReportFiles]) + QStringLiteral(" (*.pdf)"));
     };
     tell = [this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("vimoedit"), message);
@@ -134,7 +133,8 @@ void CSessionLogDialog::showView(int) {
 
 void CSessionLogDialog::showChart() {
     const auto figures = CSummaryFigure::all();
-    const auto& figure = figures[static_cast<std::size_t>(std::max(chartFigure->currentIndex(), 0))];
+    const auto& figure =
+        figures[static_cast<std::size_t>(std::max(chartFigure->currentIndex(), 0))];
     QChart* old = chart->chart();
     chart->setChart(CFigureChart::make(summaries_, period(), figure, texts_, names_));
     delete old;

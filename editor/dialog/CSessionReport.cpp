@@ -94,9 +94,9 @@ QString CSessionReport::html(const Content& content) const {
                    toQString(texts_[EditorTexts::ReportTitle]).toHtmlEscaped() +
                    QStringLiteral("</h1>");
     if (!content.childName.isEmpty()) {
-        html += paragraph(toQString(texts_.with(EditorTexts::ReportChild,
-                                                fromQString(content.childName)))
-                              .toHtmlEscaped());
+        html += paragraph(
+            toQString(texts_.with(EditorTexts::ReportChild, fromQString(content.childName)))
+                .toHtmlEscaped());
     }
     html += paragraph(toQString(texts_.with(EditorTexts::ReportPeriod,
                                             fromQString(names_.span(content.period, content.key))))

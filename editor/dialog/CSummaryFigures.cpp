@@ -7,8 +7,7 @@
 namespace {
 
 std::optional<double> seconds(const std::optional<long long>& milliseconds) {
-    return milliseconds ? std::optional(static_cast<double>(*milliseconds) / 1000.0)
-                        : std::nullopt;
+    return milliseconds ? std::optional(static_cast<double>(*milliseconds) / 1000.0) : std::nullopt;
 }
 
 using Shown = CSummaryFigure::Shown;

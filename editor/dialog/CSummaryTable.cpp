@@ -25,7 +25,8 @@ EditorTexts::Text periodTitle(LogPeriod period) {
 
 QStringList allCells(const ActivitySummary& summary, LogPeriod period, const EditorTexts& texts,
                      const CPeriodNames& names) {
-    QStringList cells{names.name(period, summary.period), toQString(texts.activityName(summary.activity))};
+    QStringList cells{names.name(period, summary.period),
+                      toQString(texts.activityName(summary.activity))};
     for (const CSummaryFigure& figure : CSummaryFigure::all()) {
         cells << figure.text(summary, names.locale());
     }
@@ -34,8 +35,7 @@ QStringList allCells(const ActivitySummary& summary, LogPeriod period, const Edi
 
 } // namespace
 
-CSummaryTable::CSummaryTable(const EditorTexts& texts, const CPeriodNames& names,
-                             QWidget* parent)
+CSummaryTable::CSummaryTable(const EditorTexts& texts, const CPeriodNames& names, QWidget* parent)
     : QTableWidget(parent), texts_(texts), names_(names) {
     setObjectName(QStringLiteral("summary"));
     verticalHeader()->hide();

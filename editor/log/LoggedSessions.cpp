@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/log/LoggedSessions.h"
 
-#include "common/content/SessionLogFormat.h"
 #include "common/content/LogRecordStream.h"
+#include "common/content/SessionLogFormat.h"
 
 #include <algorithm>
 #include <array>

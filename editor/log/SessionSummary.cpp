@@ -49,8 +49,7 @@ std::optional<double> ActivitySummary::shareRight() const {
 
 std::optional<double> ActivitySummary::missedPerTask() const {
     const bool scanned = framed > 0 || missed > 0;
-    return scanned && steps > 0 ? std::optional(static_cast<double>(missed) / steps)
-                                : std::nullopt;
+    return scanned && steps > 0 ? std::optional(static_cast<double>(missed) / steps) : std::nullopt;
 }
 
 std::vector<ActivitySummary> summariseSessions(const SessionTally& tally, LogPeriod period) {

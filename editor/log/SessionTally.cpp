@@ -90,8 +90,7 @@ void SessionTally::noteSettings(const LogRow& row, DayFigures& figures) {
     const GameScreen activity = open_->key.second;
     std::string settings = row.detail.substr(0, kLongestSettings);
     const auto last = lastSettings_.find(activity);
-    if (last != lastSettings_.end() && last->second != settings &&
-        changes_.size() < kMostChanges) {
+    if (last != lastSettings_.end() && last->second != settings && changes_.size() < kMostChanges) {
         changes_.push_back({row.day, activity, last->second, settings});
     }
     figures.settings = settings;

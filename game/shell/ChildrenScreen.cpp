@@ -111,8 +111,8 @@ bool ChildrenScreen::begin(Graphics& offscreen, Graphics& window, Image& offscre
         Picture photo(services_.clock);
         const ChildProfile& child = children_[k];
         if (!child.photo.empty()) {
-            const std::u16string path = u"children\\" + child.name + u"\\" +
-                                        child.photo.filename().u16string();
+            const std::u16string path =
+                u"children\\" + child.name + u"\\" + child.photo.filename().u16string();
             photo.load(path, &offscreen, false, {static_cast<int>(side), static_cast<int>(side)});
         }
         // After loading, which takes the file's own size.

@@ -15,8 +15,8 @@ struct CommandLine {
     bool windowed = false;
     bool help = false;
     bool version = false;
-    std::filesystem::path contentFolder; // empty: the current directory
-    std::filesystem::path profileFolder; // empty: the content folder is also the profile
+    std::filesystem::path contentFolder;  // empty: the current directory
+    std::filesystem::path profileFolder;  // empty: the content folder is also the profile
     std::filesystem::path childrenFolder; // empty: none; ignored when a profile is named
 };
 

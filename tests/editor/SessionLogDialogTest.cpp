@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/dialog/CSessionLogDialog.h"
-
 #include "LogsOfTwoWeeks.h"
 #include "common/files/DiskFileSystem.h"
+#include "editor/dialog/CSessionLogDialog.h"
 #include "editor/dialog/CSummaryTable.h"
 
 #include <QChart>
@@ -21,8 +20,8 @@ TEST(SessionLogDialogTest, EachViewAndTheReportShowTheSameFigures) {
     TemporaryFolder folder;
     writeLogsOfTwoWeeks(folder);
     const EditorTexts texts = EditorTexts::read(DiskFileSystem(VIMO_CONTENT_DIR), u"Swedish");
-    CSessionLogDialog dialog(DiskFileSystem(folder.path()), texts, u"Swedish", QStringLiteral("Alva"),
-                             nullptr);
+    CSessionLogDialog dialog(DiskFileSystem(folder.path()), texts, u"Swedish",
+                             QStringLiteral("Alva"), nullptr);
     const struct {
         int view;
         std::size_t rows;
@@ -42,7 +41,8 @@ TEST(SessionLogDialogTest, EachViewAndTheReportShowTheSameFigures) {
     const QString pdf = QString::fromStdString((folder.path() / "report.pdf").string());
     ASSERT_TRUE(dialog.writeReport(pdf));
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(reader.waitForFinished(30'000)) << "pdftotext (poppler-utils) is needed";
     const QString text = QString::fromUtf8(reader.readAllStandardOutput()).simplified();
     const std::vector<QStringList> cells =

@@ -2,10 +2,9 @@
 #include "editor/log/SessionSummary.h"
 
 #include "LogsOfTwoWeeks.h"
-#include "editor/log/LoggedSessions.h"
-
 #include "TemporaryFolder.h"
 #include "common/files/DiskFileSystem.h"
+#include "editor/log/LoggedSessions.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -62,12 +61,12 @@ TEST(SessionSummaryTest, FiguresPerDayAndActivityFromTheLogFilesInTheirOrder) {
     // Find images: 60 s and 7 s played; steps answered after 4, 2 and 6 s (the horse never),
     // so the median is 4 s. Picture and word: 2 minutes across midnight, on the day it began.
     const LoggedSessions log = readLoggedSessions(files);
-    EXPECT_EQ(summariseSessions(log.tally, LogPeriod::Day),
-              (std::vector<ActivitySummary>{
-                  {"2026-03-14", GameScreen::FindImages, 2, 67'000, 4, 2, 2, 4'000, 4, 0, 0, {}},
-                  {"2026-03-15", GameScreen::PictureAndWord, 1, 120'000, 1, 0, 0, 1'500, 1, 0, 0,
-                   {}},
-              }));
+    EXPECT_EQ(
+        summariseSessions(log.tally, LogPeriod::Day),
+        (std::vector<ActivitySummary>{
+            {"2026-03-14", GameScreen::FindImages, 2, 67'000, 4, 2, 2, 4'000, 4, 0, 0, {}},
+            {"2026-03-15", GameScreen::PictureAndWord, 1, 120'000, 1, 0, 0, 1'500, 1, 0, 0, {}},
+        }));
     EXPECT_TRUE(log.unread.empty());
 }
 
@@ -120,7 +119,8 @@ TEST(SessionSummaryTest, AFileCutOrTooLargeIsNamedAndTheOtherDaysStillCount) {
     folder.write("log/2026-03-28.csv", "");
     std::filesystem::resize_file(folder.path() / "log/2026-03-28.csv", kLargestLogFile + 1);
     const LoggedSessions log = readLoggedSessions(DiskFileSystem(folder.path()));
-    EXPECT_EQ(log.unread, (std::vector<UnreadLogFile>{{u"2026-03-28.csv", UnreadLogFile::Why::TooLarge},
-                                                      {u"2026-03-30.csv", UnreadLogFile::Why::Cut}}));
+    EXPECT_EQ(log.unread,
+              (std::vector<UnreadLogFile>{{u"2026-03-28.csv", UnreadLogFile::Why::TooLarge},
+                                          {u"2026-03-30.csv", UnreadLogFile::Why::Cut}}));
     EXPECT_EQ(summariseSessions(log.tally, LogPeriod::Day).size(), 4u);
 }

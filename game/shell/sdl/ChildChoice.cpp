@@ -10,9 +10,9 @@
 #include "game/platform/sdl/SdlClock.h"
 #include "game/shell/ChildrenScreen.h"
 #include "game/shell/MainLoop.h"
+#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlPointer.h"
-#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SurfaceFrames.h"
 
 #include <cerrno>
@@ -46,8 +46,7 @@ public:
         error = EROFS;
         return false;
     }
-    bool copyIn(const std::filesystem::path&, std::u16string_view,
-                std::uint32_t& error) override {
+    bool copyIn(const std::filesystem::path&, std::u16string_view, std::uint32_t& error) override {
         error = EROFS;
         return false;
     }

@@ -4,10 +4,10 @@
 #include "common/audio/HeldSound.h"
 #include "common/audio/sdl/SdlSound.h"
 #include "common/content/ContentFolder.h"
+#include "common/content/DesktopLocale.h"
 #include "common/content/Language.h"
 #include "common/content/SystemSettings.h"
 #include "common/files/ChildProfiles.h"
-#include "common/content/DesktopLocale.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/files/ProfileFileSystem.h"
 #include "common/files/WholeFile.h"
@@ -22,9 +22,9 @@
 #include "game/shell/Splash.h"
 #include "game/shell/UnmadeFolder.h"
 #include "game/shell/sdl/ChildChoice.h"
+#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SdlEventSource.h"
 #include "game/shell/sdl/SdlGameWindow.h"
-#include "game/shell/sdl/ScreenRun.h"
 #include "game/shell/sdl/SdlPointer.h"
 #include "game/shell/sdl/SurfaceFrames.h"
 #include "game/shell/sdl/XDisplayGuard.h"
@@ -204,9 +204,8 @@ int openAndRun(bool windowed, const std::function<int(SdlGameWindow&)>& play) {
 }
 
 int openAndRun(FileSystem& files, bool windowed, const SystemSettings& system) {
-    return openAndRun(windowed, [&](SdlGameWindow& gameWindow) {
-        return runGame(files, gameWindow, system);
-    });
+    return openAndRun(
+        windowed, [&](SdlGameWindow& gameWindow) { return runGame(files, gameWindow, system); });
 }
 
 // Plays with the child's settings and log in `profile`, made when missing; the content folder

@@ -22,7 +22,8 @@ TEST(SystemSettingsTest, EachUnderstoodLineSetsItsSettingAndOthersArePassedOver)
         {"content=srv/vimo\nlanguage=../Swedish\noptionsLock=yes\neditor=2\nacceptTime=99999\n"
          "content\nlanguage\n=1\n",
          {}},
-        {"\xEF\xBB\xBFlanguage=Swedish\nlanguage=German\n", {.content = {}, .language = u"German", .access = {}}},
+        {"\xEF\xBB\xBFlanguage=Swedish\nlanguage=German\n",
+         {.content = {}, .language = u"German", .access = {}}},
     };
     for (const auto& [text, expected] : cases) {
         folder.write("vimo.conf", text);

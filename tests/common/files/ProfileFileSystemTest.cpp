@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/files/ProfileFileSystem.h"
-#include "common/files/ChildProfiles.h"
 
 #include "TemporaryFolder.h"
+#include "common/files/ChildProfiles.h"
 #include "common/files/WholeFile.h"
 #include "common/text/Utf8.h"
 
@@ -89,9 +89,12 @@ TEST(ChildProfilesTest, ProfilesAreListedMadeRenamedAndRemovedWithoutTakingOverA
     EXPECT_TRUE(listChildProfiles(children.path() / "none").empty());
 
     const std::pair<std::u16string, ChildNameFault> names[] = {
-        {u"Bo", ChildNameFault::None},          {u"", ChildNameFault::Empty},
-        {u".Bo", ChildNameFault::Hidden},       {u"../Bo", ChildNameFault::Hidden},
-        {u"a/b", ChildNameFault::Separator},    {u"a\nb", ChildNameFault::Separator},
+        {u"Bo", ChildNameFault::None},
+        {u"", ChildNameFault::Empty},
+        {u".Bo", ChildNameFault::Hidden},
+        {u"../Bo", ChildNameFault::Hidden},
+        {u"a/b", ChildNameFault::Separator},
+        {u"a\nb", ChildNameFault::Separator},
         {std::u16string(128, u'ö'), ChildNameFault::TooLong},
     };
     for (const auto& [name, fault] : names) {

@@ -86,8 +86,8 @@ TEST_F(OptionsTest, AFirstStartTakesTheDesktopsLanguageWhereItHasAFolder) {
         if (!unwritable) {
             EXPECT_EQ(readLanguage(files), language);
             const bool keptInFile = language == u"Svenska";
-            EXPECT_TRUE(folder.read("options/vimo.opt")
-                            .ends_with(keptInFile ? "Svenska\r\n" : "vimo\r\n"));
+            EXPECT_TRUE(
+                folder.read("options/vimo.opt").ends_with(keptInFile ? "Svenska\r\n" : "vimo\r\n"));
         }
     }
 }

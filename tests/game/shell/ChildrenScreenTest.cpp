@@ -36,8 +36,8 @@ protected:
         for (const char16_t* name : {u"Alva", u"Bo", u"Cleo"}) {
             children.push_back({name, test.folder.path() / "children", {}});
         }
-        auto screen = std::make_unique<ChildrenScreen>(
-            services, children, [this](std::size_t k) { chosen = k; });
+        auto screen = std::make_unique<ChildrenScreen>(services, children,
+                                                       [this](std::size_t k) { chosen = k; });
         begin(*screen);
         test.pointer.screen = screen.get();
         return screen;
