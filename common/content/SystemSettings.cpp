@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SystemSettings.h"
 
-#include "common/content/LanguageNames.h"
 #include "common/content/SettingValues.h"
 #include "common/files/DiskFileSystem.h"
 #include "common/textfile/CTextFileException.h"
 #include "common/textfile/TextFile.h"
-#include "common/textfile/TextFileWriter.h"
 
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -50,18 +47,6 @@ void apply(SystemSettings& settings, std::u16string_view name, std::u16string_vi
     }
 }
 
-// True when the content has a language folder for `language` under one of its names.
-bool hasLanguage(const FileSystem& files, std::u16string_view language) {
-    std::vector<std::u16string_view> names = namesOfLanguage(language);
-    names.push_back(language);
-    for (std::u16string_view name : names) {
-        if (files.exists(u"data\\" + std::u16string(name))) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 std::filesystem::path systemSettingsPath(const char* overridePath) {
@@ -96,23 +81,4 @@ SystemSettings readSystemSettings(const std::filesystem::path& file) {
     // The switch-access lines are read as access.opt reads them, with the same limits.
     settings.access = readAccessSettings(folder, name);
     return settings;
-}
-
-void takeSystemLanguage(FileSystem& files, const SystemSettings& system) {
-    if (system.language.empty() || files.exists(kSettingsPath) ||
-        !hasLanguage(files, system.language)) {
-        return;
-    }
-    TextFileWriter file;
-    std::uint32_t error = 0;
-    if (!file.openForWriting(files, u"data\\lang.txt", Utf8Text, error)) {
-        return;
-    }
-    try {
-        file.write(std::u16string_view(system.language));
-        file.writeEndOfLine();
-        file.close();
-    } catch (const CTextFileException&) {
-        // The content's own language stands.
-    }
 }

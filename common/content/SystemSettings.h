@@ -33,8 +33,3 @@ std::filesystem::path systemSettingsPath(const char* overridePath);
 
 // The settings `file` holds; the defaults, which change nothing, when it cannot be read.
 SystemSettings readSystemSettings(const std::filesystem::path& file);
-
-// On a first start (no options\vimo.opt in `files` yet), names the system's language in
-// data\lang.txt, where the first start looks for it, when the content has that language. Said
-// nowhere when that cannot be written: the game then starts in the content's language.
-void takeSystemLanguage(FileSystem& files, const SystemSettings& system);

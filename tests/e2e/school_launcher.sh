@@ -84,8 +84,9 @@ wait_for_menu
 press_key "$window" Escape
 expect_exit 0
 expect_no_errors "$E2E_TMP/game.err" "the game"
-[ "$(tr -d '\r\357\273\277' <"$fresh/.local/share/vimo/children/$child/data/lang.txt")" = Swedish ] ||
-    fail "the first start was not in Swedish"
+# The language a first start took is kept in the child's settings, on their last line.
+[ "$(tail -n 1 "$fresh/.local/share/vimo/children/$child/options/vimo.opt" | tr -d '\r')" = Swedish ] ||
+    fail "the first start did not keep Swedish in the child's settings"
 [ ! -e "$fresh/.local/share/vimo/data" ] || fail "the shared content was copied"
 listing "$shared" | cmp -s - "$E2E_TMP/shared.before" || fail "the shared folder changed"
 echo "school launcher: passed"

@@ -220,7 +220,6 @@ int playInProfile(const std::filesystem::path& content, const std::filesystem::p
                              " cannot be made: " + made.message() + ".");
     }
     ProfileFileSystem files(content, profile);
-    takeSystemLanguage(files, system);
     return openAndRun(files, windowed, system);
 }
 
@@ -248,7 +247,6 @@ int playAmongChildren(const std::filesystem::path& content, const std::filesyste
             return 0; // ended on the children's screen
         }
         ProfileFileSystem files(content, profiles[*child].folder);
-        takeSystemLanguage(files, system);
         return runGame(files, gameWindow, system);
     });
 }
@@ -278,7 +276,6 @@ int playIn(const std::filesystem::path& named, const CommandLine& line,
     if (!line.childrenFolder.empty()) {
         return playAmongChildren(folder, line.childrenFolder, windowed, system);
     }
-    takeSystemLanguage(files, system);
     return openAndRun(files, windowed, system);
 }
 

@@ -2,7 +2,6 @@
 #include "common/content/SystemSettings.h"
 
 #include "TemporaryFolder.h"
-#include "common/content/Language.h"
 #include "common/files/DiskFileSystem.h"
 
 #include <gtest/gtest.h>
@@ -31,27 +30,4 @@ TEST(SystemSettingsTest, EachUnderstoodLineSetsItsSettingAndOthersArePassedOver)
     }
     EXPECT_EQ(systemSettingsPath(nullptr), "/etc/vimo/vimo.conf");
     EXPECT_EQ(systemSettingsPath("/tmp/x.conf"), "/tmp/x.conf");
-}
-
-// Only a first start takes the system's language, and only one the content has.
-TEST(SystemSettingsTest, AFirstStartTakesTheSystemsLanguageWhereTheContentHasIt) {
-    const std::tuple<std::u16string, bool, std::u16string> cases[] = {
-        {u"sv", false, u"Swedish"},
-        {u"Swedish", true, u"English"},
-        {u"German", false, u"English"},
-    };
-    for (const auto& [language, started, spoken] : cases) {
-        TemporaryFolder folder;
-        folder.write("data/lang.txt", "English");
-        folder.makeFolder("data/English");
-        folder.makeFolder("data/Swedish");
-        if (started) {
-            folder.write("options/vimo.opt", "0");
-        }
-        DiskFileSystem files(folder.path());
-        SystemSettings system;
-        system.language = language;
-        takeSystemLanguage(files, system);
-        EXPECT_EQ(readLanguage(files), spoken);
-    }
 }
