@@ -12,14 +12,11 @@
 #include "game/input/Scanner.h"
 #include "game/screen/Screen.h"
 #include "game/screen/ScreenServices.h"
+#include "game/shell/ChildCardPlaces.h"
 
 #include <functional>
 #include <memory>
 #include <vector>
-
-// Where the cards of `count` children go in the 800 x 600 game space: rows of equal cards below
-// the stop button, as large as fit, so that an adult's click and a child's eye find them easily.
-std::vector<RectF> childCardPlaces(std::size_t count);
 
 class ChildrenScreen : public Screen {
 public:
