@@ -4,7 +4,8 @@
 // at run time in a copy of the demo content, the only series there), and a change from the menu
 // to each activity and back to the menu over the demo content; and a changed frame over the large
 // series; and the activities that show the content's pictures, over pictures as large as a
-// teacher's photographs, with the memory they hold. Sound is silent: the game starts a new
+// teacher's photographs (JPEGs from a camera, PNGs from a screenshot or an export), with the
+// memory they hold. Sound is silent: the game starts a new
 // screen's sounds only after its first frame is shown.
 #include "DemoContentCopy.h"
 #include "ResidentMemory.h"
@@ -43,8 +44,12 @@ void paintFrame(SDL_Surface& surface, int frame) {
     }
 }
 
-// Saves one large photograph-like JPEG, frame `frame` of a series, at `path`.
-void savePhotograph(const std::filesystem::path& path, int frame) {
+enum class PhotoFormat { Jpeg, Png };
+
+// Saves one large photograph-like picture, frame `frame` of a series, at `path`: a JPEG as a
+// camera writes it, or a PNG as a screenshot or an exported photograph is.
+void savePhotograph(const std::filesystem::path& path, int frame,
+                    PhotoFormat format = PhotoFormat::Jpeg) {
     std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface(
         SDL_CreateRGBSurfaceWithFormat(0, kLargeWidth, kLargeHeight, 32, SDL_PIXELFORMAT_RGB888),
         &SDL_FreeSurface);
@@ -52,7 +57,10 @@ void savePhotograph(const std::filesystem::path& path, int frame) {
         throw std::runtime_error(SDL_GetError());
     }
     paintFrame(*surface, frame);
-    if (IMG_SaveJPG(surface.get(), path.string().c_str(), 90) != 0) {
+    const int saved = format == PhotoFormat::Png
+                          ? IMG_SavePNG(surface.get(), path.string().c_str())
+                          : IMG_SaveJPG(surface.get(), path.string().c_str(), 90);
+    if (saved != 0) {
         throw std::runtime_error(IMG_GetError());
     }
 }
@@ -122,14 +130,14 @@ double statusMiB(const std::string& name) {
     return static_cast<double>(ResidentMemory::kib(name)) / 1024.0;
 }
 
-// A copy of the demo content whose every picture in gfx/images is one large photograph (the
-// JPEG's bytes under the picture's own name: the game tells formats by their content).
+// A copy of the demo content whose every picture in gfx/images is one large photograph (its
+// bytes under the picture's own name: the game tells formats by their content).
 class LargePicturesContent {
 public:
-    LargePicturesContent() : copy_(VIMO_CONTENT_DIR) {
+    explicit LargePicturesContent(PhotoFormat format) : copy_(VIMO_CONTENT_DIR) {
         const std::filesystem::path images = copy_.path() / "gfx" / "images";
-        const std::filesystem::path photo = copy_.path() / "photo.jpg";
-        savePhotograph(photo, 1);
+        const std::filesystem::path photo = copy_.path() / "photo";
+        savePhotograph(photo, 1, format);
         for (const auto& entry : std::filesystem::directory_iterator(images)) {
             std::filesystem::copy_file(photo, entry.path(),
                                        std::filesystem::copy_options::overwrite_existing);
@@ -145,13 +153,13 @@ private:
 // opening's memory: `resident_MiB` what the process holds with the screen shown, `added_MiB` what
 // the screen added to what was held before it was built, `peak_added_MiB` the most it added at
 // any moment on the way.
-void largePicturesOpen(benchmark::State& state, ScreenId activity) {
+void largePicturesOpen(benchmark::State& state, ScreenId activity, PhotoFormat format) {
 #if defined(__GLIBC__)
     // As the game does at start: large blocks are given back when freed, so what a screen holds
     // is not hidden in a heap that the screen before it left behind.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
-    const LargePicturesContent content;
+    const LargePicturesContent content(format);
     std::optional<ScreenBench> bench;
     double before = 0;
     for (auto _ : state) {
@@ -171,9 +179,18 @@ void largePicturesOpen(benchmark::State& state, ScreenId activity) {
     state.counters["added_MiB"] = resident - before;
     state.counters["peak_added_MiB"] = statusMiB("VmHWM:") - before;
 }
-BENCHMARK_CAPTURE(largePicturesOpen, picture_steps, ShapesId)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(largePicturesOpen, find_images, FindImagesId)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(largePicturesOpen, picture_word, PictureWordId)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, picture_steps_jpeg, ShapesId, PhotoFormat::Jpeg)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, find_images_jpeg, FindImagesId, PhotoFormat::Jpeg)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, picture_word_jpeg, PictureWordId, PhotoFormat::Jpeg)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, picture_steps_png, ShapesId, PhotoFormat::Png)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, find_images_png, FindImagesId, PhotoFormat::Png)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(largePicturesOpen, picture_word_png, PictureWordId, PhotoFormat::Png)
+    ->Unit(benchmark::kMillisecond);
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

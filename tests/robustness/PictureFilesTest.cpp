@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <png.h>
 
 namespace {
 
@@ -60,6 +61,81 @@ std::string jpegOf(int width, int height, int quality, std::uint32_t (*colour)(i
     jpeg_destroy_compress(&info);
     std::free(bytes);
     return jpeg;
+}
+
+// A PNG in libpng's simplified format `format` (grey, grey and alpha, colour, colour and alpha, or
+// 16 bits a channel with PNG_FORMAT_FLAG_LINEAR), or interlaced colour when `interlaced`: its
+// left half `left`, its right half `right` (0xAARRGGBB; grey takes the green).
+std::string pngOf(int width, int height, png_uint_32 format, bool interlaced, std::uint32_t left,
+                  std::uint32_t right) {
+    std::string bytes;
+    if (interlaced) {
+        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+        png_infop info = png_create_info_struct(png);
+        png_set_write_fn(
+            png, &bytes,
+            [](png_structp p, png_bytep data, png_size_t length) {
+                static_cast<std::string*>(png_get_io_ptr(p))
+                    ->append(reinterpret_cast<const char*>(data), length);
+            },
+            nullptr);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
+                     8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
+        std::vector<png_byte> pixels(static_cast<std::size_t>(width) * height * 3);
+        std::vector<png_bytep> rows;
+        for (int y = 0; y < height; ++y) {
+            png_bytep row = pixels.data() + static_cast<std::size_t>(y) * width * 3;
+            rows.push_back(row);
+            for (int x = 0; x < width; ++x) {
+                const std::uint32_t argb = x < width / 2 ? left : right;
+                for (int c = 0; c < 3; ++c) {
+                    row[x * 3 + c] = static_cast<png_byte>(argb >> (16 - 8 * c));
+                }
+            }
+        }
+        png_set_rows(png, info, rows.data());
+        png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+        png_destroy_write_struct(&png, &info);
+        return bytes;
+    }
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = format;
+    const bool wide = (format & PNG_FORMAT_FLAG_LINEAR) != 0;
+    const int channels = static_cast<int>(PNG_IMAGE_PIXEL_CHANNELS(format));
+    std::vector<png_uint_16> pixels(PNG_IMAGE_SIZE(image));
+    auto* narrow = reinterpret_cast<png_bytep>(pixels.data());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t argb = x < width / 2 ? left : right;
+            const std::uint32_t alpha = argb >> 24;
+            const std::uint32_t values[] = {(argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF};
+            for (int c = 0; c < channels; ++c) {
+                const bool isAlpha = (format & PNG_FORMAT_FLAG_ALPHA) != 0 && c == channels - 1;
+                std::uint32_t value = isAlpha ? alpha : values[channels < 3 ? 1 : c];
+                // 16-bit samples are premultiplied by their alpha in libpng's memory format.
+                if (wide && !isAlpha && (format & PNG_FORMAT_FLAG_ALPHA) != 0) {
+                    value = value * alpha / 255;
+                }
+                const std::size_t at = (static_cast<std::size_t>(y) * width + x) * channels + c;
+                if (wide) {
+                    pixels[at] = static_cast<png_uint_16>(value * 257);
+                } else {
+                    narrow[at] = static_cast<png_byte>(value);
+                }
+            }
+        }
+    }
+    png_alloc_size_t size = 0;
+    png_image_write_get_memory_size(image, size, 0, pixels.data(), 0, nullptr);
+    bytes.resize(size);
+    png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, nullptr);
+    png_image_free(&image);
+    bytes.resize(size);
+    return bytes;
 }
 
 class PictureFilesTest : public ::testing::Test, public DrawingFixture {
@@ -122,6 +198,44 @@ TEST_F(PictureFilesTest, EveryFormatShowsInItsColoursWholeCutShortOrLargerThanTh
             EXPECT_TRUE(near(canvas.pixel(650, 300), kGreen, 8));
             EXPECT_EQ(canvas.pixel(50, 300), 0u);
         }
+    }
+}
+
+// A PNG of every kind shows in its colours, its transparency kept, at its own size and shrunk as it
+// is decoded for a box a quarter as large: a picture of 1200 x 900 in two halves.
+TEST_F(PictureFilesTest, APngOfEveryKindShowsInItsColoursAtItsOwnSizeAndShrunk) {
+    constexpr std::uint32_t kClear = 0x00000000;
+    const std::tuple<const char*, png_uint_32, bool, std::uint32_t, std::uint32_t> cases[] = {
+        {"grey", PNG_FORMAT_GRAY, false, 0xFF00C000, 0xFF002000},
+        {"grey and alpha", PNG_FORMAT_GA, false, 0xFF00C000, kClear},
+        {"colour", PNG_FORMAT_RGB, false, 0xFF20C040, 0xFFFF0000},
+        {"colour and alpha", PNG_FORMAT_RGBA, false, 0xFF20C040, kClear},
+        {"16 bits a channel", PNG_FORMAT_LINEAR_RGB_ALPHA, false, 0xFF20C040, kClear},
+        {"interlaced", PNG_FORMAT_RGB, true, 0xFF20C040, 0xFFFF0000},
+    };
+    const auto shown = [](std::uint32_t argb) {
+        // Grey takes the green; a transparent half shows the black drawn under it.
+        return (argb >> 24) == 0 ? 0u : argb & 0xFFFFFF;
+    };
+    for (const auto& [kind, format, interlaced, left, right] : cases) {
+        SCOPED_TRACE(kind);
+        folder.write("gfx/p.png", pngOf(1200, 900, format, interlaced, left, right));
+        const bool grey = (format & PNG_FORMAT_FLAG_COLOR) == 0;
+        const auto wanted = [&](std::uint32_t argb) {
+            const std::uint32_t rgb = shown(argb);
+            return grey ? (rgb >> 8 & 0xFF) * 0x010101u : rgb;
+        };
+        EXPECT_EQ(loadAndDraw(u"gfx\\p.png", true), std::make_pair(1200, 900));
+        EXPECT_TRUE(near(canvas.pixel(300, 300), wanted(left), 0))
+            << std::hex << canvas.pixel(300, 300);
+        EXPECT_TRUE(near(canvas.pixel(750, 300), wanted(right), 0))
+            << std::hex << canvas.pixel(750, 300);
+        EXPECT_EQ(loadAndDraw(u"gfx\\p.png", false, 600, DrawnBox{300, 225}),
+                  std::make_pair(1200, 900));
+        EXPECT_TRUE(near(canvas.pixel(250, 325), wanted(left), 2))
+            << std::hex << canvas.pixel(250, 325);
+        EXPECT_TRUE(near(canvas.pixel(550, 325), wanted(right), 2))
+            << std::hex << canvas.pixel(550, 325);
     }
 }
 

@@ -73,7 +73,7 @@ void SdlGraphics::drawImage(const Image& image, RectF rect) {
     if (sdlImage->width() <= 0 || sdlImage->height() <= 0) {
         return;
     }
-    SDL_Texture* texture = sdlImage->texture();
+    SDL_Texture* texture = resources_.rasterTexture(*sdlImage);
     if (sdlImage->vector() != nullptr) {
         // An SVG is rasterised at the size it is drawn, so it stays sharp.
         texture = resources_.vectorTexture(*sdlImage, rect);

@@ -14,6 +14,16 @@ SdlImage::SdlImage(std::unique_ptr<VectorRaster> vector, int width, int height,
                    std::uint64_t serial, SdlResources* owner)
     : vector_(std::move(vector)), width_(width), height_(height), serial_(serial), owner_(owner) {}
 
+SdlImage::SdlImage(std::unique_ptr<PendingRaster> pending, int width, int height,
+                   std::uint64_t serial, SdlResources* owner)
+    : pending_(std::move(pending)), width_(width), height_(height), serial_(serial), owner_(owner) {
+}
+
+void SdlImage::settle(TexturePtr texture) const {
+    texture_ = std::move(texture);
+    pending_.reset();
+}
+
 SdlImage::~SdlImage() {
     if (owner_ == nullptr) {
         return;

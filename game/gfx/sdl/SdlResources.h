@@ -7,6 +7,7 @@
 #include "common/files/FileSystem.h"
 #include "common/pictures/PictureFile.h"
 #include "game/gfx/Graphics.h"
+#include "game/gfx/sdl/DecodeWorkers.h"
 #include "game/gfx/sdl/FontFinder.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
 #include "game/gfx/sdl/ImageLibrary.h"
@@ -39,12 +40,16 @@ public:
     SDL_Renderer* renderer() const { return renderer_; }
 
     // Never null; 0 x 0 when the file is missing, empty, unreadable, not a PNG, JPEG, GIF, BMP,
-    // TIFF, WebP or SVG picture, or declares more pixels than the game ever decodes. A picture
-    // larger than the game can show keeps its own size but is held scaled down: a plain one to
-    // fit in `drawnIn` (and 800 x 600), a cached one in 1600 a side. A photo stands upright as its
-    // camera recorded, and its size is the upright one. A file that is there but cannot be shown
-    // is named once on standard error.
+    // TIFF, WebP or SVG picture, or declares more pixels than the game ever decodes. Otherwise of
+    // the size its file declares, standing upright as its camera recorded, and decoded on a
+    // worker (rasterTexture waits for it). A picture larger than the game can show keeps its own
+    // size but is held scaled down: a plain one to fit in `drawnIn` (and 800 x 600), a cached one
+    // in 1600 a side. A file that is there but cannot be shown is named once on standard error,
+    // and draws nothing.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached, DrawnBox drawnIn);
+    // The texture of a raster image, made from its pixels when it is first wanted (waiting for
+    // their decoding); null when there are none.
+    SDL_Texture* rasterTexture(const SdlImage& image);
     // The texture of an SVG image rasterised for drawing into `rect`, made anew only when the
     // size changes, away from this thread (VectorPictures); null while there is none, and for
     // good when it cannot be made within the picture budget.
@@ -65,11 +70,9 @@ public:
 
 private:
     std::unique_ptr<SdlImage> vectorImage(std::u16string_view path, PictureFile file);
-    // Null when the picture cannot be decoded or made a texture.
-    std::unique_ptr<SdlImage> rasterImage(const PictureFile& file, bool cached, DrawnBox drawnIn);
-    // `pixels` (in ARGB8888) as a texture of a picture of `width` x `height`; null when the
+    // `pixels` (in ARGB8888) as the texture of a picture of `width` x `height`; null when the
     // texture cannot be made.
-    std::unique_ptr<SdlImage> textureImage(SurfacePtr pixels, int width, int height, bool cached);
+    TexturePtr makeTexture(SDL_Surface& pixels, int width, int height, bool cached);
     TtfFontPtr openFont(const FontFile& file, FontSize size) const;
     std::uint64_t faceSerial(const FontFile& file, FontSize size);
     // Once per file for the life of the resources, which is the game's run.
@@ -86,4 +89,6 @@ private:
     VectorPictures vectors_;
     std::vector<TexturePtr> retired_;
     std::set<std::u16string, std::less<>> reported_;
+    // Last, so that no decoding outlives what it reports to.
+    DecodeWorkers decoders_;
 };
