@@ -44,15 +44,7 @@ std::optional<InputEvent> SdlEventSource::next(NextTurn wait) {
         return event;
     }
     SDL_Event event;
-    // At rest the process sleeps until something happens: no wake-up without an event or a
-    // deadline. A quit signal interrupts the wait, and SDL turns it into its quit event.
-    const std::optional<std::uint32_t> milliseconds = wait.milliseconds();
-    const int waited =
-        milliseconds
-            ? SDL_WaitEventTimeout(
-                  &event, static_cast<int>(std::min<std::uint32_t>(*milliseconds, INT32_MAX)))
-            : SDL_WaitEvent(&event);
-    if (waited == 0) {
+    if (!waitForEvent(wait, event)) {
         return std::nullopt;
     }
     if (event.type == SDL_MOUSEMOTION) {
@@ -64,6 +56,33 @@ std::optional<InputEvent> SdlEventSource::next(NextTurn wait) {
         }
     }
     return translate(event);
+}
+
+bool SdlEventSource::waitForEvent(NextTurn wait, SDL_Event& event) {
+    // At rest the process sleeps until something happens: no wake-up without an event or a
+    // deadline. A quit signal interrupts the wait, and SDL turns it into its quit event.
+    const std::optional<std::uint32_t> turnIn = wait.milliseconds();
+    const Uint32 start = SDL_GetTicks();
+    while (true) {
+        std::optional<std::uint32_t> milliseconds;
+        if (turnIn) {
+            milliseconds = *turnIn - std::min(*turnIn, SDL_GetTicks() - start);
+        }
+        if (const std::optional<std::uint32_t> look = hotplug_.settle()) {
+            milliseconds = std::min(milliseconds.value_or(*look), *look);
+        }
+        const int waited =
+            milliseconds
+                ? SDL_WaitEventTimeout(
+                      &event, static_cast<int>(std::min<std::uint32_t>(*milliseconds, INT32_MAX)))
+                : SDL_WaitEvent(&event);
+        if (waited != 0 && !hotplug_.takes(event)) {
+            return true;
+        }
+        if (waited == 0 && turnIn && SDL_GetTicks() - start >= *turnIn) {
+            return false;
+        }
+    }
 }
 
 std::pair<int, int> SdlEventSource::pressPoint(int x, int y) const {

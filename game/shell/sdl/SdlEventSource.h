@@ -8,6 +8,7 @@
 #pragma once
 
 #include "game/shell/MainLoop.h"
+#include "game/shell/sdl/ControllerHotplug.h"
 #include "game/shell/sdl/SdlControllers.h"
 
 #include <SDL.h>
@@ -35,6 +36,9 @@ public:
     std::optional<InputEvent> translate(const SDL_Event& event);
 
 private:
+    // Waits as `wait` says; false when it ran out without an event. The hot-plug watch's own
+    // wake-ups are taken here.
+    bool waitForEvent(NextTurn wait, SDL_Event& event);
     // The game's messages for a controller's button or its coming and going.
     std::optional<InputEvent> translateController(const SDL_Event& event);
     // A move of the mouse, unless it is the echo of the scanner's own move of the pointer.
@@ -45,6 +49,7 @@ private:
     std::function<void()> onTargetsReset_;
     std::deque<InputEvent> posted_;
     SdlControllers controllers_;
+    ControllerHotplug hotplug_;
     // Where the scanner put the pointer, until the mouse really moves again.
     std::optional<std::pair<int, int>> scannedPoint_;
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/shell/sdl/SdlEventSource.h"
 
+#include "TemporaryFolder.h"
+#include "game/shell/sdl/ControllerHotplug.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -101,4 +104,30 @@ TEST_F(SdlEventSourceTest, ControllerButtonsReachTheGameAsTheTwoSwitches) {
     ASSERT_EQ(SDL_JoystickDetachVirtual(device), 0) << SDL_GetError();
     EXPECT_EQ(heardNow(), "key up 13 by controller, key up 32 by controller");
     EXPECT_EQ(SDL_NumJoysticks(), 0);
+}
+
+// At rest SDL no longer wakes to look for controllers: it looks only once the system says a
+// device came or went (an input folder made, a device in it), and for a while after; a folder it
+// cannot watch leaves SDL looking as it always does.
+TEST_F(SdlEventSourceTest, SdlLooksForControllersOnlyAfterADeviceComesOrGoes) {
+    const auto looking = [] { return std::string(SDL_GetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS)); };
+    const TemporaryFolder devices;
+    {
+        ControllerHotplug hotplug(devices.path());
+        EXPECT_EQ(hotplug.settle(), std::nullopt);
+        EXPECT_EQ(looking(), "0");
+        for (const char* made : {"input", "input/event7"}) {
+            SCOPED_TRACE(made);
+            made == std::string("input") ? devices.makeFolder(made) : devices.write(made, "");
+            SDL_Event event;
+            ASSERT_EQ(SDL_WaitEventTimeout(&event, 10000), 1);
+            EXPECT_TRUE(hotplug.takes(event));
+            EXPECT_TRUE(hotplug.settle().has_value());
+            EXPECT_EQ(looking(), "1");
+        }
+    }
+    EXPECT_EQ(looking(), "1");
+    ControllerHotplug unwatched(devices.path() / "none");
+    EXPECT_EQ(unwatched.settle(), std::nullopt);
+    EXPECT_EQ(looking(), "1");
 }
