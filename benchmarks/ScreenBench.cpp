@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScreenBench.h"
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
 // Frames a display refresh apart, at 60 frames per second.
 constexpr std::uint32_t kRefreshMilliseconds = 17;
 
-class StillPointer : public Pointer {
+// As the game's pointer: a move the screen makes (its scanner framing a target) reaches the
+// screen as a move of the mouse in the next turn.
+class EchoPointer : public Pointer {
 public:
-    void moveTo(int, int) override {}
+    void moveTo(int x, int y) override { moved = std::make_pair(x, y); }
     bool takesPresses() const override { return true; }
+    std::optional<std::pair<int, int>> moved;
 };
 
 class SilentErrorBox : public ErrorBox {
@@ -39,7 +44,7 @@ SDL_Renderer* checked(SDL_Renderer* renderer) {
 
 ScreenBench::ScreenBench(const std::filesystem::path& content, ScreenId id)
     : surface_(makeSurface()), renderer_(checked(SDL_CreateSoftwareRenderer(surface_.get()))),
-      files_(content), pointer_(std::make_unique<StillPointer>()),
+      files_(content), pointer_(std::make_unique<EchoPointer>()),
       errorBox_(std::make_unique<SilentErrorBox>()), random_(clock_.wallSeconds()),
       surfaces_(renderer_.get(), files_, clock_),
       factory_(ScreenServices{files_, clock_, sound_, *pointer_, *errorBox_, random_,
@@ -56,6 +61,10 @@ ScreenBench::~ScreenBench() {
 
 bool ScreenBench::turn() {
     clock_.advanceMilliseconds(kRefreshMilliseconds);
+    auto& pointer = static_cast<EchoPointer&>(*pointer_);
+    if (const std::optional<std::pair<int, int>> moved = std::exchange(pointer.moved, {})) {
+        screen().mouseMove(moved->first, moved->second);
+    }
     if (screen().update() != Stay) {
         return false;
     }

@@ -62,6 +62,9 @@ void runMainLoop(ScreenFactory& factory, EventSource& events, FrameSink& frames,
         timing.turn(handed);
         for (const InputEvent& press : handed) {
             presses.take(press, static_cast<GameScreen>(factory.currentId()));
+            if (press.type == InputEvent::KeyDown || press.type == InputEvent::MouseDown) {
+                frames.pressTaken();
+            }
             dispatch(press, factory.current());
         }
         handed.clear();

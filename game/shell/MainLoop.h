@@ -33,6 +33,9 @@ public:
     // Called before the next screen is built: what would delay its first frame (decoding its
     // music) may wait until that frame is shown.
     virtual void screenChanging() {}
+    // Called before a press reaches the screen: what would delay the frame that answers it
+    // (opening the sound device, decoding a sound) may wait until that frame is shown.
+    virtual void pressTaken() {}
 };
 
 struct DrawingSurfaces {

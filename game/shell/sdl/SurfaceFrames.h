@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main loop's frames on SDL's surfaces: a frame is shown once per display refresh at most,
-// and a new screen's sound waits until its first frame is on screen.
+// and a new screen's sound, and the sound a press starts, wait until the frame they go with is on
+// screen, so that opening the sound device or decoding a sound never holds back a picture.
 #pragma once
 
 #include "common/audio/HeldSound.h"
@@ -18,12 +19,13 @@ public:
     void endTurn() override {
         surfaces_.endFrame();
         lastTurn_ = clock_.milliseconds();
-        // A new screen's sound starts once its first frame is on screen.
+        // Held sound starts once the frame it goes with is on screen.
         if (sound_.holding() && !surfaces_.millisecondsUntilPresent()) {
             sound_.release();
         }
     }
     void screenChanging() override { sound_.hold(); }
+    void pressTaken() override { sound_.hold(); }
     NextTurn pace(NextTurn screen) const override {
         if (screen.isNow()) {
             // The next refresh, measured from the end of the last turn.

@@ -69,6 +69,7 @@ protected:
     }
     void endTurn() override { log.push_back("frame"); }
     void screenChanging() override { log.push_back("changing"); }
+    void pressTaken() override { log.push_back("pressed"); }
 
     Log log;
     TestServices test;
@@ -79,10 +80,10 @@ protected:
     RecordingGraphics::FakeImage image{"offscreen", 800, 600};
 };
 
-// Each turn hands the screen one message or none, then updates, then draws; a change tells the
-// frame sink first (so that the new screen's sound can wait for its first frame) and destroys the
-// old screen before the new one is built and begun. With the log on, every switch press is a row
-// of the day's log, a held key once, written at each change.
+// Each turn hands the screen one message or none, then updates, then draws; a press and a change
+// tell the frame sink first (so that their sound can wait for the frame that answers them), and a
+// change destroys the old screen before the new one is built and begun. With the log on, every
+// switch press is a row of the day's log, a held key once, written at each change.
 TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDrawsAndLogsTheSwitchPresses) {
     test.folder.write("options/access.opt", "log=1\r\n");
     InputEvent controller{InputEvent::KeyDown, kKeySpace, 0, 0};
@@ -99,13 +100,13 @@ TEST_F(MainLoopTest, EachTurnTakesOneMessageThenUpdatesThenDrawsAndLogsTheSwitch
     factory.current()->begin(offscreen, offscreen, image);
     factory.script = {Quit};
     runMainLoop(factory, *this, *this, {offscreen, offscreen, image});
-    EXPECT_EQ(log,
-              (Log{"0 built",  "0 begin",     "0 key 32",   "0 update", "0 draw",      "frame",
-                   "0 key 32", "0 update",    "0 draw",     "frame",    "0 update",    "0 draw",
-                   "frame",    "0 key up 32", "0 update",   "0 draw",   "frame",       "0 key 13",
-                   "0 update", "0 draw",      "frame",      "0 key 32", "0 update",    "0 draw",
-                   "frame",    "0 press 5",   "0 update",   "changing", "0 destroyed", "3 built",
-                   "3 begin",  "3 update",    "3 destroyed"}));
+    EXPECT_EQ(log, (Log{"0 built",   "0 begin",    "pressed",  "0 key 32",    "0 update", "0 draw",
+                        "frame",     "pressed",    "0 key 32", "0 update",    "0 draw",   "frame",
+                        "0 update",  "0 draw",     "frame",    "0 key up 32", "0 update", "0 draw",
+                        "frame",     "pressed",    "0 key 13", "0 update",    "0 draw",   "frame",
+                        "pressed",   "0 key 32",   "0 update", "0 draw",      "frame",    "pressed",
+                        "0 press 5", "0 update",   "changing", "0 destroyed", "3 built",  "3 begin",
+                        "3 update",  "3 destroyed"}));
     EXPECT_EQ(factory.current(), nullptr);
     EXPECT_EQ(test.folder.read("log/2026-03-14.csv"),
               "time,screen,input,event,detail,right\r\n"
@@ -133,7 +134,8 @@ TEST_F(MainLoopTest, ThePressesOfTheChildsScreensComeAsTheSwitchTimingSays) {
     factory.script = {Stay, Stay, Quit};
     runMainLoop(factory, *this, *this, {offscreen, offscreen, image});
     std::erase_if(log, [](const std::string& line) {
-        return line.ends_with("update") || line.ends_with("draw") || line == "frame";
+        return line.ends_with("update") || line.ends_with("draw") || line == "frame" ||
+               line == "pressed";
     });
     EXPECT_EQ(log, (Log{"0 built", "0 begin", "0 key 32", "0 key up 32", "changing", "0 destroyed",
                         "7 built", "7 begin", "7 key 32", "7 key up 32", "7 destroyed"}));
