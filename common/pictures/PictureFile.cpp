@@ -3,6 +3,8 @@
 
 #include "common/files/WholeFile.h"
 
+#include <algorithm>
+
 namespace {
 
 // Enough for the header of nearly every picture; a photo whose size comes after longer metadata
@@ -11,19 +13,32 @@ constexpr std::size_t kHeaderBytes = 64u << 10;
 
 } // namespace
 
-std::optional<PictureFile> readPictureFile(InputStream& input) {
+std::optional<PictureStart> readPictureStart(InputStream& input) {
     if (input.size() > kLargestPictureFileBytes) {
         return std::nullopt;
     }
-    PictureFile picture{};
+    PictureStart start;
+    // Room for the whole file at once: grown a block at a time, a photo's bytes would be copied
+    // over and over into ever larger fresh memory.
+    start.bytes.reserve(
+        static_cast<std::size_t>(std::min<std::uint64_t>(input.size(), kLargestPictureFileBytes)) +
+        1);
     std::uint32_t error = 0;
-    if (!readInto(input, picture.bytes, kHeaderBytes, error)) {
+    if (!readInto(input, start.bytes, kHeaderBytes, error)) {
         return std::nullopt;
     }
-    if (const auto declared = readImageFileSize(picture.bytes);
-        declared && !isDecodableSize(*declared)) {
+    start.declared = readImageFileSize(start.bytes);
+    if (start.declared && !isDecodableSize(*start.declared)) {
         return std::nullopt;
     }
+    start.whole = start.bytes.size() < kHeaderBytes;
+    return start;
+}
+
+std::optional<PictureFile> readPictureRest(InputStream& input, PictureStart start) {
+    PictureFile picture{};
+    picture.bytes = std::move(start.bytes);
+    std::uint32_t error = 0;
     if (!readInto(input, picture.bytes, kLargestPictureFileBytes + 1, error) ||
         picture.bytes.size() > kLargestPictureFileBytes) {
         return std::nullopt;
@@ -34,4 +49,12 @@ std::optional<PictureFile> readPictureFile(InputStream& input) {
     }
     picture.size = *size;
     return picture;
+}
+
+std::optional<PictureFile> readPictureFile(InputStream& input) {
+    std::optional<PictureStart> start = readPictureStart(input);
+    if (!start) {
+        return std::nullopt;
+    }
+    return readPictureRest(input, std::move(*start));
 }

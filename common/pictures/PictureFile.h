@@ -24,3 +24,18 @@ constexpr std::size_t kLargestPictureFileBytes = 128u << 20;
 // than kLargestPictureFileBytes, is no picture of a known format, or declares a size that is not
 // decoded (isDecodableSize).
 std::optional<PictureFile> readPictureFile(InputStream& input);
+
+// readPictureFile in two steps, so that the rest of a large file may be read elsewhere once its
+// start has told its size: the start of the file, enough for nearly every header.
+struct PictureStart {
+    std::vector<unsigned char> bytes;
+    // The size the start declares; none when the header lies further on or is not known.
+    std::optional<ImageFileSize> declared;
+    // The file ended within its start.
+    bool whole = false;
+};
+// Nothing when the file cannot be read, is larger than kLargestPictureFileBytes, or declares a
+// size that is not decoded.
+std::optional<PictureStart> readPictureStart(InputStream& input);
+// The rest after `start`, then as readPictureFile.
+std::optional<PictureFile> readPictureRest(InputStream& input, PictureStart start);

@@ -7,10 +7,12 @@
 #include "SoftwareCanvas.h"
 #include "game/gfx/Picture.h"
 
+#include <condition_variable>
 #include <cstdio> // jpeglib.h needs FILE declared first
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <mutex>
 #include <png.h>
 
 namespace {
@@ -237,6 +239,68 @@ TEST_F(PictureFilesTest, APngOfEveryKindShowsInItsColoursAtItsOwnSizeAndShrunk) 
         EXPECT_TRUE(near(canvas.pixel(550, 325), wanted(right), 2))
             << std::hex << canvas.pixel(550, 325);
     }
+}
+
+// A large photo of the content is read and decoded on a worker: the frame goes on without it once
+// the frame's wait for pictures is spent, the loop hears when it is ready, and the next frame
+// shows it. One cut short in its image data keeps the size it declares, shows nothing, and is
+// named on standard error.
+TEST_F(PictureFilesTest, APhotoNotReadyWithinTheFramesWaitShowsInTheFrameAfter) {
+    // What the workers tell, kept apart from this frame, which may end before they do.
+    struct Heard {
+        std::mutex mutex;
+        std::condition_variable told;
+        int ready = 0;
+    };
+    const auto heard = std::make_shared<Heard>();
+    const auto readyCount = [heard](int count) {
+        std::unique_lock<std::mutex> held(heard->mutex);
+        return heard->told.wait_for(held, std::chrono::seconds(30),
+                                    [&] { return heard->ready >= count; });
+    };
+    surfaces.vectorPictures().setTiming(kPictureBudget, 0);
+    surfaces.vectorPictures().setDrawnHandler([heard] {
+        const std::lock_guard<std::mutex> held(heard->mutex);
+        ++heard->ready;
+        heard->told.notify_all();
+    });
+    const std::string photo = pngOf(4000, 3000, PNG_FORMAT_RGB, false, 0xFF20C040, 0xFF20C040);
+    folder.write("gfx/photo.png", photo);
+    Picture picture(clock);
+    picture.load(u"gfx\\photo.png", &surfaces.offscreen(), false, DrawnBox{600, 450});
+    EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(4000.0f, 3000.0f));
+    picture.setPosition(100, 100);
+    picture.setSize(600, 450);
+    const auto drawn = [&] {
+        surfaces.offscreen().clear(0xFF000000);
+        picture.draw();
+        showFrame();
+        return canvas.pixel(400, 300);
+    };
+    if (drawn() != 0) {
+        GTEST_SKIP() << "the photo was decoded before the frame's wait ran out";
+    }
+    ASSERT_TRUE(readyCount(1));
+    EXPECT_TRUE(near(drawn(), kGreen, 2));
+
+    // Noise, so that half the file is far more than its start.
+    writePng("gfx/noise.png", 1200, 900, [](int x, int y) {
+        return 0xFF000000u | static_cast<std::uint32_t>(x * 7919 ^ y * 104729) * 2654435761u >> 8;
+    });
+    const std::string noise = folder.read("gfx/noise.png");
+    folder.write("gfx/cut.png", noise.substr(0, noise.size() / 2));
+    surfaces.vectorPictures().setTiming(kPictureBudget, std::nullopt); // each waited for
+    testing::internal::CaptureStderr();
+    Picture cut(clock);
+    cut.load(u"gfx\\cut.png", &surfaces.offscreen(), false, DrawnBox{600, 450});
+    EXPECT_EQ(std::make_pair(cut.width, cut.height), std::make_pair(1200.0f, 900.0f));
+    cut.setPosition(100, 100);
+    cut.setSize(600, 450);
+    surfaces.offscreen().clear(0xFF000000);
+    cut.draw();
+    showFrame();
+    EXPECT_EQ(canvas.pixel(400, 300), 0u);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("gfx\\cut.png"), std::string::npos);
 }
 
 // A photo stands upright as its camera recorded, in all eight ways, and is laid out at its upright

@@ -2,6 +2,7 @@
 #include "game/gfx/sdl/DecodeWorkers.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -15,9 +16,16 @@ PendingPicture::~PendingPicture() {
     shared_->abandoned = true;
 }
 
-SurfacePtr PendingPicture::take() {
+std::optional<SurfacePtr> PendingPicture::takeWithin(std::optional<std::uint32_t> milliseconds,
+                                                     const std::function<void()>& whenDone) {
     std::unique_lock<std::mutex> held(shared_->mutex);
-    shared_->finished.wait(held, [this] { return shared_->done; });
+    const auto ended = [this] { return shared_->done; };
+    if (!milliseconds) {
+        shared_->finished.wait(held, ended);
+    } else if (!shared_->finished.wait_for(held, std::chrono::milliseconds(*milliseconds), ended)) {
+        shared_->whenDone = whenDone;
+        return std::nullopt;
+    }
     return std::move(shared_->pixels);
 }
 
@@ -38,10 +46,20 @@ DecodeWorkers::~DecodeWorkers() {
 }
 
 std::unique_ptr<PendingPicture> DecodeWorkers::decode(PictureFile file, PixelSize most) {
+    return post(Job{std::move(file), nullptr, {}, most, nullptr});
+}
+
+std::unique_ptr<PendingPicture> DecodeWorkers::decodeRest(std::unique_ptr<InputStream> input,
+                                                          PictureStart start, PixelSize most) {
+    return post(Job{{}, std::move(input), std::move(start), most, nullptr});
+}
+
+std::unique_ptr<PendingPicture> DecodeWorkers::post(Job job) {
     auto shared = std::make_shared<PendingPicture::Shared>();
+    job.shared = shared;
     {
         const std::lock_guard<std::mutex> held(mutex_);
-        jobs_.push_back(Job{std::move(file), most, shared});
+        jobs_.push_back(std::move(job));
         if (threads_.empty()) {
             const unsigned cores =
                 std::clamp(std::thread::hardware_concurrency(), 1u, kMostWorkers);
@@ -70,16 +88,36 @@ void DecodeWorkers::work() {
             abandoned = job.shared->abandoned;
         }
         // A picture whose screen has gone is not decoded at all.
-        finish(*job.shared, abandoned ? nullptr : decodeRaster(job.file, job.most));
+        finish(*job.shared, abandoned ? nullptr : decoded(job));
         held.lock();
     }
 }
 
+SurfacePtr DecodeWorkers::decoded(Job& job) {
+    if (!job.rest) {
+        return decodeRaster(job.file, job.most);
+    }
+    std::optional<PictureFile> file = readPictureRest(*job.rest, std::move(job.start));
+    job.rest.reset();
+    if (!file || !layableBeforeDecoding(*file)) {
+        return nullptr;
+    }
+    return decodeRaster(*file, job.most);
+}
+
 void DecodeWorkers::finish(PendingPicture::Shared& shared, SurfacePtr pixels) {
+    std::function<void()> whenDone;
     {
         const std::lock_guard<std::mutex> held(shared.mutex);
         shared.pixels = std::move(pixels);
         shared.done = true;
+        // No one waits for a picture whose screen has gone.
+        if (!shared.abandoned) {
+            whenDone = std::move(shared.whenDone);
+        }
     }
     shared.finished.notify_all();
+    if (whenDone) {
+        whenDone();
+    }
 }

@@ -86,9 +86,10 @@ SurfacePtr inOneFormat(SurfacePtr decoded) {
     return SurfacePtr(SDL_ConvertSurfaceFormat(decoded.get(), SDL_PIXELFORMAT_ARGB8888, 0));
 }
 
-// Decoded straight at (about) the size kept where the format allows: a JPEG at the smallest
-// fraction of its size still no smaller than `kept`, a PNG that is not interlaced at `kept`
-// itself. Nothing when the picture is not decoded so; no pixels when it cannot be decoded.
+// Decoded straight at (about) the size kept where the format allows, by the game's own decoders:
+// a JPEG of one or three channels at the smallest fraction of its size (down to an eighth) still
+// no smaller than `kept`, a PNG that is not interlaced at `kept` itself. Nothing when the picture
+// is not decoded so; no pixels when it cannot be decoded.
 std::optional<SurfacePtr> decodeAtKeptSize(const PictureFile& file, PixelSize kept) {
     const int width = static_cast<int>(file.size.width);
     const int height = static_cast<int>(file.size.height);
@@ -96,10 +97,9 @@ std::optional<SurfacePtr> decodeAtKeptSize(const PictureFile& file, PixelSize ke
         return decodePngAt(file.bytes, kept.width, kept.height);
     }
     if (file.size.format == ImageFormat::Jpeg) {
-        const int divisor = jpegScaleDivisor(width, height, kept.width, kept.height);
-        if (divisor > 1) {
-            return decodeJpegDivided(file.bytes, divisor);
-        }
+        // A picture in printing inks is not taken: it is decoded whole.
+        return decodeJpegDivided(file.bytes,
+                                 jpegScaleDivisor(width, height, kept.width, kept.height));
     }
     return std::nullopt;
 }
@@ -128,12 +128,24 @@ bool pngChunksWhole(std::span<const unsigned char> bytes) {
     return false;
 }
 
-// Every marker segment after the start of image, up to the start of the scan.
-bool jpegHeaderWhole(std::span<const unsigned char> bytes) {
+// Rows that are not interlaced, which the row decoder takes.
+bool pngNotInterlaced(std::span<const unsigned char> bytes) {
+    constexpr std::size_t kInterlaceAt = 28; // in the header chunk, which comes first
+    return bytes.size() > kInterlaceAt && bytes[kInterlaceAt] == 0;
+}
+
+// What the marker segments of a JPEG's header tell, from the start of image on.
+struct JpegHeader {
+    bool scanReached = false;   // every segment up to the start of the scan is there
+    bool channelsTaken = false; // a frame of one, three or four channels
+};
+
+JpegHeader jpegHeader(std::span<const unsigned char> bytes) {
+    JpegHeader header;
     std::size_t at = 2;
     while (bytes.size() >= at + 4) {
         if (bytes[at] != 0xFF) {
-            return false;
+            return header;
         }
         const unsigned char marker = bytes[at + 1];
         if (marker == 0xFF) { // fill bytes before a marker
@@ -142,27 +154,42 @@ bool jpegHeaderWhole(std::span<const unsigned char> bytes) {
         }
         const std::uint32_t length = bigEndian(bytes, at + 2, 2);
         if (length < 2 || bytes.size() - at - 2 < length) {
-            return false;
+            return header;
+        }
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame && length >= 8) {
+            const unsigned char channels = bytes[at + 9];
+            header.channelsTaken = channels == 1 || channels == 3 || channels == 4;
         }
         if (marker == 0xDA) { // start of scan
-            return true;
+            header.scanReached = true;
+            return header;
         }
         at += std::size_t{length} + 2;
     }
-    return false;
+    return header;
 }
 
 } // namespace
 
-bool layableBeforeDecoding(const PictureFile& file) {
-    switch (file.size.format) {
+bool decodedByOwnDecoders(std::span<const unsigned char> start, ImageFormat format) {
+    switch (format) {
     case ImageFormat::Png:
-        return pngChunksWhole(file.bytes);
+        return pngNotInterlaced(start);
     case ImageFormat::Jpeg:
-        return jpegHeaderWhole(file.bytes);
+        return jpegHeader(start).channelsTaken;
     default:
         return false;
     }
+}
+
+bool layableBeforeDecoding(const PictureFile& file) {
+    if (!decodedByOwnDecoders(file.bytes, file.size.format)) {
+        return false;
+    }
+    return file.size.format == ImageFormat::Png ? pngChunksWhole(file.bytes)
+                                                : jpegHeader(file.bytes).scanReached;
 }
 
 PixelSize mostKept(bool cached, DrawnBox drawnIn) {

@@ -15,5 +15,5 @@ int jpegScaleDivisor(int width, int height, int leastWidth, int leastHeight);
 
 // Nothing when the bytes are not a JPEG of one or three channels (the usual decoders take those);
 // an empty surface when they are one that cannot be decoded; otherwise the picture, decoded at
-// 1 / `divisor` of its size (rounded up), in ARGB8888.
+// 1 / `divisor` of its size (rounded up; 1 for its own size), in ARGB8888.
 std::optional<SurfacePtr> decodeJpegDivided(std::span<const unsigned char> bytes, int divisor);

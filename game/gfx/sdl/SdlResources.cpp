@@ -54,13 +54,29 @@ SdlResources::SdlResources(SDL_Renderer* renderer, FileSystem& files)
 
 std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool cached,
                                                   DrawnBox drawnIn) {
-    const std::unique_ptr<InputStream> stream = files_.openForReading(path);
+    std::unique_ptr<InputStream> stream = files_.openForReading(path);
     if (!stream) {
         return std::make_unique<SdlImage>(newSerial()); // missing: nothing to report
     }
     // The size on disk and the size the header declares are checked first, so a picture too
     // large to read or decode costs nothing.
-    std::optional<PictureFile> file = readPictureFile(*stream);
+    std::optional<PictureStart> start = readPictureStart(*stream);
+    if (start && !cached && !start->whole && start->declared &&
+        decodedByOwnDecoders(start->bytes, start->declared->format)) {
+        // A photo of the content is laid out at the size its start declares, and the rest of it
+        // read and decoded on a worker: the screen's first frame waits for none of it.
+        const ImageFileSize declared = *start->declared;
+        auto pending = std::make_unique<PendingRaster>();
+        pending->decoding =
+            decoders_.decodeRest(std::move(stream), std::move(*start), mostKept(cached, drawnIn));
+        pending->path = path;
+        pending->cached = cached;
+        return std::make_unique<SdlImage>(
+            std::move(pending), static_cast<int>(declared.uprightWidth()),
+            static_cast<int>(declared.uprightHeight()), newSerial(), this);
+    }
+    std::optional<PictureFile> file =
+        start ? readPictureRest(*stream, std::move(*start)) : std::nullopt;
     if (file && file->size.format == ImageFormat::Svg) {
         return vectorImage(path, std::move(*file));
     }
@@ -102,7 +118,15 @@ SDL_Texture* SdlResources::rasterTexture(const SdlImage& image) {
     if (pending == nullptr) {
         return image.texture();
     }
-    const SurfacePtr pixels = pending->decoding->take();
+    // A decoration, drawn at its own size, is waited for; a picture of the content waits no longer
+    // than the frame's wait for pictures, and shows in the turn after it is ready.
+    const std::optional<std::uint32_t> wait = pending->cached ? std::nullopt : vectors_.waitLeft();
+    std::optional<SurfacePtr> decoded =
+        pending->decoding->takeWithin(wait, vectors_.drawnHandler());
+    if (!decoded) {
+        return nullptr;
+    }
+    const SurfacePtr pixels = std::move(*decoded);
     TexturePtr texture =
         pixels ? makeTexture(*pixels, image.width(), image.height(), pending->cached) : nullptr;
     if (!texture) {

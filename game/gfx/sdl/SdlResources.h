@@ -47,8 +47,9 @@ public:
     // in 1600 a side. A file that is there but cannot be shown is named once on standard error,
     // and draws nothing.
     std::unique_ptr<SdlImage> loadImage(std::u16string_view path, bool cached, DrawnBox drawnIn);
-    // The texture of a raster image, made from its pixels when it is first wanted (waiting for
-    // their decoding); null when there are none.
+    // The texture of a raster image, made from its pixels when it is first wanted, waiting for
+    // their decoding (a plain picture no longer than what is left of the frame's wait for
+    // pictures); null while there are none yet, and for good when there are none.
     SDL_Texture* rasterTexture(const SdlImage& image);
     // The texture of an SVG image rasterised for drawing into `rect`, made anew only when the
     // size changes, away from this thread (VectorPictures); null while there is none, and for
@@ -89,6 +90,6 @@ private:
     VectorPictures vectors_;
     std::vector<TexturePtr> retired_;
     std::set<std::u16string, std::less<>> reported_;
-    // Last, so that no decoding outlives what it reports to.
+    // Declared last, so gone first: no worker still decodes once the rest goes.
     DecodeWorkers decoders_;
 };

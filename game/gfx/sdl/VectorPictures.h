@@ -2,7 +2,8 @@
 // The SVG pictures' textures: each drawn at the size it is shown, away from the loop's thread and
 // under the picture budget, so that no picture keeps the game from answering. A picture not yet
 // drawn shows as it was last drawn (at another size), or not at all; one that cannot be drawn
-// within its budget stays missing.
+// within its budget stays missing. The frame's wait for pictures and the handler that hears of a
+// picture ready are shared with the photos being decoded.
 #pragma once
 
 #include "common/pictures/PictureBudget.h"
@@ -26,6 +27,10 @@ public:
     void setDrawnHandler(std::function<void()> drawn) { drawn_ = std::move(drawn); }
     // A new frame may wait its whole frame wait again.
     void frameEnded() { waitEnds_.reset(); }
+    // What is left of this frame's wait for pictures; none when the wait is for each picture's
+    // end.
+    std::optional<std::uint32_t> waitLeft();
+    const std::function<void()>& drawnHandler() const { return drawn_; }
 
     // The texture to draw `raster` at `width` x `height` with, starting its drawing at that size
     // when it has none; null while there is none. A texture it replaces goes to `retired`. Sets
@@ -36,8 +41,6 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    // What is left of this frame's wait; none when the wait is for each picture's end.
-    std::optional<std::uint32_t> waitLeft();
     void start(VectorRaster& raster, int width, int height);
     // Takes the finished job's pixels as the raster's texture; false when it drew nothing.
     bool takeDrawn(VectorRaster& raster, std::vector<TexturePtr>& retired);

@@ -128,13 +128,15 @@ void setPlatformRules() {
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
 }
 
-// A frame waits this long, in all, for SVG pictures being drawn before it shows without them:
-// clip art is drawn well within it, and a picture that takes longer never holds up the answer to
-// a press by more.
+// A frame waits this long, in all, for SVG pictures being drawn and photos being decoded before it
+// shows without them: clip art and a screen of small pictures are ready well within it, a screen
+// opens this soon whatever its photos, and a picture that takes longer never holds up the answer
+// to a press by more.
 constexpr std::uint32_t kFrameWaitForPictures = 50;
 
-// SVG pictures are drawn away from the loop's thread; the end of a drawing wakes the loop with an
-// event of the game's own, which no screen hears, so that the next turn shows the picture.
+// SVG pictures are drawn, and photos decoded, away from the loop's thread; the end of a drawing
+// that a frame went on without wakes the loop with an event of the game's own, which no screen
+// hears, so that the next turn shows the picture.
 void wakeWhenPicturesAreDrawn(SdlSurfaces& surfaces) {
     const Uint32 drawnEvent = SDL_RegisterEvents(1);
     surfaces.vectorPictures().setTiming(kPictureBudget, kFrameWaitForPictures);
