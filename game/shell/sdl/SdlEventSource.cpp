@@ -133,15 +133,20 @@ std::optional<InputEvent> SdlEventSource::translate(const SDL_Event& event) {
     case SDL_MOUSEMOTION:
         return translateMotion(event.motion);
     case SDL_MOUSEBUTTONDOWN:
-        // The second press of a quick pair is a double click, which the screens never hear.
-        if (!isGameButton(event.button.button) || event.button.clicks % 2 == 0) {
+        if (!isGameButton(event.button.button)) {
+            return std::nullopt;
+        }
+        // The second click of a quick pair is a double click, which the screens never hear: not
+        // its press, nor its release, which would act alone (starting a new picture, say).
+        if (event.button.clicks % 2 == 0) {
+            swallowed_.insert(event.button.button);
             return std::nullopt;
         }
         out.type = InputEvent::MouseDown;
         std::tie(out.x, out.y) = pressPoint(event.button.x, event.button.y);
         return out;
     case SDL_MOUSEBUTTONUP:
-        if (!isGameButton(event.button.button)) {
+        if (!isGameButton(event.button.button) || swallowed_.erase(event.button.button) != 0) {
             return std::nullopt;
         }
         out.type = InputEvent::MouseUp;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SDL's events as the screens' messages: keys as virtual-key codes (auto-repeat included,
 // system keys left out), the buttons of switch interfaces that are game controllers as the
-// keys of the two switches, left and right buttons alike with only the odd presses of a quick run
-// reaching mouseDown, pointer moves coalesced, close requests ignored and a quit request from
-// the system ending the game. A move made by the scanner is heard by the screen in a later turn
-// even where the platform cannot move the visible pointer.
+// keys of the two switches, left and right buttons alike with only the odd clicks of a quick run
+// reaching the screen (press and release), pointer moves coalesced, close requests ignored and a
+// quit request from the system ending the game. A move made by the scanner is heard by the screen
+// in a later turn even where the platform cannot move the visible pointer.
 #pragma once
 
 #include "game/shell/MainLoop.h"
@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <set>
 #include <utility>
 
 class SdlEventSource : public EventSource {
@@ -50,6 +51,8 @@ private:
     std::deque<InputEvent> posted_;
     SdlControllers controllers_;
     ControllerHotplug hotplug_;
+    // The buttons whose press was a double click: their release goes unheard too.
+    std::set<Uint8> swallowed_;
     // Where the scanner put the pointer, until the mouse really moves again.
     std::optional<std::pair<int, int>> scannedPoint_;
 };

@@ -14,8 +14,8 @@ SDL_Event keyEvent(SDL_Scancode scancode, Uint16 mod = KMOD_NONE) {
     return {.key = {SDL_KEYDOWN, 0, 0, 0, 0, 0, 0, {scancode, 0, mod, 0}}};
 }
 
-SDL_Event pressEvent(Uint8 button, Uint8 clicks) {
-    return {.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, button, 0, clicks, 0, 10, 20}};
+SDL_Event pressEvent(Uint8 button, Uint8 clicks, Uint32 type = SDL_MOUSEBUTTONDOWN) {
+    return {.button = {type, 0, 0, 0, button, 0, clicks, 0, 10, 20}};
 }
 
 // An event that carries nothing but its type, or a window event of the given kind.
@@ -45,9 +45,9 @@ protected:
     SdlEventSource events{[this] { ++exposures; }, [] {}, access};
 };
 
-// Keys arrive as virtual-key codes, system keys stay with the system, only the odd presses of a
-// quick run of clicks reach the screen, and only the system's quit ends the game: a close request
-// from the window is ignored.
+// Keys arrive as virtual-key codes, system keys stay with the system, only the odd clicks of a
+// quick run reach the screen (press and release: a release never acts without its press), and only
+// the system's quit ends the game: a close request from the window is ignored.
 TEST_F(SdlEventSourceTest, EachSdlEventBecomesTheScreensMessageOrNothing) {
     const struct {
         SDL_Event event;
@@ -55,7 +55,10 @@ TEST_F(SdlEventSourceTest, EachSdlEventBecomesTheScreensMessageOrNothing) {
     } cases[] = {
         {keyEvent(SDL_SCANCODE_KP_ENTER), "key down 13"},
         {keyEvent(SDL_SCANCODE_F4, KMOD_LALT), ""},
-        {pressEvent(SDL_BUTTON_LEFT, 2), ""},
+        {pressEvent(SDL_BUTTON_LEFT, 2), ""}, // the second click of a quick pair, whole
+        {pressEvent(SDL_BUTTON_LEFT, 2, SDL_MOUSEBUTTONUP), ""},
+        {pressEvent(SDL_BUTTON_RIGHT, 1), "press"},
+        {pressEvent(SDL_BUTTON_RIGHT, 1, SDL_MOUSEBUTTONUP), "release"},
         {plainEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), ""},
         {plainEvent(SDL_QUIT), "quit"},
         {plainEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED), ""},
