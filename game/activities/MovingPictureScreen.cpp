@@ -10,6 +10,8 @@ constexpr float kScreenHeight = 600;
 // A diagonal goes further across than up or down: the screen's 4 : 3.
 constexpr float kDiagonalFactor = 1.3333334f;
 constexpr int kDefaultSpeed = 50;
+// One display refresh at 60 frames a second, the most a picture set moving waits to move.
+constexpr std::uint32_t kOneRefreshMs = 16;
 
 // How a direction moves the picture: one of -1, 0 and +1 across and down.
 struct Heading {
@@ -153,8 +155,10 @@ void MovingPictureScreen::keyDown(int key) {
     }
     if (released_ && !contactHeld_) {
         // The game slept while nothing moved, so the last turn may be long past: the motion is
-        // measured from the start of the contact, never from the standing before it.
-        picture_.restartMotionClock();
+        // measured from the start of the contact, never from the standing before it; and as if
+        // it began a display refresh before, so that the turn of the press already moves the
+        // picture and the child sees the answer at once, not a refresh later.
+        picture_.restartMotionClock(kOneRefreshMs);
     }
     if (released_) {
         contactHeld_ = true;

@@ -24,10 +24,13 @@ void FrameTimer::tick() {
     }
 }
 
-void FrameTimer::restart() {
+void FrameTimer::restart(std::uint32_t alreadyMilliseconds) {
     if (highResolution_) {
-        previous_ = clock_->performanceCounter();
+        const std::uint64_t now = clock_->performanceCounter();
+        const std::uint64_t already =
+            std::uint64_t{alreadyMilliseconds} * clock_->performanceFrequency() / 1000;
+        previous_ = now > already ? now - already : 0;
     } else {
-        previousMs_ = clock_->milliseconds();
+        previousMs_ = clock_->milliseconds() - alreadyMilliseconds; // wraps as the clock does
     }
 }

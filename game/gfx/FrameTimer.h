@@ -13,8 +13,8 @@ public:
     void start();
     // dt becomes the seconds since the previous tick (or restart).
     void tick();
-    // The next tick measures from now.
-    void restart();
+    // The next tick measures from now, or from `alreadyMilliseconds` before now.
+    void restart(std::uint32_t alreadyMilliseconds = 0);
 
     float dt = 0;
 

@@ -50,7 +50,10 @@ public:
     void drawAt(float atX, float atY);
     void drawFrame();
     void move();
-    void restartMotionClock() { motionClock_.restart(); }
+    // The next move measures from now, or from `alreadyMilliseconds` before now.
+    void restartMotionClock(std::uint32_t alreadyMilliseconds = 0) {
+        motionClock_.restart(alreadyMilliseconds);
+    }
     // Frees the image, pens, brushes and font; hover becomes false. Position, size, motion and text
     // stay.
     void release();

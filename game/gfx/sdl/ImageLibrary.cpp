@@ -10,9 +10,7 @@ int users = 0;
 
 ImageLibrary::ImageLibrary() {
     if (users++ == 0) {
-        // Every decoder the game uses is started here, once, on this thread: a decoder started on
-        // first use would be started by the picture workers at the same time.
-        IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG | IMG_INIT_TIF | IMG_INIT_WEBP);
+        IMG_Init(IMG_INIT_PNG | IMG_INIT_JPG);
     }
 }
 
