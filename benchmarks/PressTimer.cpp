@@ -65,8 +65,7 @@ bool waitForDamage(Display* display, int damageEvents, Clock::time_point deadlin
 
 int main(int argc, char** argv) {
     if (argc != 3 && !(argc == 5 && std::strcmp(argv[3], "--timeout") == 0)) {
-        std::fprintf(stderr, "usage: %s WINDOW key:KEYSYM|button:N [--timeout SECONDS]\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: %s WINDOW key:KEYSYM|button:N [--timeout SECONDS]\n", argv[0]);
         return 2;
     }
     const Window window = std::strtoul(argv[1], nullptr, 0);
@@ -109,10 +108,9 @@ int main(int argc, char** argv) {
     XSync(display, True);
     const Clock::time_point start = Clock::now();
     send(display, press, true);
-    const bool shown = waitForDamage(
-        display, damageEvents,
-        start + std::chrono::duration_cast<Clock::duration>(
-                    std::chrono::duration<double>(timeoutSeconds)));
+    const bool shown = waitForDamage(display, damageEvents,
+                                     start + std::chrono::duration_cast<Clock::duration>(
+                                                 std::chrono::duration<double>(timeoutSeconds)));
     const double milliseconds =
         std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     send(display, press, false);
