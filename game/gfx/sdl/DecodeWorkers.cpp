@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gfx/sdl/DecodeWorkers.h"
 
+#include "game/gfx/sdl/PictureStructure.h"
+
 #include <algorithm>
 #include <chrono>
 

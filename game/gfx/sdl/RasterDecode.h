@@ -9,8 +9,6 @@
 #include "game/gfx/Graphics.h"
 #include "game/gfx/sdl/GraphicsHandles.h"
 
-#include <span>
-
 struct PixelSize {
     int width;
     int height;
@@ -20,19 +18,6 @@ struct PixelSize {
 // drawn at its own size, a plain one scaled into the box it is drawn in. A box of no pixels would
 // keep nothing of the picture: one pixel is the least kept.
 PixelSize mostKept(bool cached, DrawnBox drawnIn);
-
-// Whether the game's own decoders, over libpng and libjpeg alone, take a picture of `format`
-// whose file begins with `start`: a PNG that is not interlaced, or a JPEG of one, three or four
-// channels. These never call SDL_image, whose decoders start their library on first use, which
-// is no work for two threads at once: only such a picture is decoded on another thread.
-bool decodedByOwnDecoders(std::span<const unsigned char> start, ImageFormat format);
-
-// Whether the picture's size can be trusted before it is decoded, so that it may be decoded later
-// and on another thread: a PNG that is not interlaced and whose chunks run whole to its end, or a
-// JPEG of one, three or four channels whose header runs whole to its image data (the JPEG decoder
-// makes a picture cut short after that whole, greying what is missing). Only damage inside the
-// compressed data then keeps such a picture from decoding.
-bool layableBeforeDecoding(const PictureFile& file);
 
 // The pixels kept of `file` within `most`; null when the picture cannot be decoded, is larger
 // than the game decodes, or no memory is left for it.

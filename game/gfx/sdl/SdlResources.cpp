@@ -3,6 +3,7 @@
 
 #include "common/pictures/PictureFile.h"
 #include "common/text/Utf8.h"
+#include "game/gfx/sdl/PictureStructure.h"
 #include "game/gfx/sdl/SurfaceOpacity.h"
 #include "game/gfx/sdl/TextLayout.h"
 
@@ -66,14 +67,9 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
         // A photo of the content is laid out at the size its start declares, and the rest of it
         // read and decoded on a worker: the screen's first frame waits for none of it.
         const ImageFileSize declared = *start->declared;
-        auto pending = std::make_unique<PendingRaster>();
-        pending->decoding =
-            decoders_.decodeRest(std::move(stream), std::move(*start), mostKept(cached, drawnIn));
-        pending->path = path;
-        pending->cached = cached;
-        return std::make_unique<SdlImage>(
-            std::move(pending), static_cast<int>(declared.uprightWidth()),
-            static_cast<int>(declared.uprightHeight()), newSerial(), this);
+        return pendingImage(
+            decoders_.decodeRest(std::move(stream), std::move(*start), mostKept(cached, drawnIn)),
+            path, cached, declared);
     }
     std::optional<PictureFile> file =
         start ? readPictureRest(*stream, std::move(*start)) : std::nullopt;
@@ -98,11 +94,21 @@ std::unique_ptr<SdlImage> SdlResources::loadImage(std::u16string_view path, bool
         return std::make_unique<SdlImage>(std::move(texture), width, height, newSerial(), this);
     }
     // Laid out at once at the size its header declares; decoded on a worker meanwhile.
+    const ImageFileSize declared = file->size;
+    return pendingImage(decoders_.decode(std::move(*file), mostKept(cached, drawnIn)), path, cached,
+                        declared);
+}
+
+std::unique_ptr<SdlImage> SdlResources::pendingImage(std::unique_ptr<PendingPicture> decoding,
+                                                     std::u16string_view path, bool cached,
+                                                     const ImageFileSize& declared) {
     auto pending = std::make_unique<PendingRaster>();
-    pending->decoding = decoders_.decode(std::move(*file), mostKept(cached, drawnIn));
+    pending->decoding = std::move(decoding);
     pending->path = path;
     pending->cached = cached;
-    return std::make_unique<SdlImage>(std::move(pending), width, height, newSerial(), this);
+    return std::make_unique<SdlImage>(std::move(pending), static_cast<int>(declared.uprightWidth()),
+                                      static_cast<int>(declared.uprightHeight()), newSerial(),
+                                      this);
 }
 
 std::unique_ptr<SdlImage> SdlResources::vectorImage(std::u16string_view path, PictureFile file) {

@@ -71,6 +71,10 @@ public:
 
 private:
     std::unique_ptr<SdlImage> vectorImage(std::u16string_view path, PictureFile file);
+    // An image of the size `declared`, standing upright, whose pixels `decoding` brings.
+    std::unique_ptr<SdlImage> pendingImage(std::unique_ptr<PendingPicture> decoding,
+                                           std::u16string_view path, bool cached,
+                                           const ImageFileSize& declared);
     // `pixels` (in ARGB8888) as the texture of a picture of `width` x `height`; null when the
     // texture cannot be made.
     TexturePtr makeTexture(SDL_Surface& pixels, int width, int height, bool cached);
